@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the programs and the tests need, and only those missing.
+# Quick when everything is present: it asks dpkg, not the network.
+set -euo pipefail
+
+packages=(
+  cmake g++ make pkgconf
+  libgtest-dev libgmock-dev libbenchmark-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  libsndfile1-dev libsdl2-dev
+  libcli11-dev nlohmann-json3-dev
+  fonts-liberation2 espeak-ng sox
+  xvfb xdotool openbox xauth
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing Debian packages: ${missing[*]}"
+if [[ $(id -u) -eq 0 ]]; then
+  as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+  as_root=(sudo)
+else
+  echo "These Debian packages are missing: ${missing[*]}" >&2
+  echo "Install them as root (apt-get install ${missing[*]}), or install sudo, then run this again." >&2
+  exit 1
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
