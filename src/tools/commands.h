@@ -1,0 +1,14 @@
+#pragma once
+
+namespace CLI {
+class App;
+}
+
+namespace kz::admin {
+
+// Each group of wqadmin's subcommands registers itself on the application. A command reports
+// failure by throwing CommandFailed (message and exit status 1), never by writing a file it could
+// not parse.
+void addStemCommands(CLI::App& app);
+
+}  // namespace kz::admin

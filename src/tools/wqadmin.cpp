@@ -1,0 +1,22 @@
+// wqadmin: the teacher's administration tool for an installation of Kiv and Zan. The programs
+// never create users, set the password or the sign-in mode, or read the log; this tool does.
+#include <CLI/CLI.hpp>
+#include <iostream>
+
+#include "command_failed.h"
+#include "commands.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"wqadmin: manage the users, settings and tracking log of a Kiv and Zan installation"};
+    app.require_subcommand(1);
+    kz::admin::addStemCommands(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e) == 0 ? 0 : 1;
+    } catch (const kz::admin::CommandFailed& e) {
+        std::cerr << "wqadmin: " << e.what() << '\n';
+        return 1;
+    }
+    return 0;
+}
