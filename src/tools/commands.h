@@ -10,5 +10,7 @@ namespace kz::admin {
 // failure by throwing CommandFailed (message and exit status 1), never by writing a file it could
 // not parse.
 void addStemCommands(CLI::App& app);
+void addWordlistCommands(CLI::App& app);
+void addStoryCommands(CLI::App& app);
 
 }  // namespace kz::admin

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     CLI::App app{"wqadmin: manage the users, settings and tracking log of a Kiv and Zan installation"};
     app.require_subcommand(1);
     kz::admin::addStemCommands(app);
+    kz::admin::addWordlistCommands(app);
+    kz::admin::addStoryCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
