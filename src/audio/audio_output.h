@@ -31,14 +31,14 @@ class AudioOutput {
 public:
     struct Options {
         // Name shown by sound servers for the program's stream.
-        std::string appName;
+        std::string appName{};
         // Quiet time after which the device is closed.
         std::chrono::milliseconds idleClose{2000};
         // After a failed open, "Play" tries again only once this much time has passed.
         std::chrono::milliseconds retryDelay{5000};
         // Called on the audio thread when a sound's first samples go to the device; for measuring
         // latency, must return at once.
-        std::function<void()> onSoundStart;
+        std::function<void()> onSoundStart{};
     };
 
     AudioOutput();

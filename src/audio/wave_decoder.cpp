@@ -48,10 +48,10 @@ bool readSource(const std::string& path, SourceSound& out) {
     return frames > 0;
 }
 
-// SDL's stream resampler holds back its last few hundred input frames even after a flush, which
-// would cut the end of every word recorded below 48 kHz. So the input is followed by silence and
-// the output cut to the exact converted length.
-constexpr std::size_t kResamplerTailFrames = 2048;
+// Given a whole sound in one piece, SDL 2.26's stream resampler keeps back its last 512 input
+// frames even after a flush: 64 ms off the end of every word recorded at 8 kHz. So the sound is
+// followed by silence, and the output cut to the exact converted length.
+constexpr std::size_t kResamplerTailFrames = 1024;
 
 std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
     const std::size_t inFrames = source.samples.size() / static_cast<std::size_t>(source.channels);
