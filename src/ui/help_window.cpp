@@ -16,7 +16,7 @@ namespace kz::ui {
 
 std::vector<HelpSection> helpSections(const QString& html) {
     static const QRegularExpression heading(
-        R"(<h2\s+id="([^"]+)"(?:\s+title="([^"]*)")?\s*>(.*?)</h2>)",
+        R"re(<h2\s+id="([^"]+)"(?:\s+title="([^"]*)")?\s*>(.*?)</h2>)re",
         QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
     static const QRegularExpression tags("<[^>]*>");
     std::vector<HelpSection> sections;
