@@ -32,7 +32,7 @@ void SDLCALL fillBuffer(void* userdata, Uint8* stream, int len) {
 // that thread; the audio thread only calls the mixer; the user-interface thread only the mixer and
 // request().
 class AudioOutput::Keeper {
-public:
+  public:
     explicit Keeper(Options options);
     ~Keeper();
     Keeper(const Keeper&) = delete;
@@ -46,7 +46,7 @@ public:
     bool isDeviceOpen() const;
     std::optional<AudioDeviceFormat> deviceFormat() const;
 
-private:
+  private:
     using Clock = Mixer::Clock;
 
     void run();
@@ -183,9 +183,9 @@ bool AudioOutput::Keeper::openDevice() {
     {
         std::lock_guard lock(m_mutex);
         m_deviceOpen = true;
-        m_format = AudioDeviceFormat{obtained.freq, obtained.channels,
-                                     SDL_AUDIO_BITSIZE(obtained.format),
-                                     SDL_AUDIO_ISFLOAT(obtained.format) != 0};
+        m_format =
+            AudioDeviceFormat{obtained.freq, obtained.channels, SDL_AUDIO_BITSIZE(obtained.format),
+                              SDL_AUDIO_ISFLOAT(obtained.format) != 0};
     }
     SDL_PauseAudioDevice(m_device, 0);
     return true;

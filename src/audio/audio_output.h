@@ -28,7 +28,7 @@ struct AudioDeviceFormat {
 // output nor playing a sound ever waits for a sound server. When no device can be opened, sounds
 // end at once, silently, and the device is tried again at a later "Play".
 class AudioOutput {
-public:
+  public:
     struct Options {
         // Name shown by sound servers for the program's stream.
         std::string appName{};
@@ -53,7 +53,7 @@ public:
     // The format of the device while open, or of the last one opened; nullopt before any.
     std::optional<AudioDeviceFormat> deviceFormat() const;
 
-private:
+  private:
     class Keeper;
     std::shared_ptr<Keeper> m_keeper;
 };

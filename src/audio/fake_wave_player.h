@@ -12,7 +12,7 @@ namespace kz {
 // what the child would have heard. "Open" is recorded with the file name it opened ("Open X"), and
 // with " as <type>" appended when the device type was not "WaveAudio".
 class FakeWavePlayer final : public WavePlayer {
-public:
+  public:
     void setDeviceType(std::string type) override;
     void setFileName(std::string name) override;
     void command(std::string_view name) override;
@@ -26,7 +26,7 @@ public:
     void clearCommands() { m_commands.clear(); }
     const std::string& fileName() const { return m_fileName; }
 
-private:
+  private:
     std::string m_deviceType;
     std::string m_fileName;
     std::vector<std::string> m_commands;

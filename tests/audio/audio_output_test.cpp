@@ -58,7 +58,7 @@ void playToEnd(WavePlayer& player) {
 // Every test sends what it plays through SDL's disk driver to a file of its own: the driver
 // writes in real time, silence while nothing sounds, until the device is closed.
 class AudioOutputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "." + info->name();
@@ -196,10 +196,13 @@ TEST_F(AudioOutputTest, TwoPlayersSoundTogether) {
     auto output = makeOutput();
     auto words = output->createPlayer();
     auto click = output->createPlayer();
-    const ToneWav low{.format = SF_FORMAT_PCM_16, .rate = 22050, .seconds = 0.4, .leftHz = 440,
-                      .amplitude = 0.4};
-    const ToneWav high{.format = SF_FORMAT_IMA_ADPCM, .rate = 11025, .seconds = 0.4,
-                       .leftHz = 880, .amplitude = 0.4};
+    const ToneWav low{
+        .format = SF_FORMAT_PCM_16, .rate = 22050, .seconds = 0.4, .leftHz = 440, .amplitude = 0.4};
+    const ToneWav high{.format = SF_FORMAT_IMA_ADPCM,
+                       .rate = 11025,
+                       .seconds = 0.4,
+                       .leftHz = 880,
+                       .amplitude = 0.4};
     openFile(*words, toneFile("LOW.WAV", low));
     openFile(*click, toneFile("HIGH.WAV", high));
     words->command("Play");
@@ -269,8 +272,7 @@ TEST_F(AudioOutputTest, OpensPathsAsTheProgramsWriteThem) {
 }
 
 // Without the device the windows must never wait for a sound: it ends at once, silently.
-class WithoutADevice : public AudioOutputTest,
-                       public ::testing::WithParamInterface<const char*> {};
+class WithoutADevice : public AudioOutputTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(WithoutADevice, SoundsEndAtOnce) {
     if (std::string(GetParam()) == "disk") {
@@ -280,8 +282,9 @@ TEST_P(WithoutADevice, SoundsEndAtOnce) {
     }
     auto output = makeOutput();
     auto player = output->createPlayer();
-    openFile(*player, toneFile("LONG.WAV", {.format = SF_FORMAT_PCM_U8, .rate = 8000,
-                                            .seconds = 2 * kHangGuard / 1s}));
+    openFile(*player,
+             toneFile("LONG.WAV",
+                      {.format = SF_FORMAT_PCM_U8, .rate = 8000, .seconds = 2 * kHangGuard / 1s}));
     for (int i = 0; i < 2; ++i) {
         player->command("Prev");
         player->command("Play");
@@ -303,8 +306,8 @@ TEST_F(AudioOutputTest, TheDefaultOutputNeverHangs) {
     ::unsetenv("SDL_AUDIODRIVER");
     auto output = makeOutput();
     auto player = output->createPlayer();
-    openFile(*player, toneFile("HUSH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.1,
-                                            .amplitude = 0}));
+    openFile(*player,
+             toneFile("HUSH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.1, .amplitude = 0}));
     player->command("Play");
     EXPECT_TRUE(waitWhilePlaying(*player));
 }

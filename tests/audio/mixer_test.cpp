@@ -27,7 +27,9 @@ std::vector<float> mixBuffer(Mixer& mixer) {
     return out;
 }
 
-float frameAt(const std::vector<float>& out, std::size_t frame) { return out[frame * kMixChannels]; }
+float frameAt(const std::vector<float>& out, std::size_t frame) {
+    return out[frame * kMixChannels];
+}
 
 TEST(Mixer, PlaysUntilTheDeviceAsksForTheBufferAfterTheLastSample) {
     Mixer mixer;
