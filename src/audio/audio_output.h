@@ -20,8 +20,7 @@ struct AudioDeviceFormat {
 
 // The program's one sound output: one SDL audio device with a software mixer behind every player
 // it creates, so the players sound together without two devices fighting over one output.
-// main() owns it; it must outlive nothing but may be outlived by its players, which then stay
-// silent.
+// main() owns it. Players may outlive it: they then stay silent.
 //
 // A thread of its own opens the device at the first "Play" and closes it again after a quiet
 // spell, since SDL's audio thread keeps waking while a device is open; so neither building the
