@@ -107,47 +107,36 @@ bool measurePlay(benchmark::State& state, WavePlayer& player, FirstSample& probe
     return true;
 }
 
-void BM_PlayToFirstSample_DeviceOpen(benchmark::State& state) {
+// From "Play" to the first sample at the device: with the device open, as for a sound shortly
+// after another, and with it closed after a quiet spell and opened again by the "Play".
+void BM_PlayToFirstSample(benchmark::State& state, bool deviceOpen) {
     scratch();  // chooses the driver before the output starts SDL
     FirstSample probe;
-    AudioOutput output(probe.options(60s));
+    AudioOutput output(probe.options(deviceOpen ? 60s : 20ms));
     auto player = output.createPlayer();
     openFile(*player, "WORD.WAV");
-    player->command("Play");  // opens the device; it then stays open
-    while (!output.isDeviceOpen()) std::this_thread::sleep_for(1ms);
-    player->command("Prev");
+    if (deviceOpen) {
+        player->command("Play");
+        while (!output.isDeviceOpen()) std::this_thread::sleep_for(1ms);
+        player->command("Prev");
+    }
     std::mt19937 random(7);
     std::uniform_int_distribution<int> phase(0, 12000);  // anywhere in the device's buffer cycle
     std::vector<double> latency;
     std::vector<double> call;
     for (auto _ : state) {
-        std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
+        if (deviceOpen) std::this_thread::sleep_for(std::chrono::microseconds(phase(random)));
+        while (!deviceOpen && output.isDeviceOpen()) std::this_thread::sleep_for(1ms);
         if (!measurePlay(state, *player, probe, latency, call)) break;
     }
     reportMilliseconds(state, latency, "first_sample");
     reportMilliseconds(state, call, "play_call");
 }
-BENCHMARK(BM_PlayToFirstSample_DeviceOpen)
+BENCHMARK_CAPTURE(BM_PlayToFirstSample, DeviceOpen, true)
     ->UseManualTime()
     ->Iterations(200)
     ->Unit(benchmark::kMillisecond);
-
-void BM_PlayToFirstSample_DeviceClosed(benchmark::State& state) {
-    scratch();
-    FirstSample probe;
-    AudioOutput output(probe.options(20ms));
-    auto player = output.createPlayer();
-    openFile(*player, "WORD.WAV");
-    std::vector<double> latency;
-    std::vector<double> call;
-    for (auto _ : state) {
-        while (output.isDeviceOpen()) std::this_thread::sleep_for(1ms);
-        if (!measurePlay(state, *player, probe, latency, call)) break;
-    }
-    reportMilliseconds(state, latency, "first_sample");
-    reportMilliseconds(state, call, "play_call");
-}
-BENCHMARK(BM_PlayToFirstSample_DeviceClosed)
+BENCHMARK_CAPTURE(BM_PlayToFirstSample, DeviceReopened, false)
     ->UseManualTime()
     ->Iterations(100)
     ->Unit(benchmark::kMillisecond);
