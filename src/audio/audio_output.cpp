@@ -19,7 +19,9 @@ constexpr Uint16 kDeviceFrames = 512;
 // A device that has not asked for samples for this long while a sound plays is taken for dead,
 // so that a caller waiting for the end of a sound never waits for ever.
 constexpr std::chrono::seconds kStallLimit{2};
+// How often the keeper looks while sounds play, for their end and for a stalled device.
 constexpr std::chrono::milliseconds kMinPoll{10};
+constexpr std::chrono::milliseconds kMaxPoll{500};
 
 void SDLCALL fillBuffer(void* userdata, Uint8* stream, int len) {
     const auto frames = static_cast<std::size_t>(len) / (sizeof(float) * kMixChannels);
@@ -101,7 +103,7 @@ void AudioOutput::Keeper::stop() {
     }
     m_wake.notify_one();
     if (m_thread.joinable()) m_thread.join();
-    m_mixer->setDeviceGone();
+    m_mixer->setDeviceGone(true);
 }
 
 bool AudioOutput::Keeper::isDeviceOpen() const {
@@ -144,12 +146,14 @@ std::optional<Mixer::Clock::time_point> AudioOutput::Keeper::step() {
             return std::nullopt;
         }
         if (now - m_mixer->lastSound() > kStallLimit) {
+            // Closing a stalled device may stall too: meanwhile, sounds end at once.
+            m_mixer->setDeviceGone(true);
             closeDevice();
-            m_mixer->endPlaying();
-            m_retryAfter = now + m_options.retryDelay;
+            m_mixer->setDeviceGone(false);
+            m_retryAfter = Clock::now() + m_options.retryDelay;
             return std::nullopt;
         }
-        return now + std::max<Clock::duration>(m_options.idleClose / 4, kMinPoll);
+        return now + std::clamp<Clock::duration>(m_options.idleClose / 4, kMinPoll, kMaxPoll);
     }
     if (m_device == 0) return std::nullopt;
     const auto quietEnd = m_mixer->lastSound() + m_options.idleClose;

@@ -41,8 +41,8 @@ class Mixer {
     Clock::time_point lastSound() const;
     // The device cannot be had: every playing voice ends at once, silently.
     void endPlaying();
-    // From now on there is no device at all: sounds end as soon as they are played.
-    void setDeviceGone();
+    // While there is no device at all (or one that hangs), sounds end as soon as they are played.
+    void setDeviceGone(bool gone);
     // Called on the audio thread when a voice's first samples go to the device.
     void setSoundStartObserver(std::function<void()> observer);
 

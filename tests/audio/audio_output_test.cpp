@@ -1,10 +1,13 @@
 #include "audio_output.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -310,6 +313,38 @@ TEST_F(AudioOutputTest, TheDefaultOutputNeverHangs) {
              toneFile("HUSH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.1, .amplitude = 0}));
     player->command("Play");
     EXPECT_TRUE(waitWhilePlaying(*player));
+}
+
+// A device that stops taking samples, as a hung sound server would, must hold up neither its
+// sound nor the next one: the disk driver writing into a FIFO that nobody reads stands in for it.
+TEST_F(AudioOutputTest, AStalledDeviceEndsItsSounds) {
+    const std::string fifo = path("stalled.raw");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // lets the driver open it
+    ASSERT_GE(reader, 0);
+    useDiskDriver(fifo);
+    auto output = makeOutput();
+    auto player = output->createPlayer();
+    openFile(*player,
+             toneFile("LONG.WAV",
+                      {.format = SF_FORMAT_PCM_U8, .rate = 8000, .seconds = 2 * kHangGuard / 1s}));
+    player->command("Play");
+    EXPECT_TRUE(waitWhilePlaying(*player));
+    player->command("Prev");
+    player->command("Play");
+    EXPECT_TRUE(waitWhilePlaying(*player)) << "also while the stalled device is being closed";
+
+    std::atomic<bool> closed = false;
+    std::thread drain([&] {  // frees the driver, so that the device can close
+        char buffer[65536];
+        while (!closed) {
+            if (::read(reader, buffer, sizeof buffer) <= 0) std::this_thread::sleep_for(1ms);
+        }
+    });
+    output.reset();
+    closed = true;
+    drain.join();
+    ::close(reader);
 }
 
 TEST_F(AudioOutputTest, DeviceClosesWhenQuietAndReopensAtTheNextPlay) {
