@@ -23,6 +23,17 @@ constexpr std::chrono::seconds kStallLimit{2};
 constexpr std::chrono::milliseconds kMinPoll{10};
 constexpr std::chrono::milliseconds kMaxPoll{500};
 
+AudioOutput::Options withDefaults(AudioOutput::Options options) {
+    const AudioOutput::Options defaults;
+    if (options.idleClose <= decltype(options.idleClose)::zero()) {
+        options.idleClose = defaults.idleClose;
+    }
+    if (options.retryDelay <= decltype(options.retryDelay)::zero()) {
+        options.retryDelay = defaults.retryDelay;
+    }
+    return options;
+}
+
 void SDLCALL fillBuffer(void* userdata, Uint8* stream, int len) {
     const auto frames = static_cast<std::size_t>(len) / (sizeof(float) * kMixChannels);
     static_cast<Mixer*>(userdata)->mix(reinterpret_cast<float*>(stream), frames);
@@ -77,7 +88,7 @@ class AudioOutput::Keeper {
     std::thread m_thread;
 };
 
-AudioOutput::Keeper::Keeper(Options options) : m_options(std::move(options)) {
+AudioOutput::Keeper::Keeper(Options options) : m_options(withDefaults(std::move(options))) {
     m_mixer->setSoundStartObserver(m_options.onSoundStart);
     // SDL picks its sample converters on first use without a lock; pick them here, before the
     // keeper thread (which may open a converting device) and the players' decoding can race.
@@ -224,6 +235,9 @@ void AudioOutput::Keeper::quitSdl() {
 }
 
 AudioOutput::AudioOutput() : AudioOutput(Options{}) {}
+
+AudioOutput::AudioOutput(std::string appName)
+    : AudioOutput(Options{.appName = std::move(appName)}) {}
 
 AudioOutput::AudioOutput(Options options)
     : m_keeper(std::make_shared<Keeper>(std::move(options))) {}

@@ -28,6 +28,7 @@ struct AudioDeviceFormat {
 // end at once, silently, and the device is tried again at a later "Play".
 class AudioOutput {
   public:
+    // Durations of zero or less (as a positional "{}" gives) stand for the defaults.
     struct Options {
         // Name shown by sound servers for the program's stream.
         std::string appName{};
@@ -41,6 +42,8 @@ class AudioOutput {
     };
 
     AudioOutput();
+    // The usual output: the program's name for sound servers, every other option as default.
+    explicit AudioOutput(std::string appName);
     explicit AudioOutput(Options options);
     ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
