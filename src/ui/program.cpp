@@ -57,7 +57,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
 
     std::mt19937 engine(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    AudioOutput audio(AudioOutput::Options{info.caption.toStdString(), {}, {}, {}});
+    AudioOutput audio(info.caption.toStdString());
 
     auto* startup = new StartupWindow(StartupWindow::Role::Startup);
     startup->setAttribute(Qt::WA_DeleteOnClose);
