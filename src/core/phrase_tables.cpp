@@ -4,11 +4,10 @@
 
 #include "text.h"
 
-namespace kz::embedded {
-extern const char* const phraseTablesText;
-}
-
 namespace kz {
+
+// data/phrase_tables.txt, built in by cmake/embed_text.cmake.
+extern const char kPhraseTablesText[];
 
 PhraseTables parsePhraseTables(std::string_view text) {
     PhraseTables tables;
@@ -26,7 +25,7 @@ PhraseTables parsePhraseTables(std::string_view text) {
 }
 
 const PhraseTables& builtInPhraseTables() {
-    static const PhraseTables tables = parsePhraseTables(embedded::phraseTablesText);
+    static const PhraseTables tables = parsePhraseTables(kPhraseTablesText);
     return tables;
 }
 

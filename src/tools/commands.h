@@ -10,6 +10,11 @@ namespace kz::admin {
 // failure by throwing CommandFailed (message and exit status 1), never by writing a file it could
 // not parse.
 void addStemCommands(CLI::App& app);
+void addGlobalsCommands(CLI::App& app);
+void addUsersCommands(CLI::App& app);
+void addSettingsCommands(CLI::App& app);
+void addLogCommands(CLI::App& app);
+void addInitCommand(CLI::App& app);
 void addWordlistCommands(CLI::App& app);
 void addStoryCommands(CLI::App& app);
 

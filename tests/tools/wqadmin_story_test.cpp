@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <nlohmann/json.hpp>
-#include <sstream>
 
 #include "story_file.h"
+#include "temp_dir.h"
+#include "wqadmin_runner.h"
 
 namespace kz {
 namespace {
@@ -15,71 +13,27 @@ namespace {
 namespace fs = std::filesystem;
 using nlohmann::json;
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-std::string quoted(const std::string& arg) {
-    std::string out = "'";
-    for (char c : arg) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return out + "'";
-}
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-void writeFile(const fs::path& path, std::string_view bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 class WqadminStory : public testing::Test {
-  protected:
-    void SetUp() override {
-        m_dir = fs::path(testing::TempDir()) /
-                ("wqadmin_story_" +
-                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
+protected:
     fs::path path(const std::string& name) const { return m_dir / name; }
-
-    Outcome wqadmin(std::initializer_list<std::string> args) const {
-        std::string command = WQADMIN_PATH;
-        for (const auto& a : args) command += " " + quoted(a);
-        command += " 2>" + quoted(path("stderr").string());
-        Outcome run;
-        FILE* pipe = ::popen(command.c_str(), "r");
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            run.out.append(buffer, n);
-        const int status = ::pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        run.err = readFile(path("stderr"));
-        return run;
+    void writeFile(const std::string& name, std::string_view bytes) const {
+        m_dir.write(name, bytes);
     }
 
-    fs::path m_dir;
+    test::TempDir m_dir;
 };
 
 TEST_F(WqadminStory, WordlistPrintsTheWords) {
-    writeFile(path("FARM.TXT"),
+    writeFile("FARM.TXT",
               "*WORDLIST*\r\ncow, pig, hen\r\n* not a word\r\nduck,cow\r\n*END*\r\nowl\r\n");
-    const Outcome run = wqadmin({"wordlist", path("FARM.TXT").string()});
+    const auto run = test::runWqadmin({"wordlist", path("FARM.TXT").string()});
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out, "cow\npig\nhen\nduck\ncow\n");
 }
 
 TEST_F(WqadminStory, WordlistFailsWithTheActivitysMessage) {
-    writeFile(path("SHORT.TXT"), "*WORDLIST*\r\ncow,pig,hen\r\n");
-    writeFile(path("PLAIN.TXT"), "cow,pig,hen,duck\r\n");
+    writeFile("SHORT.TXT", "*WORDLIST*\r\ncow,pig,hen\r\n");
+    writeFile("PLAIN.TXT", "cow,pig,hen,duck\r\n");
     const struct {
         std::string file;
         std::string message;
@@ -92,7 +46,7 @@ TEST_F(WqadminStory, WordlistFailsWithTheActivitysMessage) {
          "Unable to load the file\n\n" + path("NONE.TXT").string() + "\n"},
     };
     for (const auto& c : cases) {
-        const Outcome run = wqadmin({"wordlist", c.file});
+        const auto run = test::runWqadmin({"wordlist", c.file});
         EXPECT_EQ(run.status, 1) << c.file;
         EXPECT_EQ(run.out, c.message);
     }
@@ -138,16 +92,16 @@ json sampleJson() {
 }
 
 TEST_F(WqadminStory, DecodePrintsTheStoryAsJson) {
-    writeFile(path("SAMPLE.DAT"), encodeStory(sampleStory()));
-    const Outcome run = wqadmin({"story", "decode", path("SAMPLE.DAT").string(), "--json"});
+    writeFile("SAMPLE.DAT", encodeStory(sampleStory()));
+    const auto run = test::runWqadmin({"story", "decode", path("SAMPLE.DAT").string(), "--json"});
     ASSERT_EQ(run.status, 0) << run.out << run.err;
     EXPECT_EQ(json::parse(run.out), sampleJson());
 }
 
 TEST_F(WqadminStory, DecodeFailsWithTheReadersFatalMessage) {
     const std::string good = encodeStory(sampleStory());
-    writeFile(path("BADHEAD.DAT"), "velmoor data file." + good.substr(kStoryHeader.size()));
-    writeFile(path("SHORT.DAT"), good.substr(0, good.rfind('"', good.size() - 4)));
+    writeFile("BADHEAD.DAT", "velmoor data file." + good.substr(kStoryHeader.size()));
+    writeFile("SHORT.DAT", good.substr(0, good.rfind('"', good.size() - 4)));
     const std::string ending = "\n\nDelete it, and then if necessary re-install the software.\n";
     const struct {
         std::string file;
@@ -162,20 +116,20 @@ TEST_F(WqadminStory, DecodeFailsWithTheReadersFatalMessage) {
                           path("SHORT.DAT").string() + ending},
     };
     for (const auto& c : cases) {
-        const Outcome run = wqadmin({"story", "decode", path(c.file).string(), "--json"});
+        const auto run = test::runWqadmin({"story", "decode", path(c.file).string(), "--json"});
         EXPECT_EQ(run.status, 1) << c.file;
         EXPECT_EQ(run.out, c.message);
     }
 }
 
 TEST_F(WqadminStory, EncodeWritesWhatDecodeReadsBack) {
-    writeFile(path("sample.json"), sampleJson().dump());
-    const Outcome encode =
-        wqadmin({"story", "encode", path("sample.json").string(), path("OUT.DAT").string()});
+    writeFile("sample.json", sampleJson().dump());
+    const auto encode = test::runWqadmin(
+        {"story", "encode", path("sample.json").string(), path("OUT.DAT").string()});
     ASSERT_EQ(encode.status, 0) << encode.err;
-    EXPECT_EQ(decodeStory(readFile(path("OUT.DAT")), "OUT.DAT").value(), sampleStory());
+    EXPECT_EQ(decodeStory(m_dir.read("OUT.DAT"), "OUT.DAT").value(), sampleStory());
 
-    const Outcome decode = wqadmin({"story", "decode", path("OUT.DAT").string(), "--json"});
+    const auto decode = test::runWqadmin({"story", "decode", path("OUT.DAT").string(), "--json"});
     EXPECT_EQ(json::parse(decode.out), sampleJson());
 }
 
@@ -205,9 +159,9 @@ TEST_F(WqadminStory, EncodeRefusesStoriesItCannotWrite) {
         {spoilt("/textSlots", 1), "page 1: more texts than textSlots"},
     };
     for (const auto& c : cases) {
-        writeFile(path("bad.json"), c.source);
-        const Outcome run =
-            wqadmin({"story", "encode", path("bad.json").string(), path("BAD.DAT").string()});
+        writeFile("bad.json", c.source);
+        const auto run = test::runWqadmin(
+            {"story", "encode", path("bad.json").string(), path("BAD.DAT").string()});
         EXPECT_EQ(run.status, 1) << c.error;
         EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
         EXPECT_FALSE(fs::exists(path("BAD.DAT"))) << c.error;
