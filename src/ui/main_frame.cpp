@@ -124,7 +124,7 @@ void MainFrame::runDisplayCheck() {
     }
     if (check.warnColour) {
         m_state.warningKind = "Colour";
-        runDisplayCheckDialog(this, m_state, m_host);
+        runDisplayCheckDialog(this, m_state, m_host, m_ports.colourDepth());
     }
     if (check.warnFont) {
         m_state.warningKind = "Font";
