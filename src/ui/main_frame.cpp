@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -161,14 +162,25 @@ bool MainFrame::load() {
 
 void MainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
+    if (m_activated) return;
+    // The scale factors need the maximised client size, which the window system grants a little
+    // later than it is asked for; one that never grants it is given a moment, then the size it
+    // gave is used.
+    m_placedSize = size();
+    if (!isMaximized()) showMaximized();
+    QTimer::singleShot(500, this, &MainFrame::firstActivation);
+}
+
+void MainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_activated && isVisible() && isMaximized() && event->size() != m_placedSize) {
         QTimer::singleShot(0, this, &MainFrame::firstActivation);
     }
 }
 
 void MainFrame::firstActivation() {
-    if (!isMaximized()) showMaximized();
+    if (m_activated) return;
+    m_activated = true;
     const QSize client = centralWidget()->size();
     const ScaleFactors f = scaleFactors(pixelsToTwips(client.width(), this),
                                         pixelsToTwips(client.height(), this));

@@ -5,9 +5,19 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
+// The art is compiled into this static library; its resources register at first use.
+static void registerArt() {
+    static const bool registered = [] {
+        Q_INIT_RESOURCE(ui_art);
+        return true;
+    }();
+    (void)registered;
+}
+
 namespace kz::ui {
 
 QPixmap svgPixmap(const QString& resource, QSize size, const QWidget* forWidget) {
+    registerArt();
     const qreal ratio = forWidget ? forWidget->devicePixelRatioF() : 1.0;
     QPixmap pixmap(size * ratio);
     pixmap.fill(Qt::transparent);

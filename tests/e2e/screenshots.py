@@ -38,7 +38,7 @@ def run(width, height):
                 proc = d.start(os.path.join(folder, program))
                 time.sleep(0.6)
                 shoot(d, f"{program}-startup")
-                frame = d.wait_window(f"^{caption}$")
+                frame = d.wait_main_window(caption)
                 time.sleep(1.0)
                 shoot(d, f"{program}-frame")
                 if program == "kiv":

@@ -1,4 +1,7 @@
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <deque>
 #include <QtTest>
 
 #include "app_state.h"
