@@ -10,5 +10,10 @@ namespace kz::admin {
 // failure by throwing CommandFailed (message and exit status 1), never by writing a file it could
 // not parse.
 void addStemCommands(CLI::App& app);
+void addGlobalsCommands(CLI::App& app);
+void addUsersCommands(CLI::App& app);
+void addSettingsCommands(CLI::App& app);
+void addLogCommands(CLI::App& app);
+void addInitCommand(CLI::App& app);
 
 }  // namespace kz::admin

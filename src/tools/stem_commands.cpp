@@ -1,10 +1,12 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
+#include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
 #include "cp1252.h"
 #include "file_stem.h"
+#include "scramble.h"
 
 namespace kz::admin {
 
@@ -18,6 +20,33 @@ void addStemCommands(CLI::App& app) {
         const auto bytes = utf8ToCp1252(*text);
         if (!bytes) throw CommandFailed("The text holds characters that Windows-1252 cannot store.");
         std::cout << cp1252ToUtf8(fileStem(*bytes, *voiceA ? -1 : 0)) << '\n';
+    });
+
+    auto* scramble = app.add_subcommand(
+        "scramble", "Print the 8 bytes a password field stores, as 16 hexadecimal digits");
+    auto plain = std::make_shared<std::string>();
+    scramble->add_option("TEXT", *plain, "The plain password (at most 8 characters)")->required();
+    scramble->callback([plain] {
+        const std::string bytes = toFileText(*plain, "The text");
+        if (bytes.size() > 8) throw CommandFailed("The text holds at most 8 characters.");
+        static const char* kHex = "0123456789ABCDEF";
+        for (unsigned char c : scrambleText(bytes)) std::cout << kHex[c >> 4] << kHex[c & 15];
+        std::cout << '\n';
+    });
+
+    auto* unscramble = app.add_subcommand(
+        "unscramble", "Print the plain, trimmed text of a stored password field");
+    auto hex = std::make_shared<std::string>();
+    unscramble->add_option("HEX16", *hex, "The field's 8 bytes as 16 hexadecimal digits")->required();
+    unscramble->callback([hex] {
+        if (hex->size() != 16 || hex->find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+            throw CommandFailed("Expected 16 hexadecimal digits.");
+        }
+        std::string bytes;
+        for (size_t i = 0; i < 16; i += 2) {
+            bytes += static_cast<char>(std::stoi(hex->substr(i, 2), nullptr, 16));
+        }
+        std::cout << cp1252ToUtf8(unscrambleText(bytes)) << '\n';
     });
 }
 

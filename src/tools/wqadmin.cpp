@@ -10,6 +10,11 @@ int main(int argc, char** argv) {
     CLI::App app{"wqadmin: manage the users, settings and tracking log of a Kiv and Zan installation"};
     app.require_subcommand(1);
     kz::admin::addStemCommands(app);
+    kz::admin::addGlobalsCommands(app);
+    kz::admin::addUsersCommands(app);
+    kz::admin::addSettingsCommands(app);
+    kz::admin::addLogCommands(app);
+    kz::admin::addInitCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

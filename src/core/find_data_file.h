@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kz {
+
+struct AppState;
+class HostPorts;
+
+// The full path of a data file (name may hold a folder, as in "WAVS\CLICK.WAV"), looked for in
+// the installation directory first, then in the data directory. When it is in neither and
+// askUser is set, the recovery dialog asks for the data's location and the lookup tries again
+// about a second later, as often as needed. Returns the empty text when it is not found and
+// askUser is false, or when the user chose to quit in the dialog (state.request is then "QUIT").
+std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser);
+
+// Saves the global settings; on failure, when showMessage is set, tells the user and reads the
+// file back (the in-memory values then match the file again where it can be read).
+bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage);
+
+// The milliseconds until the time of day passes the next whole second.
+int millisecondsToNextSecond(double secondsSinceMidnight);
+
+}  // namespace kz

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kz {
+
+enum class Program { Kiv, Zan };
+
+// What the child and teacher see for a story or word-list file name.
+struct StoryInfo {
+    std::string title;        // empty when the name is not in the catalogue
+    std::string credit;       // "by ..." unless the row says otherwise
+    std::string illustrator;  // empty when unknown
+};
+
+inline constexpr std::string_view kDefaultCredit = "by Ruth Penrose";
+
+// Looks up a file name (any case, with or without extension and surrounding spaces). The story
+// reader also knows the eight book-range names; the word activity titles word lists named by a
+// book range, such as 0001TO24 ("Books 1 to 24").
+StoryInfo storyTitle(std::string_view fileName, Program program);
+
+// The story codes of the catalogue, lower-case, in table order.
+std::vector<std::string> storyCatalogueKeys();
+
+}  // namespace kz

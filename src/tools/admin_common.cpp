@@ -1,0 +1,90 @@
+#include "admin_common.h"
+
+#include <charconv>
+#include <limits>
+#include <set>
+
+#include "command_failed.h"
+#include "cp1252.h"
+
+namespace kz::admin {
+
+std::string toFileText(std::string_view utf8, std::string_view what) {
+    auto bytes = utf8ToCp1252(utf8);
+    if (!bytes) {
+        throw CommandFailed(std::string(what) +
+                            " holds characters that a Windows-1252 file cannot store.");
+    }
+    return *bytes;
+}
+
+namespace {
+
+template <typename T>
+T parseWhole(std::string_view text, std::string_view key) {
+    T value{};
+    const auto* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    if (text.empty() || ec != std::errc() || ptr != end) {
+        throw CommandFailed(std::string(key) + " must be a whole number from " +
+                            std::to_string(std::numeric_limits<T>::min()) + " to " +
+                            std::to_string(std::numeric_limits<T>::max()) + ", not \"" +
+                            std::string(text) + "\".");
+    }
+    return value;
+}
+
+}  // namespace
+
+int16_t parseInt16(std::string_view text, std::string_view key) {
+    return parseWhole<int16_t>(text, key);
+}
+
+int32_t parseInt32(std::string_view text, std::string_view key) {
+    return parseWhole<int32_t>(text, key);
+}
+
+std::map<std::string, std::string> parseAssignments(const std::vector<std::string>& args,
+                                                    const std::vector<std::string>& allowed) {
+    const std::set<std::string> keys(allowed.begin(), allowed.end());
+    std::map<std::string, std::string> out;
+    for (const auto& arg : args) {
+        const auto eq = arg.find('=');
+        if (eq == std::string::npos) throw CommandFailed("Expected KEY=VALUE, got \"" + arg + "\".");
+        const std::string key = arg.substr(0, eq);
+        if (!keys.count(key)) {
+            std::string list;
+            for (const auto& k : allowed) list += (list.empty() ? "" : ", ") + k;
+            throw CommandFailed("Unknown key \"" + key + "\"; the keys are " + list + ".");
+        }
+        if (!out.emplace(key, arg.substr(eq + 1)).second) {
+            throw CommandFailed("The key \"" + key + "\" is given twice.");
+        }
+    }
+    if (out.empty()) throw CommandFailed("Give at least one KEY=VALUE.");
+    return out;
+}
+
+std::string forTerminal(std::string_view fileText) {
+    std::string lf;
+    for (size_t i = 0; i < fileText.size(); ++i) {
+        if (fileText[i] == '\r' && i + 1 < fileText.size() && fileText[i + 1] == '\n') continue;
+        lf += fileText[i];
+    }
+    return cp1252ToUtf8(lf);
+}
+
+void failWith(const FatalError& error) {
+    throw CommandFailed(forTerminal(fatalMessage(error, {}).text));
+}
+
+std::string fieldText(std::string_view utf8, size_t width, std::string_view key) {
+    std::string bytes = toFileText(utf8, key);
+    if (bytes.size() > width) {
+        throw CommandFailed(std::string(key) + " holds at most " + std::to_string(width) +
+                            " characters.");
+    }
+    return bytes;
+}
+
+}  // namespace kz::admin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "fatal_error.h"
+
+namespace kz::admin {
+
+// The Windows-1252 form of a UTF-8 argument; fails naming what was given.
+std::string toFileText(std::string_view utf8, std::string_view what);
+
+// Whole numbers in the range of the field; fails naming the key.
+int16_t parseInt16(std::string_view text, std::string_view key);
+int32_t parseInt32(std::string_view text, std::string_view key);
+
+// KEY=VALUE arguments; fails on a missing "=", a key not in `allowed`, or a key given twice.
+std::map<std::string, std::string> parseAssignments(const std::vector<std::string>& args,
+                                                    const std::vector<std::string>& allowed);
+
+// Fails with the text of the fatal error (CR LF shown as newlines).
+[[noreturn]] void failWith(const FatalError& error);
+
+// A file text for the terminal: UTF-8, CR LF as newline.
+std::string forTerminal(std::string_view fileText);
+
+// A field value checked to fit its width in the file; fails naming the key.
+std::string fieldText(std::string_view utf8, size_t width, std::string_view key);
+
+}  // namespace kz::admin

@@ -1,0 +1,88 @@
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "admin_common.h"
+#include "command_failed.h"
+#include "commands.h"
+#include "cp1252.h"
+#include "global_settings.h"
+
+namespace kz::admin {
+namespace {
+
+const std::vector<std::string> kKeys = {"password",      "userMode",          "logSessions",
+                                        "dataDir",       "omitColourWarning", "omitFontWarning"};
+
+// What the teacher can type in the password box: up to 8 letters or digits. Anything else
+// would lock the teacher out of the settings.
+std::string checkedPassword(const std::string& text) {
+    const bool fits = text.size() <= GlobalSettings::kPasswordWidth &&
+                      std::all_of(text.begin(), text.end(), [](char c) {
+                          return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                                 (c >= '0' && c <= '9');
+                      });
+    if (!fits) {
+        throw CommandFailed(
+            "A password is 0 to 8 letters (A-Z) or digits: the password box accepts nothing else.");
+    }
+    return text;
+}
+
+void applyChanges(GlobalSettings& g, const std::map<std::string, std::string>& values) {
+    for (const auto& [key, value] : values) {
+        if (key == "password") g.setPassword(checkedPassword(value));
+        if (key == "userMode") g.setUserMode(parseInt16(value, key));
+        if (key == "logSessions") g.setLogSessions(parseInt16(value, key));
+        if (key == "omitColourWarning") g.setOmitColourWarning(parseInt16(value, key));
+        if (key == "omitFontWarning") g.setOmitFontWarning(parseInt16(value, key));
+        if (key == "dataDir") g.setDataDir(fieldText(value, GlobalSettings::kDataDirWidth, key));
+    }
+}
+
+nlohmann::ordered_json toJson(const GlobalSettings& g) {
+    return {{"omitColourWarning", g.omitColourWarning()},
+            {"reserved2", g.reserved2()},
+            {"omitFontWarning", g.omitFontWarning()},
+            {"password", cp1252ToUtf8(g.password())},
+            {"userMode", g.userMode()},
+            {"logSessions", g.logSessions()},
+            {"dataDir", cp1252ToUtf8(g.dataDir())}};
+}
+
+GlobalSettings loadOrFail(const std::string& dir) {
+    auto g = loadGlobalSettings(dir);
+    if (!g) failWith(g.error());
+    return g.value();
+}
+
+}  // namespace
+
+void addGlobalsCommands(CLI::App& app) {
+    auto* cmd = app.add_subcommand(
+        "globals", "Show the global settings (GLOBSET.WQ) of an installation as JSON, or change them");
+    auto dir = std::make_shared<std::string>();
+    auto json = std::make_shared<bool>(false);
+    cmd->add_option("DIR", *dir, "Installation directory")->required();
+    cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
+    auto* set = cmd->add_subcommand(
+        "set", "Change settings, every other byte unchanged. Keys: password (0-8 letters or "
+               "digits), userMode (0 or 2: nobody signs in; 1: sign-in, shared settings; 3: "
+               "sign-in, own settings), logSessions (1: log sessions), dataDir, "
+               "omitColourWarning, omitFontWarning (-1: do not warn, 0: warn)");
+    auto pairs = std::make_shared<std::vector<std::string>>();
+    set->add_option("KEY=VALUE", *pairs, "Settings to change")->required();
+    cmd->callback([=] {
+        GlobalSettings g = loadOrFail(*dir);
+        if (!set->parsed()) {
+            std::cout << toJson(g).dump(2) << '\n';
+            return;
+        }
+        applyChanges(g, parseAssignments(*pairs, kKeys));
+        if (!saveGlobalSettings(*dir, g)) {
+            throw CommandFailed("Could not write " + globalSettingsPath(*dir) + ".");
+        }
+    });
+}
+
+}  // namespace kz::admin

@@ -1,0 +1,70 @@
+#include <CLI/CLI.hpp>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "admin_common.h"
+#include "command_failed.h"
+#include "commands.h"
+#include "cp1252.h"
+#include "record.h"
+#include "user_settings.h"
+
+namespace kz::admin {
+namespace {
+
+const std::vector<std::string> kKeys = {"storyFont", "storyBold",  "storyItalic", "voiceA",
+                                        "kivOptions", "kivWordlist", "zanOptions", "zanStory"};
+
+nlohmann::ordered_json toJson(const UserSettings& s) {
+    return {{"storyFont", cp1252ToUtf8(s.storyFont())},
+            {"storyBold", s.storyBold()},
+            {"storyItalic", s.storyItalic()},
+            {"voiceA", s.voiceA()},
+            {"kivOptions", s.kivOptions()},
+            {"kivWordlist", cp1252ToUtf8(s.kivWordlist())},
+            {"zanOptions", s.zanOptions()},
+            {"zanStory", cp1252ToUtf8(s.zanStory())}};
+}
+
+void applyChanges(UserSettings& s, const std::map<std::string, std::string>& values) {
+    for (const auto& [key, value] : values) {
+        if (key == "storyFont") s.setStoryFont(fieldText(value, UserSettings::kFontWidth, key));
+        if (key == "storyBold") s.setStoryBold(parseInt16(value, key));
+        if (key == "storyItalic") s.setStoryItalic(parseInt16(value, key));
+        if (key == "voiceA") s.setVoiceA(parseInt16(value, key));
+        if (key == "kivOptions") s.setKivOptions(parseInt32(value, key));
+        if (key == "kivWordlist") s.setKivWordlist(fieldText(value, UserSettings::kNameWidth, key));
+        if (key == "zanOptions") s.setZanOptions(parseInt32(value, key));
+        if (key == "zanStory") s.setZanStory(fieldText(value, UserSettings::kNameWidth, key));
+    }
+}
+
+}  // namespace
+
+void addSettingsCommands(CLI::App& app) {
+    auto* cmd = app.add_subcommand(
+        "settings", "Show a per-user settings file (TEACHER.WQ or a child's) as JSON, or change it");
+    auto file = std::make_shared<std::string>();
+    auto json = std::make_shared<bool>(false);
+    cmd->add_option("FILE", *file, "The settings file")->required();
+    cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
+    auto* set = cmd->add_subcommand(
+        "set", "Change fields, every other byte unchanged. Keys: storyFont, storyBold, "
+               "storyItalic, voiceA (-1: the word \"a\" is spoken as AY, else UH), kivOptions, "
+               "kivWordlist (8 characters), zanOptions, zanStory (8 characters)");
+    auto pairs = std::make_shared<std::vector<std::string>>();
+    set->add_option("KEY=VALUE", *pairs, "Fields to change")->required();
+    cmd->callback([=] {
+        const auto bytes = readRecordFile(*file);
+        if (!bytes) failWith({"settingload", *file});
+        UserSettings s = UserSettings::decode(*bytes);
+        if (!set->parsed()) {
+            std::cout << toJson(s).dump(2) << '\n';
+            return;
+        }
+        applyChanges(s, parseAssignments(*pairs, kKeys));
+        if (!writeRecordFile(*file, s.encode())) throw CommandFailed("Could not write " + *file + ".");
+    });
+}
+
+}  // namespace kz::admin

@@ -1,0 +1,119 @@
+#include <CLI/CLI.hpp>
+#include <algorithm>
+#include <iostream>
+
+#include "admin_common.h"
+#include "command_failed.h"
+#include "commands.h"
+#include "cp1252.h"
+#include "file_stem.h"
+#include "global_settings.h"
+#include "paths.h"
+#include "text.h"
+#include "user_list.h"
+#include "user_settings.h"
+
+namespace kz::admin {
+namespace {
+
+bool isControl(unsigned char c) {
+    return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
+}
+
+// A name the sign-in list can show and a record can hold.
+std::string checkedName(const std::string& utf8) {
+    const std::string name = toFileText(utf8, "The name");
+    if (std::any_of(name.begin(), name.end(), [](char c) { return isControl(c); })) {
+        throw CommandFailed("The name holds control characters.");
+    }
+    if (trimSpaces(name).empty()) throw CommandFailed("The name is empty.");
+    if (trimSpaces(name).size() > kUserRecordSize) {
+        throw CommandFailed("A name holds at most 16 characters.");
+    }
+    return std::string(trimSpaces(name));
+}
+
+std::vector<std::string> loadNames(const std::string& dir) {
+    auto users = loadUserList(dir);
+    if (!users) failWith(users.error());
+    return {users.value().begin() + 1, users.value().end()};
+}
+
+void saveNames(const std::string& dir, const std::vector<std::string>& names) {
+    if (!writeFileAtomically(userListPath(dir), encodeUserList(names))) {
+        throw CommandFailed("Could not write " + userListPath(dir) + ".");
+    }
+}
+
+// In individual-settings mode a child without a settings file cannot sign in: give the new
+// child a copy of the shared settings.
+void giveOwnSettings(const std::string& dir, const std::string& name) {
+    const std::string own = settingsFileName(3, name, 0);
+    if (fileLength(joinPath(dir, own))) return;
+    auto shared = loadUserSettings(dir, "TEACHER.WQ");
+    if (!shared) failWith(shared.error());
+    if (!saveUserSettings(dir, own, shared.value())) {
+        throw CommandFailed("Could not write " + joinPath(dir, own) + ".");
+    }
+    std::cout << "Created " << cp1252ToUtf8(own) << " from TEACHER.WQ.\n";
+}
+
+void add(const std::string& dir, const std::string& utf8Name) {
+    const std::string name = checkedName(utf8Name);
+    auto names = loadNames(dir);
+    if (std::find(names.begin(), names.end(), name) != names.end()) {
+        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
+    }
+    auto globals = loadGlobalSettings(dir);
+    if (!globals) failWith(globals.error());
+    const bool individual = globals->userMode() == 3;
+    if (individual && !fileLength(joinPath(dir, "TEACHER.WQ"))) {
+        failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
+    }
+    const std::string stem = fileStem(name, 0);
+    for (const auto& other : names) {
+        if (fileStem(other, 0) == stem) {
+            std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \"" << cp1252ToUtf8(other)
+                      << "\" share the settings file " << cp1252ToUtf8(stem) << ".WQ.\n";
+        }
+    }
+    names.push_back(name);
+    saveNames(dir, names);
+    if (individual) giveOwnSettings(dir, name);
+}
+
+void remove(const std::string& dir, const std::string& utf8Name) {
+    const std::string name = std::string(trimSpaces(toFileText(utf8Name, "The name")));
+    auto names = loadNames(dir);
+    const auto it = std::find(names.begin(), names.end(), name);
+    if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
+    names.erase(it);
+    saveNames(dir, names);
+}
+
+}  // namespace
+
+void addUsersCommands(CLI::App& app) {
+    auto* cmd = app.add_subcommand("users", "List, add or remove the users who may sign in (USERS.WQ)");
+    auto dir = std::make_shared<std::string>();
+    cmd->add_option("DIR", *dir, "Installation directory")->required();
+    cmd->require_subcommand(1);
+
+    cmd->add_subcommand("list", "Print the names, one a line, in the sign-in list's order")
+        ->callback([dir] {
+            for (const auto& name : loadNames(*dir)) std::cout << cp1252ToUtf8(name) << '\n';
+        });
+
+    auto name = std::make_shared<std::string>();
+    auto* addCmd = cmd->add_subcommand(
+        "add", "Add a name (at most 16 characters). In sign-in mode 3 the new user also gets a "
+               "settings file copied from TEACHER.WQ, unless one exists");
+    addCmd->add_option("NAME", *name, "The name as the sign-in list shows it")->required();
+    addCmd->callback([dir, name] { add(*dir, *name); });
+
+    auto* removeCmd = cmd->add_subcommand("remove", "Remove a name (its settings file is kept)");
+    removeCmd->add_option("NAME", *name, "The name to remove")->required();
+    removeCmd->callback([dir, name] { remove(*dir, *name); });
+}
+
+}  // namespace kz::admin

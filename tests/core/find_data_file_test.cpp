@@ -1,0 +1,115 @@
+#include "find_data_file.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "app_state.h"
+#include "host_ports.h"
+#include "temp_dir.h"
+
+namespace kz {
+namespace {
+
+// Answers at once; the recovery dialog is a script of what the user does.
+class FakeHost : public HostPorts {
+public:
+    std::function<bool(AppState&)> recovery = [](AppState&) { return true; };
+    std::vector<std::string> requestsSeen;
+    std::vector<int> pauses;
+    std::vector<std::string> messages;
+    int busyDepth = 0;
+    double now = 1000.25;
+
+    MessageAnswer message(std::string_view text, std::string_view, MessageIcon,
+                          MessageButtons) override {
+        messages.emplace_back(text);
+        return MessageAnswer::Ok;
+    }
+    bool showRecoveryDialog(AppState& state) override {
+        requestsSeen.push_back(state.request);
+        return recovery(state);
+    }
+    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void pause(int ms) override {
+        pauses.push_back(ms);
+        now += ms / 1000.0;
+    }
+    double secondsSinceMidnight() override { return now; }
+};
+
+struct Fixture {
+    test::TempDir app, data, other;
+    AppState state;
+    FakeHost host;
+    Fixture() {
+        state.appDir = app.str();
+        state.dataDir = data.str();
+        app.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+    }
+};
+
+TEST(FindDataFile, InstallationDirectoryComesFirst) {
+    Fixture f;
+    f.app.write("WAVS/CLICK.WAV", "a");
+    f.data.write("WAVS/CLICK.WAV", "b");
+    EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true), f.app.str() + "\\WAVS\\CLICK.WAV");
+    f.app.write("WAVS/CLICK.WAV", "");  // an empty file exists too
+    std::filesystem::remove(f.app / "WAVS/CLICK.WAV");
+    EXPECT_EQ(findDataFile(f.state, f.host, "\\wavs\\click.wav", true), f.data.str() + "\\wavs\\click.wav");
+    EXPECT_TRUE(f.host.requestsSeen.empty());
+}
+
+TEST(FindDataFile, NotAskingGivesTheEmptyText) {
+    Fixture f;
+    EXPECT_EQ(findDataFile(f.state, f.host, "DATA\\X.DAT", false), "");
+    EXPECT_TRUE(f.host.requestsSeen.empty());
+}
+
+TEST(FindDataFile, AsksUntilFoundThenOffersToKeepTheNewPlace) {
+    Fixture f;
+    f.other.write("DATA/X.DAT", "x");
+    int shown = 0;
+    f.host.recovery = [&](AppState& s) {
+        ++shown;
+        if (shown == 1) return true;  // "Try again" without a change: not found yet
+        if (shown == 2) {             // the user types the right place
+            s.dataDir = f.other.str();
+            s.request = "AGAIN";
+            return true;
+        }
+        s.request = "YES";  // keep it
+        return true;
+    };
+    const std::string found = findDataFile(f.state, f.host, "DATA\\X.DAT", true);
+    EXPECT_EQ(found, f.other.str() + "\\DATA\\X.DAT");
+    EXPECT_EQ(f.host.requestsSeen, (std::vector<std::string>{"DATA\\X.DAT", "DATA\\X.DAT", "AGAIN"}));
+    ASSERT_EQ(f.host.pauses.size(), 2u);
+    EXPECT_EQ(f.host.pauses[0], 751);  // from 1000.25 to just past 1001
+    EXPECT_EQ(f.host.busyDepth, 0);
+    EXPECT_EQ(loadGlobalSettings(f.app.str())->dataDir(), f.other.str());
+}
+
+TEST(FindDataFile, QuitEndsTheSearch) {
+    Fixture f;
+    f.host.recovery = [](AppState&) { return false; };
+    EXPECT_EQ(findDataFile(f.state, f.host, "DATA\\X.DAT", true), "");
+    EXPECT_EQ(f.state.request, "QUIT");
+}
+
+TEST(SaveGlobalSettings, ReportsFailureAndReadsTheFileBack) {
+    Fixture f;
+    f.state.global.setDataDir("/changed");
+    f.state.appDir = (f.app / "missing-folder").string();
+    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, false));
+    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, true));
+    ASSERT_EQ(f.host.messages.size(), 1u);
+    EXPECT_EQ(f.host.messages[0],
+              "It was not possible to save the settings/password.\r\n\r\n"
+              "Any changes you have made will apply for this session only.");
+}
+
+}  // namespace
+}  // namespace kz

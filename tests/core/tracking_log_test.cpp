@@ -1,0 +1,169 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "temp_dir.h"
+#include "tracking_log.h"
+
+namespace kz {
+namespace {
+
+const std::string N = "\r\n";
+
+std::string section(const std::string& user, const std::string& entries) {
+    return "=====" + N + "Log for " + user + N + N + entries;
+}
+
+TEST(TrackingLog, InsertsIntoTheUsersOwnSection) {
+    struct Case {
+        const char* what;
+        std::string before;
+        const char* user;
+        std::string after;
+    };
+    const std::string samA = "S1" + N + N;
+    const std::string bob = section("Bob", "B1" + N + N);
+    const Case cases[] = {
+        {"empty log", "", "U", section("U", "E" + N + N)},
+        {"second session goes before the next user", section("Sam", samA) + bob, "Sam",
+         section("Sam", samA + "E" + N + N) + bob},
+        {"last section gets it at the end", section("Sam", samA) + bob, "Bob",
+         section("Sam", samA) + section("Bob", "B1" + N + N + "E" + N + N)},
+        {"Sam is not Samantha", section("Samantha", samA), "Sam",
+         section("Samantha", samA) + section("Sam", "E" + N + N)},
+        {"Samantha is not Sam", section("Sam", samA) + bob, "Samantha",
+         section("Sam", samA) + bob + section("Samantha", "E" + N + N)},
+        {"a name starting with Log", section("Logan", samA) + bob, "Logan",
+         section("Logan", samA + "E" + N + N) + bob},
+        {"a name holding ===", section("a===b", samA) + bob, "a===b",
+         section("a===b", samA + "E" + N + N) + bob},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(insertLogEntry(c.before, "E" + N, c.user), c.after) << c.what;
+    }
+}
+
+TEST(TrackingLog, FileFormat) {
+    EXPECT_EQ(decodeLogText(std::string("\0\0", 2)), "");
+    EXPECT_EQ(decodeLogText(std::string("\x03\0abcTAIL", 9)), "abc");
+    EXPECT_FALSE(decodeLogText(std::string("\x05\0abc", 5)).has_value());  // prefix too long
+    EXPECT_FALSE(decodeLogText("x").has_value());
+    // Bytes past the text stay in place on writing.
+    EXPECT_EQ(encodeLogFile(std::string("\x01\0aTAIL", 7), "ab"), std::string("\x02\0abAIL", 7));
+    EXPECT_EQ(encodeLogFile("", std::string(300, 'x')).substr(0, 2), "\x2C\x01");
+}
+
+TEST(TrackingLog, AppendWritesOrLeavesTheFileAlone) {
+    test::TempDir dir;
+    EXPECT_FALSE(appendToLog(dir.str(), "E", "U").written);  // no log
+    dir.write("LOG.WQ", "");
+    EXPECT_FALSE(appendToLog(dir.str(), "E", "U").written);  // empty log counts as missing
+    dir.write("LOG.WQ", std::string("\0\0", 2));
+    const auto first = appendToLog(dir.str(), "E", "U");
+    EXPECT_TRUE(first.written);
+    EXPECT_FALSE(first.warnTooLong);
+    const std::string text = section("U", "E" + N);
+    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile("", text));
+
+    // Exactly 26000 characters: no warning; 26001: written, then the warning.
+    for (size_t length : {size_t{26000}, size_t{26001}}) {
+        dir.write("LOG.WQ", encodeLogFile("", std::string(length, 'x')));
+        const auto outcome = appendToLog(dir.str(), "E", "U");
+        EXPECT_TRUE(outcome.written);
+        EXPECT_EQ(outcome.warnTooLong, length > 26000);
+    }
+
+    // Past the limit: refused, the file byte for byte as it was, the warning still given.
+    const std::string full = encodeLogFile("", std::string(32760, 'x')) + "TAIL";
+    dir.write("LOG.WQ", full);
+    const auto refused = appendToLog(dir.str(), "Entry", "U");
+    EXPECT_FALSE(refused.written);
+    EXPECT_TRUE(refused.warnTooLong);
+    EXPECT_EQ(dir.read("LOG.WQ"), full);
+
+    dir.write("LOG.WQ", std::string("\x09\0abc", 5));  // damaged prefix
+    EXPECT_FALSE(appendToLog(dir.str(), "E", "U").written);
+    EXPECT_EQ(dir.read("LOG.WQ"), std::string("\x09\0abc", 5));
+}
+
+TEST(TrackingLog, ConcurrentProcessesLoseNoEntry) {
+    test::TempDir dir;
+    dir.write("LOG.WQ", std::string("\0\0", 2));
+    constexpr int kEach = 200;
+    pid_t children[2];
+    for (int p = 0; p < 2; ++p) {
+        children[p] = ::fork();
+        ASSERT_GE(children[p], 0);
+        if (children[p] == 0) {
+            int failures = 0;
+            for (int i = 0; i < kEach; ++i) {
+                const std::string user = p == 0 ? "Ann" : "Bo";
+                if (!appendToLog(dir.str(), user + std::to_string(i), user).written) ++failures;
+            }
+            ::_exit(failures == 0 ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto text = decodeLogText(dir.read("LOG.WQ"));
+    ASSERT_TRUE(text.has_value());
+    for (const std::string user : {"Ann", "Bo"}) {
+        for (int i = 0; i < kEach; ++i) {
+            const std::string line = N + user + std::to_string(i) + N;
+            const size_t at = text->find(line);
+            ASSERT_NE(at, std::string::npos) << user << i;
+            EXPECT_EQ(text->find(line, at + 1), std::string::npos) << user << i;
+        }
+    }
+}
+
+TEST(FormatMinutes, RoundsUpFromTenSecondsAndCrossesMidnight) {
+    struct Case {
+        float start, end;
+        const char* shortForm;
+        const char* longForm;
+    };
+    const Case cases[] = {
+        {100, 100, "0 mins", "0 minutes"},     {100, 109, "0 mins", "0 minutes"},
+        {100, 110, "1 min", "1 minute"},       {100, 170, "2 mins", "2 minutes"},
+        {0, 720, "12 mins", "12 minutes"},     {86340, 60, "3 mins", "3 minutes"},
+        {3600, 3600 + 5990, "100 mins", "100 minutes"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatMinutes(c.start, c.end, false), c.shortForm) << c.start << ' ' << c.end;
+        EXPECT_EQ(formatMinutes(c.start, c.end, true), c.longForm) << c.start << ' ' << c.end;
+    }
+}
+
+TEST(SessionEntry, HeaderAndAlignedActivityLine) {
+    const std::string pad30(30, ' ');
+    struct Case {
+        LocalTime at;
+        float seconds;
+        const char* activity;
+        std::string entry;
+    };
+    const Case cases[] = {
+        {{2026, 3, 7, 9, 5}, 0, "Words",
+         "9:05 am, 7 March 2026.  Session time: 0 minutes." + N + "   Words        " + pad30 +
+             "  0 mins" + N},
+        {{2026, 12, 25, 0, 0}, 60, "Phrases",
+         "12:00 am, 25 December 2026.  Session time: 1 minute." + N + "   Phrases      " + pad30 +
+             "  1 min" + N},
+        {{2026, 1, 1, 12, 30}, 590, "Words",
+         "12:30 pm, 1 January 2026.  Session time: 10 minutes." + N + "   Words        " + pad30 +
+             " 10 mins" + N},
+        {{2026, 7, 31, 23, 59}, 5990, "Phrases",
+         "11:59 pm, 31 July 2026.  Session time: 100 minutes." + N + "   Phrases      " + pad30 +
+             "100 mins" + N},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(composeSessionEntry(c.at, 1000, 1000 + c.seconds, c.activity), c.entry);
+    }
+}
+
+}  // namespace
+}  // namespace kz

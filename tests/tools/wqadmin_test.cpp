@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "global_settings.h"
+#include "scramble.h"
+#include "temp_dir.h"
+#include "text.h"
+#include "tracking_log.h"
+#include "user_list.h"
+#include "user_settings.h"
+#include "wqadmin_runner.h"
+
+namespace kz {
+namespace {
+
+using test::runWqadmin;
+
+std::string randomBytes(size_t n, unsigned seed) {
+    std::mt19937 rng(seed);
+    std::string s(n, '\0');
+    for (char& c : s) c = static_cast<char>(rng() & 0xFF);
+    return s;
+}
+
+// The offsets at which two equally long byte strings differ.
+std::vector<size_t> differences(const std::string& a, const std::string& b) {
+    std::vector<size_t> at;
+    for (size_t i = 0; i < std::min(a.size(), b.size()); ++i) {
+        if (a[i] != b[i]) at.push_back(i);
+    }
+    return at;
+}
+
+TEST(WqadminText, StemScrambleUnscramble) {
+    struct Case {
+        std::vector<std::string> args;
+        std::string out;
+    };
+    const Case cases[] = {
+        {{"stem", "Blue-Group Seven"}, "BLUEGR78\n"},
+        {{"stem", "a"}, "UH\n"},
+        {{"stem", "a", "--voice-a"}, "AY\n"},
+        {{"stem", "../12"}, "_._12\n"},
+        {{"unscramble", "392126692370517A"}, "ab12\n"},
+    };
+    for (const auto& c : cases) {
+        const auto r = runWqadmin(c.args);
+        EXPECT_EQ(r.status, 0) << c.args[0] << r.err;
+        EXPECT_EQ(r.out, c.out) << c.args[1];
+    }
+    const auto scrambled = runWqadmin({"scramble", "ab12"});
+    EXPECT_EQ(scrambled.out, "392126692370517A\n");
+    std::string hex;
+    for (unsigned char c : scrambleText("")) {
+        hex += "0123456789ABCDEF"[c >> 4];
+        hex += "0123456789ABCDEF"[c & 15];
+    }
+    EXPECT_EQ(runWqadmin({"scramble", ""}).out, hex + "\n");
+    for (const auto& bad : std::vector<std::vector<std::string>>{
+             {"unscramble", "12"}, {"unscramble", "zz2126692370517A"}, {"scramble", "123456789"},
+             {"stem", "\xE4\xB8\xAD"}, {"nosuchcommand"}, {}}) {
+        EXPECT_EQ(runWqadmin(bad).status, 1) << (bad.empty() ? "" : bad[0]);
+    }
+}
+
+TEST(WqadminInit, CreatesANewInstallationOnce) {
+    test::TempDir dir;
+    const std::string inst = (dir / "school").string();
+    ASSERT_EQ(runWqadmin({"init", inst, "--data", "/media/cd"}).status, 0);
+    const auto globals = GlobalSettings::decode(dir.read("school/GLOBSET.WQ"));
+    EXPECT_EQ(dir.read("school/GLOBSET.WQ").size(), 313u);
+    EXPECT_EQ(globals.passwordField(), scrambleText(""));
+    EXPECT_EQ(globals.userMode(), 0);
+    EXPECT_EQ(globals.logSessions(), 1);
+    EXPECT_EQ(globals.dataDir(), "/media/cd");
+    EXPECT_EQ(dir.read("school/USERS.WQ"), padField("1", 16) + padField("Teacher", 16));
+    EXPECT_EQ(dir.read("school/LOG.WQ"), std::string(2, '\0'));
+    const auto teacher = UserSettings::decode(dir.read("school/TEACHER.WQ"));
+    EXPECT_EQ(dir.read("school/TEACHER.WQ").size(), 214u);
+    EXPECT_EQ(teacher.kivWordlist(), "0001TO24");
+    EXPECT_EQ(teacher.zanStory(), "25SAMPLE");
+    EXPECT_EQ(teacher.storyFont(), "Arial");
+    EXPECT_EQ(teacher.kivOptions(), 0);
+    EXPECT_EQ(teacher.voiceA(), 0);
+
+    dir.write("school/LOG.WQ", "kept");
+    std::filesystem::remove(dir / "school/USERS.WQ");
+    const auto again = runWqadmin({"init", inst});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_NE(again.err.find("exists already"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "school/USERS.WQ"));  // nothing written
+    EXPECT_EQ(dir.read("school/LOG.WQ"), "kept");
+}
+
+TEST(WqadminGlobals, ShowsAndChangesOnlyTheNamedFields) {
+    test::TempDir dir;
+    const std::string file = randomBytes(313, 11);
+    dir.write("GLOBSET.WQ", file);
+    const auto set = runWqadmin({"globals", dir.str(), "set", "userMode=3", "logSessions=0"});
+    ASSERT_EQ(set.status, 0) << set.err;
+    EXPECT_EQ(differences(file, dir.read("GLOBSET.WQ")), (std::vector<size_t>{54, 55, 56, 57}));
+
+    ASSERT_EQ(runWqadmin({"globals", dir.str(), "set", "password=Cat9", "dataDir=/srv/d\xC3\xA9"}).status, 0);
+    const auto shown = runWqadmin({"globals", dir.str(), "--json"});
+    EXPECT_NE(shown.out.find("\"password\": \"Cat9\""), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("\"dataDir\": \"/srv/d\xC3\xA9\""), std::string::npos);
+    EXPECT_NE(shown.out.find("\"userMode\": 3"), std::string::npos);
+    EXPECT_EQ(GlobalSettings::decode(dir.read("GLOBSET.WQ")).dataDir(), "/srv/d\xE9");
+}
+
+TEST(WqadminGlobals, RefusesBadInputAndLeavesTheFileAlone) {
+    test::TempDir dir;
+    const std::string file = randomBytes(313, 12);
+    dir.write("GLOBSET.WQ", file);
+    for (const std::string arg :
+         {"password=a-b", "password=123456789", "password=\xC3\xA9t\xC3\xA9", "password=a b",
+          "userMode=40000", "userMode=x", "logSessions=", "colour=1", "userMode", "dataDir=\xE4\xB8\xAD"}) {
+        const auto r = runWqadmin({"globals", dir.str(), "set", arg});
+        EXPECT_EQ(r.status, 1) << arg;
+        EXPECT_FALSE(r.err.empty()) << arg;
+    }
+    EXPECT_EQ(dir.read("GLOBSET.WQ"), file);
+
+    // Missing and empty files: the settings message; short and garbage files still read.
+    test::TempDir empty;
+    auto r = runWqadmin({"globals", empty.str()});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("The settings file is missing, corrupt or unavailable:"), std::string::npos);
+    empty.write("GLOBSET.WQ", "");
+    EXPECT_EQ(runWqadmin({"globals", empty.str(), "set", "userMode=1"}).status, 1);
+    EXPECT_EQ(empty.read("GLOBSET.WQ"), "");
+    empty.write("GLOBSET.WQ", "\x01");
+    r = runWqadmin({"globals", empty.str(), "--json"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.out.find("\"omitColourWarning\": 1"), std::string::npos);
+}
+
+TEST(WqadminUsers, AddListRemove) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    for (const char* name : {"Sam", "Samantha", "Zo\xC3\xAB Li"}) {
+        EXPECT_EQ(runWqadmin({"users", dir.str(), "add", name}).status, 0) << name;
+    }
+    const auto warned = runWqadmin({"users", dir.str(), "add", "sam!"});
+    EXPECT_EQ(warned.status, 0);
+    EXPECT_NE(warned.err.find("SAM.WQ"), std::string::npos) << warned.err;
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "list"}).out,
+              "Teacher\nSam\nSamantha\nZo\xC3\xAB Li\nsam!\n");
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "remove", "Samantha"}).status, 0);
+    EXPECT_EQ(parseUserList(dir.read("USERS.WQ")),
+              (std::vector<std::string>{"4", "Teacher", "Sam", "Zo\xEB Li", "sam!"}));
+    EXPECT_FALSE(std::filesystem::exists(dir / "SAM.WQ"));  // shared settings: no own files
+}
+
+TEST(WqadminUsers, RefusesNamesTheListCannotHold) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    const std::string before = dir.read("USERS.WQ");
+    for (const std::string name : {"Abcdefghijklmnopq", "Tab\there", "   ", "\xE4\xB8\xAD", "Teacher"}) {
+        const auto r = runWqadmin({"users", dir.str(), "add", name});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_FALSE(r.err.empty()) << name;
+    }
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "remove", "Nobody"}).status, 1);
+    EXPECT_EQ(dir.read("USERS.WQ"), before);
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Abcdefghijklmnop"}).status, 0);  // 16 fit
+
+    test::TempDir none;
+    EXPECT_EQ(runWqadmin({"users", none.str(), "list"}).status, 1);
+    none.write("USERS.WQ", padField("99999", 16));  // a count that cannot be read
+    EXPECT_EQ(runWqadmin({"users", none.str(), "add", "Ann"}).status, 1);
+    EXPECT_EQ(none.read("USERS.WQ"), padField("99999", 16));
+}
+
+TEST(WqadminUsers, IndividualSettingsModeGivesNewChildrenTheirOwnFile) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    ASSERT_EQ(runWqadmin({"globals", dir.str(), "set", "userMode=3"}).status, 0);
+    dir.write("TEACHER.WQ", randomBytes(214, 5));
+    dir.write("BO.WQ", "own");
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "Ann Lee"}).status, 0);
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "Bo"}).status, 0);
+    EXPECT_EQ(dir.read("ANNLEE.WQ"), dir.read("TEACHER.WQ"));
+    EXPECT_EQ(dir.read("BO.WQ"), "own");  // an existing file is kept
+
+    std::filesystem::remove(dir / "TEACHER.WQ");
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Cy"}).status, 1);
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "list"}).out, "Teacher\nAnn Lee\nBo\n");
+}
+
+TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
+    test::TempDir dir;
+    const std::string file = randomBytes(214, 21) + "TAIL";
+    dir.write("SAM.WQ", file);
+    const std::string path = (dir / "SAM.WQ").string();
+    ASSERT_EQ(runWqadmin({"settings", path, "set", "zanStory=01PIP", "voiceA=-1"}).status, 0);
+    std::vector<size_t> expected = {106, 107};
+    for (size_t i = 158; i < 166; ++i) expected.push_back(i);
+    std::vector<size_t> changed = differences(file, dir.read("SAM.WQ"));
+    // Bytes that happened to hold the new value already do not show as changes.
+    for (size_t at : changed) EXPECT_NE(std::find(expected.begin(), expected.end(), at), expected.end()) << at;
+    EXPECT_EQ(dir.read("SAM.WQ").substr(214), "TAIL");
+    const auto shown = runWqadmin({"settings", path, "--json"});
+    EXPECT_NE(shown.out.find("\"zanStory\": \"01PIP\""), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("\"voiceA\": -1"), std::string::npos);
+
+    const std::string now = dir.read("SAM.WQ");
+    for (const std::string arg : {"kivWordlist=123456789", "storyBold=70000", "kivOptions=1.5", "font=x"}) {
+        EXPECT_EQ(runWqadmin({"settings", path, "set", arg}).status, 1) << arg;
+    }
+    EXPECT_EQ(dir.read("SAM.WQ"), now);
+    EXPECT_EQ(runWqadmin({"settings", (dir / "NONE.WQ").string()}).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "NONE.WQ"));
+}
+
+TEST(WqadminLog, PrintsAndAddsNotes) {
+    test::TempDir dir;
+    std::string text = insertLogEntry("", composeSessionEntry({2026, 3, 7, 9, 5}, 0, 700, "Words"), "Sam");
+    text = insertLogEntry(text, composeSessionEntry({2026, 3, 8, 13, 0}, 0, 70, "Phrases"), "Ann, \"A\"");
+    dir.write("LOG.WQ", encodeLogFile({}, text));
+
+    const auto plain = runWqadmin({"log", dir.str()});
+    EXPECT_EQ(plain.status, 0);
+    EXPECT_NE(plain.out.find("=====\nLog for Sam\n\n9:05 am, 7 March 2026.  Session time: 12 minutes.\n"),
+              std::string::npos) << plain.out;
+    EXPECT_EQ(runWqadmin({"log", dir.str(), "--csv"}).out,
+              "user,start,minutes,program\n"
+              "Sam,2026-03-07T09:05,12,Kiv\n"
+              "\"Ann, \"\"A\"\"\",2026-03-08T13:00,2,Zan\n");
+
+    ASSERT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", "Reads well.\nNeeds help with th."}).status, 0);
+    const auto after = decodeLogText(dir.read("LOG.WQ"));
+    ASSERT_TRUE(after.has_value());
+    EXPECT_NE(after->find("12 mins\r\n\r\nReads well.\r\nNeeds help with th.\r\n\r\n=====\r\nLog for Ann"),
+              std::string::npos) << *after;
+
+    const std::string before = dir.read("LOG.WQ");
+    for (const char* bad : {"Logged in", "a === b"}) {
+        EXPECT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", bad}).status, 1) << bad;
+    }
+    EXPECT_EQ(dir.read("LOG.WQ"), before);
+}
+
+TEST(WqadminLog, FullMissingAndDamagedLogs) {
+    test::TempDir dir;
+    EXPECT_EQ(runWqadmin({"log", dir.str()}).status, 1);
+    EXPECT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"}).status, 1);
+    EXPECT_FALSE(std::filesystem::exists(dir / "LOG.WQ"));
+    dir.write("LOG.WQ", "");
+    EXPECT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"}).status, 1);
+    dir.write("LOG.WQ", std::string("\x50\x00short", 7));
+    EXPECT_EQ(runWqadmin({"log", dir.str()}).status, 1);
+
+    dir.write("LOG.WQ", encodeLogFile({}, std::string(26001, 'x')));
+    auto r = runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_NE(r.err.find("The tracking log file is nearly full."), std::string::npos);
+
+    const std::string full = encodeLogFile({}, std::string(32760, 'x'));
+    dir.write("LOG.WQ", full);
+    r = runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("nearly full"), std::string::npos);
+    EXPECT_EQ(dir.read("LOG.WQ"), full);
+}
+
+}  // namespace
+}  // namespace kz
