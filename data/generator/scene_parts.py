@@ -236,7 +236,7 @@ def person(x, feet, height, skin="light", hair="#6b3e1f", style="short", top="#f
     # hair behind the head
     hair_c = "#c9c9c9" if grey else hair
     if style == "long":
-        items.append(rect(x - head_r * 1.1, head_y - head_r * 0.6, head_r * 2.2, head_r * 2.0, hair_c, head_r * 0.6))
+        items.append(rect(x - head_r * 1.15, head_y - head_r * 0.6, head_r * 2.3, head_r * 1.45, hair_c, head_r * 0.5))
     if style == "pony":
         items.append(ellipse(x + head_r * 1.15, head_y + head_r * 0.1, head_r * 0.35, head_r * 0.75, hair_c))
     # head and face
@@ -271,7 +271,7 @@ def hand_of(person_result, side="right"):
 
 # Animals -----------------------------------------------------------------------------------------
 
-def pup(x, feet, s, coat="#e8b070", patch="#a0642e", arms=None, wet=False):
+def pup(x, feet, s, coat="#e8b070", patch="#a0642e", wet=False, asleep=False):
     """A small dog facing right, s pixels long; x is the middle of its body."""
     items = []
     body_y = feet - s * 0.35
@@ -285,7 +285,11 @@ def pup(x, feet, s, coat="#e8b070", patch="#a0642e", arms=None, wet=False):
     items.append(ellipse(hx + s * 0.12, hy + s * 0.06, s * 0.12, s * 0.08, coat, INK, 1.5))
     items.append(circle(hx, hy, s * 0.2, coat, INK, 1.5))
     items.append(ellipse(hx - s * 0.14, hy + s * 0.02, s * 0.07, s * 0.15, patch))
-    items.append(circle(hx + s * 0.05, hy - s * 0.04, s * 0.035, INK))
+    if asleep:
+        items.append(path(f"M{f(hx - s * 0.01)} {f(hy - s * 0.05)} q{f(s * 0.06)} {f(s * 0.05)} {f(s * 0.12)} 0",
+                          stroke=INK, sw=1.5))
+    else:
+        items.append(circle(hx + s * 0.05, hy - s * 0.04, s * 0.035, INK))
     items.append(circle(hx + s * 0.24, hy + s * 0.04, s * 0.045, INK))
     items.append(path(f"M{f(hx + s * 0.08)} {f(hy + s * 0.11)} q{f(s * 0.06)} {f(s * 0.05)} {f(s * 0.12)} 0",
                       stroke=INK, sw=1.5))
@@ -432,6 +436,45 @@ def sock(x, y, s, colour="#ff7043"):
 
 def sparkles(points, r, colour="#fff3a0"):
     return group([star(x, y, r, colour) for x, y in points])
+
+
+def rain(w, h, colour="#5f8fd0", step=28):
+    items = []
+    for row, y in enumerate(range(10, int(h), step)):
+        for x in range(10 + (row % 2) * step // 2, int(w), step):
+            items.append(line(x, y, x - 3, y + 9, colour, 2))
+    return group(items)
+
+
+def earth(cx, cy, r):
+    return group([circle(cx, cy, r, "#3a8ee6", "#ffffff", r * 0.06),
+                  path(f"M{f(cx - r * 0.6)} {f(cy - r * 0.4)} q{f(r * 0.3)} {f(-r * 0.3)} {f(r * 0.6)} {f(-r * 0.1)} "
+                       f"q{f(r * 0.1)} {f(r * 0.4)} {f(-r * 0.2)} {f(r * 0.6)} q{f(-r * 0.4)} {f(r * 0.1)} {f(-r * 0.4)} {f(-r * 0.5)} Z",
+                       fill="#5cc85c"),
+                  ellipse(cx + r * 0.35, cy + r * 0.4, r * 0.3, r * 0.2, "#5cc85c")])
+
+
+def crater(cx, cy, rx, colour="#a9a9b8"):
+    return group([ellipse(cx, cy, rx, rx * 0.3, colour, "#8a8a9a", 1.5),
+                  ellipse(cx, cy + rx * 0.05, rx * 0.7, rx * 0.18, "#9a9aaa")])
+
+
+def motion_lines(x, y, s, colour="#ffffff"):
+    """Three short lines behind something moving right."""
+    return group([line(x - s, y + dy * s * 0.3, x - s * 0.3, y + dy * s * 0.3, colour, 3) for dy in (-1, 0, 1)])
+
+
+def flag(x, top, s, colour="#e53935"):
+    return group([line(x, top, x, top + s, "#6e4822", 2),
+                  polygon([(x, top), (x + s * 0.6, top + s * 0.18), (x, top + s * 0.36)], colour, INK, 1)])
+
+
+def drops(points, r, colour="#4fb3ea"):
+    return group([ellipse(x, y, r * 0.7, r, colour) for x, y in points])
+
+
+def tilted(item, angle, cx, cy):
+    return group([item], f"rotate({f(angle)} {f(cx)} {f(cy)})")
 
 
 def svg_document(w, h, items):
