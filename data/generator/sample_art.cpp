@@ -37,6 +37,7 @@ QImage renderSvg(const QString& path, QSize size, QColor background) {
 }
 
 void save(const QImage& image, const QString& path, const char* format) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
     if (!image.save(path, format)) fail("cannot write " + path);
 }
 
@@ -74,12 +75,11 @@ int pictures(int argc, char** argv) {
     for (const QString& name : names) drawn.append(renderSvg(svgDir.filePath(name), {}, Qt::white));
     const QList<QRgb> palette = kz::sample::choosePalette(drawn);
     const QDir outDir(argv[3]);
-    if (!outDir.mkpath(".")) fail(QString("cannot make %1").arg(argv[3]));
     for (int i = 0; i < names.size(); ++i) {
         const QImage indexed = kz::sample::toIndexed(drawn[i], palette);
         const QString stem = QFileInfo(names[i]).completeBaseName().toUpper();
         save(indexed, outDir.filePath(stem + ".BMP"), "BMP");
-        if (argc == 6 && QDir(argv[5]).mkpath(".")) save(indexed, QDir(argv[5]).filePath(stem + ".png"), "PNG");
+        if (argc == 6) save(indexed, QDir(argv[5]).filePath(stem + ".png"), "PNG");
     }
     save(kz::sample::paletteBitmap(palette), outDir.filePath(QString(argv[4]).toUpper() + ".DIB"), "BMP");
     return 0;
