@@ -2,42 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <vector>
 
 #include "app_state.h"
-#include "host_ports.h"
+#include "fake_host.h"
 #include "temp_dir.h"
 
 namespace kz {
 namespace {
 
-// Answers at once; the recovery dialog is a script of what the user does.
-class FakeHost : public HostPorts {
-public:
-    std::function<bool(AppState&)> recovery = [](AppState&) { return true; };
-    std::vector<std::string> requestsSeen;
-    std::vector<int> pauses;
-    std::vector<std::string> messages;
-    int busyDepth = 0;
-    double now = 1000.25;
-
-    MessageAnswer message(std::string_view text, std::string_view, MessageIcon,
-                          MessageButtons) override {
-        messages.emplace_back(text);
-        return MessageAnswer::Ok;
-    }
-    bool showRecoveryDialog(AppState& state) override {
-        requestsSeen.push_back(state.request);
-        return recovery(state);
-    }
-    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
-    void pause(int ms) override {
-        pauses.push_back(ms);
-        now += ms / 1000.0;
-    }
-    double secondsSinceMidnight() override { return now; }
-};
+using test::FakeHost;
 
 struct Fixture {
     test::TempDir app, data, other;

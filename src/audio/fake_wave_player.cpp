@@ -1,0 +1,32 @@
+#include "fake_wave_player.h"
+
+namespace kz {
+
+void FakeWavePlayer::setDeviceType(std::string type) { m_deviceType = std::move(type); }
+
+void FakeWavePlayer::setFileName(std::string name) { m_fileName = std::move(name); }
+
+void FakeWavePlayer::command(std::string_view name) {
+    std::string entry(name);
+    if (name == "Open") {
+        entry += " " + m_fileName;
+        if (m_deviceType != "WaveAudio") entry += " as " + m_deviceType;
+    } else if (name == "Play") {
+        m_readsLeft = m_playingReads;
+    } else if (name == "Close" || name == "Prev") {
+        m_readsLeft = 0;
+    }
+    m_commands.push_back(std::move(entry));
+}
+
+int FakeWavePlayer::mode() const {
+    if (m_readsLeft > 0) {
+        --m_readsLeft;
+        return kModePlaying;
+    }
+    return kModeStopped;
+}
+
+void FakeWavePlayer::setPlayingReads(int reads) { m_playingReads = reads; }
+
+}  // namespace kz

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "mixer.h"
+#include "wave_player.h"
+
+namespace kz {
+
+// A player on one voice of the program's mixer. It decodes at "Open" so that "Play" only flips
+// the voice on and asks for the device.
+class MixerWavePlayer final : public WavePlayer {
+public:
+    MixerWavePlayer(std::shared_ptr<Mixer> mixer, std::function<void()> requestDevice);
+    ~MixerWavePlayer() override;
+    MixerWavePlayer(const MixerWavePlayer&) = delete;
+    MixerWavePlayer& operator=(const MixerWavePlayer&) = delete;
+
+    void setDeviceType(std::string type) override;
+    void setFileName(std::string name) override;
+    void command(std::string_view name) override;
+    int mode() const override;
+
+private:
+    void open();
+    void close();
+    void play();
+
+    std::shared_ptr<Mixer> m_mixer;
+    std::function<void()> m_requestDevice;
+    Mixer::VoiceId m_voice;
+    std::string m_deviceType;
+    std::string m_fileName;
+};
+
+}  // namespace kz

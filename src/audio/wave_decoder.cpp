@@ -1,0 +1,94 @@
+#include "wave_decoder.h"
+
+#include <SDL.h>
+#include <sndfile.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+namespace kz {
+
+namespace {
+
+struct SourceSound {
+    int rate = 0;
+    int channels = 0;  // 1 or 2
+    std::vector<float> samples;
+};
+
+// The samples as the file holds them, at most two channels, non-finite values made silent.
+bool readSource(const std::string& path, SourceSound& out) {
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr) return false;
+    if (info.channels < 1 || info.samplerate < 1000 || info.samplerate > 384000) {
+        sf_close(file);
+        return false;
+    }
+    out.rate = info.samplerate;
+    out.channels = std::min(info.channels, 2);
+    const std::int64_t maxFrames = std::int64_t{kMaxClipSeconds} * info.samplerate;
+    constexpr sf_count_t kChunkFrames = 4096;
+    std::vector<float> chunk(static_cast<std::size_t>(kChunkFrames * info.channels));
+    std::int64_t frames = 0;
+    while (frames < maxFrames) {
+        const sf_count_t got = sf_readf_float(file, chunk.data(), kChunkFrames);
+        if (got <= 0) break;
+        const std::int64_t keep = std::min<std::int64_t>(got, maxFrames - frames);
+        for (std::int64_t f = 0; f < keep; ++f) {
+            for (int c = 0; c < out.channels; ++c) {
+                const float v = chunk[static_cast<std::size_t>(f * info.channels + c)];
+                out.samples.push_back(std::isfinite(v) ? v : 0.0f);
+            }
+        }
+        frames += keep;
+    }
+    sf_close(file);
+    return frames > 0;
+}
+
+// Given a whole sound in one piece, SDL 2.26's stream resampler keeps back its last 512 input
+// frames even after a flush: 64 ms off the end of every word recorded at 8 kHz. So the sound is
+// followed by silence, and the output cut to the exact converted length.
+constexpr std::size_t kResamplerTailFrames = 1024;
+
+std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
+    const std::size_t inFrames = source.samples.size() / static_cast<std::size_t>(source.channels);
+    const auto outFrames = static_cast<std::size_t>(
+        std::llround(static_cast<double>(inFrames) * kMixRate / source.rate));
+    if (outFrames == 0) return nullptr;
+    SDL_AudioStream* stream = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(source.channels),
+                                                 source.rate, AUDIO_F32SYS, kMixChannels, kMixRate);
+    if (stream == nullptr) return nullptr;
+    const std::vector<float> tail(kResamplerTailFrames * static_cast<std::size_t>(source.channels));
+    bool ok = SDL_AudioStreamPut(stream, source.samples.data(),
+                                 static_cast<int>(source.samples.size() * sizeof(float))) == 0 &&
+              SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size() * sizeof(float))) == 0 &&
+              SDL_AudioStreamFlush(stream) == 0;
+    auto clip = std::make_shared<Clip>();
+    clip->samples.resize(outFrames * kMixChannels);
+    const int wanted = static_cast<int>(clip->samples.size() * sizeof(float));
+    int got = 0;
+    while (ok && got < wanted) {
+        const int n = SDL_AudioStreamGet(stream, reinterpret_cast<Uint8*>(clip->samples.data()) + got,
+                                         wanted - got);
+        if (n <= 0) break;
+        got += n;
+    }
+    SDL_FreeAudioStream(stream);
+    if (!ok) return nullptr;
+    for (float& v : clip->samples) v = std::clamp(v, -1.0f, 1.0f);
+    return clip;
+}
+
+}  // namespace
+
+std::shared_ptr<const Clip> decodeWave(const std::string& path) {
+    if (path.empty()) return nullptr;
+    SourceSound source;
+    if (!readSource(path, source)) return nullptr;
+    return toMixFormat(source);
+}
+
+}  // namespace kz

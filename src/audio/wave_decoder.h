@@ -1,0 +1,20 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "clip.h"
+
+namespace kz {
+
+// Sounds longer than this are cut: a page recording never comes near it, and it bounds the
+// memory a damaged header can make us reserve.
+inline constexpr int kMaxClipSeconds = 300;
+
+// Reads a sound file (every WAV kind the data holds: 8-bit unsigned and 16-bit PCM, IMA and MS
+// ADPCM, mono or stereo, any rate) and converts it to the mix format. Mono plays on both sides;
+// of more than two channels the first two are kept. nullptr when the file is missing, unreadable,
+// not a sound file, or holds no samples.
+std::shared_ptr<const Clip> decodeWave(const std::string& path);
+
+}  // namespace kz

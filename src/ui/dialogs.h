@@ -1,0 +1,36 @@
+#pragma once
+
+class QWidget;
+
+namespace kz {
+struct AppState;
+class HostPorts;
+}  // namespace kz
+
+namespace kz::ui {
+
+// The sign-in question; the sign-in dialog compares its request against exactly this text.
+inline constexpr const char* kSignInQuestion = "What\r\nis your name?";
+
+// The name list (frmUserName). With state.request equal to the sign-in question it is the
+// sign-in: F3, Esc or closing the window quit the program (Quit), and "Teacher" needs the
+// password. With any other request it serves the settings windows as a name picker, and Esc or
+// closing cancels (Cancelled). A chosen name is in state.userName.
+enum class NameChoice { Chosen, Quit, Cancelled };
+NameChoice runSignInDialog(QWidget* parent, AppState& state, HostPorts& host);
+
+// The teacher password box (frmPass): sets state.passResult to -1 right, 0 wrong, 2 cancelled.
+void runPasswordDialog(QWidget* parent, AppState& state);
+
+// The lock on "Alter the settings": true when the settings window may open (signed in as
+// Teacher, no password stored, or the right one typed); a wrong one shows "Wrong password".
+bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
+
+// The data-location recovery dialog (frmGetCD) for state.request; false when the user quit.
+bool runRecoveryDialog(QWidget* parent, AppState& state);
+
+// The display check (frmWarning) for state.warningKind ("Colour" or "Font"); saves the
+// "do not warn again" choice silently.
+void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host);
+
+}  // namespace kz::ui

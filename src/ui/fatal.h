@@ -1,0 +1,20 @@
+#pragma once
+
+#include <functional>
+
+#include "fatal_error.h"
+
+class QWidget;
+
+namespace kz::ui {
+
+// Ends the program after a fault it cannot do without: the message of the error's type, then
+// the main window's unload (help closed, players closed, the session's log entry written when a
+// session was under way), then the end. Works before any main window exists too.
+[[noreturn]] void fatalError(const FatalError& error);
+
+// The main window registers how it unloads (and the data directory the messages name).
+void setFatalErrorHandlers(std::function<void()> unloadMainWindow,
+                           std::function<std::string()> dataDir);
+
+}  // namespace kz::ui

@@ -1,0 +1,137 @@
+#include "help_window.h"
+
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+#include <map>
+
+#include "paths.h"
+
+namespace kz::ui {
+
+std::vector<HelpSection> helpSections(const QString& html) {
+    static const QRegularExpression heading(
+        R"re(<h2\s+id="([^"]+)"(?:\s+title="([^"]*)")?\s*>(.*?)</h2>)re",
+        QRegularExpression::CaseInsensitiveOption | QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression tags("<[^>]*>");
+    std::vector<HelpSection> sections;
+    for (auto it = heading.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        HelpSection s;
+        s.anchor = m.captured(1);
+        s.heading = m.captured(3).remove(tags).simplified();
+        for (const QString& k : m.captured(2).split(',', Qt::SkipEmptyParts)) {
+            if (!k.trimmed().isEmpty()) s.keywords << k.trimmed();
+        }
+        sections.push_back(s);
+    }
+    return sections;
+}
+
+HelpWindow::HelpWindow(const QString& title, const std::string& documentPath, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      m_documentPath(documentPath),
+      m_tabs(new QTabWidget),
+      m_contents(new QListWidget),
+      m_search(new QLineEdit),
+      m_index(new QListWidget),
+      m_text(new QTextBrowser) {
+    setWindowTitle(title);
+    auto* searchPage = new QWidget;
+    auto* searchLayout = new QVBoxLayout(searchPage);
+    m_search->setPlaceholderText(tr("Type a word to look for"));
+    searchLayout->addWidget(m_search);
+    searchLayout->addWidget(m_index);
+    m_tabs->addTab(m_contents, tr("Contents"));
+    m_tabs->addTab(searchPage, tr("Search"));
+    auto* splitter = new QSplitter;
+    splitter->addWidget(m_tabs);
+    splitter->addWidget(m_text);
+    splitter->setStretchFactor(1, 3);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(splitter);
+    m_text->setOpenExternalLinks(false);
+    resize(760, 520);
+
+    connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::filterIndex);
+    auto open = [this](QListWidgetItem* item) { goTo(item->data(Qt::UserRole).toString()); };
+    connect(m_contents, &QListWidget::itemActivated, this, open);
+    connect(m_contents, &QListWidget::itemClicked, this, open);
+    connect(m_index, &QListWidget::itemActivated, this, open);
+    connect(m_index, &QListWidget::itemClicked, this, open);
+    connect(m_search, &QLineEdit::returnPressed, this, [this] {
+        if (m_index->count() > 0) goTo(m_index->item(0)->data(Qt::UserRole).toString());
+    });
+}
+
+void HelpWindow::load() {
+    if (m_loaded) return;
+    m_loaded = true;
+    const auto bytes = readWholeFile(m_documentPath);
+    if (!bytes) {
+        m_text->setHtml(tr("<p>The help document %1 could not be read.</p>")
+                            .arg(QString::fromStdString(m_documentPath).toHtmlEscaped()));
+        return;
+    }
+    const QString html = QString::fromUtf8(bytes->data(), qsizetype(bytes->size()));
+    m_text->setHtml(html);
+    m_sections = helpSections(html);
+    for (const auto& s : m_sections) {
+        auto* item = new QListWidgetItem(s.heading, m_contents);
+        item->setData(Qt::UserRole, s.anchor);
+    }
+    filterIndex({});
+}
+
+void HelpWindow::filterIndex(const QString& text) {
+    std::multimap<QString, QString> entries;  // sorted, case-insensitively, by keyword
+    for (const auto& s : m_sections) {
+        for (const QString& k : QStringList(s.heading) + s.keywords) {
+            if (k.contains(text.trimmed(), Qt::CaseInsensitive)) entries.emplace(k.toLower() + '\0' + k, s.anchor);
+        }
+    }
+    m_index->clear();
+    for (const auto& [key, anchor] : entries) {
+        auto* item = new QListWidgetItem(key.section(QChar('\0'), 1), m_index);
+        item->setData(Qt::UserRole, anchor);
+    }
+}
+
+void HelpWindow::goTo(const QString& anchor) { m_text->scrollToAnchor(anchor); }
+
+void HelpWindow::showContents() {
+    load();
+    m_tabs->setCurrentIndex(0);
+    show();
+    raise();
+    activateWindow();
+}
+
+void HelpWindow::showSearch() {
+    load();
+    m_search->clear();
+    m_tabs->setCurrentIndex(1);
+    show();
+    raise();
+    activateWindow();
+    m_search->setFocus();
+}
+
+QStringList HelpWindow::contentsEntries() const {
+    QStringList out;
+    for (int i = 0; i < m_contents->count(); ++i) out << m_contents->item(i)->text();
+    return out;
+}
+
+QStringList HelpWindow::indexEntries() const {
+    QStringList out;
+    for (int i = 0; i < m_index->count(); ++i) out << m_index->item(i)->text();
+    return out;
+}
+
+}  // namespace kz::ui

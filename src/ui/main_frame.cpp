@@ -1,0 +1,204 @@
+#include "main_frame.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QMenuBar>
+#include <QScreen>
+#include <QTimer>
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "fatal.h"
+#include "find_data_file.h"
+#include "help_window.h"
+#include "paths.h"
+#include "qt_text.h"
+#include "startup.h"
+#include "startup_window.h"
+#include "twips.h"
+#include "ui_host.h"
+#include "user_settings.h"
+#include "wave_player.h"
+
+namespace kz::ui {
+
+ProgramInfo kivProgram() {
+    return {Program::Kiv, "Words", "kiv-help.html", "Words", "MM_No", "MM_word"};
+}
+
+ProgramInfo zanProgram() {
+    return {Program::Zan, "Phrases", "zan-help.html", "Phrases", "MM_Word", "MM_Sentence"};
+}
+
+MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports ports)
+    : m_state(state), m_host(host), m_info(std::move(info)), m_ports(std::move(ports)) {
+    setObjectName(m_info.program == Program::Kiv ? "frmKivbig" : "frmZanbig");
+    setWindowTitle(m_info.caption);
+    for (const auto& name : {m_info.firstPlayer, m_info.secondPlayer}) {
+        m_players.emplace_back(name, m_ports.makePlayer());
+    }
+    auto* client = new QWidget;
+    client->setObjectName("client");
+    client->setAutoFillBackground(true);
+    QPalette p = client->palette();
+    p.setColor(QPalette::Window, QColor(128, 128, 128));  // an empty MDI client area
+    client->setPalette(p);
+    setCentralWidget(client);
+    buildMenus();
+}
+
+MainFrame::~MainFrame() = default;
+
+void MainFrame::buildMenus() {
+    QMenu* file = menuBar()->addMenu(tr("&File"));
+    file->setObjectName("mnuFile");
+    QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
+    exit->setObjectName("mnuExit");
+    QMenu* help = menuBar()->addMenu(tr("&Help"));
+    help->setObjectName("mnuHelp");
+    help->addAction(tr("&Contents"), this, [this] { this->help().showContents(); })
+        ->setObjectName("mnuHelpContents");
+    help->addAction(tr("&Search for help on..."), this, [this] { this->help().showSearch(); })
+        ->setObjectName("mnuHelpSearch");
+    help->addSeparator()->setObjectName("mnuBlank");
+    help->addAction(tr("&About WQ Story Books..."), this, [this] { showAbout(this); })
+        ->setObjectName("mnuHelpAbout");
+    m_frameMenus = {file, help};
+}
+
+void MainFrame::showFrameMenus(bool show) {
+    for (QMenu* menu : m_frameMenus) menu->menuAction()->setVisible(show);
+}
+
+void MainFrame::setChild(QWidget* child, const QList<QMenu*>& menus) {
+    for (QMenu* menu : m_childMenus) menuBar()->removeAction(menu->menuAction());
+    if (m_child && m_child != child) m_child->deleteLater();
+    m_child = child;
+    m_childMenus = menus;
+    for (QMenu* menu : menus) menuBar()->addMenu(menu);
+    showFrameMenus(menus.isEmpty());
+    if (child) {
+        takeCentralWidget();
+        setCentralWidget(child);
+    }
+}
+
+WavePlayer& MainFrame::player(const std::string& name) {
+    for (auto& [n, p] : m_players) {
+        if (n == name) return *p;
+    }
+    return *m_players.front().second;
+}
+
+void MainFrame::playClick() {
+    WavePlayer& p = player(m_info.firstPlayer);
+    p.command("Close");
+    p.setDeviceType("WaveAudio");
+    p.setFileName(findDataFile(m_state, m_host, "WAVS\\CLICK.WAV", true));
+    p.command("Open");
+    p.command("Play");
+}
+
+HelpWindow& MainFrame::help() {
+    if (!m_help) {
+        m_help = new HelpWindow(m_info.caption + tr(" Help"),
+                                joinPath(m_state.appDir, m_info.helpDocument), this);
+    }
+    return *m_help;
+}
+
+void MainFrame::placeOnScreen() {
+    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 640, 480);
+    setGeometry(screen.x() + screen.width() / 6, screen.y() + screen.height() / 6,
+                screen.width() * 2 / 3, screen.height() * 2 / 3);
+}
+
+void MainFrame::runDisplayCheck() {
+    const DisplayCheck check =
+        checkDisplay(m_ports.colourDepth(), m_ports.arialAvailable(),
+                     m_state.global.omitColourWarning(), m_state.global.omitFontWarning());
+    if (check.clearOmitColour) {
+        m_state.global.setOmitColourWarning(0);
+        saveGlobalSettings(m_state, m_host, false);
+    }
+    if (check.warnColour) {
+        m_state.warningKind = "Colour";
+        runDisplayCheckDialog(this, m_state, m_host);
+    }
+    if (check.warnFont) {
+        m_state.warningKind = "Font";
+        runDisplayCheckDialog(this, m_state, m_host);
+    }
+}
+
+bool MainFrame::load() {
+    placeOnScreen();
+    runDisplayCheck();
+    m_state.userName = "Unknown";
+    if (m_state.global.userMode() % 2 != 0) {
+        m_state.request = kSignInQuestion;
+        if (m_ports.closeStartupWindow) m_ports.closeStartupWindow();
+        if (runSignInDialog(this, m_state, m_host) != NameChoice::Chosen) return false;
+    }
+    const QDateTime now = QDateTime::currentDateTime();
+    m_sessionTime = {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
+                     now.time().minute()};
+    m_sessionStart = static_cast<float>(m_host.secondsSinceMidnight());
+    const int16_t mode = m_state.global.userMode();
+    if (mode >= 0 && mode <= 3) {
+        const std::string file = settingsFileName(mode, m_state.userName, m_state.workSettings.voiceA());
+        BusyPointer busy;
+        auto settings = loadUserSettings(m_state.appDir, file);
+        if (!settings) fatalError(settings.error());
+        m_state.fileSettings = settings.value();
+        m_state.wordRange = wordRange(m_state.fileSettings);
+        m_state.workSettings = m_state.fileSettings;
+    }
+    m_state.started = true;
+    return true;
+}
+
+void MainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!m_activated) {
+        m_activated = true;
+        QTimer::singleShot(0, this, &MainFrame::firstActivation);
+    }
+}
+
+void MainFrame::firstActivation() {
+    if (!isMaximized()) showMaximized();
+    const QSize client = centralWidget()->size();
+    const ScaleFactors f = scaleFactors(pixelsToTwips(client.width(), this),
+                                        pixelsToTwips(client.height(), this));
+    m_state.scaleX = f.x;
+    m_state.scaleY = f.y;
+    m_state.scale = f.scale;
+    if (m_ports.makeChild) {
+        if (QWidget* child = m_ports.makeChild(*this)) setChild(child, {});
+    }
+    if (m_ports.closeStartupWindow) m_ports.closeStartupWindow();
+    emit activatedFirstTime();
+}
+
+void MainFrame::unload() {
+    if (m_unloaded) return;
+    m_unloaded = true;
+    if (m_help) m_help->close();
+    for (auto& [name, p] : m_players) p->command("Close");
+    if (m_state.sessionActivity && m_state.global.logSessions() == 1) {
+        const auto end = static_cast<float>(m_host.secondsSinceMidnight());
+        const std::string entry =
+            composeSessionEntry(m_sessionTime, m_sessionStart, end, m_info.activity);
+        writeSessionLog(m_state, m_host, entry, m_ports.random);
+    }
+}
+
+void MainFrame::closeEvent(QCloseEvent* event) {
+    unload();
+    event->accept();
+    QApplication::quit();
+}
+
+}  // namespace kz::ui

@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "story_catalogue.h"
+#include "tracking_log.h"
+
+class QMenu;
+
+namespace kz {
+struct AppState;
+class WavePlayer;
+}  // namespace kz
+
+namespace kz::ui {
+
+class HelpWindow;
+class UiHost;
+
+// What tells the two programs' main windows apart.
+struct ProgramInfo {
+    Program program;
+    QString caption;           // "Words" or "Phrases"
+    std::string helpDocument;  // in the installation directory
+    std::string activity;      // the log's activity name: "Words" or "Phrases"
+    // The two players' names, in the order they are closed at the end.
+    std::string firstPlayer, secondPlayer;
+};
+ProgramInfo kivProgram();
+ProgramInfo zanProgram();
+
+// The main window (frmKivbig, frmZanbig): a frame whose menu bar shows the child window's menus
+// while one is loaded. Its load finishes the start-up (display check, sign-in, session start,
+// settings in force), its first activation sets the scale factors and loads the child window,
+// and its unload closes help and the players and writes the session's log entry.
+class MainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    struct Ports {
+        std::function<std::unique_ptr<WavePlayer>()> makePlayer;
+        std::function<double()> random;      // uniform in [0, 1)
+        std::function<int()> colourDepth;    // bits per pixel of the display
+        std::function<bool()> arialAvailable;
+        // Creates the child window (activity or reader) at the first activation; may be empty.
+        std::function<QWidget*(MainFrame&)> makeChild;
+        // Called when the start-up window is no longer needed.
+        std::function<void()> closeStartupWindow;
+    };
+
+    MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports ports);
+    ~MainFrame() override;
+
+    // Finishes the start-up; false when the user quit at sign-in (the program then ends).
+    bool load();
+    // Closes help and the players and writes the session's entry; runs once.
+    void unload();
+
+    WavePlayer& player(const std::string& name);
+    // The reader's click: WAVS\CLICK.WAV through the first player, at once.
+    void playClick();
+    HelpWindow& help();
+    const ProgramInfo& info() const { return m_info; }
+    AppState& state() { return m_state; }
+    UiHost& host() { return m_host; }
+
+    // Shows a child window in the client area with its menus in the menu bar (none: the frame's).
+    void setChild(QWidget* child, const QList<QMenu*>& menus);
+    QWidget* child() const { return m_child; }
+
+    // The session's start (seconds since midnight) and header time, for the log entry.
+    float sessionStart() const { return m_sessionStart; }
+
+signals:
+    void activatedFirstTime();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void placeOnScreen();
+    void runDisplayCheck();
+    void firstActivation();
+    void buildMenus();
+    void showFrameMenus(bool show);
+
+    AppState& m_state;
+    UiHost& m_host;
+    ProgramInfo m_info;
+    Ports m_ports;
+    std::vector<std::pair<std::string, std::unique_ptr<WavePlayer>>> m_players;
+    HelpWindow* m_help = nullptr;
+    QWidget* m_child = nullptr;
+    QList<QMenu*> m_frameMenus;
+    QList<QMenu*> m_childMenus;
+    bool m_activated = false;
+    bool m_unloaded = false;
+    float m_sessionStart = 0;
+    LocalTime m_sessionTime{};
+};
+
+}  // namespace kz::ui

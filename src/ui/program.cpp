@@ -1,0 +1,93 @@
+#include "program.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFontInfo>
+#include <QPointer>
+#include <QScreen>
+#include <QTimer>
+#include <cstdlib>
+#include <filesystem>
+#include <random>
+
+#include "app_state.h"
+#include "audio_output.h"
+#include "fatal.h"
+#include "input_blocker.h"
+#include "startup.h"
+#include "startup_window.h"
+#include "ui_host.h"
+#include "wave_player.h"
+
+namespace kz::ui {
+namespace {
+
+// The data directory may be given on the command line, spaces and all.
+std::string commandLine() {
+    QStringList args = QCoreApplication::arguments();
+    args.removeFirst();
+    return args.join(' ').toStdString();
+}
+
+bool arialAvailable() {
+    const QString family = QFontInfo(QFont("Arial")).family();
+    return family == "Arial" || family == "Liberation Sans" || family == "Arimo";
+}
+
+}  // namespace
+
+int runProgram(int argc, char** argv, const ProgramInfo& info,
+               std::function<QWidget*(MainFrame&)> makeChild) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(info.caption);
+    QApplication::setApplicationDisplayName(info.caption);
+
+    AppState state;
+    const char* path = std::getenv("PATH");
+    state.appDir = installationDirectory(argv[0], path ? path : "",
+                                         std::filesystem::current_path().string());
+    state.dataDir = state.appDir;
+    UiHost host([] { return QApplication::activeWindow(); });
+    setFatalErrorHandlers({}, [&state] { return state.dataDir; });
+
+    auto globals = loadGlobalSettings(state.appDir);
+    if (!globals) fatalError(globals.error());
+    state.global = globals.value();
+    settleDataDirectory(state, host, commandLine());
+
+    std::mt19937 engine(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    AudioOutput audio(AudioOutput::Options{info.caption.toStdString(), {}, {}, {}});
+
+    auto* startup = new StartupWindow(StartupWindow::Role::Startup);
+    startup->setAttribute(Qt::WA_DeleteOnClose);
+    QPointer<StartupWindow> startupAlive(startup);
+    MainFrame::Ports ports;
+    ports.makePlayer = [&audio] { return audio.createPlayer(); };
+    ports.random = [&] { return uniform(engine); };
+    ports.colourDepth = [] { return QGuiApplication::primaryScreen()->depth(); };
+    ports.arialAvailable = arialAvailable;
+    ports.makeChild = std::move(makeChild);
+    ports.closeStartupWindow = [startupAlive] {
+        if (startupAlive) startupAlive->close();
+    };
+    MainFrame frame(state, host, info, std::move(ports));
+    setFatalErrorHandlers([&frame] { frame.unload(); }, [&state] { return state.dataDir; });
+
+    startup->show();
+    QTimer::singleShot(100, &frame, [&] {
+        {
+            BusyPointer busy;
+            pauseWithoutInput(1000);  // the start-up window stays about a second
+        }
+        if (!frame.load()) {
+            frame.unload();
+            QApplication::quit();
+            return;
+        }
+        frame.showMaximized();
+    });
+    return QApplication::exec();
+}
+
+}  // namespace kz::ui

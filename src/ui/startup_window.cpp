@@ -1,0 +1,67 @@
+#include "startup_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "startup.h"
+#include "twips.h"
+
+namespace kz::ui {
+
+StartupWindow::StartupWindow(Role role, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_role(role),
+      m_title(new QLabel(QString::fromLatin1(kProductTitle.data(), kProductTitle.size()), this)),
+      m_programs(new QLabel(tr("Kiv: words   \u2022   Zan: stories"), this)),
+      m_purpose(new QLabel(tr("Reading activities for young children"), this)),
+      m_version(new QLabel(QString::fromLatin1(kVersion.data(), kVersion.size()), this)),
+      m_ok(new QPushButton(tr("OK"), this)) {
+    setObjectName("frmSplash");
+    setWindowTitle(QString());
+    setAutoFillBackground(true);
+    QPalette p = palette();
+    p.setColor(QPalette::Window, QColor(255, 255, 192));
+    p.setColor(QPalette::WindowText, Qt::black);
+    setPalette(p);
+    setStyleSheet("QDialog#frmSplash { border: 1px solid #808080; }");
+    for (QLabel* label : {m_title, m_programs, m_purpose, m_version}) {
+        label->setAlignment(Qt::AlignCenter);
+    }
+    m_version->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_ok->setVisible(role == Role::About);
+    connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
+    setModal(role == Role::About);
+    layOut();
+}
+
+void StartupWindow::layOut() {
+    const DialogFrame d = applyDialogFrame(this);
+    placeInTwips(m_title, 120, 0, 4935, 735, d.fx, d.fy);
+    m_title->setFont(fontAt("Times New Roman", 31.5 * d.f, true, this));
+    placeInTwips(m_programs, 120, 1500, 4935, 600, d.fx, d.fy);
+    m_programs->setFont(fontAt("Arial", 14 * d.f, true, this));
+    placeInTwips(m_purpose, 120, 2250, 4935, 500, d.fx, d.fy);
+    m_purpose->setFont(fontAt("Arial", 12 * d.f, false, this));
+    placeInTwips(m_version, 360, 3690, 4455, 255, d.fx, d.fy);
+    m_version->setFont(fontAt("Arial", 8.25 * d.f, false, this));
+    // OK keeps its shape: its size follows the smaller factor, its place each axis.
+    m_ok->setGeometry(twipsToPixels(4200 * d.fx, this), twipsToPixels(690 * d.fy, this),
+                      twipsToPixels(735 * d.f, this), twipsToPixels(495 * d.f, this));
+    m_ok->setFont(fontAt("Arial", 12 * d.f, false, this));
+}
+
+void StartupWindow::keyPressEvent(QKeyEvent* event) {
+    // Only OK closes the About box (Enter presses it); the start-up window ignores keys.
+    if (m_role == Role::About && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        return accept();
+    }
+    event->accept();
+}
+
+void showAbout(QWidget* parent) {
+    StartupWindow about(StartupWindow::Role::About, parent);
+    about.exec();
+}
+
+}  // namespace kz::ui

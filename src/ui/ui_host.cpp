@@ -1,0 +1,40 @@
+#include "ui_host.h"
+
+#include <QApplication>
+#include <QTime>
+
+#include "dialogs.h"
+#include "input_blocker.h"
+#include "message_service.h"
+#include "qt_text.h"
+
+namespace kz::ui {
+
+UiHost::UiHost(std::function<QWidget*()> parent) : m_parent(std::move(parent)) {}
+
+MessageAnswer UiHost::message(std::string_view text, std::string_view caption, MessageIcon icon,
+                              MessageButtons buttons) {
+    return MessageService::show(m_parent ? m_parent() : nullptr,
+                                {fromFileText(text), fromFileText(caption), icon, buttons});
+}
+
+bool UiHost::showRecoveryDialog(AppState& state) {
+    return runRecoveryDialog(m_parent ? m_parent() : nullptr, state);
+}
+
+void UiHost::setBusy(bool busy) {
+    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
+    else QApplication::restoreOverrideCursor();
+}
+
+void UiHost::pause(int milliseconds) { pauseWithoutInput(milliseconds); }
+
+double UiHost::secondsSinceMidnight() {
+    if (clock) return clock();
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }
+
+}  // namespace kz::ui

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <functional>
+
+#include "host_ports.h"
+
+class QWidget;
+
+namespace kz::ui {
+
+// The windows' side of the core's ports: Qt message boxes through the message service, the
+// recovery dialog, the busy pointer, pauses that swallow input, and the time of day. Tests may
+// replace the clock.
+class UiHost : public HostPorts {
+public:
+    explicit UiHost(std::function<QWidget*()> parent = {});
+
+    MessageAnswer message(std::string_view text, std::string_view caption, MessageIcon icon,
+                          MessageButtons buttons) override;
+    bool showRecoveryDialog(AppState& state) override;
+    void setBusy(bool busy) override;
+    void pause(int milliseconds) override;
+    double secondsSinceMidnight() override;
+
+    std::function<double()> clock;  // seconds since midnight; the system clock when empty
+
+private:
+    std::function<QWidget*()> m_parent;
+};
+
+// The busy pointer for the lifetime of a scope.
+class BusyPointer {
+public:
+    BusyPointer();
+    ~BusyPointer();
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+};
+
+}  // namespace kz::ui

@@ -1,0 +1,145 @@
+#include "startup.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app_state.h"
+#include "fake_host.h"
+#include "temp_dir.h"
+#include "tracking_log.h"
+
+namespace kz {
+namespace {
+
+TEST(InstallationDirectory, KeepsLinksAndSearchesPath) {
+    test::TempDir dir;
+    dir.write("real/kiv", "#!");
+    std::filesystem::create_directories(dir / "class");
+    std::filesystem::create_symlink(dir / "real/kiv", dir / "class/kiv");
+    const std::string d = dir.str();
+    EXPECT_EQ(installationDirectory(d + "/class/kiv", "", "/"), d + "/class");
+    EXPECT_EQ(installationDirectory("class/./kiv", "", d), d + "/class");
+    EXPECT_EQ(installationDirectory("kiv", "/nonexistent:" + d + "/class", "/"), d + "/class");
+    EXPECT_EQ(installationDirectory("../class/kiv", "", d + "/real"), d + "/class");
+}
+
+TEST(SettleDataDirectory, FirstRunRemembersTheArgumentOrTheInstallation) {
+    struct Case {
+        const char* remembered;
+        const char* argument;
+        std::string expected;  // "" = the installation directory
+        bool saved;
+    };
+    const Case cases[] = {
+        {"", "", "", true},
+        {"", "  /media/cd  ", "/media/cd", true},
+        {"/srv/data  ", "/media/cd", "/srv/data", false},
+    };
+    for (const auto& c : cases) {
+        test::TempDir app;
+        app.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+        AppState state;
+        state.appDir = state.dataDir = app.str();
+        state.global.setDataDir(c.remembered);
+        test::FakeHost host;
+        settleDataDirectory(state, host, c.argument);
+        const std::string expected = c.expected.empty() ? app.str() : c.expected;
+        EXPECT_EQ(state.dataDir, expected) << c.argument;
+        const auto onDisk = loadGlobalSettings(app.str())->dataDir();
+        EXPECT_EQ(onDisk, c.saved ? expected : "") << c.argument;
+    }
+}
+
+TEST(ScaleFactors, SnapNearOne) {
+    const auto a = scaleFactors(9600, 6630);
+    EXPECT_EQ(a.x, 1.0f);
+    EXPECT_EQ(a.scale, 1.0f);
+    const auto b = scaleFactors(9600 * 1.009, 6630 * 2);
+    EXPECT_EQ(b.x, 1.0f);
+    EXPECT_FLOAT_EQ(b.y, 2.0f);
+    EXPECT_EQ(b.scale, 1.0f);
+    const auto c = scaleFactors(9600 * 0.5, 6630 * 0.75);
+    EXPECT_FLOAT_EQ(c.scale, 0.5f);
+}
+
+TEST(CheckDisplay, ComparesDepthsAndHonoursTheTeachersChoice) {
+    struct Case {
+        int depth;
+        bool arial;
+        int16_t omitColour, omitFont;
+        DisplayCheck expected;
+    };
+    const Case cases[] = {
+        {32, true, 0, 0, {false, false, false}},
+        {32, true, -1, 0, {false, false, true}},  // enough colours: ask again if they drop
+        {4, true, 0, 0, {true, false, false}},
+        {4, true, -1, 0, {false, false, false}},
+        {24, false, 0, 0, {false, true, false}},
+        {24, false, 0, -1, {false, false, false}},
+        {8, true, 0, 0, {false, false, false}},
+    };
+    for (const auto& c : cases) {
+        const auto got = checkDisplay(c.depth, c.arial, c.omitColour, c.omitFont);
+        EXPECT_EQ(got.warnColour, c.expected.warnColour) << c.depth;
+        EXPECT_EQ(got.warnFont, c.expected.warnFont) << c.depth;
+        EXPECT_EQ(got.clearOmitColour, c.expected.clearOmitColour) << c.depth;
+    }
+}
+
+TEST(LogRetryWait, EndsAtTheFirstCheckWhereTheFractionIsSmaller) {
+    EXPECT_EQ(logRetryWaitMs([] { return 0.0; }), 310);  // the first check passes nothing
+    EXPECT_EQ(logRetryWaitMs([] { return 0.999; }), 1300);
+    int n = 0;
+    EXPECT_EQ(logRetryWaitMs([&] { return ++n < 5 ? 0.9 : 0.02; }), 340);  // 0.02 < 0.04
+}
+
+struct LogFixture {
+    test::TempDir app;
+    AppState state;
+    test::FakeHost host;
+    LogFixture() {
+        state.appDir = app.str();
+        state.userName = "Sam";
+    }
+};
+
+TEST(WriteSessionLog, WritesAtOnceWhenItCan) {
+    LogFixture f;
+    f.app.write("LOG.WQ", std::string(2, '\0'));
+    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.5; }));
+    EXPECT_TRUE(f.host.pauses.empty());
+    EXPECT_TRUE(f.host.messages.empty());
+    EXPECT_EQ(f.host.busyDepth, 0);
+}
+
+TEST(WriteSessionLog, SixTriesThenTheQuestion) {
+    LogFixture f;  // no LOG.WQ: every try fails
+    f.host.answers = {MessageAnswer::Yes, MessageAnswer::No};
+    EXPECT_FALSE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
+    EXPECT_EQ(f.host.pauses.size(), 12u);  // six, Yes, six more, No
+    ASSERT_EQ(f.host.messages.size(), 2u);
+    EXPECT_EQ(f.host.captions[0], "Can't write to log");
+    EXPECT_EQ(f.host.messages[0],
+              "It was not possible to update the tracking log file with details of this "
+              "session.\r\n\r\nDo you want to try again?");
+    EXPECT_EQ(f.host.busyDepth, 0);
+}
+
+TEST(WriteSessionLog, YesCanSucceedAndTooLongIsToldOnce) {
+    LogFixture f;
+    f.app.write("LOG.WQ", encodeLogFile({}, std::string(32760, 'x')));  // too full to take it
+    f.host.onMessage = [&](const std::string& caption) {
+        if (caption == "Can't write to log") {  // the teacher trims the log, then says Yes
+            f.app.write("LOG.WQ", encodeLogFile({}, std::string(26001, 'x')));
+        }
+    };
+    f.host.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
+    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
+    EXPECT_EQ(f.host.captions,
+              (std::vector<std::string>{"Log too long", "Can't write to log"}));
+    EXPECT_EQ(f.host.pauses.size(), 6u);
+}
+
+}  // namespace
+}  // namespace kz
