@@ -101,9 +101,15 @@ std::optional<std::uintmax_t> fileLength(std::string_view path) {
 std::optional<std::string> readWholeFile(std::string_view path) {
     std::ifstream in(resolvePath(path), std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
-    return bytes;
+    // A read error (a folder opened as a file, a network folder gone) throws from the stream
+    // buffer whatever the stream's exception mask says.
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
 }
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes) {

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <locale.h>
 
 namespace kz {
 
@@ -94,6 +95,41 @@ double leadingNumber(std::string_view text) {
     }
     const double value = std::strtod(number.c_str(), nullptr);
     return std::isfinite(value) ? value : 0;
+}
+
+namespace {
+
+// Moves i past the digits of text and returns how many there were.
+size_t skipDigits(std::string_view text, size_t& i) {
+    const size_t start = i;
+    while (i < text.size() && std::isdigit(static_cast<unsigned char>(text[i]))) ++i;
+    return i - start;
+}
+
+}  // namespace
+
+std::optional<double> leadingDecimalNumber(std::string_view text) {
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) ++i;
+    const size_t start = i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    size_t digits = skipDigits(text, i);
+    if (i < text.size() && text[i] == '.') {
+        ++i;
+        digits += skipDigits(text, i);
+    }
+    if (digits == 0) return 0.0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t j = i + 1;
+        if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
+        if (skipDigits(text, j) > 0) i = j;
+    }
+    // Story files are read the same way whatever locale the program runs in.
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    const std::string number(text.substr(start, i - start));
+    const double value = ::strtod_l(number.c_str(), nullptr, cLocale);
+    if (!std::isfinite(value)) return std::nullopt;
+    return value;
 }
 
 double roundHalfEven(double value) { return std::nearbyint(value); }

@@ -25,6 +25,12 @@ std::string toLowerAscii(std::string_view text);
 // Reading stops at the first character that does not fit; no number at all reads as 0.
 double leadingNumber(std::string_view text);
 
+// The stricter reading of the numbers in story files: blanks (spaces, tabs) only before the
+// number, an optional sign, digits with an optional fraction and exponent; no "&H"/"&O" prefixes
+// and no blanks inside. No number at all reads as 0; nullopt when the number is too large for a
+// double.
+std::optional<double> leadingDecimalNumber(std::string_view text);
+
 // Rounds halves to the even number; nullopt when the result does not fit in 16 bits.
 std::optional<int16_t> roundToInt16(double value);
 

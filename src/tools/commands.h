@@ -15,5 +15,7 @@ void addUsersCommands(CLI::App& app);
 void addSettingsCommands(CLI::App& app);
 void addLogCommands(CLI::App& app);
 void addInitCommand(CLI::App& app);
+void addWordlistCommands(CLI::App& app);
+void addStoryCommands(CLI::App& app);
 
 }  // namespace kz::admin

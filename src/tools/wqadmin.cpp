@@ -15,6 +15,8 @@ int main(int argc, char** argv) {
     kz::admin::addSettingsCommands(app);
     kz::admin::addLogCommands(app);
     kz::admin::addInitCommand(app);
+    kz::admin::addWordlistCommands(app);
+    kz::admin::addStoryCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+namespace kz {
+
+// Where each page's phrases end, one table per story of the library, keyed by story code in
+// capitals. A table is "|" followed by one entry per page, each ended by "|": the page number and
+// its comma-separated breaks, e.g. "|1,-1|2,3,7|".
+using PhraseTables = std::map<std::string, std::string>;
+
+// Tables from text of one story a line: the code, a tab, the table. Blank lines and lines starting
+// with "#" are comments; a line without a tab is ignored; of two rows with one code, the first
+// counts. Codes are upper-cased.
+PhraseTables parsePhraseTables(std::string_view text);
+
+// The tables delivered with the library (data/phrase_tables.txt, built in), parsed at first use.
+const PhraseTables& builtInPhraseTables();
+
+// The table of a story code (any case); empty for a story without one.
+std::string selectPhraseTable(std::string_view storyCode,
+                              const PhraseTables& tables = builtInPhraseTables());
+
+// Whether text has the table format: "|" then entries "page,break,...|" of whole numbers, a
+// break possibly empty.
+bool isPhraseTable(std::string_view text);
+
+}  // namespace kz

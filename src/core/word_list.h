@@ -1,0 +1,55 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kz {
+
+// How reading a word list ended. Only Loaded lets the activity use the words.
+enum class WordListOutcome {
+    Loaded,       // the marker and at least 4 words
+    Failed,       // the file cannot be read, or it holds more words than a list can count
+    NotAList,     // the first field is not "*WORDLIST*" (an empty file included)
+    TooFewWords,  // the marker and fewer than 4 words
+};
+
+struct WordList {
+    WordListOutcome outcome = WordListOutcome::Failed;
+    // The words accepted before reading stopped, in file order, letter case as written. Only a
+    // Loaded list may be asked from; the others are kept for inspection.
+    std::vector<std::string> words;
+};
+
+inline constexpr size_t kMinListWords = 4;
+inline constexpr size_t kMaxListWords = 32767;  // the count is a signed 16-bit number
+
+// A word list from the bytes of its file: fields as FieldReader reads them, each trimmed; the
+// marker "*WORDLIST*" first (any case); then every field that passes isListWord, up to a field
+// "*END*" (any case) or the end of the text.
+WordList parseWordList(std::string_view bytes);
+
+// Reads and parses the list at path, a path as the programs form it (backslashes, any case).
+WordList loadWordList(std::string_view path);
+
+// The warning the activity shows for an outcome, with the path as given; empty for Loaded.
+std::string wordListMessage(WordListOutcome outcome, std::string_view path);
+
+// The list's name as the activity keeps it: the text after the last backslash (or slash), cut
+// before its first ".".
+std::string wordListBaseName(std::string_view path);
+
+// A field enters a list when it has 3 to 11 characters, does not start with "*", and is all
+// letters A-Z once upper-cased.
+bool isListWord(std::string_view field);
+
+// True when every character, upper-cased, is one of A-Z (true for an empty text).
+bool isAllLetters(std::string_view text);
+
+// The relative path of a word's recording, in both programs: "WAVS\WDS\" + its file stem +
+// ".WAV". voiceA matters only for the lone word "a" of a story (list words have 3 letters or more).
+std::string wordSoundPath(std::string_view word, int16_t voiceA = 0);
+
+}  // namespace kz

@@ -1,0 +1,83 @@
+#include <CLI/CLI.hpp>
+#include <filesystem>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "command_failed.h"
+#include "commands.h"
+#include "console_text.h"
+#include "cp1252.h"
+#include "paths.h"
+#include "story_file.h"
+#include "story_json.h"
+
+namespace kz::admin {
+namespace {
+
+void printListing(const Story& story) {
+    std::cout << "pages " << story.pageCount << ", picture slots " << story.pictureSlots
+              << ", text slots " << story.textSlots << ", word capacity " << story.wordCapacity
+              << ", font size " << story.fontSize << '\n';
+    for (int p = 1; p <= static_cast<int>(story.pages.size()); ++p) {
+        const StoryPage& page = story.page(p);
+        std::cout << "page " << p << '\n';
+        for (const auto& t : page.texts) {
+            std::cout << "  text at " << t.lineLeft << ',' << t.lineTop << ": "
+                      << cp1252ToUtf8(t.text) << '\n';
+        }
+        for (const auto& pic : page.pictures) {
+            std::cout << "  picture at " << pic.left << ',' << pic.top << ": "
+                      << cp1252ToUtf8(pic.name) << '\n';
+        }
+        if (!page.nextPicture.empty()) {
+            std::cout << "  next picture: " << cp1252ToUtf8(page.nextPicture) << '\n';
+        }
+    }
+}
+
+void decode(const std::string& file, bool asJson) {
+    const auto story = readStoryFile(std::filesystem::absolute(file).string());
+    if (!story.ok()) {
+        // The message the reader would show before ending.
+        std::cout << withNewlines(fatalMessage(story.error(), "").text) << '\n';
+        throw CLI::RuntimeError(1);
+    }
+    if (asJson)
+        std::cout << storyToJson(*story).dump(2) << '\n';
+    else
+        printListing(*story);
+}
+
+void encode(const std::string& source, const std::string& out) {
+    const auto text = readWholeFile(source);
+    if (!text) throw CommandFailed("cannot read " + source);
+    const auto json = nlohmann::json::parse(*text, nullptr, false);
+    if (json.is_discarded()) throw CommandFailed(source + " is not valid JSON");
+    const Story story = storyFromJson(json);
+    if (auto problem = storyProblem(story)) throw CommandFailed(*problem);
+    if (!writeFileAtomically(out, encodeStory(story))) throw CommandFailed("cannot write " + out);
+}
+
+}  // namespace
+
+void addStoryCommands(CLI::App& app) {
+    auto* story = app.add_subcommand("story", "Read and write story data files (DATA\\<code>.DAT)");
+    story->require_subcommand(1);
+
+    auto* decodeCmd = story->add_subcommand("decode", "Read a story file as the story reader does");
+    auto file = std::make_shared<std::string>();
+    auto asJson = std::make_shared<bool>(false);
+    decodeCmd->add_option("FILE", *file, "Story file (.DAT)")->required();
+    decodeCmd->add_flag("--json", *asJson, "Print the story as JSON (texts in UTF-8)");
+    decodeCmd->callback([file, asJson] { decode(*file, *asJson); });
+
+    auto* encodeCmd = story->add_subcommand("encode", "Write a story file from its JSON");
+    auto source = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    encodeCmd->add_option("SOURCE", *source, "Story as JSON, in the shape decode --json prints")
+        ->required();
+    encodeCmd->add_option("OUT", *out, "Story file to write (.DAT)")->required();
+    encodeCmd->callback([source, out] { encode(*source, *out); });
+}
+
+}  // namespace kz::admin

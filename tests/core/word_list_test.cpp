@@ -1,0 +1,107 @@
+#include "word_list.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace kz {
+namespace {
+
+using Words = std::vector<std::string>;
+
+TEST(WordList, ReadsWordsAfterTheMarker) {
+    struct Case {
+        const char* file;
+        WordListOutcome outcome;
+        Words words;
+    };
+    const Case cases[] = {
+        {"*WORDLIST*\r\ncat, dog, pig, hen\r\n",
+         WordListOutcome::Loaded,
+         {"cat", "dog", "pig", "hen"}},
+        {"  *wordlist*  \ncat\ndog\npig\nhen",
+         WordListOutcome::Loaded,
+         {"cat", "dog", "pig", "hen"}},
+        {"\"*WordList*\",\"  Tom  \",Ann,Sam,Ben",
+         WordListOutcome::Loaded,
+         {"Tom", "Ann", "Sam", "Ben"}},
+        // Short words, apostrophes, hyphens, accents, digits, 12 letters and comments are skipped.
+        {"*WORDLIST*\n* a comment line\na,I,is,don't,ice-cream,caf\xE9,twelve2,abcdefghijkl\n"
+         "abcdefghijk,cat,dog,cat",
+         WordListOutcome::Loaded,
+         {"abcdefghijk", "cat", "dog", "cat"}},
+        {"*WORDLIST*\ncat,dog,pig,hen\n*end*\nfox,owl",
+         WordListOutcome::Loaded,
+         {"cat", "dog", "pig", "hen"}},
+        {"*WORDLIST*\ncat,\"dog,pig\",hen,fox,owl",
+         WordListOutcome::Loaded,
+         {"cat", "hen", "fox", "owl"}},
+        {"*WORDLIST*\ncat,dog,pig", WordListOutcome::TooFewWords, {"cat", "dog", "pig"}},
+        {"*WORDLIST*\ncat,dog,pig,*END*,hen", WordListOutcome::TooFewWords, {"cat", "dog", "pig"}},
+        {"*WORDLIST*", WordListOutcome::TooFewWords, {}},
+        {"", WordListOutcome::NotAList, {}},
+        {"cat,*WORDLIST*,dog,pig,hen,fox", WordListOutcome::NotAList, {}},
+        {"*END*", WordListOutcome::NotAList, {}},
+        {"*WORD LIST*\ncat,dog,pig,hen", WordListOutcome::NotAList, {}},
+    };
+    for (const auto& c : cases) {
+        const WordList list = parseWordList(c.file);
+        EXPECT_EQ(list.outcome, c.outcome) << c.file;
+        EXPECT_EQ(list.words, c.words) << c.file;
+    }
+}
+
+TEST(WordList, HoldsAtMost32767Words) {
+    std::string file = "*WORDLIST*\r\n";
+    for (int i = 0; i < 32767; ++i) file += "cat\r\n";
+    EXPECT_EQ(parseWordList(file).outcome, WordListOutcome::Loaded);
+    EXPECT_EQ(parseWordList(file).words.size(), 32767u);
+    EXPECT_EQ(parseWordList(file + "*END*\r\ndog\r\n").outcome, WordListOutcome::Loaded);
+    EXPECT_EQ(parseWordList(file + "dog\r\n").outcome, WordListOutcome::Failed);
+}
+
+TEST(WordList, MessagesNameThePath) {
+    const std::string path = "C:\\KZ\\WORDLIST\\SHORT.TXT";
+    EXPECT_EQ(wordListMessage(WordListOutcome::Loaded, path), "");
+    EXPECT_EQ(wordListMessage(WordListOutcome::Failed, path),
+              "Unable to load the file\r\n\r\nC:\\KZ\\WORDLIST\\SHORT.TXT");
+    EXPECT_EQ(
+        wordListMessage(WordListOutcome::NotAList, path),
+        "The file\r\n\r\nC:\\KZ\\WORDLIST\\SHORT.TXT\r\n\r\nis not a suitable wordlist file.");
+    EXPECT_EQ(wordListMessage(WordListOutcome::TooFewWords, path),
+              "The file\r\n\r\nC:\\KZ\\WORDLIST\\SHORT.TXT\r\n\r\ndoes not contain enough words.");
+}
+
+TEST(WordList, LoadsFromDiskWhateverTheLetterCase) {
+    const auto dir = std::filesystem::path(testing::TempDir()) / "word_list_test";
+    std::filesystem::remove_all(dir);
+    std::filesystem::create_directories(dir / "wordlist");
+    std::ofstream(dir / "wordlist" / "animals.txt") << "*WORDLIST*\r\nCat,dog,pig,hen\r\n";
+
+    const WordList list = loadWordList(dir.string() + "\\WORDLIST\\ANIMALS.TXT");
+    EXPECT_EQ(list.outcome, WordListOutcome::Loaded);
+    EXPECT_EQ(list.words, (Words{"Cat", "dog", "pig", "hen"}));
+    EXPECT_EQ(loadWordList(dir.string() + "\\WORDLIST\\MISSING.TXT").outcome,
+              WordListOutcome::Failed);
+    EXPECT_EQ(loadWordList(dir.string() + "\\WORDLIST").outcome, WordListOutcome::Failed);
+    std::filesystem::remove_all(dir);
+}
+
+TEST(WordList, BaseNameAndSoundFile) {
+    EXPECT_EQ(wordListBaseName("C:\\KZ\\WORDLIST\\0001TO24.TXT"), "0001TO24");
+    EXPECT_EQ(wordListBaseName("/data/kz\\WORDLIST\\my.list.TXT"), "my");
+    EXPECT_EQ(wordListBaseName("/data/WORDLIST/FARM.TXT"), "FARM");
+    EXPECT_EQ(wordListBaseName("PLAIN"), "PLAIN");
+
+    EXPECT_EQ(wordSoundPath("cat"), "WAVS\\WDS\\CAT.WAV");
+    EXPECT_EQ(wordSoundPath("swimming"), "WAVS\\WDS\\SWIMMING.WAV");
+    EXPECT_EQ(wordSoundPath("elephants"), "WAVS\\WDS\\ELEPHA76.WAV");
+    EXPECT_EQ(wordSoundPath("butterflies"), "WAVS\\WDS\\BUTTER41.WAV");
+    EXPECT_EQ(wordSoundPath("Grandmother"), "WAVS\\WDS\\GRANDM27.WAV");
+    EXPECT_EQ(wordSoundPath("Dad,"), "WAVS\\WDS\\DAD.WAV");
+    EXPECT_EQ(wordSoundPath("a", -1), "WAVS\\WDS\\AY.WAV");
+}
+
+}  // namespace
+}  // namespace kz

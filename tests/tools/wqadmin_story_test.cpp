@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "story_file.h"
+
+namespace kz {
+namespace {
+
+namespace fs = std::filesystem;
+using nlohmann::json;
+
+struct Outcome {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+std::string quoted(const std::string& arg) {
+    std::string out = "'";
+    for (char c : arg) out += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return out + "'";
+}
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+void writeFile(const fs::path& path, std::string_view bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class WqadminStory : public testing::Test {
+  protected:
+    void SetUp() override {
+        m_dir = fs::path(testing::TempDir()) /
+                ("wqadmin_story_" +
+                 std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path path(const std::string& name) const { return m_dir / name; }
+
+    Outcome wqadmin(std::initializer_list<std::string> args) const {
+        std::string command = WQADMIN_PATH;
+        for (const auto& a : args) command += " " + quoted(a);
+        command += " 2>" + quoted(path("stderr").string());
+        Outcome run;
+        FILE* pipe = ::popen(command.c_str(), "r");
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            run.out.append(buffer, n);
+        const int status = ::pclose(pipe);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        run.err = readFile(path("stderr"));
+        return run;
+    }
+
+    fs::path m_dir;
+};
+
+TEST_F(WqadminStory, WordlistPrintsTheWords) {
+    writeFile(path("FARM.TXT"),
+              "*WORDLIST*\r\ncow, pig, hen\r\n* not a word\r\nduck,cow\r\n*END*\r\nowl\r\n");
+    const Outcome run = wqadmin({"wordlist", path("FARM.TXT").string()});
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out, "cow\npig\nhen\nduck\ncow\n");
+}
+
+TEST_F(WqadminStory, WordlistFailsWithTheActivitysMessage) {
+    writeFile(path("SHORT.TXT"), "*WORDLIST*\r\ncow,pig,hen\r\n");
+    writeFile(path("PLAIN.TXT"), "cow,pig,hen,duck\r\n");
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {path("SHORT.TXT").string(),
+         "The file\n\n" + path("SHORT.TXT").string() + "\n\ndoes not contain enough words.\n"},
+        {path("PLAIN.TXT").string(),
+         "The file\n\n" + path("PLAIN.TXT").string() + "\n\nis not a suitable wordlist file.\n"},
+        {path("NONE.TXT").string(),
+         "Unable to load the file\n\n" + path("NONE.TXT").string() + "\n"},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = wqadmin({"wordlist", c.file});
+        EXPECT_EQ(run.status, 1) << c.file;
+        EXPECT_EQ(run.out, c.message);
+    }
+}
+
+// A two-page story with Windows-1252 text beyond ASCII and a quotation mark still written as "@".
+Story sampleStory() {
+    Story story;
+    story.pageCount = 2;
+    story.pictureSlots = 2;
+    story.textSlots = 4;
+    story.wordCapacity = 9;
+    story.fontSize = 24;
+    StoryPage one;
+    one.texts = {{2400, 600, 4800, 495, 2400,
+                  "CAF\xC9 \x93tea\x94 \x80"
+                  "1 @Hi!@"},
+                 {0, 0, 0, 0, 0, ""}};
+    one.pictures = {{705, 1200, 8895, 4000, "PIC01"}};
+    one.reals = {1.5, -2.0, 1e-7};
+    one.nextPicture = "PIC02";
+    StoryPage two;
+    two.texts = {{705, 5200, 8000, 495, 705, "The end."}};
+    story.pages = {one, two};
+    return story;
+}
+
+json sampleJson() {
+    return json::parse(R"({
+      "pageCount": 2, "pictureSlots": 2, "textSlots": 4, "wordCapacity": 9, "fontSize": 24,
+      "pages": [
+        {"texts": [{"lineLeft": 2400, "lineTop": 600, "lineWidth": 4800, "lineHeight": 495,
+                    "textLeft": 2400, "text": "CAFÉ “tea” €1 @Hi!@"},
+                   {"lineLeft": 0, "lineTop": 0, "lineWidth": 0, "lineHeight": 0, "textLeft": 0,
+                    "text": ""}],
+         "pictures": [{"left": 705, "top": 1200, "width": 8895, "height": 4000, "name": "PIC01"}],
+         "reals": [1.5, -2.0, 1e-7],
+         "nextPicture": "PIC02"},
+        {"texts": [{"lineLeft": 705, "lineTop": 5200, "lineWidth": 8000, "lineHeight": 495,
+                    "textLeft": 705, "text": "The end."}],
+         "pictures": [], "reals": [], "nextPicture": ""}
+      ]})");
+}
+
+TEST_F(WqadminStory, DecodePrintsTheStoryAsJson) {
+    writeFile(path("SAMPLE.DAT"), encodeStory(sampleStory()));
+    const Outcome run = wqadmin({"story", "decode", path("SAMPLE.DAT").string(), "--json"});
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(json::parse(run.out), sampleJson());
+}
+
+TEST_F(WqadminStory, DecodeFailsWithTheReadersFatalMessage) {
+    const std::string good = encodeStory(sampleStory());
+    writeFile(path("BADHEAD.DAT"), "velmoor data file." + good.substr(kStoryHeader.size()));
+    writeFile(path("SHORT.DAT"), good.substr(0, good.rfind('"', good.size() - 4)));
+    const std::string ending = "\n\nDelete it, and then if necessary re-install the software.\n";
+    const struct {
+        std::string file;
+        std::string message;
+    } cases[] = {
+        {"NONE.DAT", "Fatal error.\n\nThis file is missing or unavailable:\n\n" +
+                         path("NONE.DAT").string() +
+                         "\n\nIf necessary, re-install the software.\n"},
+        {"BADHEAD.DAT", "Fatal error.\n\nThis data file is corrupt (bad header information):\n\n" +
+                            path("BADHEAD.DAT").string() + ending},
+        {"SHORT.DAT", "Fatal error.\n\nThis data file is corrupt (bad frame header):\n\n" +
+                          path("SHORT.DAT").string() + ending},
+    };
+    for (const auto& c : cases) {
+        const Outcome run = wqadmin({"story", "decode", path(c.file).string(), "--json"});
+        EXPECT_EQ(run.status, 1) << c.file;
+        EXPECT_EQ(run.out, c.message);
+    }
+}
+
+TEST_F(WqadminStory, EncodeWritesWhatDecodeReadsBack) {
+    writeFile(path("sample.json"), sampleJson().dump());
+    const Outcome encode =
+        wqadmin({"story", "encode", path("sample.json").string(), path("OUT.DAT").string()});
+    ASSERT_EQ(encode.status, 0) << encode.err;
+    EXPECT_EQ(decodeStory(readFile(path("OUT.DAT")), "OUT.DAT").value(), sampleStory());
+
+    const Outcome decode = wqadmin({"story", "decode", path("OUT.DAT").string(), "--json"});
+    EXPECT_EQ(json::parse(decode.out), sampleJson());
+}
+
+TEST_F(WqadminStory, EncodeRefusesStoriesItCannotWrite) {
+    const auto spoilt = [](const char* pointer, json value) {
+        json j = sampleJson();
+        j[json::json_pointer(pointer)] = std::move(value);
+        return j.dump();
+    };
+    json unknownKey = sampleJson();
+    unknownKey["pages"][0]["nextpicture"] = "X";
+    const struct {
+        std::string source;
+        std::string error;
+    } cases[] = {
+        {"{", "is not valid JSON"},
+        {unknownKey.dump(), "page 1 has the unknown key \"nextpicture\""},
+        {spoilt("/pages/0/texts/0/lineTop", 32768),
+         "page 1, text 1 \"lineTop\" is not a whole number from -32768 to 32767"},
+        {spoilt("/pages/0/texts/0/lineTop", 1.5),
+         "page 1, text 1 \"lineTop\" is not a whole number"},
+        {spoilt("/pages/1/texts/0/text", "na\xC3\xAFve"),
+         "page 2, text 1: holds a character above code 220"},
+        {spoilt("/pages/1/texts/0/text", "\xE2\x86\x92"),
+         "page 2, text 1 \"text\" holds characters Windows-1252 cannot store"},
+        {spoilt("/pageCount", 3), "pageCount differs from the number of pages"},
+        {spoilt("/textSlots", 1), "page 1: more texts than textSlots"},
+    };
+    for (const auto& c : cases) {
+        writeFile(path("bad.json"), c.source);
+        const Outcome run =
+            wqadmin({"story", "encode", path("bad.json").string(), path("BAD.DAT").string()});
+        EXPECT_EQ(run.status, 1) << c.error;
+        EXPECT_NE(run.err.find(c.error), std::string::npos) << run.err;
+        EXPECT_FALSE(fs::exists(path("BAD.DAT"))) << c.error;
+    }
+}
+
+}  // namespace
+}  // namespace kz
