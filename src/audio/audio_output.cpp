@@ -19,7 +19,20 @@ constexpr Uint16 kDeviceFrames = 512;
 // A device that has not asked for samples for this long while a sound plays is taken for dead,
 // so that a caller waiting for the end of a sound never waits for ever.
 constexpr std::chrono::seconds kStallLimit{2};
+// How often the keeper looks while sounds play, for their end and for a stalled device.
 constexpr std::chrono::milliseconds kMinPoll{10};
+constexpr std::chrono::milliseconds kMaxPoll{500};
+
+AudioOutput::Options withDefaults(AudioOutput::Options options) {
+    const AudioOutput::Options defaults;
+    if (options.idleClose <= decltype(options.idleClose)::zero()) {
+        options.idleClose = defaults.idleClose;
+    }
+    if (options.retryDelay <= decltype(options.retryDelay)::zero()) {
+        options.retryDelay = defaults.retryDelay;
+    }
+    return options;
+}
 
 void SDLCALL fillBuffer(void* userdata, Uint8* stream, int len) {
     const auto frames = static_cast<std::size_t>(len) / (sizeof(float) * kMixChannels);
@@ -32,7 +45,7 @@ void SDLCALL fillBuffer(void* userdata, Uint8* stream, int len) {
 // that thread; the audio thread only calls the mixer; the user-interface thread only the mixer and
 // request().
 class AudioOutput::Keeper {
-public:
+  public:
     explicit Keeper(Options options);
     ~Keeper();
     Keeper(const Keeper&) = delete;
@@ -46,7 +59,7 @@ public:
     bool isDeviceOpen() const;
     std::optional<AudioDeviceFormat> deviceFormat() const;
 
-private:
+  private:
     using Clock = Mixer::Clock;
 
     void run();
@@ -75,7 +88,7 @@ private:
     std::thread m_thread;
 };
 
-AudioOutput::Keeper::Keeper(Options options) : m_options(std::move(options)) {
+AudioOutput::Keeper::Keeper(Options options) : m_options(withDefaults(std::move(options))) {
     m_mixer->setSoundStartObserver(m_options.onSoundStart);
     // SDL picks its sample converters on first use without a lock; pick them here, before the
     // keeper thread (which may open a converting device) and the players' decoding can race.
@@ -101,7 +114,7 @@ void AudioOutput::Keeper::stop() {
     }
     m_wake.notify_one();
     if (m_thread.joinable()) m_thread.join();
-    m_mixer->setDeviceGone();
+    m_mixer->setDeviceGone(true);
 }
 
 bool AudioOutput::Keeper::isDeviceOpen() const {
@@ -144,12 +157,14 @@ std::optional<Mixer::Clock::time_point> AudioOutput::Keeper::step() {
             return std::nullopt;
         }
         if (now - m_mixer->lastSound() > kStallLimit) {
+            // Closing a stalled device may stall too: meanwhile, sounds end at once.
+            m_mixer->setDeviceGone(true);
             closeDevice();
-            m_mixer->endPlaying();
-            m_retryAfter = now + m_options.retryDelay;
+            m_mixer->setDeviceGone(false);
+            m_retryAfter = Clock::now() + m_options.retryDelay;
             return std::nullopt;
         }
-        return now + std::max<Clock::duration>(m_options.idleClose / 4, kMinPoll);
+        return now + std::clamp<Clock::duration>(m_options.idleClose / 4, kMinPoll, kMaxPoll);
     }
     if (m_device == 0) return std::nullopt;
     const auto quietEnd = m_mixer->lastSound() + m_options.idleClose;
@@ -183,9 +198,9 @@ bool AudioOutput::Keeper::openDevice() {
     {
         std::lock_guard lock(m_mutex);
         m_deviceOpen = true;
-        m_format = AudioDeviceFormat{obtained.freq, obtained.channels,
-                                     SDL_AUDIO_BITSIZE(obtained.format),
-                                     SDL_AUDIO_ISFLOAT(obtained.format) != 0};
+        m_format =
+            AudioDeviceFormat{obtained.freq, obtained.channels, SDL_AUDIO_BITSIZE(obtained.format),
+                              SDL_AUDIO_ISFLOAT(obtained.format) != 0};
     }
     SDL_PauseAudioDevice(m_device, 0);
     return true;
@@ -220,6 +235,9 @@ void AudioOutput::Keeper::quitSdl() {
 }
 
 AudioOutput::AudioOutput() : AudioOutput(Options{}) {}
+
+AudioOutput::AudioOutput(std::string appName)
+    : AudioOutput(Options{.appName = std::move(appName)}) {}
 
 AudioOutput::AudioOutput(Options options)
     : m_keeper(std::make_shared<Keeper>(std::move(options))) {}

@@ -20,15 +20,15 @@ struct AudioDeviceFormat {
 
 // The program's one sound output: one SDL audio device with a software mixer behind every player
 // it creates, so the players sound together without two devices fighting over one output.
-// main() owns it; it must outlive nothing but may be outlived by its players, which then stay
-// silent.
+// main() owns it. Players may outlive it: they then stay silent.
 //
 // A thread of its own opens the device at the first "Play" and closes it again after a quiet
 // spell, since SDL's audio thread keeps waking while a device is open; so neither building the
 // output nor playing a sound ever waits for a sound server. When no device can be opened, sounds
 // end at once, silently, and the device is tried again at a later "Play".
 class AudioOutput {
-public:
+  public:
+    // Durations of zero or less (as a positional "{}" gives) stand for the defaults.
     struct Options {
         // Name shown by sound servers for the program's stream.
         std::string appName{};
@@ -42,6 +42,8 @@ public:
     };
 
     AudioOutput();
+    // The usual output: the program's name for sound servers, every other option as default.
+    explicit AudioOutput(std::string appName);
     explicit AudioOutput(Options options);
     ~AudioOutput();
     AudioOutput(const AudioOutput&) = delete;
@@ -53,7 +55,7 @@ public:
     // The format of the device while open, or of the last one opened; nullopt before any.
     std::optional<AudioDeviceFormat> deviceFormat() const;
 
-private:
+  private:
     class Keeper;
     std::shared_ptr<Keeper> m_keeper;
 };

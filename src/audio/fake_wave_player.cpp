@@ -2,6 +2,9 @@
 
 namespace kz {
 
+FakeWavePlayer::FakeWavePlayer(std::string name, std::vector<std::string>* journal)
+    : m_name(std::move(name)), m_journal(journal) {}
+
 void FakeWavePlayer::setDeviceType(std::string type) { m_deviceType = std::move(type); }
 
 void FakeWavePlayer::setFileName(std::string name) { m_fileName = std::move(name); }
@@ -10,12 +13,13 @@ void FakeWavePlayer::command(std::string_view name) {
     std::string entry(name);
     if (name == "Open") {
         entry += " " + m_fileName;
-        if (m_deviceType != "WaveAudio") entry += " as " + m_deviceType;
+        if (m_deviceType != "WaveAudio") entry += " as \"" + m_deviceType + "\"";
     } else if (name == "Play") {
         m_readsLeft = m_playingReads;
     } else if (name == "Close" || name == "Prev") {
         m_readsLeft = 0;
     }
+    if (m_journal != nullptr) m_journal->push_back(m_name + ": " + entry);
     m_commands.push_back(std::move(entry));
 }
 

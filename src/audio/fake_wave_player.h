@@ -10,9 +10,13 @@ namespace kz {
 
 // A player for the windows' tests: plays nothing and records each command, so a test can read
 // what the child would have heard. "Open" is recorded with the file name it opened ("Open X"), and
-// with " as <type>" appended when the device type was not "WaveAudio".
+// with ' as "<type>"' appended when the device type was not "WaveAudio".
 class FakeWavePlayer final : public WavePlayer {
-public:
+  public:
+    // With a journal, every entry also goes there as "<name>: <entry>", so a test of several
+    // players reads the order across them.
+    explicit FakeWavePlayer(std::string name = {}, std::vector<std::string>* journal = nullptr);
+
     void setDeviceType(std::string type) override;
     void setFileName(std::string name) override;
     void command(std::string_view name) override;
@@ -26,7 +30,9 @@ public:
     void clearCommands() { m_commands.clear(); }
     const std::string& fileName() const { return m_fileName; }
 
-private:
+  private:
+    std::string m_name;
+    std::vector<std::string>* m_journal;
     std::string m_deviceType;
     std::string m_fileName;
     std::vector<std::string> m_commands;

@@ -113,12 +113,12 @@ void Mixer::endPlaying() {
     }
 }
 
-void Mixer::setDeviceGone() {
+void Mixer::setDeviceGone(bool gone) {
     {
         std::lock_guard lock(m_mutex);
-        m_deviceGone = true;
+        m_deviceGone = gone;
     }
-    endPlaying();
+    if (gone) endPlaying();
 }
 
 void Mixer::setSoundStartObserver(std::function<void()> observer) {

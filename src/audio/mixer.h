@@ -15,7 +15,7 @@ namespace kz {
 // output device. The user-interface thread changes voices, the device's audio thread calls mix(),
 // and the thread that keeps the device asks whether anything sounds; one short lock covers all.
 class Mixer {
-public:
+  public:
     using Clock = std::chrono::steady_clock;
     using VoiceId = std::size_t;
 
@@ -41,12 +41,12 @@ public:
     Clock::time_point lastSound() const;
     // The device cannot be had: every playing voice ends at once, silently.
     void endPlaying();
-    // From now on there is no device at all: sounds end as soon as they are played.
-    void setDeviceGone();
+    // While there is no device at all (or one that hangs), sounds end as soon as they are played.
+    void setDeviceGone(bool gone);
     // Called on the audio thread when a voice's first samples go to the device.
     void setSoundStartObserver(std::function<void()> observer);
 
-private:
+  private:
     enum class State { Stopped, Playing, Ending };
     struct Voice {
         bool inUse = false;

@@ -13,7 +13,7 @@ namespace kz {
 // A player on one voice of the program's mixer. It decodes at "Open" so that "Play" only flips
 // the voice on and asks for the device.
 class MixerWavePlayer final : public WavePlayer {
-public:
+  public:
     MixerWavePlayer(std::shared_ptr<Mixer> mixer, std::function<void()> requestDevice);
     ~MixerWavePlayer() override;
     MixerWavePlayer(const MixerWavePlayer&) = delete;
@@ -24,7 +24,7 @@ public:
     void command(std::string_view name) override;
     int mode() const override;
 
-private:
+  private:
     void open();
     void close();
     void play();

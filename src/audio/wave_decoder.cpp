@@ -64,15 +64,16 @@ std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
     const std::vector<float> tail(kResamplerTailFrames * static_cast<std::size_t>(source.channels));
     bool ok = SDL_AudioStreamPut(stream, source.samples.data(),
                                  static_cast<int>(source.samples.size() * sizeof(float))) == 0 &&
-              SDL_AudioStreamPut(stream, tail.data(), static_cast<int>(tail.size() * sizeof(float))) == 0 &&
+              SDL_AudioStreamPut(stream, tail.data(),
+                                 static_cast<int>(tail.size() * sizeof(float))) == 0 &&
               SDL_AudioStreamFlush(stream) == 0;
     auto clip = std::make_shared<Clip>();
     clip->samples.resize(outFrames * kMixChannels);
     const int wanted = static_cast<int>(clip->samples.size() * sizeof(float));
     int got = 0;
     while (ok && got < wanted) {
-        const int n = SDL_AudioStreamGet(stream, reinterpret_cast<Uint8*>(clip->samples.data()) + got,
-                                         wanted - got);
+        const int n = SDL_AudioStreamGet(
+            stream, reinterpret_cast<Uint8*>(clip->samples.data()) + got, wanted - got);
         if (n <= 0) break;
         got += n;
     }

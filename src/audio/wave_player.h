@@ -21,7 +21,7 @@ namespace kz {
 // show a message, and a sound that cannot be heard ends at once, so a caller waiting for the end
 // of a sound never waits for ever.
 class WavePlayer {
-public:
+  public:
     // The values mode() reports. Callers rely only on kModePlaying: it lasts from "Play" until the
     // last sample has gone out at the device's pace, or until "Close" or "Prev" stop the sound.
     static constexpr int kModeNotOpen = 524;

@@ -27,7 +27,10 @@ void UiHost::setBusy(bool busy) {
     else QApplication::restoreOverrideCursor();
 }
 
-void UiHost::pause(int milliseconds) { pauseWithoutInput(milliseconds); }
+void UiHost::pause(int milliseconds) {
+    if (pauser) return pauser(milliseconds);
+    pauseWithoutInput(milliseconds);
+}
 
 double UiHost::secondsSinceMidnight() {
     if (clock) return clock();

@@ -23,6 +23,7 @@ public:
     double secondsSinceMidnight() override;
 
     std::function<double()> clock;  // seconds since midnight; the system clock when empty
+    std::function<void(int)> pauser;  // replaces real pauses in tests
 
 private:
     std::function<QWidget*()> m_parent;

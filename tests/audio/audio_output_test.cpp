@@ -1,10 +1,13 @@
 #include "audio_output.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sndfile.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -58,7 +61,7 @@ void playToEnd(WavePlayer& player) {
 // Every test sends what it plays through SDL's disk driver to a file of its own: the driver
 // writes in real time, silence while nothing sounds, until the device is closed.
 class AudioOutputTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "." + info->name();
@@ -196,10 +199,13 @@ TEST_F(AudioOutputTest, TwoPlayersSoundTogether) {
     auto output = makeOutput();
     auto words = output->createPlayer();
     auto click = output->createPlayer();
-    const ToneWav low{.format = SF_FORMAT_PCM_16, .rate = 22050, .seconds = 0.4, .leftHz = 440,
-                      .amplitude = 0.4};
-    const ToneWav high{.format = SF_FORMAT_IMA_ADPCM, .rate = 11025, .seconds = 0.4,
-                       .leftHz = 880, .amplitude = 0.4};
+    const ToneWav low{
+        .format = SF_FORMAT_PCM_16, .rate = 22050, .seconds = 0.4, .leftHz = 440, .amplitude = 0.4};
+    const ToneWav high{.format = SF_FORMAT_IMA_ADPCM,
+                       .rate = 11025,
+                       .seconds = 0.4,
+                       .leftHz = 880,
+                       .amplitude = 0.4};
     openFile(*words, toneFile("LOW.WAV", low));
     openFile(*click, toneFile("HIGH.WAV", high));
     words->command("Play");
@@ -269,8 +275,7 @@ TEST_F(AudioOutputTest, OpensPathsAsTheProgramsWriteThem) {
 }
 
 // Without the device the windows must never wait for a sound: it ends at once, silently.
-class WithoutADevice : public AudioOutputTest,
-                       public ::testing::WithParamInterface<const char*> {};
+class WithoutADevice : public AudioOutputTest, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(WithoutADevice, SoundsEndAtOnce) {
     if (std::string(GetParam()) == "disk") {
@@ -280,8 +285,9 @@ TEST_P(WithoutADevice, SoundsEndAtOnce) {
     }
     auto output = makeOutput();
     auto player = output->createPlayer();
-    openFile(*player, toneFile("LONG.WAV", {.format = SF_FORMAT_PCM_U8, .rate = 8000,
-                                            .seconds = 2 * kHangGuard / 1s}));
+    openFile(*player,
+             toneFile("LONG.WAV",
+                      {.format = SF_FORMAT_PCM_U8, .rate = 8000, .seconds = 2 * kHangGuard / 1s}));
     for (int i = 0; i < 2; ++i) {
         player->command("Prev");
         player->command("Play");
@@ -303,10 +309,42 @@ TEST_F(AudioOutputTest, TheDefaultOutputNeverHangs) {
     ::unsetenv("SDL_AUDIODRIVER");
     auto output = makeOutput();
     auto player = output->createPlayer();
-    openFile(*player, toneFile("HUSH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.1,
-                                            .amplitude = 0}));
+    openFile(*player,
+             toneFile("HUSH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.1, .amplitude = 0}));
     player->command("Play");
     EXPECT_TRUE(waitWhilePlaying(*player));
+}
+
+// A device that stops taking samples, as a hung sound server would, must hold up neither its
+// sound nor the next one: the disk driver writing into a FIFO that nobody reads stands in for it.
+TEST_F(AudioOutputTest, AStalledDeviceEndsItsSounds) {
+    const std::string fifo = path("stalled.raw");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);  // lets the driver open it
+    ASSERT_GE(reader, 0);
+    useDiskDriver(fifo);
+    auto output = makeOutput();
+    auto player = output->createPlayer();
+    openFile(*player,
+             toneFile("LONG.WAV",
+                      {.format = SF_FORMAT_PCM_U8, .rate = 8000, .seconds = 2 * kHangGuard / 1s}));
+    player->command("Play");
+    EXPECT_TRUE(waitWhilePlaying(*player));
+    player->command("Prev");
+    player->command("Play");
+    EXPECT_TRUE(waitWhilePlaying(*player)) << "also while the stalled device is being closed";
+
+    std::atomic<bool> closed = false;
+    std::thread drain([&] {  // frees the driver, so that the device can close
+        char buffer[65536];
+        while (!closed) {
+            if (::read(reader, buffer, sizeof buffer) <= 0) std::this_thread::sleep_for(1ms);
+        }
+    });
+    output.reset();
+    closed = true;
+    drain.join();
+    ::close(reader);
 }
 
 TEST_F(AudioOutputTest, DeviceClosesWhenQuietAndReopensAtTheNextPlay) {

@@ -27,7 +27,9 @@ std::vector<float> mixBuffer(Mixer& mixer) {
     return out;
 }
 
-float frameAt(const std::vector<float>& out, std::size_t frame) { return out[frame * kMixChannels]; }
+float frameAt(const std::vector<float>& out, std::size_t frame) {
+    return out[frame * kMixChannels];
+}
 
 TEST(Mixer, PlaysUntilTheDeviceAsksForTheBufferAfterTheLastSample) {
     Mixer mixer;
@@ -103,9 +105,13 @@ TEST(Mixer, WithoutADeviceSoundsEndSilentlyAtOnce) {
     EXPECT_FALSE(mixer.anyPlaying());
 
     mixer.rewind(voice);
-    mixer.setDeviceGone();
+    mixer.setDeviceGone(true);
     EXPECT_FALSE(mixer.play(voice));
     EXPECT_EQ(mixer.mode(voice), WavePlayer::kModeStopped);
+
+    mixer.setDeviceGone(false);
+    mixer.rewind(voice);
+    EXPECT_TRUE(mixer.play(voice));
 }
 
 }  // namespace

@@ -53,7 +53,8 @@ std::vector<Span> soundSpans(const Recording& recording, double minGapSeconds) {
     std::vector<Span> spans;
     for (std::size_t f = 0; f < recording.frames(); ++f) {
         bool loud = false;
-        for (const auto& channel : recording.channels) loud = loud || std::fabs(channel[f]) > kSilence;
+        for (const auto& channel : recording.channels)
+            loud = loud || std::fabs(channel[f]) > kSilence;
         if (!loud) continue;
         if (spans.empty() || f - spans.back().end >= minGap) spans.push_back({f, f});
         spans.back().end = f + 1;

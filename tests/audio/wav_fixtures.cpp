@@ -25,7 +25,8 @@ void writeToneWav(const std::string& path, const ToneWav& tone) {
     info.channels = tone.channels;
     info.format = SF_FORMAT_WAV | tone.format;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
-    if (file == nullptr) throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
+    if (file == nullptr)
+        throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));
     const auto toneFrames = static_cast<sf_count_t>(std::lround(tone.seconds * tone.rate));
     // libsndfile's ADPCM writers fill the last block with stale samples rather than silence, so
     // those files end in a tenth of a second of silence (whole blocks of it).

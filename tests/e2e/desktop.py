@@ -1,0 +1,88 @@
+"""A real X display for end-to-end tests and screenshots: Xvfb with openbox, driven by xdotool."""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+
+
+class Desktop:
+    def __init__(self, width=640, height=480, display=None):
+        self.display = display or f":{90 + os.getpid() % 500}"
+        self.width, self.height = width, height
+        self.procs = []
+
+    def __enter__(self):
+        xvfb = subprocess.Popen(
+            ["Xvfb", self.display, "-screen", "0", f"{self.width}x{self.height}x24", "-noreset",
+             "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.procs.append(xvfb)
+        self.env = dict(os.environ, DISPLAY=self.display, SDL_AUDIODRIVER="dummy")
+        self.env.pop("QT_QPA_PLATFORM", None)
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.wait_for(lambda: subprocess.run(["xdotool", "getdisplaygeometry"], env=self.env,
+                                             capture_output=True).returncode == 0, 10)
+        wm = subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+        self.procs.append(wm)
+        time.sleep(0.5)
+        return self
+
+    def __exit__(self, *exc):
+        for p in reversed(self.procs):
+            p.terminate()
+            try:
+                p.wait(5)
+            except subprocess.TimeoutExpired:
+                p.kill()
+
+    @staticmethod
+    def wait_for(condition, seconds):
+        deadline = time.time() + seconds
+        while time.time() < deadline:
+            result = condition()
+            if result:
+                return result
+            time.sleep(0.1)
+        return None
+
+    def start(self, program, *args, cwd=None):
+        return subprocess.Popen([program, *args], env=self.env, cwd=cwd,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+
+    def windows(self, name):
+        """Visible windows whose title matches name (a regular expression)."""
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env,
+                           capture_output=True, text=True)
+        return r.stdout.split()
+
+    def wait_window(self, name, seconds=15):
+        found = self.wait_for(lambda: self.windows(name), seconds)
+        return found[0] if found else None
+
+    def key(self, *keys, window=None):
+        cmd = ["xdotool", "key", "--clearmodifiers"]
+        if window:
+            subprocess.run(["xdotool", "windowactivate", "--sync", window], env=self.env,
+                           capture_output=True)
+        subprocess.run(cmd + list(keys), env=self.env, check=True)
+
+    def type(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env, check=True)
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
+
+
+def installation(build, programs=("kiv", "zan")):
+    """A fresh installation folder holding links to the built programs."""
+    folder = tempfile.mkdtemp(prefix="kz-e2e-")
+    for name in programs:
+        os.symlink(os.path.join(build, "src", name, name), os.path.join(folder, name))
+    wqadmin = os.path.join(build, "src", "tools", "wqadmin")
+    subprocess.run([wqadmin, "init", folder], check=True, capture_output=True)
+    return folder, wqadmin
+
+
+def remove(folder):
+    shutil.rmtree(folder, ignore_errors=True)

@@ -1,0 +1,108 @@
+"""Kiv and Zan started for real under Xvfb: from the start-up window through sign-in to the
+frame, and out again, as a child or teacher would."""
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Desktop, installation, remove  # noqa: E402
+
+BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
+
+
+def log_bytes(folder):
+    with open(os.path.join(folder, "LOG.WQ"), "rb") as f:
+        return f.read()
+
+
+class StartupTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(640, 480).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.__exit__(None, None, None)
+
+    def setUp(self):
+        self.folder, self.wqadmin = installation(BUILD)
+        self.proc = None
+
+    def tearDown(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        remove(self.folder)
+
+    def admin(self, *args):
+        subprocess.run([self.wqadmin, *args], check=True, capture_output=True)
+
+    def start(self, program="kiv"):
+        self.proc = self.desktop.start(os.path.join(self.folder, program))
+        return self.proc
+
+    def program_windows(self):
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid)],
+                           env=self.desktop.env, capture_output=True, text=True)
+        return r.stdout.split()
+
+    def wait_exit(self, seconds=10):
+        try:
+            return self.proc.wait(seconds)
+        except subprocess.TimeoutExpired:
+            self.fail("the program did not end")
+
+    def test_fatal_error_before_any_window_ends_cleanly(self):
+        open(os.path.join(self.folder, "GLOBSET.WQ"), "wb").close()
+        self.start("kiv")
+        box = self.desktop.wait_window("^Words$")
+        self.assertIsNotNone(box, "no message box")
+        self.desktop.key("Return", window=box)
+        self.assertEqual(self.wait_exit(), 1)
+        self.assertEqual(log_bytes(self.folder), b"\0\0")
+
+    def test_starts_to_the_frame_and_exits_without_a_log_entry(self):
+        for program, caption in (("kiv", "Words"), ("zan", "Phrases")):
+            self.start(program)
+            frame = self.desktop.wait_window(f"^{caption}$")
+            self.assertIsNotNone(frame, f"{program}: no main window")
+            self.desktop.key("alt+f", window=frame)
+            time.sleep(0.3)
+            self.desktop.key("x")
+            self.assertEqual(self.wait_exit(), 0)
+        # Nothing ran in the child area, so nothing is logged; the first run recorded the data.
+        self.assertEqual(log_bytes(self.folder), b"\0\0")
+        r = subprocess.run([self.wqadmin, "globals", self.folder], capture_output=True, text=True)
+        self.assertIn(f'"dataDir": "{self.folder}"', r.stdout)
+
+    def test_sign_in_then_exit(self):
+        self.admin("globals", self.folder, "set", "userMode=1")
+        self.admin("users", self.folder, "add", "Sam")
+        self.start("zan")
+        signin = self.desktop.wait_for(lambda: [w for w in self.program_windows()
+                                                if not self.desktop.windows("^Phrases$")], 15)
+        self.assertIsNotNone(signin, "no sign-in window")
+        time.sleep(0.5)
+        self.desktop.key("Down", "Down", "Return")
+        frame = self.desktop.wait_window("^Phrases$")
+        self.assertIsNotNone(frame, "no main window after sign-in")
+        self.desktop.key("alt+f", window=frame)
+        time.sleep(0.3)
+        self.desktop.key("x")
+        self.assertEqual(self.wait_exit(), 0)
+
+    def test_escape_at_sign_in_quits(self):
+        self.admin("globals", self.folder, "set", "userMode=3")
+        self.start("kiv")
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15))
+        time.sleep(1.5)
+        self.desktop.key("Escape")
+        self.assertEqual(self.wait_exit(), 0)
+        self.assertFalse(self.desktop.windows("^Words$"))
+        self.assertEqual(log_bytes(self.folder), b"\0\0")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

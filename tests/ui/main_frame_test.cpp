@@ -1,0 +1,216 @@
+#include <QMenuBar>
+#include <QtTest>
+
+#include "app_state.h"
+#include "fake_wave_player.h"
+#include "help_window.h"
+#include "main_frame.h"
+#include "message_service.h"
+#include "startup_window.h"
+#include "temp_dir.h"
+#include "tracking_log.h"
+#include "twips.h"
+#include "ui_host.h"
+#include "user_settings.h"
+
+using namespace kz;
+using namespace kz::ui;
+
+namespace {
+
+// An installation in a temporary folder, a frame on it, and a clock and pauses that take no
+// real time.
+struct Installation {
+    test::TempDir dir;
+    AppState state;
+    UiHost host;
+    double now = 36000;  // 10:00
+    std::vector<int> pauses;
+    std::vector<MessageRequest> messages;
+    std::deque<MessageAnswer> answers;
+    std::vector<FakeWavePlayer*> players;
+
+    Installation() {
+        state.appDir = state.dataDir = dir.str();
+        state.global.setLogSessions(1);
+        UserSettings teacher;
+        teacher.setKivWordlist("0009TO24");
+        teacher.setZanStory("01PIP");
+        dir.write("TEACHER.WQ", teacher.encode());
+        dir.write("LOG.WQ", std::string(2, '\0'));
+        host.clock = [this] { return now; };
+        host.pauser = [this](int ms) {
+            pauses.push_back(ms);
+            now += ms / 1000.0;
+        };
+        MessageService::setResponder([this](const MessageRequest& r) {
+            messages.push_back(r);
+            if (answers.empty()) return r.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+            const auto a = answers.front();
+            answers.pop_front();
+            return a;
+        });
+    }
+    ~Installation() { MessageService::setResponder({}); }
+
+    std::unique_ptr<MainFrame> frame(const ProgramInfo& info) {
+        MainFrame::Ports ports;
+        ports.makePlayer = [this] {
+            auto p = std::make_unique<FakeWavePlayer>();
+            players.push_back(p.get());
+            return p;
+        };
+        ports.random = [] { return 0.0; };
+        ports.colourDepth = [] { return 32; };
+        ports.arialAvailable = [] { return true; };
+        return std::make_unique<MainFrame>(state, host, info, std::move(ports));
+    }
+
+    std::string logText() { return decodeLogText(dir.read("LOG.WQ")).value_or("<damaged>"); }
+};
+
+}  // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void loadTakesTheSharedSettings() {
+        Installation inst;
+        auto frame = inst.frame(kivProgram());
+        QVERIFY(frame->load());
+        QCOMPARE(frame->windowTitle(), QString("Words"));
+        QCOMPARE(inst.state.userName, std::string("Unknown"));
+        QVERIFY(inst.state.started);
+        QCOMPARE(inst.state.workSettings.kivWordlist(), std::string("0009TO24"));
+        QCOMPARE(inst.state.wordRange, std::string("0009TO24"));
+        QVERIFY(inst.state.workSettings == inst.state.fileSettings);
+        QVERIFY(inst.messages.empty());
+    }
+
+    void menusAreTheFramesUntilAChildBringsItsOwn() {
+        Installation inst;
+        auto frame = inst.frame(zanProgram());
+        QStringList titles;
+        for (QAction* a : frame->menuBar()->actions()) titles << a->text();
+        QCOMPARE(titles, QStringList({"&File", "&Help"}));
+        QStringList help;
+        for (QAction* a : frame->findChild<QMenu*>("mnuHelp")->actions()) help << a->text();
+        QCOMPARE(help, QStringList({"&Contents", "&Search for help on...", "",
+                                    "&About WQ Story Books..."}));
+        auto* childMenu = new QMenu("&Settings");
+        frame->setChild(new QWidget, {childMenu});
+        QStringList visible;
+        for (QAction* a : frame->menuBar()->actions()) {
+            if (a->isVisible()) visible << a->text();
+        }
+        QCOMPARE(visible, QStringList({"&Settings"}));
+    }
+
+    void firstActivationSetsTheScale() {
+        Installation inst;
+        auto frame = inst.frame(kivProgram());
+        QVERIFY(frame->load());
+        QSignalSpy activated(frame.get(), &MainFrame::activatedFirstTime);
+        frame->showMaximized();
+        QVERIFY(activated.wait(2000));
+        const QSize client = frame->centralWidget()->size();
+        const double tpp = twipsPerPixel(frame.get());
+        QCOMPARE(inst.state.scaleX, static_cast<float>(client.width() * tpp / 9600));
+        QCOMPARE(inst.state.scale, std::min(inst.state.scaleX, inst.state.scaleY));
+    }
+
+    void unloadWritesTheSessionEntry_data() {
+        QTest::addColumn<bool>("activity");
+        QTest::addColumn<int>("logSessions");
+        QTest::addColumn<bool>("logged");
+        QTest::newRow("session with logging") << true << 1 << true;
+        QTest::newRow("logging off") << true << 0 << false;
+        QTest::newRow("logging value 2") << true << 2 << false;
+        QTest::newRow("no activity window") << false << 1 << false;
+    }
+    void unloadWritesTheSessionEntry() {
+        QFETCH(bool, activity);
+        QFETCH(int, logSessions);
+        QFETCH(bool, logged);
+        Installation inst;
+        inst.state.global.setLogSessions(static_cast<int16_t>(logSessions));
+        auto frame = inst.frame(zanProgram());
+        QVERIFY(frame->load());
+        inst.state.sessionActivity = activity;
+        inst.now += 700;
+        frame->unload();
+        frame->unload();  // once only
+        const std::string text = inst.logText();
+        QCOMPARE(!text.empty(), logged);
+        if (logged) {
+            QVERIFY(text.find("Log for Unknown\r\n\r\n") != std::string::npos);
+            QVERIFY(text.find(".  Session time: 12 minutes.\r\n   Phrases      " +
+                              std::string(30, ' ') + " 12 mins\r\n\r\n") != std::string::npos);
+        }
+        QCOMPARE(inst.players.size(), size_t{2});
+        for (auto* p : inst.players) QCOMPARE(p->commands().back(), std::string("Close"));
+    }
+
+    void unloadRetriesThenAsks() {
+        Installation inst;
+        auto frame = inst.frame(kivProgram());
+        QVERIFY(frame->load());
+        inst.state.sessionActivity = true;
+        std::filesystem::remove(inst.dir / "LOG.WQ");
+        inst.answers = {MessageAnswer::Yes, MessageAnswer::No};
+        frame->unload();
+        QCOMPARE(inst.pauses.size(), size_t{12});
+        QCOMPARE(inst.messages.size(), size_t{2});
+        QCOMPARE(inst.messages[0].caption, QString("Can't write to log"));
+        QCOMPARE(inst.messages[0].buttons, MessageButtons::YesNo);
+        QCOMPARE(inst.messages[0].icon, MessageIcon::Exclamation);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void playClickUsesTheFirstPlayer() {
+        Installation inst;
+        inst.dir.write("wavs/click.wav", "RIFF");
+        auto frame = inst.frame(zanProgram());
+        frame->playClick();
+        const auto& cmds = inst.players[0]->commands();
+        QCOMPARE(cmds.size(), size_t{3});
+        QCOMPARE(cmds[0], std::string("Close"));
+        QCOMPARE(cmds[1], "Open " + inst.dir.str() + "\\WAVS\\CLICK.WAV");
+        QCOMPARE(cmds[2], std::string("Play"));
+        QVERIFY(inst.players[1]->commands().empty());
+    }
+
+    void startupWindowKeepsItsShareOfTheScreen() {
+        StartupWindow w(StartupWindow::Role::Startup);
+        const QRect screen = w.screen()->geometry();
+        const double tpp = twipsPerPixel(&w);
+        const DialogFrame d = dialogFrame(int(screen.width() * tpp), int(screen.height() * tpp));
+        QCOMPARE(w.width(), twipsToPixels(d.width, &w));
+        QCOMPARE(w.height(), twipsToPixels(d.height, &w));
+        QVERIFY(!w.findChild<QPushButton*>()->isVisibleTo(&w));
+        StartupWindow about(StartupWindow::Role::About);
+        QVERIFY(about.findChild<QPushButton*>()->isVisibleTo(&about));
+        QVERIFY(about.isModal());
+    }
+
+    void helpWindowContentsAndSearch() {
+        test::TempDir dir;
+        dir.write("kiv-help.html",
+                  "<h1>Words</h1><h2 id=\"a\" title=\"frog, lily pad\">Playing</h2><p>x</p>"
+                  "<h2 id=\"b\">For the <b>teacher</b></h2>");
+        HelpWindow help("Words Help", dir.str() + "\\KIV-HELP.HTML");
+        help.showSearch();
+        QCOMPARE(help.contentsEntries(), QStringList({"Playing", "For the teacher"}));
+        QCOMPARE(help.indexEntries(), QStringList({"For the teacher", "frog", "lily pad", "Playing"}));
+        auto* box = help.findChild<QLineEdit*>();
+        QVERIFY(box->text().isEmpty());
+        QTest::keyClicks(box, "pad");
+        QCOMPARE(help.indexEntries(), QStringList({"lily pad"}));
+        help.showSearch();
+        QVERIFY(box->text().isEmpty());
+        help.close();
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "main_frame_test.moc"
