@@ -12,6 +12,7 @@
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
@@ -88,8 +89,12 @@ int pictures(int argc, char** argv) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // Rendering needs no screen; the offscreen platform keeps the tool working on build machines.
+    // Rendering needs no screen; the offscreen platform keeps the tool working on build machines,
+    // and a private runtime folder keeps Qt quiet where the build has none.
     qputenv("QT_QPA_PLATFORM", "offscreen");
+    QTemporaryDir runtime;
+    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtime.isValid())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
     QGuiApplication app(argc, argv);
     const QString command = argc > 1 ? argv[1] : "";
     if (command == "render") return render(argc, argv);

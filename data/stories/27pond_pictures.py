@@ -52,8 +52,7 @@ def in_the_pond(w, h):
     items += [pond(w * 0.5, h * 0.7, w * 0.48, h * 0.28)]
     ann = person(w * 0.45, h * 0.95, h * 0.55, arms="up", face="oh", **ANN)[0]
     # Ann stands in the water: the pond covers her to the waist.
-    items += [ann, ellipse(w * 0.45, h * 0.86, w * 0.2, h * 0.1, "#4fb3ea"),
-              splash(w * 0.45, h * 0.88, h * 0.2, "#4fb3ea"),
+    items += [splash(w * 0.45, h * 0.8, h * 0.3, "#e3f4ff"), ann, ellipse(w * 0.45, h * 0.86, w * 0.2, h * 0.1, "#4fb3ea"),
               duck(w * 0.12, h * 0.7, h * 0.11), duck(w * 0.2, h * 0.82, h * 0.1),
               tilted(frog(w * 0.85, h * 0.5, h * 0.14), -20, w * 0.85, h * 0.5), log(w * 0.72, h * 0.85, w * 0.22, h * 0.09)]
     return items
