@@ -22,11 +22,16 @@ def muddy(x, feet, height):
                                     (0.09, -0.62, 0.025), (0.0, -0.08, 0.03))])
 
 
+def meg_in_the_mud(w, h, ground_top, feet, height):
+    """Meg jumping into a puddle, the mud flying up."""
+    return wet_day(w, h, ground_top, raining=False) + [
+        mud(w * 0.5, feet + h * 0.02, w * 0.36, h * 0.1), splash(w * 0.5, feet - h * 0.04, h * 0.2, "#8a5a32"),
+        person(w * 0.5, feet, height, arms="up", **MEG)[0]]
+
+
 def title(w, h):
-    items = wet_day(w, h, h * 0.6, raining=False)
-    items += [mud(w * 0.5, h * 0.86, w * 0.38, h * 0.09), splash(w * 0.5, h * 0.8, h * 0.2, "#8a5a32"),
-              person(w * 0.5, h * 0.84, h * 0.55, arms="up", **MEG)[0]]
-    return items
+    return meg_in_the_mud(w, h, h * 0.6, h * 0.84, h * 0.55) + [
+        person(w * 0.88, h * 0.72, h * 0.4, arms="wave", **DAD)[0]]
 
 
 def go_out(w, h):
@@ -44,10 +49,7 @@ def look(w, h):
 
 
 def meg_jumps(w, h):
-    items = wet_day(w, h, h * 0.55, raining=False)
-    items += [mud(w * 0.5, h * 0.85, w * 0.33, h * 0.1), splash(w * 0.5, h * 0.8, h * 0.2, "#8a5a32"),
-              person(w * 0.5, h * 0.78, h * 0.5, arms="up", **MEG)[0]]
-    return items
+    return meg_in_the_mud(w, h, h * 0.55, h * 0.78, h * 0.5)
 
 
 def dad_jumps(w, h):
