@@ -17,7 +17,7 @@ TEST(ChooserList, TitlesRestrictionAndPreselection) {
     const auto stories = chooserList(files, "RESTRICT01:32", "25sample", Program::Zan);
     EXPECT_TRUE(stories.restricted);
     ASSERT_EQ(stories.entries.size(), 3u);  // 33 is out of range, 99NONE and SAMPLE unknown
-    EXPECT_EQ(stories.entries[0].title, "01 Pip the Pup");
+    EXPECT_EQ(stories.entries[0].title, storyTitle("01pip", Program::Zan).title);
     EXPECT_EQ(stories.entries[1].fileName, "25SAMPLE.DAT");
     EXPECT_EQ(stories.entries[2].fileName, "25sample.bak");
     EXPECT_EQ(stories.selected, 2u);  // the last match wins
