@@ -5,9 +5,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${KZ_BUILD_DIR:-$here/build}
-bash "$here/scripts/deps.sh"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" -j "$(nproc)"
+bash "$here/scripts/build.sh"
 
 stage="$build/stage"
 program=${1:-zan}

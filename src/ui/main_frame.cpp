@@ -18,6 +18,7 @@
 #include "startup.h"
 #include "startup_window.h"
 #include "twips.h"
+#include "window_style.h"
 #include "ui_host.h"
 #include "user_settings.h"
 #include "wave_player.h"
@@ -41,10 +42,7 @@ MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports port
     }
     auto* client = new QWidget;
     client->setObjectName("client");
-    client->setAutoFillBackground(true);
-    QPalette p = client->palette();
-    p.setColor(QPalette::Window, QColor(128, 128, 128));  // an empty MDI client area
-    client->setPalette(p);
+    setWindowColours(client, QColor(128, 128, 128), Qt::black);  // an empty client area
     setCentralWidget(client);
     buildMenus();
 }

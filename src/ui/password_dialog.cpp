@@ -11,6 +11,7 @@
 #include "qt_text.h"
 #include "svg_art.h"
 #include "twips.h"
+#include "window_style.h"
 
 namespace kz::ui {
 
@@ -22,11 +23,7 @@ PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
       m_abort(new QPushButton(this)) {
     setObjectName("frmPass");
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 0, 0));
-    p.setColor(QPalette::WindowText, Qt::white);
-    setPalette(p);
+    setWindowColours(this, QColor(255, 0, 0), Qt::white);
     auto* title = new QLabel(tr("PASSWORD"), this);
     auto* explain = new QLabel(
         tr("       This is for teacher use only.       Please type the password, then hit ENTER "

@@ -15,6 +15,7 @@
 #include "recovery_texts.h"
 #include "text.h"
 #include "twips.h"
+#include "window_style.h"
 
 namespace kz::ui {
 namespace {
@@ -39,12 +40,7 @@ RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
       m_quitButton(new QPushButton(tr("&Quit"), this)) {
     setObjectName("frmNoData");
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, Qt::white);
-    p.setColor(QPalette::WindowText, Qt::black);
-    setPalette(p);
-    setStyleSheet("QDialog#frmNoData { border: 1px solid #808080; }");
+    setWindowColours(this, Qt::white, Qt::black, true);
     m_instructions->setObjectName("lblInstr");
     m_directory->setObjectName("Text1");
     m_again->setObjectName("cmdAgain");

@@ -12,6 +12,7 @@
 #include "qt_text.h"
 #include "svg_art.h"
 #include "twips.h"
+#include "window_style.h"
 #include "ui_host.h"
 #include "user_list.h"
 
@@ -28,12 +29,7 @@ SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
       m_exitHint(new QLabel(tr("F3 to exit"), this)) {
     setObjectName("frmUserName");
     setModal(true);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(192, 255, 255));
-    p.setColor(QPalette::WindowText, Qt::black);
-    setPalette(p);
-    setStyleSheet("QDialog#frmUserName { border: 1px solid #808080; }");
+    setWindowColours(this, QColor(192, 255, 255), Qt::black, true);
     m_names->setObjectName("listnames");
     m_ok->setObjectName("CmdOK");
 
