@@ -63,6 +63,23 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(self.wait_exit(), 1)
         self.assertEqual(log_bytes(self.folder), b"\0\0")
 
+    def test_child_without_own_settings_meets_the_settings_message(self):
+        self.admin("globals", self.folder, "set", "userMode=3")
+        with open(os.path.join(self.folder, "USERS.WQ"), "ab") as f:
+            f.write(b"Newcomer        ")
+        with open(os.path.join(self.folder, "USERS.WQ"), "r+b") as f:
+            f.write(b"2               ")
+        self.start("kiv")
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15))
+        time.sleep(1.5)
+        self.desktop.key("Down", "Down", "Return")  # Newcomer has no NEWCOMER.WQ
+        time.sleep(1.0)  # the sign-in closes; the message carries the program's caption too
+        box = self.desktop.wait_for(lambda: self.desktop.windows("^Words$"), 10)
+        self.assertIsNotNone(box, "no message box")
+        self.desktop.key("Return", window=box[0])
+        self.assertEqual(self.wait_exit(), 1)
+        self.assertEqual(log_bytes(self.folder), b"\0\0")
+
     def test_starts_to_the_frame_and_exits_without_a_log_entry(self):
         for program, caption in (("kiv", "Words"), ("zan", "Phrases")):
             self.start(program)
