@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   libsndfile1-dev libsdl2-dev
   libcli11-dev nlohmann-json3-dev
-  fonts-liberation2 espeak-ng sox
+  fonts-liberation2 espeak-ng sox python3
   xvfb xdotool openbox xauth
 )
 

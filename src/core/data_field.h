@@ -34,13 +34,13 @@ std::string encodeDataField(std::string_view text, DataKey& key, const CodeChoos
 // The lines of a decoded field, taken one by one from the front (NextDataLine). A line ends at
 // CR LF; the last line needs none; past the end every line is empty.
 class DataLines {
-public:
+  public:
     explicit DataLines(std::string text) : m_text(std::move(text)) {}
 
     std::string next();
     bool atEnd() const { return m_pos >= m_text.size(); }
 
-private:
+  private:
     std::string m_text;
     size_t m_pos = 0;
 };

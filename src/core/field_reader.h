@@ -14,13 +14,13 @@ namespace kz {
 // Any other field runs to the next comma or line end (CR, LF or CR LF) and loses its trailing
 // blanks. A quote that is never closed runs to the end of the text.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view bytes) : m_bytes(bytes) {}
 
     // The next field; nullopt once only blanks and line ends are left.
     std::optional<std::string> next();
 
-private:
+  private:
     void skipDelimiter();
 
     std::string_view m_bytes;

@@ -12,7 +12,7 @@ namespace kz {
 
 // What the phrase engine asks of the reader window.
 class PhraseView {
-public:
+  public:
     virtual ~PhraseView() = default;
     // Empties the list of words to click.
     virtual void clearWordList() = 0;
@@ -32,7 +32,7 @@ public:
 // the phrase at that word and then the page, and words past the story's word capacity are not
 // read, so the page ends after word wordCapacity.
 class PhraseEngine {
-public:
+  public:
     explicit PhraseEngine(PhraseView& view) : m_view(view) {}
 
     // The table of the story being read (SelectPhraseTable gives it); empty: no phrases.
@@ -63,7 +63,7 @@ public:
     // WordEnd(slot): the words of slots 1 to slot together.
     int wordEnd(int slot) const;
 
-private:
+  private:
     // The first break of the page's entry that is still ahead of wordPos; nullopt: no entry.
     std::optional<int> nextBreak() const;
     // The breaks of the page's entry (the text after the page number); nullopt: no entry.

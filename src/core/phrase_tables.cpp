@@ -4,10 +4,11 @@
 
 #include "text.h"
 
-namespace kz {
+namespace kz::embedded {
+extern const char* const phraseTablesText;
+}
 
-// data/phrase_tables.txt, built in by cmake/embed_text.cmake.
-extern const char kPhraseTablesText[];
+namespace kz {
 
 PhraseTables parsePhraseTables(std::string_view text) {
     PhraseTables tables;
@@ -25,7 +26,7 @@ PhraseTables parsePhraseTables(std::string_view text) {
 }
 
 const PhraseTables& builtInPhraseTables() {
-    static const PhraseTables tables = parsePhraseTables(kPhraseTablesText);
+    static const PhraseTables tables = parsePhraseTables(embedded::phraseTablesText);
     return tables;
 }
 

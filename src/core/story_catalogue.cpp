@@ -6,10 +6,11 @@
 
 #include "text.h"
 
+namespace kz::embedded {
+extern const char* const catalogueText;
+}
+
 namespace kz {
-
-extern const char kCatalogueText[];
-
 namespace {
 
 struct Row {
@@ -42,7 +43,7 @@ std::vector<Row> parseCatalogue(std::string_view text) {
 }
 
 const std::vector<Row>& storyRows() {
-    static const std::vector<Row> rows = parseCatalogue(kCatalogueText);
+    static const std::vector<Row> rows = parseCatalogue(embedded::catalogueText);
     return rows;
 }
 

@@ -12,7 +12,7 @@ constexpr int kUnusedHeadNumbers = 4;
 
 // Reads the lines of a decoded record; remembers whether every number and count was sound.
 class RecordReader {
-public:
+  public:
     explicit RecordReader(std::string text) : m_lines(std::move(text)) {}
 
     std::string line() { return m_lines.next(); }
@@ -44,7 +44,7 @@ public:
 
     bool sound() const { return m_sound; }
 
-private:
+  private:
     DataLines m_lines;
     bool m_sound = true;
 };

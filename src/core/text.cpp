@@ -38,6 +38,13 @@ std::string toLowerAscii(std::string_view text) {
 
 namespace {
 
+// Files are read the same way whatever locale the program runs in (Qt sets the user's, whose
+// decimal point may be a comma).
+double strtodInCLocale(const std::string& number) {
+    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
+    return ::strtod_l(number.c_str(), nullptr, cLocale);
+}
+
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 
 // The text without the blanks that the number reading skips.
@@ -93,7 +100,7 @@ double leadingNumber(std::string_view text) {
         }
         if (expDigits > 0) number += exponent;
     }
-    const double value = std::strtod(number.c_str(), nullptr);
+    const double value = strtodInCLocale(number);
     return std::isfinite(value) ? value : 0;
 }
 
@@ -124,10 +131,7 @@ std::optional<double> leadingDecimalNumber(std::string_view text) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         if (skipDigits(text, j) > 0) i = j;
     }
-    // Story files are read the same way whatever locale the program runs in.
-    static const locale_t cLocale = ::newlocale(LC_ALL_MASK, "C", locale_t{});
-    const std::string number(text.substr(start, i - start));
-    const double value = ::strtod_l(number.c_str(), nullptr, cLocale);
+    const double value = strtodInCLocale(std::string(text.substr(start, i - start)));
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

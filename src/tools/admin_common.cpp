@@ -5,6 +5,7 @@
 #include <set>
 
 #include "command_failed.h"
+#include "console_text.h"
 #include "cp1252.h"
 
 namespace kz::admin {
@@ -65,14 +66,7 @@ std::map<std::string, std::string> parseAssignments(const std::vector<std::strin
     return out;
 }
 
-std::string forTerminal(std::string_view fileText) {
-    std::string lf;
-    for (size_t i = 0; i < fileText.size(); ++i) {
-        if (fileText[i] == '\r' && i + 1 < fileText.size() && fileText[i + 1] == '\n') continue;
-        lf += fileText[i];
-    }
-    return cp1252ToUtf8(lf);
-}
+std::string forTerminal(std::string_view fileText) { return cp1252ToUtf8(withNewlines(fileText)); }
 
 void failWith(const FatalError& error) {
     throw CommandFailed(forTerminal(fatalMessage(error, {}).text));

@@ -5,7 +5,7 @@
 
 #include "command_failed.h"
 #include "commands.h"
-#include "admin_common.h"
+#include "console_text.h"
 #include "cp1252.h"
 #include "paths.h"
 #include "story_file.h"
@@ -39,7 +39,7 @@ void decode(const std::string& file, bool asJson) {
     const auto story = readStoryFile(std::filesystem::absolute(file).string());
     if (!story.ok()) {
         // The message the reader would show before ending.
-        std::cout << forTerminal(fatalMessage(story.error(), "").text) << '\n';
+        std::cout << withNewlines(fatalMessage(story.error(), "").text) << '\n';
         throw CLI::RuntimeError(1);
     }
     if (asJson)

@@ -10,15 +10,16 @@ namespace kz::admin {
 namespace {
 
 using nlohmann::json;
+using Printed = nlohmann::ordered_json;  // keys print in the order the format documents them
 
 std::string utf8(const std::string& cp1252) { return cp1252ToUtf8(cp1252); }
 
-json textJson(const StoryText& t) {
+Printed textJson(const StoryText& t) {
     return {{"lineLeft", t.lineLeft},     {"lineTop", t.lineTop},   {"lineWidth", t.lineWidth},
             {"lineHeight", t.lineHeight}, {"textLeft", t.textLeft}, {"text", utf8(t.text)}};
 }
 
-json pictureJson(const StoryPicture& p) {
+Printed pictureJson(const StoryPicture& p) {
     return {{"left", p.left},
             {"top", p.top},
             {"width", p.width},
@@ -26,10 +27,10 @@ json pictureJson(const StoryPicture& p) {
             {"name", utf8(p.name)}};
 }
 
-json pageJson(const StoryPage& page) {
-    json texts = json::array();
+Printed pageJson(const StoryPage& page) {
+    Printed texts = Printed::array();
     for (const auto& t : page.texts) texts.push_back(textJson(t));
-    json pictures = json::array();
+    Printed pictures = Printed::array();
     for (const auto& p : page.pictures) pictures.push_back(pictureJson(p));
     return {{"texts", texts},
             {"pictures", pictures},
@@ -39,7 +40,7 @@ json pageJson(const StoryPage& page) {
 
 // Reads the members of one JSON object, naming where a fault lies.
 class Members {
-public:
+  public:
     Members(const json& object, std::string where, std::initializer_list<const char*> keys)
         : m_object(object), m_where(std::move(where)) {
         if (!object.is_object()) fail("is not an object");
@@ -86,7 +87,7 @@ public:
         throw CommandFailed(m_where + " " + what);
     }
 
-private:
+  private:
     const json& m_object;
     std::string m_where;
 };
@@ -119,8 +120,8 @@ StoryPage pageFromJson(const json& object, const std::string& where) {
 
 }  // namespace
 
-json storyToJson(const Story& story) {
-    json pages = json::array();
+nlohmann::ordered_json storyToJson(const Story& story) {
+    Printed pages = Printed::array();
     for (const auto& page : story.pages) pages.push_back(pageJson(page));
     return {{"pageCount", story.pageCount}, {"pictureSlots", story.pictureSlots},
             {"textSlots", story.textSlots}, {"wordCapacity", story.wordCapacity},

@@ -10,7 +10,7 @@ namespace kz::admin {
 // {"pageCount","pictureSlots","textSlots","wordCapacity","fontSize","pages":[{"texts":[{"lineLeft",
 // "lineTop","lineWidth","lineHeight","textLeft","text"}],"pictures":[{"left","top","width",
 // "height","name"}],"reals":[numbers],"nextPicture"}]}
-nlohmann::json storyToJson(const Story& story);
+nlohmann::ordered_json storyToJson(const Story& story);
 
 // The inverse. Every key is required and no other is allowed; numbers other than the reals must
 // be whole and fit 16 bits; texts must be UTF-8 that Windows-1252 can hold. Throws CommandFailed

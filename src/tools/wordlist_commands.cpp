@@ -2,7 +2,7 @@
 #include <iostream>
 
 #include "commands.h"
-#include "admin_common.h"
+#include "console_text.h"
 #include "word_list.h"
 
 namespace kz::admin {
@@ -16,7 +16,7 @@ void addWordlistCommands(CLI::App& app) {
         const WordList list = loadWordList(*file);
         if (list.outcome != WordListOutcome::Loaded) {
             // The message the activity would show, so a teacher sees what the child would.
-            std::cout << forTerminal(wordListMessage(list.outcome, *file)) << '\n';
+            std::cout << withNewlines(wordListMessage(list.outcome, *file)) << '\n';
             throw CLI::RuntimeError(1);
         }
         for (const auto& word : list.words) std::cout << word << '\n';

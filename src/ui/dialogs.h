@@ -1,5 +1,9 @@
 #pragma once
 
+#include <string>
+
+#include "story_catalogue.h"
+
 class QWidget;
 
 namespace kz {
@@ -30,7 +34,25 @@ bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
 bool runRecoveryDialog(QWidget* parent, AppState& state);
 
 // The display check (frmWarning) for state.warningKind ("Colour" or "Font"); saves the
-// "do not warn again" choice silently.
-void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host);
+// "do not warn again" choice silently; "No - quit" ends the program. The colour depth (bits per
+// pixel) names the number of colours; -1 reads the screen's.
+void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host,
+                           int colourDepthBits = -1);
+
+// The story and word-list chooser (frmGetfile): the files of a folder by their catalogue
+// titles, the one in use pre-selected. Returns the chosen title and file name, both empty when
+// nothing was chosen.
+struct ChooserRequest {
+    std::string request;      // "RESTRICT01:32" for stories; anything else lists every title
+    std::string folder;       // the folder to list, as the formats write paths
+    std::string pattern;      // "*.TXT" or "*.DAT"
+    std::string currentFile;  // the word list or story code in use
+    Program program;
+};
+struct ChooserChoice {
+    std::string title;
+    std::string fileName;
+};
+ChooserChoice runChooserDialog(QWidget* parent, const ChooserRequest& request);
 
 }  // namespace kz::ui

@@ -27,17 +27,27 @@ void setFatalErrorHandlers(std::function<void()> unloadMainWindow,
     handlers() = {std::move(unloadMainWindow), std::move(dataDir)};
 }
 
+namespace {
+
+[[noreturn]] void unloadAndEnd(int status) {
+    // The main window's unload closes help and the players and logs a session under way.
+    if (auto unload = std::exchange(handlers().unloadMainWindow, nullptr)) unload();
+    std::fflush(nullptr);
+    // Ends here, from wherever it was asked (possibly inside a dialog's event loop): every file
+    // the programs write is already closed and whole.
+    std::_Exit(status);
+}
+
+}  // namespace
+
+void quitProgram() { unloadAndEnd(0); }
+
 void fatalError(const FatalError& error) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     const FatalMessage m = fatalMessage(error, handlers().dataDir ? handlers().dataDir() : "");
     MessageService::show(nullptr, {fromFileText(m.text), fromFileText(m.caption),
                                    MessageIcon::Exclamation, MessageButtons::Ok});
-    // The main window's unload closes help and the players and logs a session under way.
-    if (auto unload = std::exchange(handlers().unloadMainWindow, nullptr)) unload();
-    std::fflush(nullptr);
-    // Ends here, from wherever the fault was met (possibly inside a dialog's event loop): every
-    // file the programs write is already closed and whole.
-    std::_Exit(1);
+    unloadAndEnd(1);
 }
 
 }  // namespace kz::ui

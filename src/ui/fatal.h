@@ -13,6 +13,10 @@ namespace kz::ui {
 // session was under way), then the end. Works before any main window exists too.
 [[noreturn]] void fatalError(const FatalError& error);
 
+// Ends the program at the user's wish from inside a dialog (the recovery dialog's Quit): the
+// main window's unload, then the end.
+[[noreturn]] void quitProgram();
+
 // The main window registers how it unloads (and the data directory the messages name).
 void setFatalErrorHandlers(std::function<void()> unloadMainWindow,
                            std::function<std::string()> dataDir);

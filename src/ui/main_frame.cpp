@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QMenuBar>
+#include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
 
@@ -17,6 +18,7 @@
 #include "startup.h"
 #include "startup_window.h"
 #include "twips.h"
+#include "window_style.h"
 #include "ui_host.h"
 #include "user_settings.h"
 #include "wave_player.h"
@@ -40,10 +42,7 @@ MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports port
     }
     auto* client = new QWidget;
     client->setObjectName("client");
-    client->setAutoFillBackground(true);
-    QPalette p = client->palette();
-    p.setColor(QPalette::Window, QColor(128, 128, 128));  // an empty MDI client area
-    client->setPalette(p);
+    setWindowColours(client, QColor(128, 128, 128), Qt::black);  // an empty client area
     setCentralWidget(client);
     buildMenus();
 }
@@ -124,7 +123,7 @@ void MainFrame::runDisplayCheck() {
     }
     if (check.warnColour) {
         m_state.warningKind = "Colour";
-        runDisplayCheckDialog(this, m_state, m_host);
+        runDisplayCheckDialog(this, m_state, m_host, m_ports.colourDepth());
     }
     if (check.warnFont) {
         m_state.warningKind = "Font";
@@ -161,14 +160,25 @@ bool MainFrame::load() {
 
 void MainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!m_activated) {
-        m_activated = true;
+    if (m_activated) return;
+    // The scale factors need the maximised client size, which the window system grants a little
+    // later than it is asked for; one that never grants it is given a moment, then the size it
+    // gave is used.
+    m_placedSize = size();
+    if (!isMaximized()) showMaximized();
+    QTimer::singleShot(500, this, &MainFrame::firstActivation);
+}
+
+void MainFrame::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (!m_activated && isVisible() && isMaximized() && event->size() != m_placedSize) {
         QTimer::singleShot(0, this, &MainFrame::firstActivation);
     }
 }
 
 void MainFrame::firstActivation() {
-    if (!isMaximized()) showMaximized();
+    if (m_activated) return;
+    m_activated = true;
     const QSize client = centralWidget()->size();
     const ScaleFactors f = scaleFactors(pixelsToTwips(client.width(), this),
                                         pixelsToTwips(client.height(), this));

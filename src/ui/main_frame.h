@@ -80,6 +80,7 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void placeOnScreen();
@@ -98,6 +99,7 @@ private:
     QList<QMenu*> m_frameMenus;
     QList<QMenu*> m_childMenus;
     bool m_activated = false;
+    QSize m_placedSize;
     bool m_unloaded = false;
     float m_sessionStart = 0;
     LocalTime m_sessionTime{};

@@ -6,6 +6,7 @@
 
 #include "startup.h"
 #include "twips.h"
+#include "window_style.h"
 
 namespace kz::ui {
 
@@ -19,12 +20,7 @@ StartupWindow::StartupWindow(Role role, QWidget* parent)
       m_ok(new QPushButton(tr("OK"), this)) {
     setObjectName("frmSplash");
     setWindowTitle(QString());
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 255, 192));
-    p.setColor(QPalette::WindowText, Qt::black);
-    setPalette(p);
-    setStyleSheet("QDialog#frmSplash { border: 1px solid #808080; }");
+    setWindowColours(this, QColor(255, 255, 192), Qt::black, true);
     for (QLabel* label : {m_title, m_programs, m_purpose, m_version}) {
         label->setAlignment(Qt::AlignCenter);
     }

@@ -3,6 +3,7 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSize>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -42,23 +43,31 @@ void placeInTwips(QWidget* widget, double left, double top, double width, double
                         twipsToPixels(width * fx, widget), twipsToPixels(height * fy, widget));
 }
 
-DialogFrame dialogFrame(int screenWidthTwips, int screenHeightTwips) {
+DialogFrame dialogFrame(int screenWidthTwips, int screenHeightTwips, int designWidth,
+                        int designHeight) {
     DialogFrame d{};
-    d.width = static_cast<int>(std::lround(double(screenWidthTwips) * 5310) / 9600);
-    d.height = static_cast<int>(std::lround(double(screenHeightTwips) * 4110) / 7200);
+    d.width = static_cast<int>(std::lround(double(screenWidthTwips) * designWidth) / 9600);
+    d.height = static_cast<int>(std::lround(double(screenHeightTwips) * designHeight) / 7200);
     d.left = (screenWidthTwips - d.width) / 2;
     d.top = (screenHeightTwips - d.height) / 2;
-    d.fx = d.width / 5310.0;
-    d.fy = d.height / 4110.0;
+    d.fx = double(d.width) / designWidth;
+    d.fy = double(d.height) / designHeight;
     d.f = std::min(d.fx, d.fy);
     return d;
 }
 
-DialogFrame applyDialogFrame(QWidget* dialog) {
+QSize screenTwips(const QWidget* widget) {
+    const QScreen* screen = screenOf(widget);
+    const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
+    return {static_cast<int>(pixelsToTwips(area.width(), widget)),
+            static_cast<int>(pixelsToTwips(area.height(), widget))};
+}
+
+DialogFrame applyDialogFrame(QWidget* dialog, int designWidth, int designHeight) {
     const QScreen* screen = screenOf(dialog);
     const QRect area = screen ? screen->geometry() : QRect(0, 0, 640, 480);
-    const DialogFrame d = dialogFrame(static_cast<int>(pixelsToTwips(area.width(), dialog)),
-                                      static_cast<int>(pixelsToTwips(area.height(), dialog)));
+    const QSize twips = screenTwips(dialog);
+    const DialogFrame d = dialogFrame(twips.width(), twips.height(), designWidth, designHeight);
     dialog->setFixedSize(twipsToPixels(d.width, dialog), twipsToPixels(d.height, dialog));
     dialog->move(area.x() + twipsToPixels(d.left, dialog), area.y() + twipsToPixels(d.top, dialog));
     return d;

@@ -2,6 +2,7 @@
 
 class QWidget;
 class QFont;
+class QSize;
 
 namespace kz::ui {
 
@@ -21,14 +22,19 @@ void placeInTwips(QWidget* widget, double left, double top, double width, double
                   double fx, double fy);
 
 // The small dialogs (start-up window, sign-in, password) are designed 5310 by 4110 twips on a
-// 9600 by 7200 twip screen and keep that share of the real screen, centred.
+// 9600 by 7200 twip screen and keep that share of the real screen, centred. Other dialogs use
+// the same rule with their own design size.
 struct DialogFrame {
     int left, top, width, height;  // twips
-    double fx, fy, f;              // width / 5310, height / 4110, the smaller of the two
+    double fx, fy, f;              // width / design width, height / design height, the smaller
 };
-DialogFrame dialogFrame(int screenWidthTwips, int screenHeightTwips);
+DialogFrame dialogFrame(int screenWidthTwips, int screenHeightTwips, int designWidth = 5310,
+                        int designHeight = 4110);
 
 // Sizes and centres a dialog on its screen by that rule; returns the factors.
-DialogFrame applyDialogFrame(QWidget* dialog);
+DialogFrame applyDialogFrame(QWidget* dialog, int designWidth = 5310, int designHeight = 4110);
+
+// The screen's size in twips.
+QSize screenTwips(const QWidget* widget);
 
 }  // namespace kz::ui

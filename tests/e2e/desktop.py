@@ -48,7 +48,7 @@ class Desktop:
 
     def start(self, program, *args, cwd=None):
         return subprocess.Popen([program, *args], env=self.env, cwd=cwd,
-                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
     def windows(self, name):
         """Visible windows whose title matches name (a regular expression)."""
@@ -58,6 +58,19 @@ class Desktop:
 
     def wait_window(self, name, seconds=15):
         found = self.wait_for(lambda: self.windows(name), seconds)
+        return found[0] if found else None
+
+    def width_of(self, window):
+        r = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.env,
+                           capture_output=True, text=True)
+        fields = dict(line.split("=", 1) for line in r.stdout.split() if "=" in line)
+        return int(fields.get("WIDTH", 0))
+
+    def wait_main_window(self, caption, seconds=15):
+        """The program's main window: the window of that caption that fills the screen's width
+        (its dialogs carry the program's caption too)."""
+        found = self.wait_for(lambda: [w for w in self.windows(f"^{caption}$")
+                                       if self.width_of(w) >= self.width * 0.9], seconds)
         return found[0] if found else None
 
     def key(self, *keys, window=None):

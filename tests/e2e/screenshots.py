@@ -38,7 +38,7 @@ def run(width, height):
                 proc = d.start(os.path.join(folder, program))
                 time.sleep(0.6)
                 shoot(d, f"{program}-startup")
-                frame = d.wait_window(f"^{caption}$")
+                frame = d.wait_main_window(caption)
                 time.sleep(1.0)
                 shoot(d, f"{program}-frame")
                 if program == "kiv":
@@ -64,7 +64,18 @@ def run(width, height):
             remove(folder)
 
 
+def dialogs(width, height):
+    with Desktop(width, height) as d:
+        subprocess.run([os.path.join(BUILD, "tests", "ui", "dialog_gallery"), OUT,
+                        f"{width}x{height}", os.path.join(BUILD, "stage")], env=d.env, check=True)
+    for name in os.listdir(OUT):
+        if name.endswith(f"-{width}x{height}.png"):
+            subprocess.run(["convert", os.path.join(OUT, name), "-colors", "64",
+                            os.path.join(OUT, name)], check=False)
+
+
 if __name__ == "__main__":
     os.makedirs(OUT, exist_ok=True)
     for size in ((640, 480), (1280, 1024)):
         run(*size)
+        dialogs(*size)

@@ -63,10 +63,27 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(self.wait_exit(), 1)
         self.assertEqual(log_bytes(self.folder), b"\0\0")
 
+    def test_child_without_own_settings_meets_the_settings_message(self):
+        self.admin("globals", self.folder, "set", "userMode=3")
+        with open(os.path.join(self.folder, "USERS.WQ"), "ab") as f:
+            f.write(b"Newcomer        ")
+        with open(os.path.join(self.folder, "USERS.WQ"), "r+b") as f:
+            f.write(b"2               ")
+        self.start("kiv")
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15))
+        time.sleep(1.5)
+        self.desktop.key("Down", "Down", "Return")  # Newcomer has no NEWCOMER.WQ
+        time.sleep(1.0)  # the sign-in closes; the message carries the program's caption too
+        box = self.desktop.wait_for(lambda: self.desktop.windows("^Words$"), 10)
+        self.assertIsNotNone(box, "no message box")
+        self.desktop.key("Return", window=box[0])
+        self.assertEqual(self.wait_exit(), 1)
+        self.assertEqual(log_bytes(self.folder), b"\0\0")
+
     def test_starts_to_the_frame_and_exits_without_a_log_entry(self):
         for program, caption in (("kiv", "Words"), ("zan", "Phrases")):
             self.start(program)
-            frame = self.desktop.wait_window(f"^{caption}$")
+            frame = self.desktop.wait_main_window(caption)
             self.assertIsNotNone(frame, f"{program}: no main window")
             self.desktop.key("alt+f", window=frame)
             time.sleep(0.3)
@@ -81,12 +98,11 @@ class StartupTest(unittest.TestCase):
         self.admin("globals", self.folder, "set", "userMode=1")
         self.admin("users", self.folder, "add", "Sam")
         self.start("zan")
-        signin = self.desktop.wait_for(lambda: [w for w in self.program_windows()
-                                                if not self.desktop.windows("^Phrases$")], 15)
-        self.assertIsNotNone(signin, "no sign-in window")
-        time.sleep(0.5)
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15), "no sign-in window")
+        time.sleep(1.5)
+        self.assertIsNone(self.desktop.wait_main_window("Phrases", 0.5))
         self.desktop.key("Down", "Down", "Return")
-        frame = self.desktop.wait_window("^Phrases$")
+        frame = self.desktop.wait_main_window("Phrases")
         self.assertIsNotNone(frame, "no main window after sign-in")
         self.desktop.key("alt+f", window=frame)
         time.sleep(0.3)
@@ -100,7 +116,7 @@ class StartupTest(unittest.TestCase):
         time.sleep(1.5)
         self.desktop.key("Escape")
         self.assertEqual(self.wait_exit(), 0)
-        self.assertFalse(self.desktop.windows("^Words$"))
+        self.assertIsNone(self.desktop.wait_main_window("Words", 0.5))
         self.assertEqual(log_bytes(self.folder), b"\0\0")
 
 

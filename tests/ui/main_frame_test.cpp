@@ -1,8 +1,14 @@
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
+#include <QPushButton>
+#include <deque>
 #include <QtTest>
 
 #include "app_state.h"
 #include "fake_wave_player.h"
+#include "global_settings.h"
+#include "ui_test_support.h"
 #include "help_window.h"
 #include "main_frame.h"
 #include "message_service.h"
@@ -85,6 +91,39 @@ private slots:
         QCOMPARE(inst.state.wordRange, std::string("0009TO24"));
         QVERIFY(inst.state.workSettings == inst.state.fileSettings);
         QVERIFY(inst.messages.empty());
+    }
+
+    void displayCheckAtLoad() {
+        // Enough colours: a "do not warn" choice is cleared silently, so a later poor display
+        // warns again.
+        Installation enough;
+        enough.dir.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+        enough.state.global.setOmitColourWarning(-1);
+        auto frame = enough.frame(kivProgram());
+        QVERIFY(frame->load());
+        QCOMPARE(int(enough.state.global.omitColourWarning()), 0);
+        QCOMPARE(int(GlobalSettings::decode(enough.dir.read("GLOBSET.WQ")).omitColourWarning()), 0);
+
+        // Too few colours and no Arial: both warnings, colour first.
+        Installation poor;
+        poor.dir.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+        MainFrame::Ports ports;
+        ports.makePlayer = [] { return std::make_unique<FakeWavePlayer>(); };
+        ports.random = [] { return 0.0; };
+        ports.colourDepth = [] { return 4; };
+        ports.arialAvailable = [] { return false; };
+        MainFrame poorFrame(poor.state, poor.host, zanProgram(), std::move(ports));
+        QStringList seen;
+        auto answer = [&seen](QWidget* w) {
+            seen << w->findChild<QLabel*>("Label1")->text().left(20);
+            w->findChild<QPushButton*>("Command1")->click();
+        };
+        test::whenModal([&](QWidget* w) {
+            answer(w);
+            test::whenModal(answer);
+        });
+        QVERIFY(poorFrame.load());
+        QCOMPARE(seen, QStringList({"The WQ software incl", "This software needs "}));
     }
 
     void menusAreTheFramesUntilAChildBringsItsOwn() {

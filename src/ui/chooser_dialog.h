@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+#include "chooser.h"
+#include "dialogs.h"
+
+class QListWidget;
+
+namespace kz::ui {
+
+// Where the chooser goes: a share of the screen, near the main window's top left corner, always
+// whole on the screen. All in twips.
+QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft);
+
+// The chooser (frmGetfile); see runChooserDialog.
+class ChooserDialog : public QDialog {
+    Q_OBJECT
+public:
+    ChooserDialog(QWidget* parent, const ChooserRequest& request);
+    const ChooserChoice& choice() const { return m_choice; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void acceptSelection();
+
+    ChooserList m_list;
+    ChooserChoice m_choice;
+    QListWidget* m_titles;
+};
+
+}  // namespace kz::ui

@@ -1,0 +1,107 @@
+#include "display_check_dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QVBoxLayout>
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "fatal.h"
+#include "find_data_file.h"
+#include "twips.h"
+
+namespace kz::ui {
+
+QString displayWarningText(const std::string& kind, int colourDepthBits) {
+    if (kind == "Colour") {
+        // Only screens of fewer than 256 colours are warned about, so the count is small.
+        const long colours = colourDepthBits >= 0 && colourDepthBits < 31 ? 1L << colourDepthBits : 0;
+        return QString("The WQ software includes colour illustrations which are designed for "
+                       "display on a screen showing at least 256 colours.  Your present Windows "
+                       "setup allows only %1 colours.\r\n\r\nYou may proceed, but any colour "
+                       "pictures will be of poor quality, and on some systems the software may "
+                       "run very slowly.\r\n\r\nDo you want to proceed?")
+            .arg(colours);
+    }
+    return "This software needs the \"Arial\" font, normally supplied with Windows.  This font "
+           "cannot be found.  Please install it.\r\n\r\nWithout it, the software will try to use "
+           "an alternative font, but the results are not guaranteed.\r\n\r\nDo you wish to "
+           "proceed?";
+}
+
+DisplayCheckDialog::DisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host,
+                                       int colourDepthBits)
+    : QDialog(parent), m_state(state), m_host(host), m_kind(state.warningKind) {
+    setObjectName("frmWarning");
+    setWindowTitle("WQ Story Books Software");
+    setModal(true);
+    auto* message = new QLabel(displayWarningText(m_kind, colourDepthBits));
+    message->setObjectName("Label1");
+    message->setWordWrap(true);
+    auto* yes = new QPushButton(tr("Yes - proceed"));
+    auto* no = new QPushButton(tr("No - quit"));
+    yes->setObjectName("Command1");
+    no->setObjectName("Command2");
+    m_omit = new QCheckBox(tr("  Omit this warning in future."));
+    m_omit->setObjectName("Check3D1");
+    const double f = applyDialogFrame(this, 6000, 3600).f;
+    for (QWidget* w : std::initializer_list<QWidget*>{message, yes, no, m_omit}) {
+        w->setFont(fontAt("Arial", 10 * f, false, this));
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(yes);
+    buttons->addWidget(no);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(message, 1);
+    layout->addWidget(m_omit);
+    layout->addLayout(buttons);
+    yes->setDefault(true);
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+
+    connect(m_omit, &QCheckBox::clicked, this, &DisplayCheckDialog::omitClicked);
+    connect(yes, &QPushButton::clicked, this, &DisplayCheckDialog::proceed);
+    connect(no, &QPushButton::clicked, this, [this] {
+        m_quit = true;
+        reject();
+    });
+}
+
+void DisplayCheckDialog::omitClicked(bool ticked) {
+    m_clicked = true;
+    const int16_t value = ticked ? -1 : 0;
+    if (m_kind == "Colour") m_state.global.setOmitColourWarning(value);
+    else m_state.global.setOmitFontWarning(value);
+}
+
+void DisplayCheckDialog::proceed() {
+    if (m_clicked) saveGlobalSettings(m_state, m_host, false);
+    accept();
+}
+
+void DisplayCheckDialog::keyPressEvent(QKeyEvent* event) {
+    // The warning is answered with one of its two buttons.
+    if (event->key() == Qt::Key_Escape) return event->accept();
+    QDialog::keyPressEvent(event);
+}
+
+void DisplayCheckDialog::closeEvent(QCloseEvent* event) {
+    // Closing the window without an answer goes on, as the warning lets the user do.
+    event->ignore();
+    proceed();
+}
+
+void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, int colourDepthBits) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (colourDepthBits < 0) colourDepthBits = screen ? screen->depth() : 24;
+    DisplayCheckDialog dialog(parent, state, host, colourDepthBits);
+    dialog.exec();
+    if (dialog.quitChosen()) quitProgram();
+}
+
+}  // namespace kz::ui

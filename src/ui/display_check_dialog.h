@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QCheckBox;
+
+namespace kz {
+struct AppState;
+class HostPorts;
+}  // namespace kz
+
+namespace kz::ui {
+
+// The message of the display warning for a kind ("Colour" or "Font"); colourDepthBits names the
+// number of colours the screen shows.
+QString displayWarningText(const std::string& kind, int colourDepthBits);
+
+// The display warning (frmWarning): go on or quit, and the choice not to be warned again.
+class DisplayCheckDialog : public QDialog {
+    Q_OBJECT
+public:
+    DisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, int colourDepthBits);
+    bool quitChosen() const { return m_quit; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void proceed();
+    void omitClicked(bool ticked);
+
+    AppState& m_state;
+    HostPorts& m_host;
+    std::string m_kind;
+    bool m_clicked = false;
+    bool m_quit = false;
+    QCheckBox* m_omit;
+};
+
+}  // namespace kz::ui

@@ -1,0 +1,131 @@
+#include "password_dialog.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "host_ports.h"
+#include "qt_text.h"
+#include "svg_art.h"
+#include "twips.h"
+#include "window_style.h"
+
+namespace kz::ui {
+
+PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_state(state),
+      m_text(new QLineEdit(this)),
+      m_ok(new QPushButton(this)),
+      m_abort(new QPushButton(this)) {
+    setObjectName("frmPass");
+    setModal(true);
+    setWindowColours(this, QColor(255, 0, 0), Qt::white);
+    auto* title = new QLabel(tr("PASSWORD"), this);
+    auto* explain = new QLabel(
+        tr("       This is for teacher use only.       Please type the password, then hit ENTER "
+           "or click on the green tick.  Use the cross to cancel.  Read the manual if you have "
+           "forgotten the password!"),
+        this);
+    m_text->setObjectName("Text1");
+    m_ok->setObjectName("CmdOK");
+    m_abort->setObjectName("CmdAbort");
+
+    const DialogFrame d = applyDialogFrame(this);
+    placeInTwips(title, 240, 240, 4695, 855, d.f, d.f);
+    placeInTwips(explain, 240, 1320, 4695, 1695, d.f, d.f);
+    placeInTwips(m_text, 1560, 3120, 2055, 675, d.f, d.f);
+    placeInTwips(m_ok, 480, 3120, 735, 735, d.f, d.f);
+    placeInTwips(m_abort, 3960, 3120, 735, 735, d.f, d.f);
+    title->setFont(fontAt("Arial", 31.5 * d.f, false, this));
+    title->setAlignment(Qt::AlignCenter);
+    explain->setFont(fontAt("Arial", 12 * d.f, false, this));
+    explain->setWordWrap(true);
+    m_text->setFont(fontAt("Arial", 24 * d.f, false, this));
+    m_text->setEchoMode(QLineEdit::Password);
+    m_text->setMaxLength(8);
+    setButtonPicture(m_ok, ":/art/tick.svg");
+    setButtonPicture(m_abort, ":/art/cross.svg");
+    m_ok->setToolTip(tr("OK"));
+    m_abort->setToolTip(tr("Cancel"));
+    m_text->installEventFilter(this);
+
+    connect(m_ok, &QPushButton::clicked, this, &PasswordDialog::check);
+    connect(m_abort, &QPushButton::clicked, this, &PasswordDialog::cancel);
+    m_state.passResult = 0;
+    m_text->setFocus();
+}
+
+std::optional<QChar> PasswordDialog::filterKey(QChar typed) {
+    const char16_t c = typed.unicode();
+    if (c >= u'a' && c <= u'z') return QChar(c - u'a' + u'A');
+    if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) return typed;
+    return std::nullopt;
+}
+
+bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != m_text || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    switch (key->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter: check(); return true;
+        case Qt::Key_Escape: cancel(); return true;
+        case Qt::Key_Backspace:
+        case Qt::Key_Delete:
+        case Qt::Key_Left:
+        case Qt::Key_Right:
+        case Qt::Key_Home:
+        case Qt::Key_End: return false;
+        default: break;
+    }
+    const QString text = key->text();
+    if (text.size() != 1) return true;  // no other keys reach the box
+    if (const auto accepted = filterKey(text.front())) {
+        if (m_text->text().size() < m_text->maxLength()) m_text->insert(QString(*accepted));
+    }
+    return true;
+}
+
+void PasswordDialog::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) return cancel();
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) return check();
+    QDialog::keyPressEvent(event);
+}
+
+void PasswordDialog::check() {
+    const QString typed = m_text->text().trimmed().toUpper();
+    const QString stored = fromFileText(m_state.global.password()).trimmed().toUpper();
+    m_state.passResult = typed == stored ? -1 : 0;
+    if (typed.isEmpty()) m_state.passResult = 2;
+    accept();
+}
+
+void PasswordDialog::cancel() { reject(); }
+
+void PasswordDialog::reject() {
+    // The cross, Esc and closing the window all cancel.
+    m_state.passResult = 2;
+    QDialog::reject();
+}
+
+void runPasswordDialog(QWidget* parent, AppState& state) {
+    PasswordDialog dialog(parent, state);
+    dialog.exec();
+}
+
+bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host) {
+    if (state.userName == "Teacher" || state.global.password().empty()) return true;
+    state.passResult = 0;
+    runPasswordDialog(parent, state);
+    if (state.passResult == 2) return false;
+    if (state.passResult == 0) {
+        host.message("Wrong password", "Password", MessageIcon::Exclamation, MessageButtons::Ok);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kz::ui

@@ -1,0 +1,143 @@
+#include "recovery_dialog.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app_state.h"
+#include "dialogs.h"
+#include "fatal.h"
+#include "qt_text.h"
+#include "recovery_texts.h"
+#include "text.h"
+#include "twips.h"
+#include "window_style.h"
+
+namespace kz::ui {
+namespace {
+
+constexpr int kDesignWidth = 7200;
+constexpr int kDesignHeight = 5400;
+
+void setClipboard(const QString& text) {
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+}  // namespace
+
+RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_state(state),
+      m_reason(state.request),
+      m_instructions(new QLabel(this)),
+      m_directory(new QLineEdit(this)),
+      m_again(new QPushButton(tr("&Try again"), this)),
+      m_details(new QPushButton(tr("&Details..."), this)),
+      m_quitButton(new QPushButton(tr("&Quit"), this)) {
+    setObjectName("frmNoData");
+    setModal(true);
+    setWindowColours(this, Qt::white, Qt::black, true);
+    m_instructions->setObjectName("lblInstr");
+    m_directory->setObjectName("Text1");
+    m_again->setObjectName("cmdAgain");
+    m_details->setObjectName("cmdDetails");
+    m_quitButton->setObjectName("cmdQuit");
+
+    const DialogFrame d = applyDialogFrame(this, kDesignWidth, kDesignHeight);
+    placeInTwips(m_instructions, 240, 180, 6720, 3720, d.f, d.f);
+    placeInTwips(m_directory, 240, 4020, 6720, 420, d.f, d.f);
+    placeInTwips(m_again, 240, 4680, 1935, 495, d.f, d.f);
+    placeInTwips(m_details, 2632, 4680, 1935, 495, d.f, d.f);
+    placeInTwips(m_quitButton, 5025, 4680, 1935, 495, d.f, d.f);
+    m_instructions->setFont(fontAt("Arial", 9.75 * d.f, false, this));
+    m_instructions->setWordWrap(true);
+    m_instructions->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_directory->setFont(fontAt("Arial", 9.75 * d.f, false, this));
+    for (QPushButton* b : {m_again, m_details, m_quitButton}) {
+        b->setFont(fontAt("Arial", 9.75 * d.f, true, this));
+        b->setAutoDefault(false);
+    }
+
+    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
+    m_directory->setText(fromFileText(state.dataDir));
+    m_directory->hide();
+    m_instructions->setText(fromFileText(recoveryInstructions(m_reason, state.dataDir)));
+    if (m_reason == "AGAIN") {
+        m_quitButton->hide();
+        m_again->setText(tr("&Yes"));
+        m_details->setText(tr("&No"));
+    }
+    connect(m_again, &QPushButton::clicked, this, &RecoveryDialog::tryAgain);
+    connect(m_details, &QPushButton::clicked, this, &RecoveryDialog::details);
+    connect(m_quitButton, &QPushButton::clicked, this, &RecoveryDialog::quit);
+    connect(m_directory, &QLineEdit::returnPressed, this, &RecoveryDialog::tryAgain);
+    setClipboard(QString::fromLatin1(kRecoveryClipboardSignal.data(),
+                                     qsizetype(kRecoveryClipboardSignal.size())));
+}
+
+RecoveryDialog::~RecoveryDialog() = default;
+
+void RecoveryDialog::leaveWithSignal() {
+    setClipboard("OK");
+    if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->clear();
+}
+
+void RecoveryDialog::tryAgain() {
+    if (m_reason == "AGAIN") {
+        m_state.request = "YES";
+    } else {
+        const auto typed = toFileText(m_directory->text());
+        // A directory Windows-1252 cannot hold cannot be stored either: keep the old one.
+        if (typed) m_state.dataDir = toUpperAscii(trimSpaces(*typed));
+        m_state.request = "AGAIN";
+    }
+    leaveWithSignal();
+    accept();
+}
+
+void RecoveryDialog::details() {
+    if (m_reason == "AGAIN") {
+        m_state.request = "no";
+        leaveWithSignal();
+        accept();
+        return;
+    }
+    m_directory->show();
+    m_details->hide();
+    m_instructions->setText(
+        fromFileText(recoveryDetails(m_reason, m_state.dataDir, m_state.appDir)));
+    m_directory->setFocus();
+}
+
+void RecoveryDialog::quit() {
+    m_quit = true;
+    leaveWithSignal();
+    reject();
+}
+
+void RecoveryDialog::keyPressEvent(QKeyEvent* event) {
+    // Esc does not close this dialog: only its buttons do.
+    if (event->key() == Qt::Key_Escape) return event->accept();
+    QDialog::keyPressEvent(event);
+}
+
+void RecoveryDialog::closeEvent(QCloseEvent* event) {
+    // Closing the window is taken as Quit, the one way out while the data stays missing; in the
+    // success question, whose Quit is hidden, as "No".
+    event->ignore();
+    if (m_reason == "AGAIN") details();
+    else quit();
+}
+
+bool runRecoveryDialog(QWidget* parent, AppState& state) {
+    RecoveryDialog dialog(parent, state);
+    dialog.exec();
+    if (dialog.quitChosen()) quitProgram();
+    return true;
+}
+
+}  // namespace kz::ui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kz {
+struct AppState;
+}
+
+namespace kz::ui {
+
+// The data-location recovery dialog (frmNoData). It checks nothing itself: it tells what is
+// missing, collects a new data directory ("Try again": state.request becomes "AGAIN"), and in
+// the success question ("AGAIN" on entry) asks whether to keep it ("YES") or not ("no").
+class RecoveryDialog : public QDialog {
+    Q_OBJECT
+public:
+    RecoveryDialog(QWidget* parent, AppState& state);
+    ~RecoveryDialog() override;
+    bool quitChosen() const { return m_quit; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void tryAgain();
+    void details();
+    void quit();
+    void leaveWithSignal();
+
+    AppState& m_state;
+    std::string m_reason;
+    bool m_quit = false;
+    QLabel* m_instructions;
+    QLineEdit* m_directory;
+    QPushButton* m_again;
+    QPushButton* m_details;
+    QPushButton* m_quitButton;
+};
+
+}  // namespace kz::ui

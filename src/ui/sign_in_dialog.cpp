@@ -1,0 +1,133 @@
+#include "sign_in_dialog.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app_state.h"
+#include "fatal.h"
+#include "host_ports.h"
+#include "qt_text.h"
+#include "svg_art.h"
+#include "twips.h"
+#include "window_style.h"
+#include "ui_host.h"
+#include "user_list.h"
+
+namespace kz::ui {
+
+SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
+      m_state(state),
+      m_host(host),
+      m_signIn(state.request == kSignInQuestion),
+      m_request(new QLabel(fromFileText(state.request), this)),
+      m_names(new QListWidget(this)),
+      m_ok(new QPushButton(this)),
+      m_exitHint(new QLabel(tr("F3 to exit"), this)) {
+    setObjectName("frmUserName");
+    setModal(true);
+    setWindowColours(this, QColor(192, 255, 255), Qt::black, true);
+    m_names->setObjectName("listnames");
+    m_ok->setObjectName("CmdOK");
+
+    const DialogFrame d = applyDialogFrame(this);
+    placeInTwips(m_request, 240, 480, 1395, 1455, d.f, d.f);
+    placeInTwips(m_names, 1800, 120, 3255, 3735, d.f, d.f);
+    placeInTwips(m_ok, 540, 2520, 735, 735, d.f, d.f);
+    placeInTwips(m_exitHint, 180, 3600, 1455, 255, d.f, d.f);
+    m_request->setFont(fontAt("Arial", 18 * d.f, false, this));
+    m_request->setWordWrap(true);
+    m_request->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_names->setFont(fontAt("Arial", 18 * d.f, false, this));
+    m_exitHint->setFont(fontAt("MS Sans Serif", 8.25 * d.f, false, this));
+    setButtonPicture(m_ok, ":/art/tick.svg");
+    m_ok->setToolTip(tr("OK"));
+    m_exitHint->setVisible(m_signIn);
+    m_ok->hide();
+
+    {
+        BusyPointer busy;
+        auto users = loadUserList(state.appDir);
+        if (!users) fatalError(users.error());
+        state.users = users.value();
+    }
+    for (size_t i = 1; i < state.users.size(); ++i) m_names->addItem(fromFileText(state.users[i]));
+
+    connect(m_names, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0) m_ok->show();
+    });
+    connect(m_names, &QListWidget::itemDoubleClicked, this, &SignInDialog::confirm);
+    connect(m_ok, &QPushButton::clicked, this, &SignInDialog::confirm);
+    for (QWidget* w : {static_cast<QWidget*>(m_names), static_cast<QWidget*>(m_ok)}) {
+        w->installEventFilter(this);
+    }
+    m_names->setFocus();
+}
+
+void SignInDialog::leave(NameChoice choice) {
+    m_choice = choice;
+    done(choice == NameChoice::Chosen ? Accepted : Rejected);
+}
+
+void SignInDialog::confirm() {
+    const int row = m_names->currentRow();
+    if (row < 0 || !m_names->currentItem()->isSelected()) return;
+    m_state.userName = m_state.users[static_cast<size_t>(row) + 1];
+    if (m_signIn && m_state.userName == "Teacher" && !m_state.global.password().empty()) {
+        m_state.passResult = 0;
+        runPasswordDialog(this, m_state);
+        if (m_state.passResult == 2) return;
+        if (m_state.passResult == 0) {
+            m_host.message("Wrong password", "Password", MessageIcon::Exclamation,
+                           MessageButtons::Ok);
+            return;
+        }
+    }
+    leave(NameChoice::Chosen);
+}
+
+bool SignInDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F3 || key->key() == Qt::Key_Escape ||
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            keyPressEvent(key);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void SignInDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_F3:
+        case Qt::Key_Escape:
+            // At sign-in these quit the program; as a name picker, Esc cancels the Open or Save As.
+            if (m_signIn) return leave(NameChoice::Quit);
+            if (event->key() == Qt::Key_Escape) return leave(NameChoice::Cancelled);
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (m_ok->isVisible()) confirm();
+            return;
+        default:
+            QDialog::keyPressEvent(event);
+    }
+}
+
+void SignInDialog::closeEvent(QCloseEvent* event) {
+    // Closing the window quits at sign-in and cancels elsewhere; a choice closes it otherwise.
+    m_choice = m_signIn ? NameChoice::Quit : NameChoice::Cancelled;
+    QDialog::closeEvent(event);
+}
+
+NameChoice runSignInDialog(QWidget* parent, AppState& state, HostPorts& host) {
+    SignInDialog dialog(parent, state, host);
+    dialog.exec();
+    return dialog.choice();
+}
+
+}  // namespace kz::ui

@@ -1,0 +1,43 @@
+// The staged settings files: a first run asks the child's name, logs the session, records the data
+// directory, and needs no password; the children are in the sign-in list.
+#include <gtest/gtest.h>
+
+#include "global_settings.h"
+#include "paths.h"
+#include "staged_installation.h"
+#include "tracking_log.h"
+#include "user_list.h"
+#include "user_settings.h"
+
+namespace kz::sample {
+namespace {
+
+TEST(SampleSettings, FirstRunSignsInLogsAndRecordsTheDataDirectory) {
+    const auto globals = loadGlobalSettings(stageDir());
+    ASSERT_TRUE(globals.ok());
+    EXPECT_EQ(globals->password(), "");
+    EXPECT_EQ(globals->userMode(), 1);
+    EXPECT_EQ(globals->logSessions(), 1);
+    EXPECT_EQ(globals->dataDir(), "") << "blank, so that the first run records it";
+}
+
+TEST(SampleSettings, TeacherAndSixChildrenCanSignIn) {
+    const auto users = loadUserList(stageDir());
+    ASSERT_TRUE(users.ok());
+    ASSERT_EQ(users->size(), 8u) << "the count, then the names";
+    EXPECT_EQ(users->at(1), "Teacher");
+}
+
+TEST(SampleSettings, TeacherHasTheDefaultsAndTheLogIsEmpty) {
+    const auto teacher = loadUserSettings(stageDir(), "TEACHER.WQ");
+    ASSERT_TRUE(teacher.ok());
+    EXPECT_EQ(teacher->kivWordlist(), "0001TO24");
+    EXPECT_EQ(teacher->zanStory(), "25SAMPLE");
+    EXPECT_EQ(teacher->storyFont(), "Arial");
+    const auto log = readWholeFile(logPath(stageDir()));
+    ASSERT_TRUE(log);
+    EXPECT_EQ(decodeLogText(*log).value_or("?"), "");
+}
+
+}  // namespace
+}  // namespace kz::sample

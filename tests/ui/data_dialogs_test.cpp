@@ -1,0 +1,186 @@
+#include <QCheckBox>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+#include "app_state.h"
+#include "chooser_dialog.h"
+#include "display_check_dialog.h"
+#include "find_data_file.h"
+#include "global_settings.h"
+#include "recovery_dialog.h"
+#include "temp_dir.h"
+#include "ui_host.h"
+#include "ui_test_support.h"
+
+using namespace kz;
+using namespace kz::ui;
+
+namespace {
+
+template <typename T>
+T* child(QWidget* w, const char* name) {
+    return w->findChild<T*>(name);
+}
+
+}  // namespace
+
+class DataDialogsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void recoveryTryAgainTakesTheTypedDirectory() {
+        AppState state;
+        state.dataDir = "/old";
+        state.request = "DATA\\X.DAT";
+        RecoveryDialog d(nullptr, state);
+        d.show();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QString("VM_WQ_GETCD"));
+        auto* box = child<QLineEdit>(&d, "Text1");
+        QVERIFY(!box->isVisibleTo(&d));
+        QCOMPARE(box->text(), QString("/old"));
+        child<QPushButton>(&d, "cmdDetails")->click();  // once: it hides itself
+        QVERIFY(box->isVisibleTo(&d));
+        QVERIFY(!child<QPushButton>(&d, "cmdDetails")->isVisibleTo(&d));
+        QVERIFY(child<QLabel>(&d, "lblInstr")->text().startsWith("The file that cannot be found is"));
+        box->setText("  /media/cd  ");
+        QTest::keyClick(box, Qt::Key_Return);  // Enter is "Try again"
+        QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
+        QCOMPARE(state.request, std::string("AGAIN"));
+        QVERIFY(!d.isVisible());
+        QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
+    }
+
+    void recoverySuccessQuestion() {
+        for (bool keep : {true, false}) {
+            AppState state;
+            state.dataDir = "/MEDIA/CD";
+            state.request = "AGAIN";
+            RecoveryDialog d(nullptr, state);
+            QVERIFY(!child<QPushButton>(&d, "cmdQuit")->isVisibleTo(&d));
+            QCOMPARE(child<QPushButton>(&d, "cmdAgain")->text(), QString("&Yes"));
+            QCOMPARE(child<QPushButton>(&d, "cmdDetails")->text(), QString("&No"));
+            QVERIFY(child<QLabel>(&d, "lblInstr")->text().contains("/MEDIA/CD"));
+            child<QPushButton>(&d, keep ? "cmdAgain" : "cmdDetails")->click();
+            QCOMPARE(state.request, std::string(keep ? "YES" : "no"));
+            QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
+        }
+        AppState state;
+        state.request = "STARTUPYELLOW";
+        RecoveryDialog d(nullptr, state);
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Escape);  // only the buttons leave
+        QVERIFY(d.isVisible());
+        child<QPushButton>(&d, "cmdQuit")->click();
+        QVERIFY(d.quitChosen());
+    }
+
+    void typedDirectoryIsFoundWhateverItsCase() {
+        test::TempDir app, data;
+        data.write("cd/Data/X.DAT", "x");
+        app.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+        AppState state;
+        state.appDir = app.str();
+        state.dataDir = app.str();
+        UiHost host;
+        std::vector<int> pauses;
+        host.pauser = [&](int ms) { pauses.push_back(ms); };
+        const std::string typed = (data / "cd").string();
+        test::whenModal([typed](QWidget* d) {
+            child<QPushButton>(d, "cmdDetails")->click();
+            child<QLineEdit>(d, "Text1")->setText(QString::fromStdString(typed));
+            // The success question comes next: keep the new place.
+            test::whenModal([](QWidget* again) { child<QPushButton>(again, "cmdAgain")->click(); });
+            child<QPushButton>(d, "cmdAgain")->click();
+        });
+        const std::string found = findDataFile(state, host, "DATA\\X.DAT", true);
+        QVERIFY(!found.empty());
+        QCOMPARE(state.dataDir, QString::fromStdString(typed).toUpper().toStdString());
+        QCOMPARE(pauses.size(), size_t{1});
+        QCOMPARE(loadGlobalSettings(app.str())->dataDir(), state.dataDir);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void displayWarningTexts() {
+        QVERIFY(displayWarningText("Colour", 4).contains("Your present Windows setup allows only 16 colours.\r\n\r\n"));
+        QVERIFY(displayWarningText("Font", 32).startsWith("This software needs the \"Arial\" font"));
+    }
+
+    void displayCheckStoresTheChoiceWhenClicked_data() {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("clicks");
+        QTest::addColumn<int>("stored");  // -2: nothing saved
+        QTest::newRow("colour ticked") << "Colour" << 1 << -1;
+        QTest::newRow("font ticked") << "Font" << 1 << -1;
+        QTest::newRow("ticked then cleared") << "Colour" << 2 << 0;
+        QTest::newRow("not clicked") << "Font" << 0 << -2;
+    }
+    void displayCheckStoresTheChoiceWhenClicked() {
+        QFETCH(QString, kind);
+        QFETCH(int, clicks);
+        QFETCH(int, stored);
+        test::TempDir app;
+        const std::string blank(GlobalSettings::kSize, ' ');
+        app.write("GLOBSET.WQ", blank);
+        AppState state;
+        state.appDir = app.str();
+        state.global = GlobalSettings::decode(blank);
+        state.warningKind = kind.toStdString();
+        UiHost host;
+        DisplayCheckDialog d(nullptr, state, host, 4);
+        QCOMPARE(d.windowTitle(), QString("WQ Story Books Software"));
+        for (int i = 0; i < clicks; ++i) child<QCheckBox>(&d, "Check3D1")->click();
+        child<QPushButton>(&d, "Command1")->click();
+        QVERIFY(!d.quitChosen());
+        const std::string onDisk = app.read("GLOBSET.WQ");
+        if (stored == -2) {
+            QCOMPARE(onDisk, blank);
+        } else {
+            const auto g = GlobalSettings::decode(onDisk);
+            QCOMPARE(int(kind == "Colour" ? g.omitColourWarning() : g.omitFontWarning()), stored);
+        }
+    }
+
+    void chooserStaysOnTheScreen() {
+        const QSize screen(9600, 7200);
+        QCOMPARE(chooserGeometry(screen, {0, 0}), QRect(1035, 1140, 4770, 3420));
+        QCOMPARE(chooserGeometry(screen, {-5000, -5000}), QRect(0, 0, 4770, 3420));
+        QCOMPARE(chooserGeometry(screen, {9000, 7000}), QRect(9600 - 4770, 7200 - 3810, 4770, 3420));
+        QCOMPARE(chooserGeometry({19200, 14400}, {0, 0}).size(), QSize(9540, 6840));
+    }
+
+    void chooserPicksAFile() {
+        test::TempDir data;
+        for (const char* f : {"01PIP.DAT", "25SAMPLE.DAT", "33FARM.DAT", "X.DAT"}) data.write(f, "x");
+        const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE", Program::Zan};
+        {
+            ChooserDialog d(nullptr, stories);
+            QCOMPARE(d.windowTitle(), QString("Choose a story"));
+            auto* list = child<QListWidget>(&d, "list");
+            QCOMPARE(list->count(), 2);
+            QCOMPARE(list->currentItem()->text(), QString("25 Sam and the Kite"));
+            d.show();
+            QTest::keyClick(list, Qt::Key_Return);
+            QCOMPARE(d.choice().title, std::string("25 Sam and the Kite"));
+            QCOMPARE(d.choice().fileName, std::string("25SAMPLE.DAT"));
+        }
+        {
+            ChooserDialog d(nullptr, stories);
+            d.show();
+            QTest::keyClick(child<QListWidget>(&d, "list"), Qt::Key_Escape);
+            QVERIFY(d.choice().title.empty() && d.choice().fileName.empty());
+        }
+        {
+            ChooserDialog d(nullptr, {"NO", data.str(), "*.DAT", "nomatch", Program::Zan});
+            QCOMPARE(d.windowTitle(), QString("Choose a wordlist"));
+            QCOMPARE(child<QListWidget>(&d, "list")->count(), 3);
+            child<QPushButton>(&d, "cmdYes")->click();  // nothing selected: empty values
+            QVERIFY(d.choice().fileName.empty());
+        }
+    }
+};
+
+QTEST_MAIN(DataDialogsTest)
+#include "data_dialogs_test.moc"

@@ -1,0 +1,43 @@
+#include <QLineEdit>
+#include <QtTest>
+
+#include "input_blocker.h"
+
+using namespace kz::ui;
+
+class InputBlockerTest : public QObject {
+    Q_OBJECT
+private slots:
+    void aPauseSwallowsInputAndCloseRequests() {
+        QLineEdit edit;
+        edit.show();
+        QTimer::singleShot(5, &edit, [&edit] {
+            QTest::keyClicks(&edit, "abc");
+            edit.close();
+        });
+        pauseWithoutInput(60);
+        QVERIFY(edit.text().isEmpty());
+        QVERIFY(edit.isVisible());
+        // Afterwards the window reacts again.
+        QTest::keyClicks(&edit, "ok");
+        QCOMPARE(edit.text(), QString("ok"));
+        edit.close();
+        QVERIFY(!edit.isVisible());
+    }
+
+    void nestedBlockersLastUntilTheOuterEnds() {
+        QLineEdit edit;
+        edit.show();
+        {
+            InputBlocker outer;
+            { InputBlocker inner; }
+            QTest::keyClicks(&edit, "x");
+            QVERIFY(edit.text().isEmpty());
+        }
+        QTest::keyClicks(&edit, "y");
+        QCOMPARE(edit.text(), QString("y"));
+    }
+};
+
+QTEST_MAIN(InputBlockerTest)
+#include "input_blocker_test.moc"
