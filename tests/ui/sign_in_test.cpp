@@ -62,6 +62,21 @@ private slots:
         QCOMPARE(s.state.userName, std::string("Zoe"));
     }
 
+    void theTickWaitsForAName() {
+        // The list gets the focus when the dialog opens; that alone chooses nobody.
+        SignIn s({"Zoe", "Sam"});
+        SignInDialog d(nullptr, s.state, s.host);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(names(&d)));
+        QVERIFY(!ok(&d)->isVisible());
+        QTest::keyClick(names(&d), Qt::Key_Return);
+        QVERIFY(d.isVisible());
+        QTest::keyClick(names(&d), Qt::Key_Down);  // moving through the list selects
+        QVERIFY(ok(&d)->isVisible());
+    }
+
     void leavingTheSignInQuits_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("F3") << int(Qt::Key_F3);
