@@ -148,7 +148,28 @@ private slots:
         QCOMPARE(chooserGeometry(screen, {0, 0}), QRect(1035, 1140, 4770, 3420));
         QCOMPARE(chooserGeometry(screen, {-5000, -5000}), QRect(0, 0, 4770, 3420));
         QCOMPARE(chooserGeometry(screen, {9000, 7000}), QRect(9600 - 4770, 7200 - 3810, 4770, 3420));
-        QCOMPARE(chooserGeometry({19200, 14400}, {0, 0}).size(), QSize(9540, 6840));
+        QCOMPARE(chooserGeometry({19200, 14400}, {0, 0}), QRect(1035, 1140, 9540, 6840));
+        // On a large screen the chooser is larger than its design, and still kept whole.
+        QCOMPARE(chooserGeometry({19200, 14400}, {15000, 12000}),
+                 QRect(19200 - 9540, 14400 - 6840 - 390, 9540, 6840));
+    }
+
+    void dialogsShowTheNormalPointerAndGiveTheBusyOneBack() {
+        // A dialog opened during file work shows the normal pointer; the work's busy pointer
+        // comes back when it closes.
+        BusyPointer work;
+        AppState state;
+        state.request = "STARTUP";
+        state.warningKind = "Font";
+        UiHost host;
+        {
+            RecoveryDialog recovery(nullptr, state);
+            QVERIFY(QApplication::overrideCursor() == nullptr);
+            DisplayCheckDialog warning(nullptr, state, host, 24);
+            QVERIFY(QApplication::overrideCursor() == nullptr);
+        }
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
 
     void chooserPicksAFile() {
