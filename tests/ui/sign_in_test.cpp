@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -170,6 +171,29 @@ private slots:
         QCOMPARE(box->echoMode(), QLineEdit::Password);
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QString("ABC1XYZ"));
+
+        // Pasting and input methods pass the same filter.
+        box->clear();
+        QGuiApplication::clipboard()->setText(QString("ab c-%1!9").arg(QChar(0xE9)));
+        box->paste();
+        QCOMPARE(box->text(), QString("ABC9"));
+        QInputMethodEvent composed;
+        composed.setCommitString(QString("q%1").arg(QChar(0xF1)));
+        QApplication::sendEvent(box, &composed);
+        QCOMPARE(box->text(), QString("ABC9Q"));
+    }
+
+    void tabLeavesThePasswordBox() {
+        AppState state;
+        PasswordDialog d(nullptr, state);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto* box = d.findChild<QLineEdit*>("Text1");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != box);
+        QVERIFY(box->text().isEmpty());
     }
 
     void passwordResults_data() {
