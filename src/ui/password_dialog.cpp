@@ -70,6 +70,7 @@ PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
     explain->setWordWrap(true);
     m_text->setFont(fontAt("Arial", 24 * d.f, false, this));
     m_text->setEchoMode(QLineEdit::Password);
+    m_text->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");  // "*"
     m_text->setMaxLength(8);
     m_text->setValidator(new PasswordCharacters(m_text));
     setButtonPicture(m_ok, ":/art/tick.svg");

@@ -169,6 +169,7 @@ private slots:
         QTest::keyClicks(box, "xyz789");
         QCOMPARE(box->text(), QString("ABC1XYZ7"));  // at most 8
         QCOMPARE(box->echoMode(), QLineEdit::Password);
+        QCOMPARE(box->displayText(), QString("********"));
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QString("ABC1XYZ"));
 
