@@ -143,6 +143,25 @@ private slots:
         }
     }
 
+    void displayWarningIsAnsweredOnlyByItsButtons() {
+        AppState state;
+        state.warningKind = "Colour";
+        UiHost host;
+        DisplayCheckDialog d(nullptr, state, host, 4);
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(d.isVisible());
+        child<QPushButton>(&d, "Command2")->click();
+        QVERIFY(d.quitChosen());
+        QVERIFY(!d.isVisible());
+        DisplayCheckDialog closed(nullptr, state, host, 4);
+        closed.show();
+        closed.close();  // closing goes on, as "Yes - proceed" does
+        QVERIFY(!closed.isVisible());
+        QVERIFY(!closed.quitChosen());
+        QCOMPARE(closed.result(), int(QDialog::Accepted));
+    }
+
     void chooserStaysOnTheScreen() {
         const QSize screen(9600, 7200);
         QCOMPARE(chooserGeometry(screen, {0, 0}), QRect(1035, 1140, 4770, 3420));
@@ -186,6 +205,16 @@ private slots:
             QTest::keyClick(list, Qt::Key_Return);
             QCOMPARE(d.choice().title, std::string("25 Sam and the Kite"));
             QCOMPARE(d.choice().fileName, std::string("25SAMPLE.DAT"));
+        }
+        {
+            ChooserDialog d(nullptr, stories);
+            d.show();
+            auto* list = child<QListWidget>(&d, "list");
+            const QPoint first = list->visualItemRect(list->item(0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+            QVERIFY(!d.isVisible());
+            QCOMPARE(d.choice().fileName, std::string("01PIP.DAT"));
         }
         {
             ChooserDialog d(nullptr, stories);
