@@ -143,6 +143,21 @@ private slots:
         }
     }
 
+    void aFailedSaveOfTheWarningChoiceIsSilent() {
+        test::TempDir app;
+        test::MessageRecorder messages;
+        AppState state;
+        state.appDir = (app / "gone").string();  // GLOBSET.WQ cannot be written there
+        state.warningKind = "Font";
+        UiHost host;
+        DisplayCheckDialog d(nullptr, state, host, 24);
+        child<QCheckBox>(&d, "Check3D1")->click();
+        child<QPushButton>(&d, "Command1")->click();
+        QVERIFY(messages.seen.empty());
+        QCOMPARE(int(state.global.omitFontWarning()), -1);  // still holds for this run
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
     void displayWarningIsAnsweredOnlyByItsButtons() {
         AppState state;
         state.warningKind = "Colour";
