@@ -106,7 +106,8 @@ bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Home:
         case Qt::Key_End:
         case Qt::Key_Tab:
-        case Qt::Key_Backtab: return false;
+        case Qt::Key_Backtab:
+            return false;
         default: break;
     }
     const QString text = key->text();

@@ -3,10 +3,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
-#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "app_state.h"
@@ -33,10 +33,10 @@ void save(QWidget& w, const QString& folder, const QString& name, const QString&
     QTimer::singleShot(400, &settle, &QEventLoop::quit);
     settle.exec();
     const QRect frame = w.frameGeometry();
-    const QPixmap shot = QGuiApplication::platformName() == "xcb"
-                             ? w.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(),
-                                                      frame.height())
-                             : w.grab();
+    const QPixmap shot =
+        QGuiApplication::platformName() == "xcb"
+            ? w.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            : w.grab();
     shot.save(QDir(folder).filePath(name + "-" + suffix + ".png"));
     w.hide();
 }
