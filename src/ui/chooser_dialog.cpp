@@ -7,12 +7,14 @@
 #include "qt_text.h"
 #include "svg_art.h"
 #include "twips.h"
+#include "ui_host.h"
 
 namespace kz::ui {
 namespace {
 
 constexpr int kDesignWidth = 4770;
 constexpr int kDesignHeight = 3420;
+constexpr int kTitleRoom = 390;
 
 }  // namespace
 
@@ -21,8 +23,10 @@ QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft) {
     const int height = static_cast<int>(static_cast<long>(screen.height()) * kDesignHeight / 7200);
     int left = std::max(0, mainWindowTopLeft.x() + 1035);
     int top = std::max(0, mainWindowTopLeft.y() + 1140);
-    if (left + kDesignWidth > screen.width()) left = screen.width() - kDesignWidth;
-    if (top + 3810 > screen.height()) top = screen.height() - 3810;
+    // Kept whole on the screen by its real size (larger than the design on large screens), title
+    // bar included.
+    if (left + width > screen.width()) left = screen.width() - width;
+    if (top + height + kTitleRoom > screen.height()) top = screen.height() - height - kTitleRoom;
     return {left, top, width, height};
 }
 
@@ -30,8 +34,11 @@ ChooserDialog::ChooserDialog(QWidget* parent, const ChooserRequest& request)
     : QDialog(parent), m_titles(new QListWidget(this)) {
     setObjectName("frmGetfile");
     setModal(true);
-    m_list = chooserList(listFolder(request.folder, request.pattern), request.request,
-                         request.currentFile, request.program);
+    {
+        BusyPointer busy;
+        m_list = chooserList(listFolder(request.folder, request.pattern), request.request,
+                             request.currentFile, request.program);
+    }
     setWindowTitle(m_list.restricted ? tr("Choose a story") : tr("Choose a wordlist"));
     m_titles->setObjectName("list");
     auto* yes = new QPushButton(this);

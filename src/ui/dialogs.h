@@ -30,7 +30,9 @@ void runPasswordDialog(QWidget* parent, AppState& state);
 // Teacher, no password stored, or the right one typed); a wrong one shows "Wrong password".
 bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
 
-// The data-location recovery dialog (frmGetCD) for state.request; false when the user quit.
+// The data-location recovery dialog (frmNoData) for the reason in state.request; the answer
+// comes back in state.request ("AGAIN", "YES" or "no") and state.dataDir. Its Quit ends the
+// program through the main window's unload, so in a running program it always returns true.
 bool runRecoveryDialog(QWidget* parent, AppState& state);
 
 // The display check (frmWarning) for state.warningKind ("Colour" or "Font"); saves the

@@ -62,7 +62,6 @@ DisplayCheckDialog::DisplayCheckDialog(QWidget* parent, AppState& state, HostPor
     layout->addWidget(m_omit);
     layout->addLayout(buttons);
     yes->setDefault(true);
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
 
     connect(m_omit, &QCheckBox::clicked, this, &DisplayCheckDialog::omitClicked);
     connect(yes, &QPushButton::clicked, this, &DisplayCheckDialog::proceed);

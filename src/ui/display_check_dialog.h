@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <string>
 
+#include "ui_host.h"
+
 class QCheckBox;
 
 namespace kz {
@@ -31,6 +33,7 @@ private:
     void proceed();
     void omitClicked(bool ticked);
 
+    NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
     HostPorts& m_host;
     std::string m_kind;

@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "ui_host.h"
+
 namespace kz::ui {
 namespace {
 
@@ -31,14 +33,8 @@ MessageAnswer MessageService::show(QWidget* parent, const MessageRequest& reques
     const bool yesNo = request.buttons == MessageButtons::YesNo;
     QMessageBox box(boxIcon(request.icon), caption, request.text,
                     yesNo ? (QMessageBox::Yes | QMessageBox::No) : QMessageBox::Ok, parent);
-    // The busy pointer may be showing; a question wants the ordinary one.
-    int restored = 0;
-    while (QApplication::overrideCursor()) {
-        QApplication::restoreOverrideCursor();
-        ++restored;
-    }
+    NormalPointer pointer;  // the busy pointer may be showing; a question wants the ordinary one
     const int answer = box.exec();
-    while (restored-- > 0) QApplication::setOverrideCursor(Qt::WaitCursor);
     if (!yesNo) return MessageAnswer::Ok;
     return answer == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
 }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QValidator>
 
 #include "app_state.h"
 #include "dialogs.h"
@@ -14,6 +15,29 @@
 #include "window_style.h"
 
 namespace kz::ui {
+namespace {
+
+// What reaches the box other than by typing (pasting, the selection's middle click, dropping,
+// an input method) passes the same filter as typed keys.
+class PasswordCharacters : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& pos) const override {
+        QString kept;
+        int keptBeforeCursor = 0;
+        for (int i = 0; i < input.size(); ++i) {
+            if (const auto c = PasswordDialog::filterKey(input[i])) {
+                kept += *c;
+                if (i < pos) ++keptBeforeCursor;
+            }
+        }
+        input = kept;
+        pos = keptBeforeCursor;
+        return Acceptable;
+    }
+};
+
+}  // namespace
 
 PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
@@ -46,7 +70,9 @@ PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
     explain->setWordWrap(true);
     m_text->setFont(fontAt("Arial", 24 * d.f, false, this));
     m_text->setEchoMode(QLineEdit::Password);
+    m_text->setStyleSheet("QLineEdit { lineedit-password-character: 42; }");  // "*"
     m_text->setMaxLength(8);
+    m_text->setValidator(new PasswordCharacters(m_text));
     setButtonPicture(m_ok, ":/art/tick.svg");
     setButtonPicture(m_abort, ":/art/cross.svg");
     m_ok->setToolTip(tr("OK"));
@@ -78,7 +104,10 @@ bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Left:
         case Qt::Key_Right:
         case Qt::Key_Home:
-        case Qt::Key_End: return false;
+        case Qt::Key_End:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
         default: break;
     }
     const QString text = key->text();

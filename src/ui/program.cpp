@@ -39,8 +39,10 @@ bool arialAvailable() {
 int runProgram(int argc, char** argv, const ProgramInfo& info,
                std::function<QWidget*(MainFrame&)> makeChild) {
     QApplication app(argc, argv);
+    // The program's caption for message boxes that have none. Only the application name is set:
+    // on X11 a display name would be appended to every window title ("Password — Words"), and
+    // captions are shown exactly as the windows give them.
     QApplication::setApplicationName(info.caption);
-    QApplication::setApplicationDisplayName(info.caption);
 
     AppState state;
     const char* path = std::getenv("PATH");

@@ -62,7 +62,6 @@ RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
         b->setAutoDefault(false);
     }
 
-    while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     m_directory->setText(fromFileText(state.dataDir));
     m_directory->hide();
     m_instructions->setText(fromFileText(recoveryInstructions(m_reason, state.dataDir)));

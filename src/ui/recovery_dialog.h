@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "ui_host.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -32,6 +34,7 @@ private:
     void quit();
     void leaveWithSignal();
 
+    NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
     std::string m_reason;
     bool m_quit = false;

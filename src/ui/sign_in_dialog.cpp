@@ -56,8 +56,10 @@ SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
     }
     for (size_t i = 1; i < state.users.size(); ++i) m_names->addItem(fromFileText(state.users[i]));
 
-    connect(m_names, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0) m_ok->show();
+    // The tick waits for a chosen name: the list takes a current row without selecting it when
+    // it gets the focus, and that chooses nobody.
+    connect(m_names, &QListWidget::itemSelectionChanged, this, [this] {
+        if (!m_names->selectedItems().isEmpty()) m_ok->show();
     });
     connect(m_names, &QListWidget::itemDoubleClicked, this, &SignInDialog::confirm);
     connect(m_ok, &QPushButton::clicked, this, &SignInDialog::confirm);

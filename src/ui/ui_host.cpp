@@ -40,4 +40,12 @@ double UiHost::secondsSinceMidnight() {
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
 BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }
 
+NormalPointer::NormalPointer() {
+    for (; QApplication::overrideCursor(); ++m_lifted) QApplication::restoreOverrideCursor();
+}
+
+NormalPointer::~NormalPointer() {
+    while (m_lifted-- > 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
 }  // namespace kz::ui

@@ -6,6 +6,7 @@ build staged it)."""
 import os
 import subprocess
 import sys
+import tempfile
 import time
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -65,13 +66,14 @@ def run(width, height):
 
 
 def dialogs(width, height):
-    with Desktop(width, height) as d:
-        subprocess.run([os.path.join(BUILD, "tests", "ui", "dialog_gallery"), OUT,
+    """The shared dialogs, each with its window frame, drawn by the dialog gallery."""
+    with Desktop(width, height) as d, tempfile.TemporaryDirectory() as shots:
+        subprocess.run([os.path.join(BUILD, "tests", "ui", "dialog_gallery"), shots,
                         f"{width}x{height}", os.path.join(BUILD, "stage")], env=d.env, check=True)
-    for name in os.listdir(OUT):
-        if name.endswith(f"-{width}x{height}.png"):
-            subprocess.run(["convert", os.path.join(OUT, name), "-colors", "64",
+        for name in os.listdir(shots):
+            subprocess.run(["convert", os.path.join(shots, name), "-colors", "64",
                             os.path.join(OUT, name)], check=False)
+            print(os.path.join(OUT, name))
 
 
 if __name__ == "__main__":

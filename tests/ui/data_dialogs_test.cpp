@@ -143,12 +143,67 @@ private slots:
         }
     }
 
+    void aFailedSaveOfTheWarningChoiceIsSilent() {
+        test::TempDir app;
+        test::MessageRecorder messages;
+        AppState state;
+        state.appDir = (app / "gone").string();  // GLOBSET.WQ cannot be written there
+        state.warningKind = "Font";
+        UiHost host;
+        DisplayCheckDialog d(nullptr, state, host, 24);
+        child<QCheckBox>(&d, "Check3D1")->click();
+        child<QPushButton>(&d, "Command1")->click();
+        QVERIFY(messages.seen.empty());
+        QCOMPARE(int(state.global.omitFontWarning()), -1);  // still holds for this run
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void displayWarningIsAnsweredOnlyByItsButtons() {
+        AppState state;
+        state.warningKind = "Colour";
+        UiHost host;
+        DisplayCheckDialog d(nullptr, state, host, 4);
+        d.show();
+        QTest::keyClick(&d, Qt::Key_Escape);
+        QVERIFY(d.isVisible());
+        child<QPushButton>(&d, "Command2")->click();
+        QVERIFY(d.quitChosen());
+        QVERIFY(!d.isVisible());
+        DisplayCheckDialog closed(nullptr, state, host, 4);
+        closed.show();
+        closed.close();  // closing goes on, as "Yes - proceed" does
+        QVERIFY(!closed.isVisible());
+        QVERIFY(!closed.quitChosen());
+        QCOMPARE(closed.result(), int(QDialog::Accepted));
+    }
+
     void chooserStaysOnTheScreen() {
         const QSize screen(9600, 7200);
         QCOMPARE(chooserGeometry(screen, {0, 0}), QRect(1035, 1140, 4770, 3420));
         QCOMPARE(chooserGeometry(screen, {-5000, -5000}), QRect(0, 0, 4770, 3420));
         QCOMPARE(chooserGeometry(screen, {9000, 7000}), QRect(9600 - 4770, 7200 - 3810, 4770, 3420));
-        QCOMPARE(chooserGeometry({19200, 14400}, {0, 0}).size(), QSize(9540, 6840));
+        QCOMPARE(chooserGeometry({19200, 14400}, {0, 0}), QRect(1035, 1140, 9540, 6840));
+        // On a large screen the chooser is larger than its design, and still kept whole.
+        QCOMPARE(chooserGeometry({19200, 14400}, {15000, 12000}),
+                 QRect(19200 - 9540, 14400 - 6840 - 390, 9540, 6840));
+    }
+
+    void dialogsShowTheNormalPointerAndGiveTheBusyOneBack() {
+        // A dialog opened during file work shows the normal pointer; the work's busy pointer
+        // comes back when it closes.
+        BusyPointer work;
+        AppState state;
+        state.request = "STARTUP";
+        state.warningKind = "Font";
+        UiHost host;
+        {
+            RecoveryDialog recovery(nullptr, state);
+            QVERIFY(QApplication::overrideCursor() == nullptr);
+            DisplayCheckDialog warning(nullptr, state, host, 24);
+            QVERIFY(QApplication::overrideCursor() == nullptr);
+        }
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }
 
     void chooserPicksAFile() {
@@ -165,6 +220,16 @@ private slots:
             QTest::keyClick(list, Qt::Key_Return);
             QCOMPARE(d.choice().title, std::string("25 Sam and the Kite"));
             QCOMPARE(d.choice().fileName, std::string("25SAMPLE.DAT"));
+        }
+        {
+            ChooserDialog d(nullptr, stories);
+            d.show();
+            auto* list = child<QListWidget>(&d, "list");
+            const QPoint first = list->visualItemRect(list->item(0)).center();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, first);
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, first);
+            QVERIFY(!d.isVisible());
+            QCOMPARE(d.choice().fileName, std::string("01PIP.DAT"));
         }
         {
             ChooserDialog d(nullptr, stories);

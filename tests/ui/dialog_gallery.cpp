@@ -2,9 +2,11 @@
 // windows at several screen sizes: dialog_gallery OUTPUT_FOLDER SUFFIX DATA_FOLDER
 #include <QApplication>
 #include <QDir>
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include "app_state.h"
@@ -23,10 +25,19 @@ using namespace kz::ui;
 
 namespace {
 
+// Shows the window and saves what the screen shows of it, with the window manager's frame and
+// caption where there is one (on an X display); elsewhere the window's own contents.
 void save(QWidget& w, const QString& folder, const QString& name, const QString& suffix) {
     w.show();
-    for (int i = 0; i < 5; ++i) QApplication::processEvents();
-    w.grab().save(QDir(folder).filePath(name + "-" + suffix + ".png"));
+    QEventLoop settle;  // the window manager frames and places the window
+    QTimer::singleShot(400, &settle, &QEventLoop::quit);
+    settle.exec();
+    const QRect frame = w.frameGeometry();
+    const QPixmap shot =
+        QGuiApplication::platformName() == "xcb"
+            ? w.screen()->grabWindow(0, frame.x(), frame.y(), frame.width(), frame.height())
+            : w.grab();
+    shot.save(QDir(folder).filePath(name + "-" + suffix + ".png"));
     w.hide();
 }
 
@@ -34,7 +45,7 @@ void save(QWidget& w, const QString& folder, const QString& name, const QString&
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName("Phrases");
+    QApplication::setApplicationName("Phrases");
     const QStringList args = app.arguments();
     if (args.size() < 4) return 2;
     const QString out = args[1], suffix = args[2];

@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -60,6 +61,21 @@ private slots:
         QTest::keyClick(names(&d), Qt::Key_Return);
         QCOMPARE(d.choice(), NameChoice::Chosen);
         QCOMPARE(s.state.userName, std::string("Zoe"));
+    }
+
+    void theTickWaitsForAName() {
+        // The list gets the focus when the dialog opens; that alone chooses nobody.
+        SignIn s({"Zoe", "Sam"});
+        SignInDialog d(nullptr, s.state, s.host);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(names(&d)));
+        QVERIFY(!ok(&d)->isVisible());
+        QTest::keyClick(names(&d), Qt::Key_Return);
+        QVERIFY(d.isVisible());
+        QTest::keyClick(names(&d), Qt::Key_Down);  // moving through the list selects
+        QVERIFY(ok(&d)->isVisible());
     }
 
     void leavingTheSignInQuits_data() {
@@ -153,8 +169,32 @@ private slots:
         QTest::keyClicks(box, "xyz789");
         QCOMPARE(box->text(), QString("ABC1XYZ7"));  // at most 8
         QCOMPARE(box->echoMode(), QLineEdit::Password);
+        QCOMPARE(box->displayText(), QString("********"));
         QTest::keyClick(box, Qt::Key_Backspace);
         QCOMPARE(box->text(), QString("ABC1XYZ"));
+
+        // Pasting and input methods pass the same filter.
+        box->clear();
+        QGuiApplication::clipboard()->setText(QString("ab c-%1!9").arg(QChar(0xE9)));
+        box->paste();
+        QCOMPARE(box->text(), QString("ABC9"));
+        QInputMethodEvent composed;
+        composed.setCommitString(QString("q%1").arg(QChar(0xF1)));
+        QApplication::sendEvent(box, &composed);
+        QCOMPARE(box->text(), QString("ABC9Q"));
+    }
+
+    void tabLeavesThePasswordBox() {
+        AppState state;
+        PasswordDialog d(nullptr, state);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        auto* box = d.findChild<QLineEdit*>("Text1");
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(box));
+        QTest::keyClick(box, Qt::Key_Tab);
+        QVERIFY(QApplication::focusWidget() != box);
+        QVERIFY(box->text().isEmpty());
     }
 
     void passwordResults_data() {
