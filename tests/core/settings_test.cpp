@@ -5,6 +5,7 @@
 #include "global_settings.h"
 #include "scramble.h"
 #include "text.h"
+#include "random_bytes.h"
 #include "temp_dir.h"
 #include "user_list.h"
 #include "user_settings.h"
@@ -12,12 +13,7 @@
 namespace kz {
 namespace {
 
-std::string randomBytes(size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    std::string s(n, '\0');
-    for (char& c : s) c = static_cast<char>(rng() & 0xFF);
-    return s;
-}
+using test::randomBytes;
 
 TEST(Scramble, RoundTripsEveryPrintableText) {
     std::mt19937 rng(7);

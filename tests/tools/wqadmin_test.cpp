@@ -4,6 +4,7 @@
 
 #include "global_settings.h"
 #include "scramble.h"
+#include "random_bytes.h"
 #include "temp_dir.h"
 #include "text.h"
 #include "tracking_log.h"
@@ -16,12 +17,7 @@ namespace {
 
 using test::runWqadmin;
 
-std::string randomBytes(size_t n, unsigned seed) {
-    std::mt19937 rng(seed);
-    std::string s(n, '\0');
-    for (char& c : s) c = static_cast<char>(rng() & 0xFF);
-    return s;
-}
+using test::randomBytes;
 
 // The offsets at which two equally long byte strings differ.
 std::vector<size_t> differences(const std::string& a, const std::string& b) {
