@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "story_file.h"
+#include "files/story_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);

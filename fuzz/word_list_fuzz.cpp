@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "word_list.h"
+#include "files/word_list.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const auto list =

@@ -4,5 +4,6 @@ set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=${KZ_BUILD_DIR:-$here/build}
 bash "$here/scripts/build.sh"
+bash "$here/scripts/format-check.sh"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

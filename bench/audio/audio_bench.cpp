@@ -30,7 +30,7 @@ using Clock = std::chrono::steady_clock;
 
 // Sound files and the disk driver's output, removed when the run ends.
 class Scratch {
-  public:
+public:
     Scratch() : m_dir(fs::temp_directory_path() / ("kzaudio-bench-" + std::to_string(::getpid()))) {
         fs::create_directories(m_dir);
         if (std::getenv("SDL_AUDIODRIVER") == nullptr) {
@@ -46,7 +46,7 @@ class Scratch {
     }
     std::string path(const std::string& name) const { return (m_dir / name).string(); }
 
-  private:
+private:
     fs::path m_dir;
 };
 
@@ -75,10 +75,10 @@ struct FirstSample {
 };
 
 void openFile(WavePlayer& player, const std::string& name) {
-    player.command("Close");
+    player.command(SoundCommand::Close);
     player.setDeviceType("WaveAudio");
     player.setFileName(scratch().path(name));
-    player.command("Open");
+    player.command(SoundCommand::Open);
 }
 
 void reportMilliseconds(benchmark::State& state, std::vector<double> ms, const std::string& what) {
@@ -94,7 +94,7 @@ bool measurePlay(benchmark::State& state, WavePlayer& player, FirstSample& probe
                  std::vector<double>& latency, std::vector<double>& call) {
     probe.at = 0;
     const auto start = Clock::now();
-    player.command("Play");
+    player.command(SoundCommand::Play);
     call.push_back(std::chrono::duration<double, std::milli>(Clock::now() - start).count());
     const double seconds = probe.secondsSince(start);
     if (seconds < 0) {
@@ -103,7 +103,7 @@ bool measurePlay(benchmark::State& state, WavePlayer& player, FirstSample& probe
     }
     state.SetIterationTime(seconds);
     latency.push_back(seconds * 1000);
-    player.command("Prev");
+    player.command(SoundCommand::Prev);
     return true;
 }
 
@@ -116,9 +116,9 @@ void BM_PlayToFirstSample(benchmark::State& state, bool deviceOpen) {
     auto player = output.createPlayer();
     openFile(*player, "WORD.WAV");
     if (deviceOpen) {
-        player->command("Play");
+        player->command(SoundCommand::Play);
         while (!output.isDeviceOpen()) std::this_thread::sleep_for(1ms);
-        player->command("Prev");
+        player->command(SoundCommand::Prev);
     }
     std::mt19937 random(7);
     std::uniform_int_distribution<int> phase(0, 12000);  // anywhere in the device's buffer cycle
@@ -172,7 +172,7 @@ void BM_QuietWakeups(benchmark::State& state, bool keepOpen) {
     AudioOutput output(AudioOutput::Options{.idleClose = keepOpen ? 60s : 100ms});
     auto player = output.createPlayer();
     openFile(*player, "WORD.WAV");
-    player->command("Play");
+    player->command(SoundCommand::Play);
     while (player->mode() == WavePlayer::kModePlaying) std::this_thread::sleep_for(10ms);
     while (!keepOpen && output.isDeviceOpen()) std::this_thread::sleep_for(10ms);
     for (auto _ : state) {

@@ -41,8 +41,9 @@ QList<QRgb> choosePalette(const QList<QImage>& pictures) {
     auto fill = [&](int minDistance2) {
         for (const auto& [colour, count] : sorted) {
             if (palette.size() == paletteSize) return;
-            const bool distinct = std::all_of(palette.begin(), palette.end(),
-                                              [&](QRgb c) { return distance2(c, colour) >= minDistance2; });
+            const bool distinct = std::all_of(palette.begin(), palette.end(), [&](QRgb c) {
+                return distance2(c, colour) >= minDistance2;
+            });
             if (distinct && !palette.contains(colour)) palette.append(colour);
         }
     };

@@ -61,7 +61,8 @@ int strip(int argc, char** argv) {
     QImage out(cell.width() * cells, cell.height(), QImage::Format_ARGB32_Premultiplied);
     out.fill(Qt::transparent);
     QPainter painter(&out);
-    for (int i = 0; i < cells; ++i) painter.drawImage(i * cell.width(), 0, renderSvg(argv[5 + i], cell, Qt::transparent));
+    for (int i = 0; i < cells; ++i)
+        painter.drawImage(i * cell.width(), 0, renderSvg(argv[5 + i], cell, Qt::transparent));
     painter.end();
     save(out, argv[4], "PNG");
     return 0;
@@ -82,7 +83,8 @@ int pictures(int argc, char** argv) {
         save(indexed, outDir.filePath(stem + ".BMP"), "BMP");
         if (argc == 6) save(indexed, QDir(argv[5]).filePath(stem + ".png"), "PNG");
     }
-    save(kz::sample::paletteBitmap(palette), outDir.filePath(QString(argv[4]).toUpper() + ".DIB"), "BMP");
+    save(kz::sample::paletteBitmap(palette), outDir.filePath(QString(argv[4]).toUpper() + ".DIB"),
+         "BMP");
     return 0;
 }
 

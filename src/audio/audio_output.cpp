@@ -45,7 +45,7 @@ void SDLCALL fillBuffer(void* userdata, Uint8* stream, int len) {
 // that thread; the audio thread only calls the mixer; the user-interface thread only the mixer and
 // request().
 class AudioOutput::Keeper {
-  public:
+public:
     explicit Keeper(Options options);
     ~Keeper();
     Keeper(const Keeper&) = delete;
@@ -59,7 +59,7 @@ class AudioOutput::Keeper {
     bool isDeviceOpen() const;
     std::optional<AudioDeviceFormat> deviceFormat() const;
 
-  private:
+private:
     using Clock = Mixer::Clock;
 
     void run();

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "wave_player.h"
+#include "ports/wave_player.h"
 
 namespace kz {
 
@@ -27,7 +27,7 @@ struct AudioDeviceFormat {
 // output nor playing a sound ever waits for a sound server. When no device can be opened, sounds
 // end at once, silently, and the device is tried again at a later "Play".
 class AudioOutput {
-  public:
+public:
     // Durations of zero or less (as a positional "{}" gives) stand for the defaults.
     struct Options {
         // Name shown by sound servers for the program's stream.
@@ -55,7 +55,7 @@ class AudioOutput {
     // The format of the device while open, or of the last one opened; nullopt before any.
     std::optional<AudioDeviceFormat> deviceFormat() const;
 
-  private:
+private:
     class Keeper;
     std::shared_ptr<Keeper> m_keeper;
 };

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "wave_player.h"
+#include "ports/wave_player.h"
 
 namespace kz {
 

@@ -15,7 +15,7 @@ namespace kz {
 // output device. The user-interface thread changes voices, the device's audio thread calls mix(),
 // and the thread that keeps the device asks whether anything sounds; one short lock covers all.
 class Mixer {
-  public:
+public:
     using Clock = std::chrono::steady_clock;
     using VoiceId = std::size_t;
 
@@ -46,7 +46,7 @@ class Mixer {
     // Called on the audio thread when a voice's first samples go to the device.
     void setSoundStartObserver(std::function<void()> observer);
 
-  private:
+private:
     enum class State { Stopped, Playing, Ending };
     struct Voice {
         bool inUse = false;

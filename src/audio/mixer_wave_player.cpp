@@ -1,7 +1,7 @@
 #include "mixer_wave_player.h"
 
-#include "paths.h"
-#include "text.h"
+#include "files/paths.h"
+#include "files/text.h"
 #include "wave_decoder.h"
 
 namespace kz {
@@ -17,16 +17,20 @@ void MixerWavePlayer::setDeviceType(std::string type) { m_deviceType = std::move
 
 void MixerWavePlayer::setFileName(std::string name) { m_fileName = std::move(name); }
 
-void MixerWavePlayer::command(std::string_view name) {
-    const std::string lower = toLowerAscii(name);
-    if (lower == "close") {
-        close();
-    } else if (lower == "open") {
-        open();
-    } else if (lower == "prev") {
-        m_mixer->rewind(m_voice);
-    } else if (lower == "play") {
-        play();
+void MixerWavePlayer::command(SoundCommand command) {
+    switch (command) {
+        case SoundCommand::Close:
+            close();
+            break;
+        case SoundCommand::Open:
+            open();
+            break;
+        case SoundCommand::Prev:
+            m_mixer->rewind(m_voice);
+            break;
+        case SoundCommand::Play:
+            play();
+            break;
     }
 }
 

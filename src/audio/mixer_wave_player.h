@@ -6,14 +6,14 @@
 #include <string_view>
 
 #include "mixer.h"
-#include "wave_player.h"
+#include "ports/wave_player.h"
 
 namespace kz {
 
 // A player on one voice of the program's mixer. It decodes at "Open" so that "Play" only flips
 // the voice on and asks for the device.
 class MixerWavePlayer final : public WavePlayer {
-  public:
+public:
     MixerWavePlayer(std::shared_ptr<Mixer> mixer, std::function<void()> requestDevice);
     ~MixerWavePlayer() override;
     MixerWavePlayer(const MixerWavePlayer&) = delete;
@@ -21,10 +21,10 @@ class MixerWavePlayer final : public WavePlayer {
 
     void setDeviceType(std::string type) override;
     void setFileName(std::string name) override;
-    void command(std::string_view name) override;
+    void command(SoundCommand command) override;
     int mode() const override;
 
-  private:
+private:
     void open();
     void close();
     void play();

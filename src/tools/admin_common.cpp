@@ -6,7 +6,7 @@
 
 #include "command_failed.h"
 #include "console_text.h"
-#include "cp1252.h"
+#include "files/cp1252.h"
 
 namespace kz::admin {
 
@@ -51,7 +51,8 @@ std::map<std::string, std::string> parseAssignments(const std::vector<std::strin
     std::map<std::string, std::string> out;
     for (const auto& arg : args) {
         const auto eq = arg.find('=');
-        if (eq == std::string::npos) throw CommandFailed("Expected KEY=VALUE, got \"" + arg + "\".");
+        if (eq == std::string::npos)
+            throw CommandFailed("Expected KEY=VALUE, got \"" + arg + "\".");
         const std::string key = arg.substr(0, eq);
         if (!keys.count(key)) {
             std::string list;

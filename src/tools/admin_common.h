@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "fatal_error.h"
+#include "session/fatal_error.h"
 
 namespace kz::admin {
 

@@ -5,23 +5,23 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "cp1252.h"
-#include "global_settings.h"
+#include "files/cp1252.h"
+#include "files/global_settings.h"
 
 namespace kz::admin {
 namespace {
 
-const std::vector<std::string> kKeys = {"password",      "userMode",          "logSessions",
-                                        "dataDir",       "omitColourWarning", "omitFontWarning"};
+const std::vector<std::string> kKeys = {"password", "userMode",          "logSessions",
+                                        "dataDir",  "omitColourWarning", "omitFontWarning"};
 
 // What the teacher can type in the password box: up to 8 letters or digits. Anything else
 // would lock the teacher out of the settings.
 std::string checkedPassword(const std::string& text) {
-    const bool fits = text.size() <= GlobalSettings::kPasswordWidth &&
-                      std::all_of(text.begin(), text.end(), [](char c) {
-                          return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                                 (c >= '0' && c <= '9');
-                      });
+    const bool fits =
+        text.size() <= GlobalSettings::kPasswordWidth &&
+        std::all_of(text.begin(), text.end(), [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+        });
     if (!fits) {
         throw CommandFailed(
             "A password is 0 to 8 letters (A-Z) or digits: the password box accepts nothing else.");
@@ -60,16 +60,18 @@ GlobalSettings loadOrFail(const std::string& dir) {
 
 void addGlobalsCommands(CLI::App& app) {
     auto* cmd = app.add_subcommand(
-        "globals", "Show the global settings (GLOBSET.WQ) of an installation as JSON, or change them");
+        "globals",
+        "Show the global settings (GLOBSET.WQ) of an installation as JSON, or change them");
     auto dir = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     cmd->add_option("DIR", *dir, "Installation directory")->required();
     cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
-        "set", "Change settings, every other byte unchanged. Keys: password (0-8 letters or "
-               "digits), userMode (0 or 2: nobody signs in; 1: sign-in, shared settings; 3: "
-               "sign-in, own settings), logSessions (1: log sessions), dataDir, "
-               "omitColourWarning, omitFontWarning (-1: do not warn, 0: warn)");
+        "set",
+        "Change settings, every other byte unchanged. Keys: password (0-8 letters or "
+        "digits), userMode (0 or 2: nobody signs in; 1: sign-in, shared settings; 3: "
+        "sign-in, own settings), logSessions (1: log sessions), dataDir, "
+        "omitColourWarning, omitFontWarning (-1: do not warn, 0: warn)");
     auto pairs = std::make_shared<std::vector<std::string>>();
     set->add_option("KEY=VALUE", *pairs, "Settings to change")->required();
     cmd->callback([=] {

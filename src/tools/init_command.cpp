@@ -5,11 +5,11 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "global_settings.h"
-#include "paths.h"
-#include "tracking_log.h"
-#include "user_list.h"
-#include "user_settings.h"
+#include "files/global_settings.h"
+#include "files/paths.h"
+#include "files/tracking_log.h"
+#include "files/user_list.h"
+#include "files/user_settings.h"
 
 namespace kz::admin {
 namespace {
@@ -38,7 +38,8 @@ std::vector<NewFile> newInstallation(const std::string& dataDir) {
 }
 
 void init(const std::string& dir, const std::string& utf8DataDir) {
-    const std::string dataDir = fieldText(utf8DataDir, GlobalSettings::kDataDirWidth, "The data directory");
+    const std::string dataDir =
+        fieldText(utf8DataDir, GlobalSettings::kDataDirWidth, "The data directory");
     const auto files = newInstallation(dataDir);
     for (const auto& f : files) {
         if (std::filesystem::exists(resolvePath(joinPath(dir, f.name)))) {
@@ -58,8 +59,9 @@ void init(const std::string& dir, const std::string& utf8DataDir) {
 
 void addInitCommand(CLI::App& app) {
     auto* cmd = app.add_subcommand(
-        "init", "Create the settings, user list and log of a new installation: no password, "
-                "nobody signs in, sessions logged, Teacher the only user. Refuses to overwrite");
+        "init",
+        "Create the settings, user list and log of a new installation: no password, "
+        "nobody signs in, sessions logged, Teacher the only user. Refuses to overwrite");
     auto dir = std::make_shared<std::string>();
     auto dataDir = std::make_shared<std::string>();
     cmd->add_option("DIR", *dir, "Installation directory (created if missing)")->required();

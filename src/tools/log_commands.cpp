@@ -5,10 +5,10 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "cp1252.h"
-#include "paths.h"
-#include "text.h"
-#include "tracking_log.h"
+#include "files/cp1252.h"
+#include "files/paths.h"
+#include "files/text.h"
+#include "files/tracking_log.h"
 
 namespace kz::admin {
 namespace {
@@ -18,7 +18,8 @@ std::string readLogText(const std::string& dir) {
     if (!bytes || bytes->empty()) failWith({"file", logPath(dir)});
     const auto text = decodeLogText(*bytes);
     if (!text) {
-        throw CommandFailed(logPath(dir) + " is damaged: its length prefix says more than it holds.");
+        throw CommandFailed(logPath(dir) +
+                            " is damaged: its length prefix says more than it holds.");
     }
     return *text;
 }
@@ -38,9 +39,9 @@ const std::regex kActivity(R"(^   (Words|Phrases) +\d+ mins?$)");
 
 // The header's start time as 2026-03-07T09:05; empty when the month is not known.
 std::string isoTime(const std::smatch& m) {
-    static const char* kMonths[] = {"January", "February", "March",     "April",   "May",
-                                    "June",    "July",     "August",    "September", "October",
-                                    "November", "December"};
+    static const char* kMonths[] = {"January",   "February", "March",    "April",
+                                    "May",       "June",     "July",     "August",
+                                    "September", "October",  "November", "December"};
     int month = 0;
     for (int i = 0; i < 12; ++i) {
         if (m[5] == kMonths[i]) month = i + 1;
@@ -68,8 +69,8 @@ void printCsv(const std::string& text) {
             user = line.substr(8);
         } else if (std::regex_match(line, activity, kActivity) &&
                    std::regex_match(previous, header, kHeader)) {
-            std::cout << csvCell(cp1252ToUtf8(user)) << ',' << isoTime(header) << ','
-                      << header[7] << ',' << (activity[1] == "Words" ? "Kiv" : "Zan") << '\n';
+            std::cout << csvCell(cp1252ToUtf8(user)) << ',' << isoTime(header) << ',' << header[7]
+                      << ',' << (activity[1] == "Words" ? "Kiv" : "Zan") << '\n';
         }
         previous = line;
     }

@@ -5,15 +5,15 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "cp1252.h"
-#include "record.h"
-#include "user_settings.h"
+#include "files/cp1252.h"
+#include "files/record.h"
+#include "files/user_settings.h"
 
 namespace kz::admin {
 namespace {
 
-const std::vector<std::string> kKeys = {"storyFont", "storyBold",  "storyItalic", "voiceA",
-                                        "kivOptions", "kivWordlist", "zanOptions", "zanStory"};
+const std::vector<std::string> kKeys = {"storyFont",  "storyBold",   "storyItalic", "voiceA",
+                                        "kivOptions", "kivWordlist", "zanOptions",  "zanStory"};
 
 nlohmann::ordered_json toJson(const UserSettings& s) {
     return {{"storyFont", cp1252ToUtf8(s.storyFont())},
@@ -43,15 +43,17 @@ void applyChanges(UserSettings& s, const std::map<std::string, std::string>& val
 
 void addSettingsCommands(CLI::App& app) {
     auto* cmd = app.add_subcommand(
-        "settings", "Show a per-user settings file (TEACHER.WQ or a child's) as JSON, or change it");
+        "settings",
+        "Show a per-user settings file (TEACHER.WQ or a child's) as JSON, or change it");
     auto file = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
     cmd->add_option("FILE", *file, "The settings file")->required();
     cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
-        "set", "Change fields, every other byte unchanged. Keys: storyFont, storyBold, "
-               "storyItalic, voiceA (-1: the word \"a\" is spoken as AY, else UH), kivOptions, "
-               "kivWordlist (8 characters), zanOptions, zanStory (8 characters)");
+        "set",
+        "Change fields, every other byte unchanged. Keys: storyFont, storyBold, "
+        "storyItalic, voiceA (-1: the word \"a\" is spoken as AY, else UH), kivOptions, "
+        "kivWordlist (8 characters), zanOptions, zanStory (8 characters)");
     auto pairs = std::make_shared<std::vector<std::string>>();
     set->add_option("KEY=VALUE", *pairs, "Fields to change")->required();
     cmd->callback([=] {
@@ -63,7 +65,8 @@ void addSettingsCommands(CLI::App& app) {
             return;
         }
         applyChanges(s, parseAssignments(*pairs, kKeys));
-        if (!writeRecordFile(*file, s.encode())) throw CommandFailed("Could not write " + *file + ".");
+        if (!writeRecordFile(*file, s.encode()))
+            throw CommandFailed("Could not write " + *file + ".");
     });
 }
 

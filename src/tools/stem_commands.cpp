@@ -4,9 +4,9 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "cp1252.h"
-#include "file_stem.h"
-#include "scramble.h"
+#include "files/cp1252.h"
+#include "files/file_stem.h"
+#include "files/scramble.h"
 
 namespace kz::admin {
 
@@ -18,7 +18,8 @@ void addStemCommands(CLI::App& app) {
     cmd->add_flag("--voice-a", *voiceA, "The lone letter a is spoken as AY (else UH)");
     cmd->callback([text, voiceA] {
         const auto bytes = utf8ToCp1252(*text);
-        if (!bytes) throw CommandFailed("The text holds characters that Windows-1252 cannot store.");
+        if (!bytes)
+            throw CommandFailed("The text holds characters that Windows-1252 cannot store.");
         std::cout << cp1252ToUtf8(fileStem(*bytes, *voiceA ? -1 : 0)) << '\n';
     });
 
@@ -37,9 +38,11 @@ void addStemCommands(CLI::App& app) {
     auto* unscramble = app.add_subcommand(
         "unscramble", "Print the plain, trimmed text of a stored password field");
     auto hex = std::make_shared<std::string>();
-    unscramble->add_option("HEX16", *hex, "The field's 8 bytes as 16 hexadecimal digits")->required();
+    unscramble->add_option("HEX16", *hex, "The field's 8 bytes as 16 hexadecimal digits")
+        ->required();
     unscramble->callback([hex] {
-        if (hex->size() != 16 || hex->find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
+        if (hex->size() != 16 ||
+            hex->find_first_not_of("0123456789abcdefABCDEF") != std::string::npos) {
             throw CommandFailed("Expected 16 hexadecimal digits.");
         }
         std::string bytes;

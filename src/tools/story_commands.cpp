@@ -6,9 +6,9 @@
 #include "command_failed.h"
 #include "commands.h"
 #include "console_text.h"
-#include "cp1252.h"
-#include "paths.h"
-#include "story_file.h"
+#include "files/cp1252.h"
+#include "files/paths.h"
+#include "files/story_file.h"
 #include "story_json.h"
 
 namespace kz::admin {

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "command_failed.h"
-#include "cp1252.h"
+#include "files/cp1252.h"
 
 namespace kz::admin {
 namespace {
@@ -40,7 +40,7 @@ Printed pageJson(const StoryPage& page) {
 
 // Reads the members of one JSON object, naming where a fault lies.
 class Members {
-  public:
+public:
     Members(const json& object, std::string where, std::initializer_list<const char*> keys)
         : m_object(object), m_where(std::move(where)) {
         if (!object.is_object()) fail("is not an object");
@@ -87,7 +87,7 @@ class Members {
         throw CommandFailed(m_where + " " + what);
     }
 
-  private:
+private:
     const json& m_object;
     std::string m_where;
 };

@@ -2,7 +2,7 @@
 
 #include <nlohmann/json_fwd.hpp>
 
-#include "story.h"
+#include "files/story.h"
 
 namespace kz::admin {
 

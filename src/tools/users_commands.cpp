@@ -5,13 +5,13 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "cp1252.h"
-#include "file_stem.h"
-#include "global_settings.h"
-#include "paths.h"
-#include "text.h"
-#include "user_list.h"
-#include "user_settings.h"
+#include "files/cp1252.h"
+#include "files/file_stem.h"
+#include "files/global_settings.h"
+#include "files/paths.h"
+#include "files/text.h"
+#include "files/user_list.h"
+#include "files/user_settings.h"
 
 namespace kz::admin {
 namespace {
@@ -94,7 +94,8 @@ void remove(const std::string& dir, const std::string& utf8Name) {
 }  // namespace
 
 void addUsersCommands(CLI::App& app) {
-    auto* cmd = app.add_subcommand("users", "List, add or remove the users who may sign in (USERS.WQ)");
+    auto* cmd =
+        app.add_subcommand("users", "List, add or remove the users who may sign in (USERS.WQ)");
     auto dir = std::make_shared<std::string>();
     cmd->add_option("DIR", *dir, "Installation directory")->required();
     cmd->require_subcommand(1);
@@ -106,8 +107,9 @@ void addUsersCommands(CLI::App& app) {
 
     auto name = std::make_shared<std::string>();
     auto* addCmd = cmd->add_subcommand(
-        "add", "Add a name (at most 16 characters). In sign-in mode 3 the new user also gets a "
-               "settings file copied from TEACHER.WQ, unless one exists");
+        "add",
+        "Add a name (at most 16 characters). In sign-in mode 3 the new user also gets a "
+        "settings file copied from TEACHER.WQ, unless one exists");
     addCmd->add_option("NAME", *name, "The name as the sign-in list shows it")->required();
     addCmd->callback([dir, name] { add(*dir, *name); });
 

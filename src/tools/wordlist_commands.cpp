@@ -3,7 +3,7 @@
 
 #include "commands.h"
 #include "console_text.h"
-#include "word_list.h"
+#include "files/word_list.h"
 
 namespace kz::admin {
 

@@ -7,7 +7,8 @@
 #include "commands.h"
 
 int main(int argc, char** argv) {
-    CLI::App app{"wqadmin: manage the users, settings and tracking log of a Kiv and Zan installation"};
+    CLI::App app{
+        "wqadmin: manage the users, settings and tracking log of a Kiv and Zan installation"};
     app.require_subcommand(1);
     kz::admin::addStemCommands(app);
     kz::admin::addGlobalsCommands(app);

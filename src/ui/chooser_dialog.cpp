@@ -47,9 +47,9 @@ ChooserDialog::ChooserDialog(QWidget* parent, const ChooserRequest& request)
     no->setObjectName("cmdNo");
 
     const QPoint mainTopLeft = parent ? parent->window()->geometry().topLeft() : QPoint();
-    const QRect r = chooserGeometry(
-        screenTwips(this), QPoint(int(pixelsToTwips(mainTopLeft.x(), this)),
-                                  int(pixelsToTwips(mainTopLeft.y(), this))));
+    const QRect r =
+        chooserGeometry(screenTwips(this), QPoint(int(pixelsToTwips(mainTopLeft.x(), this)),
+                                                  int(pixelsToTwips(mainTopLeft.y(), this))));
     setFixedSize(twipsToPixels(r.width(), this), twipsToPixels(r.height(), this));
     move(twipsToPixels(r.x(), this), twipsToPixels(r.y(), this));
     const double fx = double(r.width()) / kDesignWidth, fy = double(r.height()) / kDesignHeight;
@@ -68,8 +68,10 @@ ChooserDialog::ChooserDialog(QWidget* parent, const ChooserRequest& request)
     no->setAutoDefault(false);
 
     for (const auto& entry : m_list.entries) m_titles->addItem(fromFileText(entry.title));
-    if (m_list.selected) m_titles->setCurrentRow(static_cast<int>(*m_list.selected));
-    else m_titles->setCurrentRow(-1);
+    if (m_list.selected)
+        m_titles->setCurrentRow(static_cast<int>(*m_list.selected));
+    else
+        m_titles->setCurrentRow(-1);
     m_titles->installEventFilter(this);
     m_titles->setFocus();
 

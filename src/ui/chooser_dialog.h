@@ -2,8 +2,8 @@
 
 #include <QDialog>
 
-#include "chooser.h"
 #include "dialogs.h"
+#include "session/chooser.h"
 
 class QListWidget;
 

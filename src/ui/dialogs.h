@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "story_catalogue.h"
+#include "files/story_catalogue.h"
 
 class QWidget;
 

@@ -10,10 +10,10 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app_state.h"
 #include "dialogs.h"
 #include "fatal.h"
-#include "find_data_file.h"
+#include "session/app_state.h"
+#include "session/find_data_file.h"
 #include "twips.h"
 
 namespace kz::ui {
@@ -21,12 +21,14 @@ namespace kz::ui {
 QString displayWarningText(const std::string& kind, int colourDepthBits) {
     if (kind == "Colour") {
         // Only screens of fewer than 256 colours are warned about, so the count is small.
-        const long colours = colourDepthBits >= 0 && colourDepthBits < 31 ? 1L << colourDepthBits : 0;
-        return QString("The WQ software includes colour illustrations which are designed for "
-                       "display on a screen showing at least 256 colours.  Your present Windows "
-                       "setup allows only %1 colours.\r\n\r\nYou may proceed, but any colour "
-                       "pictures will be of poor quality, and on some systems the software may "
-                       "run very slowly.\r\n\r\nDo you want to proceed?")
+        const long colours =
+            colourDepthBits >= 0 && colourDepthBits < 31 ? 1L << colourDepthBits : 0;
+        return QString(
+                   "The WQ software includes colour illustrations which are designed for "
+                   "display on a screen showing at least 256 colours.  Your present Windows "
+                   "setup allows only %1 colours.\r\n\r\nYou may proceed, but any colour "
+                   "pictures will be of poor quality, and on some systems the software may "
+                   "run very slowly.\r\n\r\nDo you want to proceed?")
             .arg(colours);
     }
     return "This software needs the \"Arial\" font, normally supplied with Windows.  This font "
@@ -74,8 +76,10 @@ DisplayCheckDialog::DisplayCheckDialog(QWidget* parent, AppState& state, HostPor
 void DisplayCheckDialog::omitClicked(bool ticked) {
     m_clicked = true;
     const int16_t value = ticked ? -1 : 0;
-    if (m_kind == "Colour") m_state.global.setOmitColourWarning(value);
-    else m_state.global.setOmitFontWarning(value);
+    if (m_kind == "Colour")
+        m_state.global.setOmitColourWarning(value);
+    else
+        m_state.global.setOmitFontWarning(value);
 }
 
 void DisplayCheckDialog::proceed() {

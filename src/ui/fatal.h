@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "fatal_error.h"
+#include "session/fatal_error.h"
 
 class QWidget;
 

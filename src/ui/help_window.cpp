@@ -10,7 +10,7 @@
 #include <QVBoxLayout>
 #include <map>
 
-#include "paths.h"
+#include "files/paths.h"
 
 namespace kz::ui {
 
@@ -92,7 +92,8 @@ void HelpWindow::filterIndex(const QString& text) {
     std::multimap<QString, QString> entries;  // sorted, case-insensitively, by keyword
     for (const auto& s : m_sections) {
         for (const QString& k : QStringList(s.heading) + s.keywords) {
-            if (k.contains(text.trimmed(), Qt::CaseInsensitive)) entries.emplace(k.toLower() + '\0' + k, s.anchor);
+            if (k.contains(text.trimmed(), Qt::CaseInsensitive))
+                entries.emplace(k.toLower() + '\0' + k, s.anchor);
         }
     }
     m_index->clear();

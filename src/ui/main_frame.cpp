@@ -8,20 +8,20 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app_state.h"
 #include "dialogs.h"
 #include "fatal.h"
-#include "find_data_file.h"
+#include "files/paths.h"
+#include "files/user_settings.h"
 #include "help_window.h"
-#include "paths.h"
+#include "ports/wave_player.h"
 #include "qt_text.h"
-#include "startup.h"
+#include "session/app_state.h"
+#include "session/find_data_file.h"
+#include "session/startup.h"
 #include "startup_window.h"
 #include "twips.h"
-#include "window_style.h"
 #include "ui_host.h"
-#include "user_settings.h"
-#include "wave_player.h"
+#include "window_style.h"
 
 namespace kz::ui {
 
@@ -92,11 +92,11 @@ WavePlayer& MainFrame::player(const std::string& name) {
 
 void MainFrame::playClick() {
     WavePlayer& p = player(m_info.firstPlayer);
-    p.command("Close");
+    p.command(SoundCommand::Close);
     p.setDeviceType("WaveAudio");
     p.setFileName(findDataFile(m_state, m_host, "WAVS\\CLICK.WAV", true));
-    p.command("Open");
-    p.command("Play");
+    p.command(SoundCommand::Open);
+    p.command(SoundCommand::Play);
 }
 
 HelpWindow& MainFrame::help() {
@@ -108,7 +108,8 @@ HelpWindow& MainFrame::help() {
 }
 
 void MainFrame::placeOnScreen() {
-    const QRect screen = this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 640, 480);
+    const QRect screen =
+        this->screen() ? this->screen()->availableGeometry() : QRect(0, 0, 640, 480);
     setGeometry(screen.x() + screen.width() / 6, screen.y() + screen.height() / 6,
                 screen.width() * 2 / 3, screen.height() * 2 / 3);
 }
@@ -146,7 +147,8 @@ bool MainFrame::load() {
     m_sessionStart = static_cast<float>(m_host.secondsSinceMidnight());
     const int16_t mode = m_state.global.userMode();
     if (mode >= 0 && mode <= 3) {
-        const std::string file = settingsFileName(mode, m_state.userName, m_state.workSettings.voiceA());
+        const std::string file =
+            settingsFileName(mode, m_state.userName, m_state.workSettings.voiceA());
         BusyPointer busy;
         auto settings = loadUserSettings(m_state.appDir, file);
         if (!settings) fatalError(settings.error());
@@ -180,8 +182,8 @@ void MainFrame::firstActivation() {
     if (m_activated) return;
     m_activated = true;
     const QSize client = centralWidget()->size();
-    const ScaleFactors f = scaleFactors(pixelsToTwips(client.width(), this),
-                                        pixelsToTwips(client.height(), this));
+    const ScaleFactors f =
+        scaleFactors(pixelsToTwips(client.width(), this), pixelsToTwips(client.height(), this));
     m_state.scaleX = f.x;
     m_state.scaleY = f.y;
     m_state.scale = f.scale;
@@ -196,7 +198,7 @@ void MainFrame::unload() {
     if (m_unloaded) return;
     m_unloaded = true;
     if (m_help) m_help->close();
-    for (auto& [name, p] : m_players) p->command("Close");
+    for (auto& [name, p] : m_players) p->command(SoundCommand::Close);
     if (m_state.sessionActivity && m_state.global.logSessions() == 1) {
         const auto end = static_cast<float>(m_host.secondsSinceMidnight());
         const std::string entry =

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "story_catalogue.h"
-#include "tracking_log.h"
+#include "files/story_catalogue.h"
+#include "files/tracking_log.h"
 
 class QMenu;
 
@@ -42,8 +42,8 @@ class MainFrame : public QMainWindow {
 public:
     struct Ports {
         std::function<std::unique_ptr<WavePlayer>()> makePlayer;
-        std::function<double()> random;      // uniform in [0, 1)
-        std::function<int()> colourDepth;    // bits per pixel of the display
+        std::function<double()> random;    // uniform in [0, 1)
+        std::function<int()> colourDepth;  // bits per pixel of the display
         std::function<bool()> arialAvailable;
         // Creates the child window (activity or reader) at the first activation; may be empty.
         std::function<QWidget*(MainFrame&)> makeChild;

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-#include "host_ports.h"
+#include "session/host_ports.h"
 
 class QWidget;
 

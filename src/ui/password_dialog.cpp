@@ -6,10 +6,10 @@
 #include <QPushButton>
 #include <QValidator>
 
-#include "app_state.h"
 #include "dialogs.h"
-#include "host_ports.h"
 #include "qt_text.h"
+#include "session/app_state.h"
+#include "session/host_ports.h"
 #include "svg_art.h"
 #include "twips.h"
 #include "window_style.h"
@@ -93,12 +93,17 @@ std::optional<QChar> PasswordDialog::filterKey(QChar typed) {
 }
 
 bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
-    if (watched != m_text || event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
+    if (watched != m_text || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
     auto* key = static_cast<QKeyEvent*>(event);
     switch (key->key()) {
         case Qt::Key_Return:
-        case Qt::Key_Enter: check(); return true;
-        case Qt::Key_Escape: cancel(); return true;
+        case Qt::Key_Enter:
+            check();
+            return true;
+        case Qt::Key_Escape:
+            cancel();
+            return true;
         case Qt::Key_Backspace:
         case Qt::Key_Delete:
         case Qt::Key_Left:
@@ -108,7 +113,8 @@ bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             return false;
-        default: break;
+        default:
+            break;
     }
     const QString text = key->text();
     if (text.size() != 1) return true;  // no other keys reach the box

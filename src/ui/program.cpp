@@ -10,14 +10,14 @@
 #include <filesystem>
 #include <random>
 
-#include "app_state.h"
 #include "audio_output.h"
 #include "fatal.h"
 #include "input_blocker.h"
-#include "startup.h"
+#include "ports/wave_player.h"
+#include "session/app_state.h"
+#include "session/startup.h"
 #include "startup_window.h"
 #include "ui_host.h"
-#include "wave_player.h"
 
 namespace kz::ui {
 namespace {
@@ -46,8 +46,8 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
 
     AppState state;
     const char* path = std::getenv("PATH");
-    state.appDir = installationDirectory(argv[0], path ? path : "",
-                                         std::filesystem::current_path().string());
+    state.appDir =
+        installationDirectory(argv[0], path ? path : "", std::filesystem::current_path().string());
     state.dataDir = state.appDir;
     UiHost host([] { return QApplication::activeWindow(); });
     setFatalErrorHandlers({}, [&state] { return state.dataDir; });

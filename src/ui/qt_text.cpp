@@ -1,6 +1,6 @@
 #include "qt_text.h"
 
-#include "cp1252.h"
+#include "files/cp1252.h"
 
 namespace kz::ui {
 

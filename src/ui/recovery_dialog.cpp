@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app_state.h"
 #include "dialogs.h"
 #include "fatal.h"
+#include "files/text.h"
 #include "qt_text.h"
-#include "recovery_texts.h"
-#include "text.h"
+#include "session/app_state.h"
+#include "session/recovery_texts.h"
 #include "twips.h"
 #include "window_style.h"
 
@@ -128,8 +128,10 @@ void RecoveryDialog::closeEvent(QCloseEvent* event) {
     // Closing the window is taken as Quit, the one way out while the data stays missing; in the
     // success question, whose Quit is hidden, as "No".
     event->ignore();
-    if (m_reason == "AGAIN") details();
-    else quit();
+    if (m_reason == "AGAIN")
+        details();
+    else
+        quit();
 }
 
 bool runRecoveryDialog(QWidget* parent, AppState& state) {

@@ -6,15 +6,15 @@
 #include <QListWidget>
 #include <QPushButton>
 
-#include "app_state.h"
 #include "fatal.h"
-#include "host_ports.h"
+#include "files/user_list.h"
 #include "qt_text.h"
+#include "session/app_state.h"
+#include "session/host_ports.h"
 #include "svg_art.h"
 #include "twips.h"
-#include "window_style.h"
 #include "ui_host.h"
-#include "user_list.h"
+#include "window_style.h"
 
 namespace kz::ui {
 

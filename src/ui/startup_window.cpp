@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "startup.h"
+#include "session/startup.h"
 #include "twips.h"
 #include "window_style.h"
 
@@ -49,7 +49,8 @@ void StartupWindow::layOut() {
 
 void StartupWindow::keyPressEvent(QKeyEvent* event) {
     // Only OK closes the About box (Enter presses it); the start-up window ignores keys.
-    if (m_role == Role::About && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    if (m_role == Role::About &&
+        (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         return accept();
     }
     event->accept();

@@ -32,7 +32,8 @@ double pixelsToTwips(int pixels, const QWidget* widget) { return pixels * twipsP
 
 QFont fontAt(const char* family, double points, bool bold, const QWidget* widget) {
     QFont font(QString::fromLatin1(family));
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(points * 20 / twipsPerPixel(widget)))));
+    font.setPixelSize(
+        std::max(1, static_cast<int>(std::lround(points * 20 / twipsPerPixel(widget)))));
     font.setBold(bold);
     return font;
 }

@@ -18,8 +18,8 @@ double pixelsToTwips(int pixels, const QWidget* widget = nullptr);
 QFont fontAt(const char* family, double points, bool bold = false, const QWidget* widget = nullptr);
 
 // Sets widget's geometry from design twips, each multiplied by its factor.
-void placeInTwips(QWidget* widget, double left, double top, double width, double height,
-                  double fx, double fy);
+void placeInTwips(QWidget* widget, double left, double top, double width, double height, double fx,
+                  double fy);
 
 // The small dialogs (start-up window, sign-in, password) are designed 5310 by 4110 twips on a
 // 9600 by 7200 twip screen and keep that share of the real screen, centred. Other dialogs use

@@ -23,8 +23,10 @@ bool UiHost::showRecoveryDialog(AppState& state) {
 }
 
 void UiHost::setBusy(bool busy) {
-    if (busy) QApplication::setOverrideCursor(Qt::WaitCursor);
-    else QApplication::restoreOverrideCursor();
+    if (busy)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 void UiHost::pause(int milliseconds) {

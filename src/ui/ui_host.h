@@ -2,7 +2,7 @@
 
 #include <functional>
 
-#include "host_ports.h"
+#include "session/host_ports.h"
 
 class QWidget;
 
@@ -22,7 +22,7 @@ public:
     void pause(int milliseconds) override;
     double secondsSinceMidnight() override;
 
-    std::function<double()> clock;  // seconds since midnight; the system clock when empty
+    std::function<double()> clock;    // seconds since midnight; the system clock when empty
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
 private:

@@ -11,7 +11,8 @@ void setWindowColours(QWidget* window, QColor background, QColor text, bool fram
     p.setColor(QPalette::WindowText, text);
     window->setPalette(p);
     if (framed) {
-        window->setStyleSheet(QString("#%1 { border: 1px solid #808080; }").arg(window->objectName()));
+        window->setStyleSheet(
+            QString("#%1 { border: 1px solid #808080; }").arg(window->objectName()));
     }
 }
 

@@ -15,7 +15,7 @@
 #include <functional>
 #include <thread>
 
-#include "paths.h"
+#include "files/paths.h"
 #include "recording.h"
 #include "wav_fixtures.h"
 
@@ -44,15 +44,15 @@ bool waitWhilePlaying(const WavePlayer& player) {
 
 // The sequence the windows send to get a sound ready.
 void openFile(WavePlayer& player, const std::string& file) {
-    player.command("Close");
+    player.command(SoundCommand::Close);
     player.setDeviceType("WaveAudio");
     player.setFileName(file);
-    player.command("Open");
+    player.command(SoundCommand::Open);
 }
 
 void playToEnd(WavePlayer& player) {
-    player.command("Prev");
-    player.command("Play");
+    player.command(SoundCommand::Prev);
+    player.command(SoundCommand::Play);
     EXPECT_EQ(player.mode(), WavePlayer::kModePlaying);
     ASSERT_TRUE(waitWhilePlaying(player));
     EXPECT_EQ(player.mode(), WavePlayer::kModeStopped);
@@ -61,7 +61,7 @@ void playToEnd(WavePlayer& player) {
 // Every test sends what it plays through SDL's disk driver to a file of its own: the driver
 // writes in real time, silence while nothing sounds, until the device is closed.
 class AudioOutputTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         std::string name = std::string(info->test_suite_name()) + "." + info->name();
@@ -159,10 +159,10 @@ TEST_F(AudioOutputTest, CloseCutsTheSoundAtOnce) {
     auto output = makeOutput();
     auto player = output->createPlayer();
     openFile(*player, toneFile("LONG.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 3}));
-    player->command("Play");
+    player->command(SoundCommand::Play);
     ASSERT_TRUE(waitUntil([&] { return output->isDeviceOpen(); }));
     std::this_thread::sleep_for(200ms);
-    player->command("Close");
+    player->command(SoundCommand::Close);
     EXPECT_EQ(player->mode(), WavePlayer::kModeNotOpen);
     std::this_thread::sleep_for(200ms);
 
@@ -177,9 +177,9 @@ TEST_F(AudioOutputTest, PrevThenPlayAfterTheEndPlaysAgainFromTheStart) {
     auto output = makeOutput();
     auto player = output->createPlayer();
     openFile(*player, toneFile("WORD.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.2}));
-    player->command("Play");  // straight after "Open", as the story reader does
+    player->command(SoundCommand::Play);  // straight after "Open", as the story reader does
     ASSERT_TRUE(waitWhilePlaying(*player));
-    player->command("Play");
+    player->command(SoundCommand::Play);
     EXPECT_NE(player->mode(), WavePlayer::kModePlaying) << "at the end, Play alone plays nothing";
     std::this_thread::sleep_for(100ms);
     playToEnd(*player);
@@ -208,8 +208,8 @@ TEST_F(AudioOutputTest, TwoPlayersSoundTogether) {
                        .amplitude = 0.4};
     openFile(*words, toneFile("LOW.WAV", low));
     openFile(*click, toneFile("HIGH.WAV", high));
-    words->command("Play");
-    click->command("Play");
+    words->command(SoundCommand::Play);
+    click->command(SoundCommand::Play);
     ASSERT_TRUE(waitWhilePlaying(*words));
     ASSERT_TRUE(waitWhilePlaying(*click));
 
@@ -244,12 +244,12 @@ TEST_F(AudioOutputTest, FaultyFilesAreSilentAndHarmless) {
 
     auto output = makeOutput();
     auto player = output->createPlayer();
-    player->command("Close");  // never opened
+    player->command(SoundCommand::Close);  // never opened
     for (const std::string name : {"", "MISSING.WAV", "CUT.WAV", "CODEC.WAV", "CHANNELS.WAV",
                                    "TEXT.WAV", "EMPTY.WAV", "NODATA.WAV", "FOLDER.WAV"}) {
         openFile(*player, name.empty() ? name : path(name));
-        player->command("Prev");
-        player->command("Play");
+        player->command(SoundCommand::Prev);
+        player->command(SoundCommand::Play);
         EXPECT_NE(player->mode(), WavePlayer::kModePlaying) << '"' << name << '"';
     }
     EXPECT_FALSE(output->isDeviceOpen()) << "nothing asked for the device";
@@ -289,8 +289,8 @@ TEST_P(WithoutADevice, SoundsEndAtOnce) {
              toneFile("LONG.WAV",
                       {.format = SF_FORMAT_PCM_U8, .rate = 8000, .seconds = 2 * kHangGuard / 1s}));
     for (int i = 0; i < 2; ++i) {
-        player->command("Prev");
-        player->command("Play");
+        player->command(SoundCommand::Prev);
+        player->command(SoundCommand::Play);
         ASSERT_TRUE(waitWhilePlaying(*player)) << "a sound nobody can hear must not last";
         EXPECT_EQ(player->mode(), WavePlayer::kModeStopped);
     }
@@ -311,7 +311,7 @@ TEST_F(AudioOutputTest, TheDefaultOutputNeverHangs) {
     auto player = output->createPlayer();
     openFile(*player,
              toneFile("HUSH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.1, .amplitude = 0}));
-    player->command("Play");
+    player->command(SoundCommand::Play);
     EXPECT_TRUE(waitWhilePlaying(*player));
 }
 
@@ -328,10 +328,10 @@ TEST_F(AudioOutputTest, AStalledDeviceEndsItsSounds) {
     openFile(*player,
              toneFile("LONG.WAV",
                       {.format = SF_FORMAT_PCM_U8, .rate = 8000, .seconds = 2 * kHangGuard / 1s}));
-    player->command("Play");
+    player->command(SoundCommand::Play);
     EXPECT_TRUE(waitWhilePlaying(*player));
-    player->command("Prev");
-    player->command("Play");
+    player->command(SoundCommand::Prev);
+    player->command(SoundCommand::Play);
     EXPECT_TRUE(waitWhilePlaying(*player)) << "also while the stalled device is being closed";
 
     std::atomic<bool> closed = false;
@@ -366,13 +366,13 @@ TEST_F(AudioOutputTest, PlayersOutlivingTheOutputFallSilent) {
     auto output = makeOutput();
     auto player = output->createPlayer();
     openFile(*player, toneFile("LONG.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 5}));
-    player->command("Play");
+    player->command(SoundCommand::Play);
     output.reset();
     EXPECT_NE(player->mode(), WavePlayer::kModePlaying);
-    player->command("Prev");
-    player->command("Play");
+    player->command(SoundCommand::Prev);
+    player->command(SoundCommand::Play);
     EXPECT_NE(player->mode(), WavePlayer::kModePlaying);
-    player->command("Close");
+    player->command(SoundCommand::Close);
 }
 
 }  // namespace

@@ -9,15 +9,15 @@ TEST(FakeWavePlayer, RecordsWhatWouldBeHeardInOrderAcrossPlayers) {
     std::vector<std::string> journal;
     FakeWavePlayer word("MM_word", &journal);
     FakeWavePlayer click("MM_No", &journal);
-    click.command("Close");
+    click.command(SoundCommand::Close);
     click.setDeviceType("WaveAudio");
     click.setFileName("C:\\DATA\\WAVS\\CLICK.WAV");
-    click.command("Open");
-    word.command("Close");
+    click.command(SoundCommand::Open);
+    word.command(SoundCommand::Close);
     word.setFileName("WDS\\CAT.WAV");
-    word.command("Open");
-    click.command("Prev");
-    click.command("Play");
+    word.command(SoundCommand::Open);
+    click.command(SoundCommand::Prev);
+    click.command(SoundCommand::Play);
 
     EXPECT_EQ(click.commands(), (std::vector<std::string>{"Close", "Open C:\\DATA\\WAVS\\CLICK.WAV",
                                                           "Prev", "Play"}));
@@ -31,12 +31,12 @@ TEST(FakeWavePlayer, RecordsWhatWouldBeHeardInOrderAcrossPlayers) {
 TEST(FakeWavePlayer, ASoundLastsTheGivenNumberOfModeReads) {
     FakeWavePlayer player;
     player.setPlayingReads(2);
-    player.command("Play");
+    player.command(SoundCommand::Play);
     EXPECT_EQ(player.mode(), WavePlayer::kModePlaying);
     EXPECT_EQ(player.mode(), WavePlayer::kModePlaying);
     EXPECT_EQ(player.mode(), WavePlayer::kModeStopped);
-    player.command("Play");
-    player.command("Close");
+    player.command(SoundCommand::Play);
+    player.command(SoundCommand::Close);
     EXPECT_EQ(player.mode(), WavePlayer::kModeStopped) << "Close ends the sound";
 }
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "wave_player.h"
+#include "ports/wave_player.h"
 
 namespace kz {
 namespace {

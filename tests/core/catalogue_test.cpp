@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "story_catalogue.h"
+#include "files/story_catalogue.h"
 
 namespace kz {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "chooser.h"
-#include "recovery_texts.h"
+#include "session/chooser.h"
+#include "session/recovery_texts.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -12,8 +12,8 @@ bool startsWith(const std::string& text, const std::string& prefix) {
 }
 
 TEST(ChooserList, TitlesRestrictionAndPreselection) {
-    const std::vector<std::string> files = {"01PIP.DAT", "25SAMPLE.DAT", "33FARM.DAT",
-                                            "99NONE.DAT", "SAMPLE.DAT", "25sample.bak"};
+    const std::vector<std::string> files = {"01PIP.DAT",  "25SAMPLE.DAT", "33FARM.DAT",
+                                            "99NONE.DAT", "SAMPLE.DAT",   "25sample.bak"};
     const auto stories = chooserList(files, "RESTRICT01:32", "25sample", Program::Zan);
     EXPECT_TRUE(stories.restricted);
     ASSERT_EQ(stories.entries.size(), 3u);  // 33 is out of range, 99NONE and SAMPLE unknown
@@ -51,7 +51,8 @@ TEST(RecoveryTexts, EachReasonHasItsForm) {
     EXPECT_NE(red.find("'Try again', because your computer"), std::string::npos);
     for (const char* colour : {"YELLOW", "BLUE", "GREEN"}) {
         std::string expected = red;
-        for (size_t at; (at = expected.find("RED")) != std::string::npos;) expected.replace(at, 3, colour);
+        for (size_t at; (at = expected.find("RED")) != std::string::npos;)
+            expected.replace(at, 3, colour);
         EXPECT_EQ(recoveryInstructions(std::string("STARTUP") + colour, "/d"), expected);
     }
     const std::string none = recoveryInstructions("STARTUP", "/d");
@@ -73,12 +74,15 @@ TEST(RecoveryTexts, EachReasonHasItsForm) {
 TEST(RecoveryTexts, DetailsNameTheMissingFileAndPlaces) {
     const std::string n = "\r\n";
     const std::string file = recoveryDetails("wavs\\click.wav", "/media/cd", "/opt/kz");
-    EXPECT_TRUE(startsWith(file, "The file that cannot be found is" + n + "WAVS\\CLICK.WAV" + n + n));
-    EXPECT_NE(file.find("the data directory" + n + "/MEDIA/CD" + n + "or the installation directory" +
-                        n + "/OPT/KZ" + n + "(These may be the same.)"),
-              std::string::npos);
+    EXPECT_TRUE(
+        startsWith(file, "The file that cannot be found is" + n + "WAVS\\CLICK.WAV" + n + n));
+    EXPECT_NE(
+        file.find("the data directory" + n + "/MEDIA/CD" + n + "or the installation directory" + n +
+                  "/OPT/KZ" + n + "(These may be the same.)"),
+        std::string::npos);
     const std::string startup = recoveryDetails("STARTUPBLUE", "/media/cd", "/opt/kz");
-    EXPECT_NE(startup.find("The expected location is" + n + "/MEDIA/CD" + n + n), std::string::npos);
+    EXPECT_NE(startup.find("The expected location is" + n + "/MEDIA/CD" + n + n),
+              std::string::npos);
     EXPECT_NE(startup.find("then type" + n + n + "E:\\IBM" + n + n + "If this does not help"),
               std::string::npos);
 }

@@ -1,4 +1,4 @@
-#include "data_field.h"
+#include "files/data_field.h"
 
 #include <gtest/gtest.h>
 

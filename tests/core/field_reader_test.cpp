@@ -1,10 +1,10 @@
-#include "field_reader.h"
+#include "files/field_reader.h"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "text.h"
+#include "files/text.h"
 
 namespace kz {
 namespace {

@@ -1,4 +1,4 @@
-#include "file_stem.h"
+#include "files/file_stem.h"
 
 #include <gtest/gtest.h>
 
@@ -23,8 +23,8 @@ TEST(FileStem, WorkedExamples) {
         {"  1234567890  ", 0, "12345678"},
         {"Red Team", 0, "REDTEAM"},
         {"red-team", 0, "REDTEAM"},
-        {"Samantha", 0, "SAMANTHA"},    // exactly 8 letters stay whole
-        {"Alexandra", 0, "ALEXAN56"},   // 9 letters summing to 656
+        {"Samantha", 0, "SAMANTHA"},   // exactly 8 letters stay whole
+        {"Alexandra", 0, "ALEXAN56"},  // 9 letters summing to 656
         {"J\xE9r\xF4me", 0, "JRME"},   // accented letters are not A-Z
     };
     for (const auto& c : cases) {
@@ -38,17 +38,17 @@ TEST(FileStem, NeverLeadsOutsideTheFolder) {
         const char* stem;
     };
     const Case cases[] = {
-        {"../12", "_._12"},
-        {"..\\12", "_._12"},
-        {"/1", "_1"},
-        {"9:30", "9_30"},
-        {".12", "_12"},
-        {"1.2", "1.2"},       // an inner dot is harmless
+        {"../12", "_._12"}, {"..\\12", "_._12"}, {"/1", "_1"},
+        {"9:30", "9_30"},   {".12", "_12"},      {"1.2", "1.2"},  // an inner dot is harmless
     };
     for (const auto& c : cases) {
         EXPECT_EQ(fileStem(c.text, 0), c.stem) << c.text;
     }
-    EXPECT_EQ(fileStem(std::string("1\0" "2", 3), 0), "1_2");
+    EXPECT_EQ(fileStem(std::string("1\0"
+                                   "2",
+                                   3),
+                       0),
+              "1_2");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-#include "find_data_file.h"
+#include "session/find_data_file.h"
 
 #include <gtest/gtest.h>
 
-
-#include "app_state.h"
 #include "fake_host.h"
+#include "session/app_state.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -27,10 +26,12 @@ TEST(FindDataFile, InstallationDirectoryComesFirst) {
     Fixture f;
     f.app.write("WAVS/CLICK.WAV", "a");
     f.data.write("WAVS/CLICK.WAV", "b");
-    EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true), f.app.str() + "\\WAVS\\CLICK.WAV");
+    EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true),
+              f.app.str() + "\\WAVS\\CLICK.WAV");
     f.app.write("WAVS/CLICK.WAV", "");  // an empty file exists too
     std::filesystem::remove(f.app / "WAVS/CLICK.WAV");
-    EXPECT_EQ(findDataFile(f.state, f.host, "\\wavs\\click.wav", true), f.data.str() + "\\wavs\\click.wav");
+    EXPECT_EQ(findDataFile(f.state, f.host, "\\wavs\\click.wav", true),
+              f.data.str() + "\\wavs\\click.wav");
     EXPECT_TRUE(f.host.requestsSeen.empty());
 }
 
@@ -57,7 +58,8 @@ TEST(FindDataFile, AsksUntilFoundThenOffersToKeepTheNewPlace) {
     };
     const std::string found = findDataFile(f.state, f.host, "DATA\\X.DAT", true);
     EXPECT_EQ(found, f.other.str() + "\\DATA\\X.DAT");
-    EXPECT_EQ(f.host.requestsSeen, (std::vector<std::string>{"DATA\\X.DAT", "DATA\\X.DAT", "AGAIN"}));
+    EXPECT_EQ(f.host.requestsSeen,
+              (std::vector<std::string>{"DATA\\X.DAT", "DATA\\X.DAT", "AGAIN"}));
     ASSERT_EQ(f.host.pauses.size(), 2u);
     EXPECT_EQ(f.host.pauses[0], 751);  // from 1000.25 to just past 1001
     EXPECT_EQ(f.host.busyDepth, 0);

@@ -1,4 +1,4 @@
-#include "phrase_engine.h"
+#include "zan/phrase_engine.h"
 
 #include <gtest/gtest.h>
 

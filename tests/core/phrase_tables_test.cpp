@@ -1,4 +1,4 @@
-#include "phrase_tables.h"
+#include "zan/phrase_tables.h"
 
 #include <gtest/gtest.h>
 

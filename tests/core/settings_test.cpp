@@ -2,13 +2,13 @@
 
 #include <random>
 
-#include "global_settings.h"
-#include "scramble.h"
-#include "text.h"
+#include "files/global_settings.h"
+#include "files/scramble.h"
+#include "files/text.h"
+#include "files/user_list.h"
+#include "files/user_settings.h"
 #include "random_bytes.h"
 #include "temp_dir.h"
-#include "user_list.h"
-#include "user_settings.h"
 
 namespace kz {
 namespace {
@@ -49,7 +49,7 @@ TEST(GlobalSettings, CarriesEveryByteItDoesNotInterpret) {
     g.setOmitColourWarning(-1);
     g.setOmitFontWarning(-1);
     const std::string out = g.encode();
-    EXPECT_EQ(out.substr(2, 2), file.substr(2, 2));    // reserved number
+    EXPECT_EQ(out.substr(2, 2), file.substr(2, 2));      // reserved number
     EXPECT_EQ(out.substr(14, 40), file.substr(14, 40));  // reserved text
     const GlobalSettings back = GlobalSettings::decode(out);
     EXPECT_EQ(back.userMode(), 3);
@@ -104,7 +104,7 @@ TEST(UserList, CountRules) {
         {rec("2") + rec("  Ann Lee  ") + rec("Bo"), {"2", "Ann Lee", "Bo"}},
         {rec(" 2 names") + rec("Ann") + rec("Bo") + rec("Cy"), {"2 names", "Ann", "Bo"}},
         {rec("1.5") + rec("Ann") + rec("Bo"), {"1.5", "Ann", "Bo"}},  // rounds to 2
-        {rec("5") + rec("Ann") + "Bo", {"5", "Ann", "Bo"}},  // only the names present
+        {rec("5") + rec("Ann") + "Bo", {"5", "Ann", "Bo"}},           // only the names present
         {rec("-3") + rec("Ann"), {"-3"}},
         {rec("x"), {"x"}},
     };
@@ -141,7 +141,9 @@ TEST(UserSettings, FieldsSitWhereOtherProgramsExpectThem) {
     s.setZanOptions(5);
     s.setZanStory("25SAMPLE");
     const std::string zan = s.encode();
-    EXPECT_EQ(zan.substr(154, 12), std::string("\x05\0\0\0" "25SAMPLE", 12));
+    EXPECT_EQ(zan.substr(154, 12), std::string("\x05\0\0\0"
+                                               "25SAMPLE",
+                                               12));
     EXPECT_EQ(zan.substr(0, 154), before.substr(0, 154));
     EXPECT_EQ(zan.substr(166), before.substr(166));
 

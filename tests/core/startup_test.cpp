@@ -1,13 +1,13 @@
-#include "startup.h"
+#include "session/startup.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
-#include "app_state.h"
 #include "fake_host.h"
+#include "files/tracking_log.h"
+#include "session/app_state.h"
 #include "temp_dir.h"
-#include "tracking_log.h"
 
 namespace kz {
 namespace {
@@ -136,8 +136,7 @@ TEST(WriteSessionLog, YesCanSucceedAndTooLongIsToldOnce) {
     };
     f.host.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
     EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
-    EXPECT_EQ(f.host.captions,
-              (std::vector<std::string>{"Log too long", "Can't write to log"}));
+    EXPECT_EQ(f.host.captions, (std::vector<std::string>{"Log too long", "Can't write to log"}));
     EXPECT_EQ(f.host.pauses.size(), 6u);
 }
 

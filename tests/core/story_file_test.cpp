@@ -1,4 +1,4 @@
-#include "story_file.h"
+#include "files/story_file.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include <string_view>
 #include <vector>
 
-#include "data_field.h"
-#include "field_reader.h"
-#include "story_file.h"
+#include "files/data_field.h"
+#include "files/field_reader.h"
+#include "files/story_file.h"
 
 namespace kz::test {
 

@@ -4,14 +4,14 @@
 
 #include <random>
 
-#include "story_file.h"
-#include "text.h"
+#include "files/story_file.h"
+#include "files/text.h"
 
 namespace kz {
 namespace {
 
 class RandomStories {
-  public:
+public:
     explicit RandomStories(unsigned seed) : m_random(seed) {}
 
     int between(int low, int high) {
@@ -49,7 +49,7 @@ class RandomStories {
 
     std::mt19937& engine() { return m_random; }
 
-  private:
+private:
     StoryPage page(const Story& s) {
         StoryPage page;
         for (int j = between(0, s.textSlots); j > 0; --j) {

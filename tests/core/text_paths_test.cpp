@@ -2,10 +2,10 @@
 
 #include <filesystem>
 
-#include "fatal_error.h"
-#include "paths.h"
+#include "files/paths.h"
+#include "files/text.h"
+#include "session/fatal_error.h"
 #include "temp_dir.h"
-#include "text.h"
 
 namespace kz {
 namespace {
@@ -62,9 +62,9 @@ TEST(LeadingNumber, ReadsLikeTheUsualConversion) {
         const char* text;
         double value;
     };
-    const Case cases[] = {{"12", 12},     {"  7 ", 7},  {"3abc", 3},  {"1 2", 12},  {"-4", -4},
-                          {"2.5", 2.5},   {"1e3", 1000}, {"&H1F", 31}, {"&O17", 15}, {"abc", 0},
-                          {"", 0},        {"+.5", 0.5},  {"1e", 1}};
+    const Case cases[] = {{"12", 12},   {"  7 ", 7},   {"3abc", 3},  {"1 2", 12},  {"-4", -4},
+                          {"2.5", 2.5}, {"1e3", 1000}, {"&H1F", 31}, {"&O17", 15}, {"abc", 0},
+                          {"", 0},      {"+.5", 0.5},  {"1e", 1}};
     for (const auto& c : cases) EXPECT_DOUBLE_EQ(leadingNumber(c.text), c.value) << c.text;
 }
 

@@ -1,9 +1,10 @@
+#include "files/tracking_log.h"
+
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include "temp_dir.h"
-#include "tracking_log.h"
 
 namespace kz {
 namespace {
@@ -127,9 +128,12 @@ TEST(FormatMinutes, RoundsUpFromTenSecondsAndCrossesMidnight) {
         const char* longForm;
     };
     const Case cases[] = {
-        {100, 100, "0 mins", "0 minutes"},     {100, 109, "0 mins", "0 minutes"},
-        {100, 110, "1 min", "1 minute"},       {100, 170, "2 mins", "2 minutes"},
-        {0, 720, "12 mins", "12 minutes"},     {86340, 60, "3 mins", "3 minutes"},
+        {100, 100, "0 mins", "0 minutes"},
+        {100, 109, "0 mins", "0 minutes"},
+        {100, 110, "1 min", "1 minute"},
+        {100, 170, "2 mins", "2 minutes"},
+        {0, 720, "12 mins", "12 minutes"},
+        {86340, 60, "3 mins", "3 minutes"},
         {3600, 3600 + 5990, "100 mins", "100 minutes"},
     };
     for (const auto& c : cases) {
@@ -147,16 +151,24 @@ TEST(SessionEntry, HeaderAndAlignedActivityLine) {
         std::string entry;
     };
     const Case cases[] = {
-        {{2026, 3, 7, 9, 5}, 0, "Words",
+        {{2026, 3, 7, 9, 5},
+         0,
+         "Words",
          "9:05 am, 7 March 2026.  Session time: 0 minutes." + N + "   Words        " + pad30 +
              "  0 mins" + N},
-        {{2026, 12, 25, 0, 0}, 60, "Phrases",
+        {{2026, 12, 25, 0, 0},
+         60,
+         "Phrases",
          "12:00 am, 25 December 2026.  Session time: 1 minute." + N + "   Phrases      " + pad30 +
              "  1 min" + N},
-        {{2026, 1, 1, 12, 30}, 590, "Words",
+        {{2026, 1, 1, 12, 30},
+         590,
+         "Words",
          "12:30 pm, 1 January 2026.  Session time: 10 minutes." + N + "   Words        " + pad30 +
              " 10 mins" + N},
-        {{2026, 7, 31, 23, 59}, 5990, "Phrases",
+        {{2026, 7, 31, 23, 59},
+         5990,
+         "Phrases",
          "11:59 pm, 31 July 2026.  Session time: 100 minutes." + N + "   Phrases      " + pad30 +
              "100 mins" + N},
     };

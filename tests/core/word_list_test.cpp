@@ -1,4 +1,4 @@
-#include "word_list.h"
+#include "files/word_list.h"
 
 #include <gtest/gtest.h>
 

@@ -7,17 +7,19 @@
 #include <string>
 #include <vector>
 
-#include "phrase_engine.h"
-#include "phrase_tables.h"
 #include "staged_installation.h"
+#include "zan/phrase_engine.h"
+#include "zan/phrase_tables.h"
 
 namespace kz::sample {
 namespace {
 
 class RecordingView : public PhraseView {
-  public:
+public:
     void clearWordList() override { listed.clear(); }
-    void showPhraseWords(std::span<const std::string> words) override { listed.assign(words.begin(), words.end()); }
+    void showPhraseWords(std::span<const std::string> words) override {
+        listed.assign(words.begin(), words.end());
+    }
     void endOfPage() override { ended = true; }
     void setCaption(int slot, std::string_view text) override {
         if (captions.size() < static_cast<size_t>(slot)) captions.resize(static_cast<size_t>(slot));
@@ -66,7 +68,8 @@ TEST(SamplePhrases, EveryPageIsReadToItsLastWordInShortPhrases) {
             const PageReading reading = readPage(story, table, p);
             const auto& texts = story.page(p).texts;
             ASSERT_GE(reading.captions.size(), texts.size());
-            for (size_t slot = 0; slot < texts.size(); ++slot) EXPECT_EQ(reading.captions[slot], texts[slot].text);
+            for (size_t slot = 0; slot < texts.size(); ++slot)
+                EXPECT_EQ(reading.captions[slot], texts[slot].text);
             for (size_t words : reading.phraseSizes) {
                 EXPECT_GE(words, 2u);
                 EXPECT_LE(words, 6u);
@@ -89,9 +92,11 @@ TEST(SamplePhrases, TablesHoldOneEntryPerPageEndingOnItsLastWord) {
             const size_t end = table.find('|', at + 1);
             const std::string breaks = table.substr(at + head.size(), end - at - head.size());
             const int last = std::stoi(breaks.substr(breaks.rfind(',') + 1));
-            EXPECT_EQ(std::abs(last), static_cast<int>(pageWords(story.page(p)).size())) << code << " page " << p;
+            EXPECT_EQ(std::abs(last), static_cast<int>(pageWords(story.page(p)).size()))
+                << code << " page " << p;
         }
-        EXPECT_EQ(table.find("|" + std::to_string(story.pageCount + 1) + ","), std::string::npos) << code;
+        EXPECT_EQ(table.find("|" + std::to_string(story.pageCount + 1) + ","), std::string::npos)
+            << code;
     }
 }
 

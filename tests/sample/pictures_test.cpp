@@ -35,7 +35,8 @@ TEST(SamplePictures, EveryPagePictureLoadsAtItsBoxSize) {
             }
             const std::string& next = story.page(p).nextPicture;
             if (p < story.pageCount) {
-                EXPECT_EQ(next, story.page(p + 1).pictures.at(0).name) << code << " page " << p << " pre-loads the next page's picture";
+                EXPECT_EQ(next, story.page(p + 1).pictures.at(0).name)
+                    << code << " page " << p << " pre-loads the next page's picture";
             } else {
                 EXPECT_TRUE(next.empty()) << code;
             }

@@ -6,9 +6,9 @@
 #include <optional>
 #include <set>
 
-#include "paths.h"
+#include "files/paths.h"
+#include "files/word_list.h"
 #include "staged_installation.h"
-#include "word_list.h"
 
 namespace kz::sample {
 namespace {
@@ -24,7 +24,8 @@ std::optional<Wave> readWave(std::string_view relative) {
     SNDFILE* file = sf_open(stagePath(relative).c_str(), SFM_READ, &info);
     if (!file) return std::nullopt;
     sf_close(file);
-    return Wave{static_cast<double>(info.frames) / info.samplerate, info.format & SF_FORMAT_SUBMASK, info.samplerate};
+    return Wave{static_cast<double>(info.frames) / info.samplerate, info.format & SF_FORMAT_SUBMASK,
+                info.samplerate};
 }
 
 void expectHeard(std::string_view relative, const std::string& what) {
@@ -52,7 +53,8 @@ TEST(SampleRecordings, EveryWordOfEveryListHasARecording) {
         ASSERT_EQ(list.outcome, WordListOutcome::Loaded) << name;
         EXPECT_GE(list.words.size(), 20u) << name;
         EXPECT_LE(list.words.size(), 60u) << name;
-        for (const auto& word : list.words) expectHeard(wordSoundPath(word), name + " '" + word + "'");
+        for (const auto& word : list.words)
+            expectHeard(wordSoundPath(word), name + " '" + word + "'");
     }
 }
 
@@ -71,7 +73,8 @@ TEST(SampleRecordings, EveryPageHasItsRecordingAndTheClickIsThere) {
 TEST(SampleRecordings, BothWaveKindsAreStaged) {
     std::set<std::pair<int, int>> kinds;
     for (const auto& [code, story] : stagedStories()) {
-        if (auto wave = readWave("WAVS\\" + code + "\\SNT01.WAV")) kinds.insert({wave->format, wave->rate});
+        if (auto wave = readWave("WAVS\\" + code + "\\SNT01.WAV"))
+            kinds.insert({wave->format, wave->rate});
     }
     EXPECT_TRUE(kinds.count({SF_FORMAT_PCM_U8, 11025}));
     EXPECT_TRUE(kinds.count({SF_FORMAT_PCM_16, 22050}));

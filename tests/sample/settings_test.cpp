@@ -3,12 +3,12 @@
 // the stage changes the data directory and the log, so those may also read as a run left them.
 #include <gtest/gtest.h>
 
-#include "global_settings.h"
-#include "paths.h"
+#include "files/global_settings.h"
+#include "files/paths.h"
+#include "files/tracking_log.h"
+#include "files/user_list.h"
+#include "files/user_settings.h"
 #include "staged_installation.h"
-#include "tracking_log.h"
-#include "user_list.h"
-#include "user_settings.h"
 
 namespace kz::sample {
 namespace {

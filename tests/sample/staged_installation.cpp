@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <sstream>
 
-#include "paths.h"
-#include "story_file.h"
+#include "files/paths.h"
+#include "files/story_file.h"
 
 namespace kz::sample {
 namespace {
@@ -47,13 +47,9 @@ const std::vector<StagedStory>& stagedStories() {
     return stories;
 }
 
-std::vector<std::string> stagedWordLists() {
-    return namesIn("WORDLIST", ".TXT");
-}
+std::vector<std::string> stagedWordLists() { return namesIn("WORDLIST", ".TXT"); }
 
-int storyNumber(std::string_view code) {
-    return std::stoi(std::string(code.substr(0, 2)));
-}
+int storyNumber(std::string_view code) { return std::stoi(std::string(code.substr(0, 2))); }
 
 std::vector<std::string> pageWords(const StoryPage& page) {
     std::vector<std::string> words;

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "story.h"
+#include "files/story.h"
 
 namespace kz::sample {
 

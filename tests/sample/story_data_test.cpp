@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "files/story_catalogue.h"
+#include "files/user_settings.h"
 #include "staged_installation.h"
-#include "story_catalogue.h"
-#include "user_settings.h"
 
 namespace kz::sample {
 namespace {
@@ -23,7 +23,8 @@ TEST(SampleStories, LibraryHasRedYellowAndOutOfRangeStories) {
     EXPECT_GE(count(1, 16), 2) << "red level";
     EXPECT_GE(count(17, 32), 3) << "yellow level";
     EXPECT_GE(count(33, 99), 1) << "a story the reader's chooser leaves out";
-    EXPECT_TRUE(std::any_of(stories.begin(), stories.end(), [](const StagedStory& s) { return s.code == "25SAMPLE"; }));
+    EXPECT_TRUE(std::any_of(stories.begin(), stories.end(),
+                            [](const StagedStory& s) { return s.code == "25SAMPLE"; }));
 }
 
 TEST(SampleStories, PagesAreShortWithTitleFirst) {
@@ -44,7 +45,8 @@ TEST(SampleStories, PagesAreShortWithTitleFirst) {
                 quoted = quoted || std::count(item.text.begin(), item.text.end(), '@') >= 2;
             }
         }
-        EXPECT_EQ(story.wordCapacity, static_cast<int>(most)) << "the word capacity is the longest page";
+        EXPECT_EQ(story.wordCapacity, static_cast<int>(most))
+            << "the word capacity is the longest page";
     }
     EXPECT_TRUE(quoted) << "some story quotes someone, written with @ marks";
 }
@@ -57,7 +59,8 @@ TEST(SampleStories, EveryStoryAndWordListHasATitle) {
     }
     const auto lists = stagedWordLists();
     EXPECT_GE(lists.size(), 4u);
-    for (const auto& name : lists) EXPECT_FALSE(storyTitle(name, Program::Kiv).title.empty()) << name;
+    for (const auto& name : lists)
+        EXPECT_FALSE(storyTitle(name, Program::Kiv).title.empty()) << name;
 }
 
 TEST(SampleStories, TeachersStartStoryAndListAreStaged) {

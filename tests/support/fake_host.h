@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "host_ports.h"
+#include "session/host_ports.h"
 
 namespace kz::test {
 
@@ -47,7 +47,7 @@ public:
 
 }  // namespace kz::test
 
-#include "app_state.h"
+#include "session/app_state.h"
 
 inline bool kz::test::FakeHost::showRecoveryDialog(AppState& state) {
     requestsSeen.push_back(state.request);

@@ -23,8 +23,8 @@ inline std::string shellQuote(const std::string& arg) {
 
 // Runs the built wqadmin with these arguments and collects what it printed.
 inline RunResult runWqadmin(const std::vector<std::string>& args) {
-    const auto errFile = std::filesystem::temp_directory_path() /
-                         ("wqadmin-err-" + std::to_string(::getpid()));
+    const auto errFile =
+        std::filesystem::temp_directory_path() / ("wqadmin-err-" + std::to_string(::getpid()));
     std::string cmd = shellQuote(WQADMIN_PATH);
     for (const auto& a : args) cmd += " " + shellQuote(a);
     cmd += " 2>" + shellQuote(errFile.string());

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <nlohmann/json.hpp>
 
-#include "story_file.h"
+#include "files/story_file.h"
 #include "temp_dir.h"
 #include "wqadmin_runner.h"
 

@@ -2,14 +2,14 @@
 
 #include <random>
 
-#include "global_settings.h"
-#include "scramble.h"
+#include "files/global_settings.h"
+#include "files/scramble.h"
+#include "files/text.h"
+#include "files/tracking_log.h"
+#include "files/user_list.h"
+#include "files/user_settings.h"
 #include "random_bytes.h"
 #include "temp_dir.h"
-#include "text.h"
-#include "tracking_log.h"
-#include "user_list.h"
-#include "user_settings.h"
 #include "wqadmin_runner.h"
 
 namespace kz {
@@ -34,10 +34,8 @@ TEST(WqadminText, StemScrambleUnscramble) {
         std::string out;
     };
     const Case cases[] = {
-        {{"stem", "Blue-Group Seven"}, "BLUEGR78\n"},
-        {{"stem", "a"}, "UH\n"},
-        {{"stem", "a", "--voice-a"}, "AY\n"},
-        {{"stem", "../12"}, "_._12\n"},
+        {{"stem", "Blue-Group Seven"}, "BLUEGR78\n"},   {{"stem", "a"}, "UH\n"},
+        {{"stem", "a", "--voice-a"}, "AY\n"},           {{"stem", "../12"}, "_._12\n"},
         {{"unscramble", "392126692370517A"}, "ab12\n"},
     };
     for (const auto& c : cases) {
@@ -53,9 +51,12 @@ TEST(WqadminText, StemScrambleUnscramble) {
         hex += "0123456789ABCDEF"[c & 15];
     }
     EXPECT_EQ(runWqadmin({"scramble", ""}).out, hex + "\n");
-    for (const auto& bad : std::vector<std::vector<std::string>>{
-             {"unscramble", "12"}, {"unscramble", "zz2126692370517A"}, {"scramble", "123456789"},
-             {"stem", "\xE4\xB8\xAD"}, {"nosuchcommand"}, {}}) {
+    for (const auto& bad : std::vector<std::vector<std::string>>{{"unscramble", "12"},
+                                                                 {"unscramble", "zz2126692370517A"},
+                                                                 {"scramble", "123456789"},
+                                                                 {"stem", "\xE4\xB8\xAD"},
+                                                                 {"nosuchcommand"},
+                                                                 {}}) {
         EXPECT_EQ(runWqadmin(bad).status, 1) << (bad.empty() ? "" : bad[0]);
     }
 }
@@ -97,7 +98,9 @@ TEST(WqadminGlobals, ShowsAndChangesOnlyTheNamedFields) {
     ASSERT_EQ(set.status, 0) << set.err;
     EXPECT_EQ(differences(file, dir.read("GLOBSET.WQ")), (std::vector<size_t>{54, 55, 56, 57}));
 
-    ASSERT_EQ(runWqadmin({"globals", dir.str(), "set", "password=Cat9", "dataDir=/srv/d\xC3\xA9"}).status, 0);
+    ASSERT_EQ(
+        runWqadmin({"globals", dir.str(), "set", "password=Cat9", "dataDir=/srv/d\xC3\xA9"}).status,
+        0);
     const auto shown = runWqadmin({"globals", dir.str(), "--json"});
     EXPECT_NE(shown.out.find("\"password\": \"Cat9\""), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("\"dataDir\": \"/srv/d\xC3\xA9\""), std::string::npos);
@@ -111,7 +114,8 @@ TEST(WqadminGlobals, RefusesBadInputAndLeavesTheFileAlone) {
     dir.write("GLOBSET.WQ", file);
     for (const std::string arg :
          {"password=a-b", "password=123456789", "password=\xC3\xA9t\xC3\xA9", "password=a b",
-          "userMode=40000", "userMode=x", "logSessions=", "colour=1", "userMode", "dataDir=\xE4\xB8\xAD"}) {
+          "userMode=40000", "userMode=x", "logSessions=", "colour=1", "userMode",
+          "dataDir=\xE4\xB8\xAD"}) {
         const auto r = runWqadmin({"globals", dir.str(), "set", arg});
         EXPECT_EQ(r.status, 1) << arg;
         EXPECT_FALSE(r.err.empty()) << arg;
@@ -122,7 +126,8 @@ TEST(WqadminGlobals, RefusesBadInputAndLeavesTheFileAlone) {
     test::TempDir empty;
     auto r = runWqadmin({"globals", empty.str()});
     EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("The settings file is missing, corrupt or unavailable:"), std::string::npos);
+    EXPECT_NE(r.err.find("The settings file is missing, corrupt or unavailable:"),
+              std::string::npos);
     empty.write("GLOBSET.WQ", "");
     EXPECT_EQ(runWqadmin({"globals", empty.str(), "set", "userMode=1"}).status, 1);
     EXPECT_EQ(empty.read("GLOBSET.WQ"), "");
@@ -153,7 +158,8 @@ TEST(WqadminUsers, RefusesNamesTheListCannotHold) {
     test::TempDir dir;
     ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
     const std::string before = dir.read("USERS.WQ");
-    for (const std::string name : {"Abcdefghijklmnopq", "Tab\there", "   ", "\xE4\xB8\xAD", "Teacher"}) {
+    for (const std::string name :
+         {"Abcdefghijklmnopq", "Tab\there", "   ", "\xE4\xB8\xAD", "Teacher"}) {
         const auto r = runWqadmin({"users", dir.str(), "add", name});
         EXPECT_EQ(r.status, 1) << name;
         EXPECT_FALSE(r.err.empty()) << name;
@@ -195,14 +201,16 @@ TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
     for (size_t i = 158; i < 166; ++i) expected.push_back(i);
     std::vector<size_t> changed = differences(file, dir.read("SAM.WQ"));
     // Bytes that happened to hold the new value already do not show as changes.
-    for (size_t at : changed) EXPECT_NE(std::find(expected.begin(), expected.end(), at), expected.end()) << at;
+    for (size_t at : changed)
+        EXPECT_NE(std::find(expected.begin(), expected.end(), at), expected.end()) << at;
     EXPECT_EQ(dir.read("SAM.WQ").substr(214), "TAIL");
     const auto shown = runWqadmin({"settings", path, "--json"});
     EXPECT_NE(shown.out.find("\"zanStory\": \"01PIP\""), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("\"voiceA\": -1"), std::string::npos);
 
     const std::string now = dir.read("SAM.WQ");
-    for (const std::string arg : {"kivWordlist=123456789", "storyBold=70000", "kivOptions=1.5", "font=x"}) {
+    for (const std::string arg :
+         {"kivWordlist=123456789", "storyBold=70000", "kivOptions=1.5", "font=x"}) {
         EXPECT_EQ(runWqadmin({"settings", path, "set", arg}).status, 1) << arg;
     }
     EXPECT_EQ(dir.read("SAM.WQ"), now);
@@ -212,24 +220,33 @@ TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
 
 TEST(WqadminLog, PrintsAndAddsNotes) {
     test::TempDir dir;
-    std::string text = insertLogEntry("", composeSessionEntry({2026, 3, 7, 9, 5}, 0, 700, "Words"), "Sam");
-    text = insertLogEntry(text, composeSessionEntry({2026, 3, 8, 13, 0}, 0, 70, "Phrases"), "Ann, \"A\"");
+    std::string text =
+        insertLogEntry("", composeSessionEntry({2026, 3, 7, 9, 5}, 0, 700, "Words"), "Sam");
+    text = insertLogEntry(text, composeSessionEntry({2026, 3, 8, 13, 0}, 0, 70, "Phrases"),
+                          "Ann, \"A\"");
     dir.write("LOG.WQ", encodeLogFile({}, text));
 
     const auto plain = runWqadmin({"log", dir.str()});
     EXPECT_EQ(plain.status, 0);
-    EXPECT_NE(plain.out.find("=====\nLog for Sam\n\n9:05 am, 7 March 2026.  Session time: 12 minutes.\n"),
-              std::string::npos) << plain.out;
+    EXPECT_NE(
+        plain.out.find("=====\nLog for Sam\n\n9:05 am, 7 March 2026.  Session time: 12 minutes.\n"),
+        std::string::npos)
+        << plain.out;
     EXPECT_EQ(runWqadmin({"log", dir.str(), "--csv"}).out,
               "user,start,minutes,program\n"
               "Sam,2026-03-07T09:05,12,Kiv\n"
               "\"Ann, \"\"A\"\"\",2026-03-08T13:00,2,Zan\n");
 
-    ASSERT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", "Reads well.\nNeeds help with th."}).status, 0);
+    ASSERT_EQ(
+        runWqadmin({"log", dir.str(), "add", "--user", "Sam", "Reads well.\nNeeds help with th."})
+            .status,
+        0);
     const auto after = decodeLogText(dir.read("LOG.WQ"));
     ASSERT_TRUE(after.has_value());
-    EXPECT_NE(after->find("12 mins\r\n\r\nReads well.\r\nNeeds help with th.\r\n\r\n=====\r\nLog for Ann"),
-              std::string::npos) << *after;
+    EXPECT_NE(after->find(
+                  "12 mins\r\n\r\nReads well.\r\nNeeds help with th.\r\n\r\n=====\r\nLog for Ann"),
+              std::string::npos)
+        << *after;
 
     const std::string before = dir.read("LOG.WQ");
     for (const char* bad : {"Logged in", "a === b"}) {

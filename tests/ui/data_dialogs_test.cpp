@@ -6,12 +6,12 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app_state.h"
 #include "chooser_dialog.h"
 #include "display_check_dialog.h"
-#include "find_data_file.h"
-#include "global_settings.h"
+#include "files/global_settings.h"
 #include "recovery_dialog.h"
+#include "session/app_state.h"
+#include "session/find_data_file.h"
 #include "temp_dir.h"
 #include "ui_host.h"
 #include "ui_test_support.h"
@@ -44,7 +44,8 @@ private slots:
         child<QPushButton>(&d, "cmdDetails")->click();  // once: it hides itself
         QVERIFY(box->isVisibleTo(&d));
         QVERIFY(!child<QPushButton>(&d, "cmdDetails")->isVisibleTo(&d));
-        QVERIFY(child<QLabel>(&d, "lblInstr")->text().startsWith("The file that cannot be found is"));
+        QVERIFY(
+            child<QLabel>(&d, "lblInstr")->text().startsWith("The file that cannot be found is"));
         box->setText("  /media/cd  ");
         QTest::keyClick(box, Qt::Key_Return);  // Enter is "Try again"
         QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
@@ -104,8 +105,10 @@ private slots:
     }
 
     void displayWarningTexts() {
-        QVERIFY(displayWarningText("Colour", 4).contains("Your present Windows setup allows only 16 colours.\r\n\r\n"));
-        QVERIFY(displayWarningText("Font", 32).startsWith("This software needs the \"Arial\" font"));
+        QVERIFY(displayWarningText("Colour", 4)
+                    .contains("Your present Windows setup allows only 16 colours.\r\n\r\n"));
+        QVERIFY(
+            displayWarningText("Font", 32).startsWith("This software needs the \"Arial\" font"));
     }
 
     void displayCheckStoresTheChoiceWhenClicked_data() {
@@ -181,7 +184,8 @@ private slots:
         const QSize screen(9600, 7200);
         QCOMPARE(chooserGeometry(screen, {0, 0}), QRect(1035, 1140, 4770, 3420));
         QCOMPARE(chooserGeometry(screen, {-5000, -5000}), QRect(0, 0, 4770, 3420));
-        QCOMPARE(chooserGeometry(screen, {9000, 7000}), QRect(9600 - 4770, 7200 - 3810, 4770, 3420));
+        QCOMPARE(chooserGeometry(screen, {9000, 7000}),
+                 QRect(9600 - 4770, 7200 - 3810, 4770, 3420));
         QCOMPARE(chooserGeometry({19200, 14400}, {0, 0}), QRect(1035, 1140, 9540, 6840));
         // On a large screen the chooser is larger than its design, and still kept whole.
         QCOMPARE(chooserGeometry({19200, 14400}, {15000, 12000}),
@@ -208,8 +212,10 @@ private slots:
 
     void chooserPicksAFile() {
         test::TempDir data;
-        for (const char* f : {"01PIP.DAT", "25SAMPLE.DAT", "33FARM.DAT", "X.DAT"}) data.write(f, "x");
-        const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE", Program::Zan};
+        for (const char* f : {"01PIP.DAT", "25SAMPLE.DAT", "33FARM.DAT", "X.DAT"})
+            data.write(f, "x");
+        const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE",
+                                     Program::Zan};
         {
             ChooserDialog d(nullptr, stories);
             QCOMPARE(d.windowTitle(), QString("Choose a story"));

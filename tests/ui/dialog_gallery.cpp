@@ -9,16 +9,16 @@
 #include <QScreen>
 #include <QTimer>
 
-#include "app_state.h"
 #include "chooser_dialog.h"
 #include "display_check_dialog.h"
+#include "files/user_list.h"
 #include "password_dialog.h"
 #include "recovery_dialog.h"
+#include "session/app_state.h"
 #include "sign_in_dialog.h"
 #include "startup_window.h"
 #include "temp_dir.h"
 #include "ui_host.h"
-#include "user_list.h"
 
 using namespace kz;
 using namespace kz::ui;
@@ -50,7 +50,8 @@ int main(int argc, char** argv) {
     if (args.size() < 4) return 2;
     const QString out = args[1], suffix = args[2];
     test::TempDir dir;
-    dir.write("USERS.WQ", encodeUserList({"Teacher", "Amy", "Ben Okafor", "Chloe", "Dev", "Ella", "Finn"}));
+    dir.write("USERS.WQ",
+              encodeUserList({"Teacher", "Amy", "Ben Okafor", "Chloe", "Dev", "Ella", "Finn"}));
     AppState state;
     state.appDir = dir.str();
     state.dataDir = args[3].toStdString();
@@ -82,7 +83,8 @@ int main(int argc, char** argv) {
     DisplayCheckDialog colour(nullptr, state, host, 4);
     save(colour, out, "display-check", suffix);
 
-    ChooserDialog chooser(nullptr, {"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT", "25SAMPLE", Program::Zan});
+    ChooserDialog chooser(
+        nullptr, {"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT", "25SAMPLE", Program::Zan});
     save(chooser, out, "chooser", suffix);
     return 0;
 }

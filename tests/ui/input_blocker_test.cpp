@@ -1,7 +1,7 @@
+#include "input_blocker.h"
+
 #include <QLineEdit>
 #include <QtTest>
-
-#include "input_blocker.h"
 
 using namespace kz::ui;
 

@@ -1,23 +1,24 @@
+#include "main_frame.h"
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <deque>
 #include <QtTest>
+#include <deque>
 
-#include "app_state.h"
 #include "fake_wave_player.h"
-#include "global_settings.h"
-#include "ui_test_support.h"
+#include "files/global_settings.h"
+#include "files/tracking_log.h"
+#include "files/user_settings.h"
 #include "help_window.h"
-#include "main_frame.h"
 #include "message_service.h"
+#include "session/app_state.h"
 #include "startup_window.h"
 #include "temp_dir.h"
-#include "tracking_log.h"
 #include "twips.h"
 #include "ui_host.h"
-#include "user_settings.h"
+#include "ui_test_support.h"
 
 using namespace kz;
 using namespace kz::ui;
@@ -51,7 +52,8 @@ struct Installation {
         };
         MessageService::setResponder([this](const MessageRequest& r) {
             messages.push_back(r);
-            if (answers.empty()) return r.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
+            if (answers.empty())
+                return r.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
             const auto a = answers.front();
             answers.pop_front();
             return a;
@@ -240,7 +242,8 @@ private slots:
         HelpWindow help("Words Help", dir.str() + "\\KIV-HELP.HTML");
         help.showSearch();
         QCOMPARE(help.contentsEntries(), QStringList({"Playing", "For the teacher"}));
-        QCOMPARE(help.indexEntries(), QStringList({"For the teacher", "frog", "lily pad", "Playing"}));
+        QCOMPARE(help.indexEntries(),
+                 QStringList({"For the teacher", "frog", "lily pad", "Playing"}));
         auto* box = help.findChild<QLineEdit*>();
         QVERIFY(box->text().isEmpty());
         QTest::keyClicks(box, "pad");

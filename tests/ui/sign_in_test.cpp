@@ -5,15 +5,15 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "app_state.h"
 #include "dialogs.h"
+#include "files/text.h"
+#include "files/user_list.h"
 #include "password_dialog.h"
+#include "session/app_state.h"
 #include "sign_in_dialog.h"
 #include "temp_dir.h"
-#include "text.h"
 #include "ui_host.h"
 #include "ui_test_support.h"
-#include "user_list.h"
 
 using namespace kz;
 using namespace kz::ui;
@@ -138,9 +138,13 @@ private slots:
         QCOMPARE(s.messages.seen[0].text, QString("Wrong password"));
         QCOMPARE(s.messages.seen[0].caption, QString("Password"));
         // Cancelled or empty: silently back to the list.
-        test::whenModal([](QWidget* pass) { QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Escape); });
+        test::whenModal([](QWidget* pass) {
+            QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Escape);
+        });
         pick(&d, 0);
-        test::whenModal([](QWidget* pass) { QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Return); });
+        test::whenModal([](QWidget* pass) {
+            QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Return);
+        });
         pick(&d, 0);
         QVERIFY(d.isVisible());
         QCOMPARE(s.messages.seen.size(), size_t{1});
@@ -156,7 +160,8 @@ private slots:
 
     void passwordBoxLetsOnlyLettersAndDigitsThrough() {
         const std::pair<QChar, QChar> kept[] = {{'a', 'A'}, {'Z', 'Z'}, {'7', '7'}};
-        for (auto [typed, shown] : kept) QCOMPARE(PasswordDialog::filterKey(typed), std::optional<QChar>(shown));
+        for (auto [typed, shown] : kept)
+            QCOMPARE(PasswordDialog::filterKey(typed), std::optional<QChar>(shown));
         for (QChar refused : {QChar(' '), QChar('-'), QChar(0xE9), QChar('*')}) {
             QVERIFY(!PasswordDialog::filterKey(refused).has_value());
         }
@@ -243,7 +248,9 @@ private slots:
         QVERIFY(!checkSettingsPassword(nullptr, state, host));
         QCOMPARE(messages.seen.size(), size_t{1});
         QCOMPARE(messages.seen[0].icon, MessageIcon::Exclamation);
-        test::whenModal([](QWidget* pass) { QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Escape); });
+        test::whenModal([](QWidget* pass) {
+            QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Escape);
+        });
         QVERIFY(!checkSettingsPassword(nullptr, state, host));
         QCOMPARE(messages.seen.size(), size_t{1});
         test::whenModal([](QWidget* pass) {

@@ -1,0 +1,139 @@
+#include "files/paths.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "files/text.h"
+
+namespace fs = std::filesystem;
+
+namespace kz {
+
+std::string joinPath(std::string_view dir, std::string& name) {
+    const auto first = name.find_first_not_of('\\');
+    name.erase(0, first == std::string::npos ? name.size() : first);
+    if (!dir.empty() && (dir.back() == ':' || dir.back() == '\\')) return std::string(dir) + name;
+    return std::string(dir) + "\\" + name;
+}
+
+std::string joinPath(std::string_view dir, std::string_view name) {
+    std::string copy(name);
+    return joinPath(dir, copy);
+}
+
+namespace {
+
+std::vector<std::string> splitComponents(std::string_view path) {
+    std::vector<std::string> parts;
+    std::string current;
+    for (char c : path) {
+        if (c == '\\' || c == '/') {
+            if (!current.empty()) parts.push_back(std::move(current));
+            current.clear();
+        } else {
+            current += c;
+        }
+    }
+    if (!current.empty()) parts.push_back(std::move(current));
+    return parts;
+}
+
+// The entry of folder whose name equals component but for letter case; empty when none.
+std::string caseInsensitiveMatch(const fs::path& folder, const std::string& component) {
+    const std::string wanted = toLowerAscii(component);
+    std::vector<std::string> matches;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
+         !ec && it != end; it.increment(ec)) {
+        std::string candidate = it->path().filename().string();
+        if (toLowerAscii(candidate) == wanted) matches.push_back(std::move(candidate));
+    }
+    if (matches.empty()) return {};
+    return *std::min_element(matches.begin(), matches.end());
+}
+
+// What open() would give a new file: 0666 less the process's umask.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+}  // namespace
+
+std::string resolvePath(std::string_view path) {
+    const bool absolute = !path.empty() && (path.front() == '/' || path.front() == '\\');
+    fs::path result = absolute ? fs::path("/") : fs::path();
+    bool resolving = true;
+    for (const auto& component : splitComponents(path)) {
+        fs::path next = result / component;
+        std::error_code ec;
+        if (resolving && component != "." && component != ".." && !fs::exists(next, ec)) {
+            const std::string match = caseInsensitiveMatch(result, component);
+            if (match.empty())
+                resolving = false;
+            else
+                next = result / match;
+        }
+        result = std::move(next);
+    }
+    return result.string();
+}
+
+std::optional<std::uintmax_t> fileLength(std::string_view path) {
+    const std::string real = resolvePath(path);
+    std::error_code ec;
+    if (!fs::is_regular_file(real, ec)) return std::nullopt;
+    const int fd = ::open(real.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    struct stat st {};
+    const bool ok = ::fstat(fd, &st) == 0;
+    ::close(fd);
+    if (!ok) return std::nullopt;
+    return static_cast<std::uintmax_t>(st.st_size);
+}
+
+std::optional<std::string> readWholeFile(std::string_view path) {
+    std::ifstream in(resolvePath(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    // A read error (a folder opened as a file, a network folder gone) throws from the stream
+    // buffer whatever the stream's exception mask says.
+    try {
+        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad()) return std::nullopt;
+        return bytes;
+    } catch (const std::ios_base::failure&) {
+        return std::nullopt;
+    }
+}
+
+bool writeFileAtomically(std::string_view path, std::string_view bytes) {
+    const fs::path target = resolvePath(path);
+    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return false;
+    bool ok = true;
+    for (size_t done = 0; ok && done < bytes.size();) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        ok = n > 0;
+        if (ok) done += static_cast<size_t>(n);
+    }
+    struct stat old {};
+    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
+    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    ok = (::close(fd) == 0) && ok;
+    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
+    if (!ok) ::unlink(temp.c_str());
+    return ok;
+}
+
+}  // namespace kz

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "files/data_field.h"
+#include "files/story.h"
+#include "session/fatal_error.h"
+
+namespace kz {
+
+// The plain first line of every story file; its character codes seed the key.
+inline constexpr std::string_view kStoryHeader = "VELMOOR DATA FILE.";
+
+// "DATA\<code>.DAT" joined to the data directory.
+std::string storyFilePath(std::string_view dataDir, std::string_view storyCode);
+
+// Reads a story from the bytes of its file (ReadStoryFile without the window work). The texts
+// come as stored, "@" not yet converted. Faults, each with path as detail:
+// - "file": the header field or the head record field is missing;
+// - "badfile": the header, trimmed of spaces, is not kStoryHeader;
+// - "badframe": a frame record is missing or its marker is wrong, or the head record or a frame
+//   holds a number out of 16-bit range or a count that cannot be (no page, slots outside 0-10, a
+//   negative word capacity, more items than the slots, more reals than the word capacity).
+Result<Story> decodeStory(std::string_view bytes, std::string_view path);
+
+// decodeStory of the file at path (a path as the programs form it); "file" if it cannot be read.
+Result<Story> readStoryFile(std::string_view path);
+
+// Why the story cannot be written as a file that reads back the same; nullopt when it can.
+std::optional<std::string> storyProblem(const Story& story);
+
+// The bytes of a story file that decodeStory reads back as this story. The story must have no
+// storyProblem (std::invalid_argument otherwise). choose, when given, picks among the equivalent
+// codes of CR, LF, space and "!" (see encodeDataField).
+std::string encodeStory(const Story& story, const CodeChooser& choose = {});
+
+}  // namespace kz

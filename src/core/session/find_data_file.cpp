@@ -1,0 +1,60 @@
+#include "session/find_data_file.h"
+
+#include <cmath>
+
+#include "files/paths.h"
+#include "session/app_state.h"
+#include "session/host_ports.h"
+
+namespace kz {
+
+int millisecondsToNextSecond(double now) {
+    const double deadline = std::floor(now) + 1;
+    return static_cast<int>(std::ceil((deadline - now) * 1000)) + 1;
+}
+
+bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage) {
+    host.setBusy(true);
+    const bool saved = saveGlobalSettings(state.appDir, state.global);
+    host.setBusy(false);
+    if (!saved && showMessage) {
+        host.message(globalSaveFailedMessage(), {}, MessageIcon::Exclamation, MessageButtons::Ok);
+        if (auto reread = loadGlobalSettings(state.appDir)) state.global = reread.value();
+    }
+    return saved;
+}
+
+std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser) {
+    const std::string dataDirAtEntry = state.dataDir;
+    for (;;) {
+        std::string inAppDir = joinPath(state.appDir, name);
+        if (fileLength(inAppDir)) return inAppDir;
+        std::string inDataDir = joinPath(state.dataDir, name);
+        if (fileLength(inDataDir)) {
+            if (state.request == "AGAIN" && state.dataDir != dataDirAtEntry) {
+                // The user has just named a new data location and the file is there: the
+                // dialog asks whether to keep it.
+                if (!host.showRecoveryDialog(state)) {
+                    state.request = "QUIT";
+                    return {};
+                }
+                if (state.request == "YES") {
+                    state.global.setDataDir(state.dataDir);
+                    saveGlobalSettings(state, host, true);
+                }
+            }
+            return inDataDir;
+        }
+        if (!askUser) return {};
+        state.request = std::string(name);
+        if (!host.showRecoveryDialog(state)) {
+            state.request = "QUIT";
+            return {};
+        }
+        host.setBusy(true);
+        host.pause(millisecondsToNextSecond(host.secondsSinceMidnight()));
+        host.setBusy(false);
+    }
+}
+
+}  // namespace kz
