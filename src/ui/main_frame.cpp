@@ -17,6 +17,7 @@
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/find_data_file.h"
+#include "session/session_start.h"
 #include "session/startup.h"
 #include "startup_window.h"
 #include "twips.h"
@@ -147,26 +148,23 @@ void MainFrame::runDisplayCheck() {
 bool MainFrame::load() {
     placeOnScreen();
     runDisplayCheck();
-    m_state.userName = "Unknown";
-    if (m_state.global.userMode() % 2 != 0) {
+    const SessionStart start = startSession(m_state, *m_ports.clock, [this] {
         m_state.request = kSignInQuestion;
         if (m_ports.closeStartupWindow) m_ports.closeStartupWindow();
-        if (runSignInDialog(this, m_state, m_host) != NameChoice::Chosen) return false;
+        std::optional<std::string> name;
+        if (runSignInDialog(this, m_state, m_host) == NameChoice::Chosen) name = m_state.userName;
+        return name;
+    });
+    switch (start.outcome) {
+        case SessionStart::Outcome::Quit:
+            return false;
+        case SessionStart::Outcome::SettingsMissing:
+            fatalError(start.error);
+        case SessionStart::Outcome::Started:
+            break;
     }
-    m_sessionTime = m_ports.clock->localTime();
-    m_sessionStart = static_cast<float>(m_ports.clock->secondsSinceMidnight());
-    const int16_t mode = m_state.global.userMode();
-    if (mode >= 0 && mode <= 3) {
-        const std::string file =
-            settingsFileName(mode, m_state.userName, m_state.workSettings.voiceA());
-        BusyPointer busy;
-        auto settings = loadUserSettings(m_state.appDir, file);
-        if (!settings) fatalError(settings.error());
-        m_state.fileSettings = settings.value();
-        m_state.wordRange = wordRange(m_state.fileSettings);
-        m_state.workSettings = m_state.fileSettings;
-    }
-    m_state.started = true;
+    m_sessionTime = start.startedAt;
+    m_sessionStart = start.startSeconds;
     return true;
 }
 
