@@ -30,6 +30,8 @@ SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
     setObjectName("frmUserName");
     setModal(true);
     setWindowColours(this, QColor(192, 255, 255), Qt::black, true);
+    m_request->setObjectName("Label1");
+    m_exitHint->setObjectName("Label2");
     m_names->setObjectName("listnames");
     m_ok->setObjectName("CmdOK");
 

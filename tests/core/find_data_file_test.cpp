@@ -28,7 +28,9 @@ TEST(FindDataFile, InstallationDirectoryComesFirst) {
     f.data.write("WAVS/CLICK.WAV", "b");
     EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true),
               f.app.str() + "\\WAVS\\CLICK.WAV");
-    f.app.write("WAVS/CLICK.WAV", "");  // an empty file exists too
+    f.app.write("WAVS/CLICK.WAV", "");  // an empty file is there too: its length can be asked
+    EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true),
+              f.app.str() + "\\WAVS\\CLICK.WAV");
     std::filesystem::remove(f.app / "WAVS/CLICK.WAV");
     EXPECT_EQ(findDataFile(f.state, f.host, "\\wavs\\click.wav", true),
               f.data.str() + "\\wavs\\click.wav");
