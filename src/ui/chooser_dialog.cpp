@@ -30,15 +30,16 @@ QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft) {
     return {left, top, width, height};
 }
 
-ChooserDialog::ChooserDialog(QWidget* parent, const ChooserRequest& request)
-    : QDialog(parent), m_titles(new QListWidget(this)) {
+ChooserList listChoices(const ChooserRequest& request) {
+    BusyPointer busy;
+    return chooserList(listFolder(request.folder, request.pattern), request.request,
+                       request.currentFile, request.program);
+}
+
+ChooserDialog::ChooserDialog(QWidget* parent, ChooserList list)
+    : QDialog(parent), m_list(std::move(list)), m_titles(new QListWidget(this)) {
     setObjectName("frmGetfile");
     setModal(true);
-    {
-        BusyPointer busy;
-        m_list = chooserList(listFolder(request.folder, request.pattern), request.request,
-                             request.currentFile, request.program);
-    }
     setWindowTitle(m_list.restricted ? tr("Choose a story") : tr("Choose a wordlist"));
     m_titles->setObjectName("list");
     auto* yes = new QPushButton(this);
@@ -105,7 +106,7 @@ void ChooserDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 ChooserChoice runChooserDialog(QWidget* parent, const ChooserRequest& request) {
-    ChooserDialog dialog(parent, request);
+    ChooserDialog dialog(parent, listChoices(request));
     dialog.exec();
     return dialog.choice();
 }

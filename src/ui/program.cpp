@@ -49,7 +49,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
         installationDirectory(argv[0], path ? path : "", std::filesystem::current_path().string());
     state.dataDir = state.appDir;
     UiHost host([] { return QApplication::activeWindow(); });
-    setFatalErrorHandlers({}, [&state] { return state.dataDir; });
+    const FatalErrorHandlers beforeTheFrame({}, [&state] { return state.dataDir; });
 
     auto globals = loadGlobalSettings(state.appDir);
     if (!globals) fatalError(globals.error());
@@ -70,7 +70,8 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
         if (startupAlive) startupAlive->close();
     };
     MainFrame frame(state, host, info, std::move(ports));
-    setFatalErrorHandlers([&frame] { frame.unload(); }, [&state] { return state.dataDir; });
+    const FatalErrorHandlers withTheFrame([&frame] { frame.unload(); },
+                                          [&state] { return state.dataDir; });
 
     // The start-up window stays about a second once painted, with the busy pointer and no window
     // reacting to input; then the main window loads.

@@ -237,7 +237,7 @@ private slots:
         const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE",
                                      Program::Zan};
         {
-            ChooserDialog d(nullptr, stories);
+            ChooserDialog d(nullptr, listChoices(stories));
             QCOMPARE(d.windowTitle(), QString("Choose a story"));
             auto* list = child<QListWidget>(&d, "list");
             QCOMPARE(list->count(), 2);
@@ -248,7 +248,7 @@ private slots:
             QCOMPARE(d.choice().fileName, std::string("25SAMPLE.DAT"));
         }
         {
-            ChooserDialog d(nullptr, stories);
+            ChooserDialog d(nullptr, listChoices(stories));
             d.show();
             auto* list = child<QListWidget>(&d, "list");
             const QPoint first = list->visualItemRect(list->item(0)).center();
@@ -258,13 +258,14 @@ private slots:
             QCOMPARE(d.choice().fileName, std::string("01PIP.DAT"));
         }
         {
-            ChooserDialog d(nullptr, stories);
+            ChooserDialog d(nullptr, listChoices(stories));
             d.show();
             QTest::keyClick(child<QListWidget>(&d, "list"), Qt::Key_Escape);
             QVERIFY(d.choice().title.empty() && d.choice().fileName.empty());
         }
         {
-            ChooserDialog d(nullptr, {"NO", data.str(), "*.DAT", "nomatch", Program::Zan});
+            ChooserDialog d(nullptr,
+                            listChoices({"NO", data.str(), "*.DAT", "nomatch", Program::Zan}));
             QCOMPARE(d.windowTitle(), QString("Choose a wordlist"));
             QCOMPARE(child<QListWidget>(&d, "list")->count(), 3);
             child<QPushButton>(&d, "cmdYes")->click();  // nothing selected: empty values

@@ -83,8 +83,8 @@ int main(int argc, char** argv) {
     DisplayCheckDialog colour(nullptr, state, host, 4);
     save(colour, out, "display-check", suffix);
 
-    ChooserDialog chooser(
-        nullptr, {"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT", "25SAMPLE", Program::Zan});
+    ChooserDialog chooser(nullptr, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",
+                                                "25SAMPLE", Program::Zan}));
     save(chooser, out, "chooser", suffix);
     return 0;
 }
