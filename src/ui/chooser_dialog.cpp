@@ -4,7 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "pointer.h"
 #include "qt_text.h"
+#include "session/design_size.h"
 #include "svg_art.h"
 #include "twips.h"
 #include "ui_host.h"
@@ -19,8 +21,10 @@ constexpr int kTitleRoom = 390;
 }  // namespace
 
 QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft) {
-    const int width = static_cast<int>(static_cast<long>(screen.width()) * kDesignWidth / 9600);
-    const int height = static_cast<int>(static_cast<long>(screen.height()) * kDesignHeight / 7200);
+    const int width =
+        static_cast<int>(static_cast<long>(screen.width()) * kDesignWidth / kDesignScreenWidth);
+    const int height =
+        static_cast<int>(static_cast<long>(screen.height()) * kDesignHeight / kDesignScreenHeight);
     int left = std::max(0, mainWindowTopLeft.x() + 1035);
     int top = std::max(0, mainWindowTopLeft.y() + 1140);
     // Kept whole on the screen by its real size (larger than the design on large screens), title

@@ -136,12 +136,10 @@ void MainFrame::runDisplayCheck() {
         saveGlobalSettings(m_state, m_host, false);
     }
     if (check.warnColour) {
-        m_state.warningKind = "Colour";
-        runDisplayCheckDialog(this, m_state, m_host, m_ports.colourDepth());
+        runDisplayCheckDialog(this, m_state, m_host, DisplayWarning::Colour, m_ports.colourDepth());
     }
     if (check.warnFont) {
-        m_state.warningKind = "Font";
-        runDisplayCheckDialog(this, m_state, m_host);
+        runDisplayCheckDialog(this, m_state, m_host, DisplayWarning::Font);
     }
 }
 

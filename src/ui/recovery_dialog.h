@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "input_blocker.h"
+#include "pointer.h"
 #include "ui_host.h"
 
 class QLabel;

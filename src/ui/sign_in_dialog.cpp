@@ -8,6 +8,7 @@
 
 #include "fatal.h"
 #include "files/user_list.h"
+#include "pointer.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/host_ports.h"

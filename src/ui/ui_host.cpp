@@ -33,15 +33,4 @@ void UiHost::pause(int milliseconds) {
     QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
 }
 
-BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-BusyPointer::~BusyPointer() { QApplication::restoreOverrideCursor(); }
-
-NormalPointer::NormalPointer() {
-    for (; QApplication::overrideCursor(); ++m_lifted) QApplication::restoreOverrideCursor();
-}
-
-NormalPointer::~NormalPointer() {
-    while (m_lifted-- > 0) QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
 }  // namespace kz::ui

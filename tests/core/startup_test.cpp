@@ -8,6 +8,7 @@
 #include "fake_ports.h"
 #include "files/tracking_log.h"
 #include "session/app_state.h"
+#include "session/display_check.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -86,6 +87,19 @@ TEST(CheckDisplay, ComparesDepthsAndHonoursTheTeachersChoice) {
         EXPECT_EQ(got.warnFont, c.expected.warnFont) << c.depth;
         EXPECT_EQ(got.clearOmitColour, c.expected.clearOmitColour) << c.depth;
     }
+}
+
+TEST(DisplayCheck, WarningTextsNameTheColours) {
+    EXPECT_NE(displayWarningText(DisplayWarning::Colour, 4)
+                  .find("at least 256 colours.  Your present Windows setup allows only 16 "
+                        "colours.\r\n\r\nYou may proceed"),
+              std::string::npos);
+    EXPECT_NE(displayWarningText(DisplayWarning::Colour, 1).find("allows only 2 colours."),
+              std::string::npos);
+    EXPECT_EQ(
+        displayWarningText(DisplayWarning::Font, 32)
+            .rfind("This software needs the \"Arial\" font, normally supplied with Windows.", 0),
+        0u);
 }
 
 TEST(LogRetryWait, EndsAtTheFirstCheckWhereTheFractionIsSmaller) {

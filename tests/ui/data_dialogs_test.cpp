@@ -124,13 +124,6 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    void displayWarningTexts() {
-        QVERIFY(displayWarningText("Colour", 4)
-                    .contains("Your present Windows setup allows only 16 colours.\r\n\r\n"));
-        QVERIFY(
-            displayWarningText("Font", 32).startsWith("This software needs the \"Arial\" font"));
-    }
-
     void displayCheckStoresTheChoiceWhenClicked_data() {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("clicks");
@@ -150,9 +143,9 @@ private slots:
         AppState state;
         state.appDir = app.str();
         state.global = GlobalSettings::decode(blank);
-        state.warningKind = kind.toStdString();
         UiHost host;
-        DisplayCheckDialog d(nullptr, state, host, 4);
+        DisplayCheckDialog d(nullptr, state, host,
+                             kind == "Colour" ? DisplayWarning::Colour : DisplayWarning::Font, 4);
         QCOMPARE(d.windowTitle(), QString("WQ Story Books Software"));
         for (int i = 0; i < clicks; ++i) child<QCheckBox>(&d, "Check3D1")->click();
         child<QPushButton>(&d, "Command1")->click();
@@ -171,9 +164,8 @@ private slots:
         test::MessageRecorder messages;
         AppState state;
         state.appDir = (app / "gone").string();  // GLOBSET.WQ cannot be written there
-        state.warningKind = "Font";
         UiHost host;
-        DisplayCheckDialog d(nullptr, state, host, 24);
+        DisplayCheckDialog d(nullptr, state, host, DisplayWarning::Font, 24);
         child<QCheckBox>(&d, "Check3D1")->click();
         child<QPushButton>(&d, "Command1")->click();
         QVERIFY(messages.seen.empty());
@@ -183,16 +175,15 @@ private slots:
 
     void displayWarningIsAnsweredOnlyByItsButtons() {
         AppState state;
-        state.warningKind = "Colour";
         UiHost host;
-        DisplayCheckDialog d(nullptr, state, host, 4);
+        DisplayCheckDialog d(nullptr, state, host, DisplayWarning::Colour, 4);
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
         child<QPushButton>(&d, "Command2")->click();
         QVERIFY(d.quitChosen());
         QVERIFY(!d.isVisible());
-        DisplayCheckDialog closed(nullptr, state, host, 4);
+        DisplayCheckDialog closed(nullptr, state, host, DisplayWarning::Colour, 4);
         closed.show();
         closed.close();  // closing goes on, as "Yes - proceed" does
         QVERIFY(!closed.isVisible());
@@ -218,12 +209,11 @@ private slots:
         BusyPointer work;
         AppState state;
         state.request = "STARTUP";
-        state.warningKind = "Font";
         UiHost host;
         {
             RecoveryDialog recovery(nullptr, state);
             QVERIFY(QApplication::overrideCursor() == nullptr);
-            DisplayCheckDialog warning(nullptr, state, host, 24);
+            DisplayCheckDialog warning(nullptr, state, host, DisplayWarning::Font, 24);
             QVERIFY(QApplication::overrideCursor() == nullptr);
         }
         QVERIFY(QApplication::overrideCursor() != nullptr);
@@ -276,3 +266,4 @@ private slots:
 
 QTEST_MAIN(DataDialogsTest)
 #include "data_dialogs_test.moc"
+#include "pointer.h"

@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
     RecoveryDialog again(nullptr, state);
     save(again, out, "recovery-success", suffix);
 
-    state.warningKind = "Colour";
-    DisplayCheckDialog colour(nullptr, state, host, 4);
+    DisplayCheckDialog colour(nullptr, state, host, DisplayWarning::Colour, 4);
     save(colour, out, "display-check", suffix);
 
     ChooserDialog chooser(nullptr, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",

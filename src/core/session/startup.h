@@ -33,17 +33,6 @@ struct ScaleFactors {
 };
 ScaleFactors scaleFactors(double clientWidthTwips, double clientHeightTwips);
 
-// The display check: warn about colours when the screen shows fewer than 256 (depth below 8
-// bits) unless the teacher said not to; a screen that has enough clears that choice again so
-// that the warning returns if the display is later set to fewer colours.
-struct DisplayCheck {
-    bool warnColour = false;
-    bool warnFont = false;
-    bool clearOmitColour = false;
-};
-DisplayCheck checkDisplay(int colourDepthBits, bool arialAvailable, int16_t omitColourWarning,
-                          int16_t omitFontWarning);
-
 // Writes the session's log entry, trying six times with short randomised waits between tries;
 // when all six fail the user is asked "Can't write to log": Yes tries six more times, No gives
 // up. The "Log too long" information follows a write of a text over 26000 characters. Returns
