@@ -158,6 +158,45 @@ private slots:
         QCOMPARE(s.state.userName, std::string("Teacher"));
     }
 
+    void firstArrowKeyChoosesTheNameTheListStandsOn_data() {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<int>("key");
+        QTest::newRow("down") << QStringList{"Zoe", "Sam", "Al"} << int(Qt::Key_Down);
+        QTest::newRow("up") << QStringList{"Zoe", "Sam", "Al"} << int(Qt::Key_Up);
+        QTest::newRow("down, one name") << QStringList{"Teacher"} << int(Qt::Key_Down);
+    }
+    void firstArrowKeyChoosesTheNameTheListStandsOn() {
+        QFETCH(QStringList, list);
+        QFETCH(int, key);
+        std::vector<std::string> userNames;
+        for (const QString& n : list) userNames.push_back(n.toStdString());
+        SignIn s(userNames);
+        SignInDialog d(nullptr, s.state, s.host);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(names(&d), Qt::Key(key));
+        QCOMPARE(names(&d)->selectedItems().size(), 1);
+        QCOMPARE(names(&d)->currentRow(), 0);
+        QTest::keyClick(names(&d), Qt::Key_Return);
+        QCOMPARE(d.choice(), NameChoice::Chosen);
+        QCOMPARE(s.state.userName, userNames.front());
+    }
+
+    void arrowKeysMoveOnceANameIsChosen() {
+        SignIn s({"Zoe", "Sam", "Al"});
+        SignInDialog d(nullptr, s.state, s.host);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(names(&d), Qt::Key_Down);
+        QTest::keyClick(names(&d), Qt::Key_Down);
+        QTest::keyClick(names(&d), Qt::Key_Down);
+        QTest::keyClick(names(&d), Qt::Key_Up);
+        QCOMPARE(names(&d)->currentRow(), 1);
+        QVERIFY(names(&d)->currentItem()->isSelected());
+    }
+
     void passwordBoxLetsOnlyLettersAndDigitsThrough() {
         const std::pair<QChar, QChar> kept[] = {{'a', 'A'}, {'Z', 'Z'}, {'7', '7'}};
         for (auto [typed, shown] : kept)
