@@ -43,13 +43,20 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     // on X11 a display name would be appended to every window title ("Password — Words"), and
     // captions are shown exactly as the windows give them.
     QApplication::setApplicationName(info.caption);
+    // The program ends through its main window's unload, never because some window closed last:
+    // during the start-up and sign-in the main window is not shown yet, and closing a message box
+    // there would otherwise end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     AppState state;
     const char* path = std::getenv("PATH");
     state.appDir =
         installationDirectory(argv[0], path ? path : "", std::filesystem::current_path().string());
     state.dataDir = state.appDir;
-    UiHost host([] { return QApplication::activeWindow(); });
+    QPointer<MainFrame> mainWindow;
+    UiHost host([&mainWindow] {
+        return mainWindow ? static_cast<QWidget*>(mainWindow) : QApplication::activeWindow();
+    });
     setFatalErrorHandlers({}, [&state] { return state.dataDir; });
 
     auto globals = loadGlobalSettings(state.appDir);
@@ -74,6 +81,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
         if (startupAlive) startupAlive->close();
     };
     MainFrame frame(state, host, info, std::move(ports));
+    mainWindow = &frame;
     setFatalErrorHandlers([&frame] { frame.unload(); }, [&state] { return state.dataDir; });
 
     startup->show();

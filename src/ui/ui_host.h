@@ -13,6 +13,8 @@ namespace kz::ui {
 // replace the clock.
 class UiHost : public HostPorts {
 public:
+    // The boxes and the recovery dialog open over the modal dialog in progress, else over the
+    // window parent() gives (the main window).
     explicit UiHost(std::function<QWidget*()> parent = {});
 
     MessageAnswer message(std::string_view text, std::string_view caption, MessageIcon icon,
@@ -26,6 +28,8 @@ public:
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
 private:
+    QWidget* dialogParent() const;
+
     std::function<QWidget*()> m_parent;
 };
 

@@ -2,12 +2,16 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "dialogs.h"
+#include "fake_wave_player.h"
 #include "files/text.h"
 #include "files/user_list.h"
+#include "files/user_settings.h"
+#include "main_frame.h"
 #include "password_dialog.h"
 #include "session/app_state.h"
 #include "sign_in_dialog.h"
@@ -31,6 +35,44 @@ struct SignIn {
         state.global.setPassword(password);
         dir.write("USERS.WQ", encodeUserList(names));
     }
+};
+
+// The sign-in as the program runs it: over the main window that is not shown yet, with real
+// message boxes (no responder), inside the application's own event loop.
+struct RealSignIn {
+    test::TempDir dir;
+    AppState state;
+    UiHost host;
+    MainFrame frame;
+    explicit RealSignIn(std::vector<std::string> names, const std::string& password)
+        : frame(state, host, kivProgram(), ports()) {
+        state.appDir = state.dataDir = dir.str();
+        state.global.setUserMode(1);
+        state.global.setPassword(password);
+        dir.write("USERS.WQ", encodeUserList(names));
+        dir.write("TEACHER.WQ", UserSettings().encode());
+    }
+    static MainFrame::Ports ports() {
+        MainFrame::Ports p;
+        p.makePlayer = [] { return std::make_unique<FakeWavePlayer>(); };
+        p.random = [] { return 0.0; };
+        p.colourDepth = [] { return 32; };
+        p.arialAvailable = [] { return true; };
+        return p;
+    }
+    // Runs the main window's load in QApplication::exec(), as the program does, with answer
+    // acting on its first dialog; true when the load finished with a name chosen and nothing else
+    // ended the event loop.
+    bool load(std::function<void(QWidget*)> answer) {
+        bool loaded = false;
+        QTimer::singleShot(0, &frame, [&] {
+            test::whenModal(std::move(answer));
+            loaded = frame.load();
+            QCoreApplication::exit(kLoadReturned);
+        });
+        return QApplication::exec() == kLoadReturned && loaded;
+    }
+    static constexpr int kLoadReturned = 7;
 };
 
 QListWidget* names(QWidget* w) { return w->findChild<QListWidget*>("listnames"); }
@@ -195,6 +237,37 @@ private slots:
         QTest::keyClick(names(&d), Qt::Key_Up);
         QCOMPARE(names(&d)->currentRow(), 1);
         QVERIFY(names(&d)->currentItem()->isSelected());
+    }
+
+    void wrongTeacherPasswordReturnsToTheNames() {
+        // The real windows end to end: the sign-in over the hidden main window, the password box
+        // over the sign-in, the real "Wrong password" box, each answered with real key presses.
+        RealSignIn s({"Teacher", "Sam"}, "OWL7");
+        QString boxText;
+        bool boxOverTheNames = false;
+        bool namesShownAfterTheBox = false;
+        const bool loaded = s.load([&](QWidget* signIn) {
+            test::whenModal([&](QWidget* pass) {
+                test::whenModal([&](QWidget* box) {
+                    if (auto* b = qobject_cast<QMessageBox*>(box)) boxText = b->text();
+                    boxOverTheNames = box->parentWidget() == signIn;
+                    QTest::keyClick(box, Qt::Key_Return);
+                });
+                QTest::keyClicks(pass->findChild<QLineEdit*>("Text1"), "zz");
+                QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Return);
+            });
+            pick(signIn, 0);
+            // Back at the names once the events after the box have run.
+            QTimer::singleShot(0, signIn, [&namesShownAfterTheBox, signIn] {
+                namesShownAfterTheBox = signIn->isVisible();
+                pick(signIn, 1);
+            });
+        });
+        QVERIFY(loaded);
+        QCOMPARE(boxText, QString("Wrong password"));
+        QVERIFY(boxOverTheNames);
+        QVERIFY(namesShownAfterTheBox);
+        QCOMPARE(s.state.userName, std::string("Sam"));
     }
 
     void passwordBoxLetsOnlyLettersAndDigitsThrough() {
