@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QtTest>
 
 #include "dialogs.h"
@@ -268,6 +269,51 @@ private slots:
         QVERIFY(boxOverTheNames);
         QVERIFY(namesShownAfterTheBox);
         QCOMPARE(s.state.userName, std::string("Sam"));
+    }
+
+    void passwordBoxKeepsItsLookOverTheSignIn() {
+        // Opened from the sign-in as in the program, not on its own: what the sign-in window
+        // wears must not reach it.
+        RealSignIn s({"Teacher", "Sam"}, "OWL7");
+        QString shown;
+        int whitePixels = 0, darkPixels = 0;
+        int spare = -1;
+        const bool loaded = s.load([&](QWidget* signIn) {
+            test::whenModal([&](QWidget* pass) {
+                auto* box = pass->findChild<QLineEdit*>("Text1");
+                QTest::keyClicks(box, "OWLSOWL7");
+                shown = box->displayText();
+                // All eight fit in the room the box's frame leaves for text.
+                QStyleOptionFrame frame;
+                frame.initFrom(box);
+                frame.lineWidth =
+                    box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+                const QRect room =
+                    box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+                const int kLineEditMargin = 2;  // QLineEdit keeps this much either side of the text
+                spare = room.width() - 2 * kLineEditMargin -
+                        box->fontMetrics().horizontalAdvance(box->displayText());
+                for (QLabel* label : pass->findChildren<QLabel*>()) {
+                    if (label->text() != "PASSWORD") continue;
+                    const QImage image = label->grab().toImage();
+                    for (int y = 0; y < image.height(); ++y) {
+                        for (int x = 0; x < image.width(); ++x) {
+                            const QColor c = image.pixelColor(x, y);
+                            if (c.lightness() > 230) ++whitePixels;
+                            if (c.lightness() < 60) ++darkPixels;
+                        }
+                    }
+                }
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            pick(signIn, 0);
+            pick(signIn, 1);
+        });
+        QVERIFY(loaded);
+        QCOMPARE(shown, QString("********"));
+        QVERIFY2(spare >= 0, qPrintable(QString("%1 pixels short").arg(-spare)));
+        QVERIFY(whitePixels > 0);  // white letters on red
+        QCOMPARE(darkPixels, 0);
     }
 
     void passwordBoxLetsOnlyLettersAndDigitsThrough() {
