@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <random>
@@ -97,7 +98,14 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
         }
         frame.showMaximized();
     });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The program ends with its main window's unload (help and players closed, the log entry
+    // written), as a fatal error does. Tearing down the sound output on the way out would close
+    // the audio device, and SDL's close waits until the sound server next asks for samples: up to
+    // about two seconds under PulseAudio.
+    frame.unload();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 }  // namespace kz::ui
