@@ -59,13 +59,6 @@ std::string caseInsensitiveMatch(const fs::path& folder, const std::string& comp
     return *std::min_element(matches.begin(), matches.end());
 }
 
-// What open() would give a new file: 0666 less the process's umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 std::string resolvePath(std::string_view path) {
@@ -112,28 +105,6 @@ std::optional<std::string> readWholeFile(std::string_view path) {
     } catch (const std::ios_base::failure&) {
         return std::nullopt;
     }
-}
-
-bool writeFileAtomically(std::string_view path, std::string_view bytes) {
-    const fs::path target = resolvePath(path);
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    for (size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
-    }
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
-    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
 }
 
 }  // namespace kz

@@ -25,8 +25,8 @@ std::optional<std::uintmax_t> fileLength(std::string_view path);
 // The whole file; nullopt when it cannot be read.
 std::optional<std::string> readWholeFile(std::string_view path);
 
-// Writes bytes as the whole content of path without ever leaving a torn file: a temporary file
-// in the same folder, flushed, given the old file's permissions, then renamed over it.
+// Writes bytes as the whole content of path, never leaving a torn file where the folder allows
+// a temporary file beside it; see updateFile (files/file_update.h), which does the work.
 bool writeFileAtomically(std::string_view path, std::string_view bytes);
 
 }  // namespace kz

@@ -1,0 +1,112 @@
+// Saving in a classroom folder: replaced whole where the folder allows it, written in place
+// where only the file is writable, refused otherwise. The writing runs as another user, since
+// permissions do not bind root.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "fake_host.h"
+#include "files/global_settings.h"
+#include "files/paths.h"
+#include "files/tracking_log.h"
+#include "other_user.h"
+#include "session/app_state.h"
+#include "session/startup.h"
+#include "temp_dir.h"
+
+namespace kz {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Gives the folder and one file in it the permissions a classroom set-up gives them: as root,
+// owned by the teacher (root) and the class group, writable by the group where asked; as
+// another user, the owner's own permission bits.
+void share(const fs::path& path, bool writable, bool folder) {
+    const bool root = test::runningAsRoot();
+    if (root) {
+        ASSERT_EQ(::chown(path.c_str(), 0, test::kClassGroup), 0);
+    }
+    mode_t mode = folder ? 0555 : 0444;
+    if (root) mode |= 0200 | (writable ? 0020 : 0);
+    if (!root && writable) mode |= 0200;
+    ASSERT_EQ(::chmod(path.c_str(), mode), 0);
+}
+
+struct stat statOf(const fs::path& path) {
+    struct stat st {};
+    ::stat(path.c_str(), &st);
+    return st;
+}
+
+TEST(SaveInClassroomFolder, ReplacesWritesInPlaceOrFails) {
+    struct Case {
+        const char* what;
+        bool folderWritable, fileWritable;
+        bool saved, sameFile;
+    };
+    const Case cases[] = {
+        {"folder and file writable: replaced whole", true, true, true, false},
+        {"only the file writable: written in place", false, true, true, true},
+        {"neither writable", false, false, false, true},
+        {"a read-only file is not replaced", true, false, false, true},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        const fs::path file = dir / "GLOBSET.WQ";
+        const std::string old = "the old content, longer than the new";
+        dir.write("GLOBSET.WQ", old);
+        share(file, c.fileWritable, false);
+        share(dir.path(), c.folderWritable, true);
+        const struct stat before = statOf(file);
+
+        const std::string path = file.string();
+        const bool saved = test::runAsOtherUser([&] { return writeFileAtomically(path, "new"); });
+
+        EXPECT_EQ(saved, c.saved) << c.what;
+        EXPECT_EQ(dir.read("GLOBSET.WQ"), c.saved ? "new" : old) << c.what;
+        const struct stat after = statOf(file);
+        EXPECT_EQ(after.st_ino == before.st_ino, c.sameFile) << c.what;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.what;
+        // The new file keeps the group, so the class can still write it.
+        if (test::runningAsRoot()) {
+            EXPECT_EQ(after.st_gid, test::kClassGroup) << c.what;
+        }
+        EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
+            << c.what << ": nothing left beside the file";
+    }
+}
+
+TEST(SaveInClassroomFolder, LogAndDataDirectoryAreWrittenThroughTheFiles) {
+    test::TempDir app;
+    app.write("LOG.WQ", std::string("\0\0", 2));
+    app.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+    for (const char* name : {"LOG.WQ", "GLOBSET.WQ"}) share(app / name, true, false);
+    share(app.path(), false, true);
+    const std::string dir = app.str();
+    EXPECT_TRUE(test::runAsOtherUser([&] { return appendToLog(dir, "E", "U").written; }));
+    EXPECT_NE(app.read("LOG.WQ").find("Log for U"), std::string::npos);
+
+    EXPECT_TRUE(test::runAsOtherUser([&] {
+        AppState state;
+        state.appDir = state.dataDir = dir;
+        test::FakeHost host;
+        settleDataDirectory(state, host, "/media/cd");
+        return true;
+    }));
+    EXPECT_EQ(loadGlobalSettings(dir)->dataDir(), "/media/cd");
+}
+
+TEST(SaveThroughLink, TheLinkStaysAndItsTargetChanges) {
+    test::TempDir dir;
+    dir.write("shared/TEACHER.WQ", "old");
+    fs::create_symlink(dir / "shared/TEACHER.WQ", dir / "TEACHER.WQ");
+    ASSERT_TRUE(writeFileAtomically((dir / "TEACHER.WQ").string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "TEACHER.WQ"));
+    EXPECT_EQ(dir.read("shared/TEACHER.WQ"), "new");
+}
+
+}  // namespace
+}  // namespace kz
