@@ -11,6 +11,7 @@
 #include "dialogs.h"
 #include "fatal.h"
 #include "files/text.h"
+#include "message_service.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/recovery_texts.h"
@@ -90,8 +91,15 @@ void RecoveryDialog::tryAgain() {
         m_state.request = "YES";
     } else {
         const auto typed = toFileText(m_directory->text());
-        // A directory Windows-1252 cannot hold cannot be stored either: keep the old one.
-        if (typed) m_state.dataDir = toUpperAscii(trimSpaces(*typed));
+        if (!typed) {
+            // The settings file could not store it: say so, and stay open for another try.
+            MessageService::show(this, {fromFileText(kUnstorableFolderMessage),
+                                        {},
+                                        MessageIcon::Exclamation,
+                                        MessageButtons::Ok});
+            return;
+        }
+        m_state.dataDir = toUpperCp1252(trimSpaces(*typed));
         m_state.request = "AGAIN";
     }
     leaveWithSignal();

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "files/cp1252.h"
 #include "files/text.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +27,12 @@ std::string joinPath(std::string_view dir, std::string& name) {
 std::string joinPath(std::string_view dir, std::string_view name) {
     std::string copy(name);
     return joinPath(dir, copy);
+}
+
+std::string shownPath(std::string_view path) {
+    std::string shown(path);
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+    return shown;
 }
 
 namespace {
@@ -45,15 +52,19 @@ std::vector<std::string> splitComponents(std::string_view path) {
     return parts;
 }
 
-// The entry of folder whose name equals component but for letter case; empty when none.
+// The entry of folder whose name equals component (file text) but for letter case; empty when
+// none. Entries whose names Windows-1252 cannot hold match nothing.
 std::string caseInsensitiveMatch(const fs::path& folder, const std::string& component) {
-    const std::string wanted = toLowerAscii(component);
+    const std::string wanted = toLowerCp1252(component);
     std::vector<std::string> matches;
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
          !ec && it != end; it.increment(ec)) {
         std::string candidate = it->path().filename().string();
-        if (toLowerAscii(candidate) == wanted) matches.push_back(std::move(candidate));
+        const auto asFileText = utf8ToCp1252(candidate);
+        if (asFileText && toLowerCp1252(*asFileText) == wanted) {
+            matches.push_back(std::move(candidate));
+        }
     }
     if (matches.empty()) return {};
     return *std::min_element(matches.begin(), matches.end());
@@ -66,19 +77,30 @@ std::string resolvePath(std::string_view path) {
     fs::path result = absolute ? fs::path("/") : fs::path();
     bool resolving = true;
     for (const auto& component : splitComponents(path)) {
-        fs::path next = result / component;
+        const std::string onDisk = cp1252ToUtf8(component);
+        fs::path next = result / onDisk;
         std::error_code ec;
         if (resolving && component != "." && component != ".." && !fs::exists(next, ec)) {
-            const std::string match = caseInsensitiveMatch(result, component);
-            if (match.empty())
-                resolving = false;
-            else
+            if (onDisk != component && fs::exists(result / component, ec)) {
+                next = result / component;  // the system's own bytes
+            } else if (const std::string match = caseInsensitiveMatch(result, component);
+                       !match.empty()) {
                 next = result / match;
+            } else {
+                resolving = false;
+            }
         }
         result = std::move(next);
     }
     return result.string();
 }
+
+std::string fromSystemPath(std::string_view systemPath) {
+    auto fileText = utf8ToCp1252(systemPath);
+    return fileText ? *fileText : std::string(systemPath);
+}
+
+bool storablePath(std::string_view path) { return !isUtf8BeyondCp1252(path); }
 
 std::optional<std::uintmax_t> fileLength(std::string_view path) {
     const std::string real = resolvePath(path);
