@@ -128,6 +128,18 @@ TEST(LockedSaves, TwoProcessesChangingOneFieldLoseNothing) {
     EXPECT_EQ(loadGlobalSettings(app.str())->userMode(), 2 * kEach);
 }
 
+TEST(SaveAfterAKilledSave, NothingPilesUpBesideTheFile) {
+    test::TempDir dir;
+    dir.write("GLOBSET.WQ", "old");
+    // What a save killed after writing its temporary file leaves behind.
+    dir.write(".GLOBSET.WQ.new", "half");
+    for (const char* content : {"new", "newer"}) {
+        ASSERT_TRUE(writeFileAtomically((dir / "GLOBSET.WQ").string(), content));
+    }
+    EXPECT_EQ(dir.read("GLOBSET.WQ"), "newer");
+    EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
 TEST(SaveThroughLink, TheLinkStaysAndItsTargetChanges) {
     test::TempDir dir;
     dir.write("shared/TEACHER.WQ", "old");

@@ -29,6 +29,10 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return m_fd; }
+    void reset(int fd) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = fd;
+    }
     // Closes now, reporting whether the data reached the file system.
     bool close() {
         const int fd = m_fd;
@@ -41,11 +45,22 @@ private:
 };
 
 // A temporary file beside the target, removed unless it was renamed or linked into place.
+// Saves under the target's lock reuse one name, cleared first, so that a save killed half-way
+// leaves one file that the next save clears rather than a pile of them; a new file is created
+// through a unique name, since nothing serialises its creators.
 class TempFile {
 public:
-    explicit TempFile(const fs::path& target)
-        : m_path((folderOf(target) / ("." + target.filename().string() + ".XXXXXX")).string()),
-          m_fd(::mkstemp(m_path.data())) {
+    TempFile(const fs::path& target, bool underLock) : m_fd(-1) {
+        const std::string stem = (folderOf(target) / ("." + target.filename().string())).string();
+        if (underLock) {
+            m_path = stem + ".new";
+            ::unlink(m_path.c_str());
+            m_fd.reset(
+                ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+            if (m_fd.get() >= 0) return;
+        }
+        m_path = stem + ".XXXXXX";
+        m_fd.reset(::mkstemp(m_path.data()));
         if (m_fd.get() < 0) m_error = errno;
     }
     ~TempFile() {
@@ -129,7 +144,7 @@ enum class Replace { Done, FolderRefused, Failed };
 // The new content in a temporary file with the old file's mode and group, flushed, renamed over
 // the old name, and the folder synced.
 Replace replaceWhole(const fs::path& target, std::string_view bytes, const struct stat* old) {
-    TempFile temp(target);
+    TempFile temp(target, true);
     if (!temp.created()) return temp.folderRefused() ? Replace::FolderRefused : Replace::Failed;
     bool ok = writeAt(temp.fd(), bytes);
     // The group first: changing it may clear set-id bits that the mode then restores. Keeping the
@@ -138,8 +153,11 @@ Replace replaceWhole(const fs::path& target, std::string_view bytes, const struc
     ok = ok && ::fchmod(temp.fd(), old ? (old->st_mode & 07777) : newFileMode()) == 0;
     ok = ok && ::fsync(temp.fd()) == 0;
     ok = temp.close() && ok;
-    ok = ok && ::rename(temp.path().c_str(), target.c_str()) == 0;
     if (!ok) return Replace::Failed;
+    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+        // A folder with the sticky bit lets only the file's owner replace it.
+        return errno == EACCES || errno == EPERM ? Replace::FolderRefused : Replace::Failed;
+    }
     temp.keep();
     syncFolder(TempFile::folderOf(target));
     return Replace::Done;
@@ -157,7 +175,7 @@ enum class Create { Done, Exists, Failed };
 
 // A new file, whole or not at all; never over one another process made meanwhile.
 Create createWhole(const fs::path& target, std::string_view bytes) {
-    TempFile temp(target);
+    TempFile temp(target, false);
     if (!temp.created()) return Create::Failed;
     bool ok = writeAt(temp.fd(), bytes) && ::fchmod(temp.fd(), newFileMode()) == 0 &&
               ::fsync(temp.fd()) == 0;
