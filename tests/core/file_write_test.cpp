@@ -102,30 +102,35 @@ TEST(SaveInClassroomFolder, LogAndDataDirectoryAreWrittenThroughTheFiles) {
 
 TEST(LockedSaves, TwoProcessesChangingOneFieldLoseNothing) {
     // Each save reads the field under the lock and adds one: a save that read before the
-    // other's write and wrote after it would lose an increment.
-    test::TempDir app;
-    app.write("GLOBSET.WQ", GlobalSettings().encode());  // user mode 0
-    constexpr int kEach = 150;
-    pid_t children[2];
-    for (pid_t& child : children) {
-        child = ::fork();
-        ASSERT_GE(child, 0);
-        if (child == 0) {
-            bool ok = true;
-            for (int i = 0; i < kEach; ++i) {
-                ok = ok && updateGlobalSettings(app.str(), [](GlobalSettings& g) {
-                         g.setUserMode(static_cast<int16_t>(g.userMode() + 1));
-                     });
+    // other's write and wrote after it would lose an increment. Both ways of writing: replaced
+    // whole, and in place in a folder the writers may not change.
+    for (const bool folderWritable : {true, false}) {
+        test::TempDir app;
+        app.write("GLOBSET.WQ", GlobalSettings().encode());  // user mode 0
+        share(app / "GLOBSET.WQ", true, false);
+        share(app.path(), folderWritable, true);
+        constexpr int kEach = 150;
+        pid_t children[2];
+        for (pid_t& child : children) {
+            child = ::fork();
+            ASSERT_GE(child, 0);
+            if (child == 0) {
+                bool ok = test::becomeOtherUser();
+                for (int i = 0; i < kEach; ++i) {
+                    ok = ok && updateGlobalSettings(app.str(), [](GlobalSettings& g) {
+                             g.setUserMode(static_cast<int16_t>(g.userMode() + 1));
+                         });
+                }
+                ::_exit(ok ? 0 : 1);
             }
-            ::_exit(ok ? 0 : 1);
         }
+        for (pid_t child : children) {
+            int status = 0;
+            ::waitpid(child, &status, 0);
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << folderWritable;
+        }
+        EXPECT_EQ(loadGlobalSettings(app.str())->userMode(), 2 * kEach) << folderWritable;
     }
-    for (pid_t child : children) {
-        int status = 0;
-        ::waitpid(child, &status, 0);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    }
-    EXPECT_EQ(loadGlobalSettings(app.str())->userMode(), 2 * kEach);
 }
 
 TEST(SaveAfterAKilledSave, NothingPilesUpBesideTheFile) {
