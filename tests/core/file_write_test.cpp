@@ -80,6 +80,22 @@ TEST(SaveInClassroomFolder, ReplacesWritesInPlaceOrFails) {
     }
 }
 
+TEST(SaveInClassroomFolder, AGroupTheWriterIsNotInGivesWayToTheWritersOwn) {
+    if (!test::runningAsRoot()) GTEST_SKIP() << "needs root to give the file to another group";
+    test::TempDir dir;
+    dir.write("LOG.WQ", "old");
+    constexpr gid_t kOtherClass = 4343;  // the writer is not a member
+    ASSERT_EQ(::chown((dir / "LOG.WQ").c_str(), 0, kOtherClass), 0);
+    ASSERT_EQ(::chmod((dir / "LOG.WQ").c_str(), 0666), 0);
+    ASSERT_EQ(::chmod(dir.path().c_str(), 0777), 0);
+    const std::string path = (dir / "LOG.WQ").string();
+    EXPECT_TRUE(test::runAsOtherUser([&] { return writeFileAtomically(path, "new"); }));
+    EXPECT_EQ(dir.read("LOG.WQ"), "new");
+    const struct stat after = statOf(dir / "LOG.WQ");
+    EXPECT_EQ(after.st_gid, test::kOtherUsersGroup);
+    EXPECT_EQ(after.st_mode & 07777, 0666u);
+}
+
 TEST(SaveInClassroomFolder, LogAndDataDirectoryAreWrittenThroughTheFiles) {
     test::TempDir app;
     app.write("LOG.WQ", std::string("\0\0", 2));
