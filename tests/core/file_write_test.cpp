@@ -96,6 +96,17 @@ TEST(SaveInClassroomFolder, AGroupTheWriterIsNotInGivesWayToTheWritersOwn) {
     EXPECT_EQ(after.st_mode & 07777, 0666u);
 }
 
+TEST(SaveInClassroomFolder, AnAdministratorsSaveKeepsTheOwner) {
+    if (!test::runningAsRoot()) GTEST_SKIP() << "only an administrator can keep another's owner";
+    test::TempDir dir;
+    dir.write("GLOBSET.WQ", "old");
+    ASSERT_EQ(::chown((dir / "GLOBSET.WQ").c_str(), test::kOtherUser, test::kClassGroup), 0);
+    ASSERT_TRUE(writeFileAtomically((dir / "GLOBSET.WQ").string(), "new"));
+    const struct stat after = statOf(dir / "GLOBSET.WQ");
+    EXPECT_EQ(after.st_uid, test::kOtherUser);
+    EXPECT_EQ(after.st_gid, test::kClassGroup);
+}
+
 TEST(SaveInClassroomFolder, LogAndDataDirectoryAreWrittenThroughTheFiles) {
     test::TempDir app;
     app.write("LOG.WQ", std::string("\0\0", 2));

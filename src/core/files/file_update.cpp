@@ -147,9 +147,13 @@ Replace replaceWhole(const fs::path& target, std::string_view bytes, const struc
     TempFile temp(target, true);
     if (!temp.created()) return temp.folderRefused() ? Replace::FolderRefused : Replace::Failed;
     bool ok = writeAt(temp.fd(), bytes);
-    // The group first: changing it may clear set-id bits that the mode then restores. Keeping the
-    // group is allowed where the writer belongs to it; elsewhere the writer's group stays.
-    if (old && old->st_gid != ::getegid()) (void)!::fchown(temp.fd(), -1, old->st_gid);
+    // Owner and group first: changing them may clear set-id bits that the mode then restores.
+    // The group is kept where the writer belongs to it (elsewhere the writer's stays); the owner
+    // only an administrator can keep.
+    if (old) {
+        const uid_t owner = ::geteuid() == 0 ? old->st_uid : static_cast<uid_t>(-1);
+        (void)!::fchown(temp.fd(), owner, old->st_gid);
+    }
     ok = ok && ::fchmod(temp.fd(), old ? (old->st_mode & 07777) : newFileMode()) == 0;
     ok = ok && ::fsync(temp.fd()) == 0;
     ok = temp.close() && ok;
