@@ -10,6 +10,7 @@
 
 #include "dialogs.h"
 #include "fatal.h"
+#include "files/paths.h"
 #include "files/text.h"
 #include "message_service.h"
 #include "qt_text.h"
@@ -26,6 +27,12 @@ constexpr int kDesignHeight = 5400;
 
 void setClipboard(const QString& text) {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+// The data directory for the box: file text, or the system's own bytes for a folder that
+// Windows-1252 cannot name (taken from the command line for this session).
+QString directoryText(const std::string& dir) {
+    return storablePath(dir) ? fromFileText(dir) : QString::fromStdString(dir);
 }
 
 }  // namespace
@@ -63,7 +70,7 @@ RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
         b->setAutoDefault(false);
     }
 
-    m_directory->setText(fromFileText(state.dataDir));
+    m_directory->setText(directoryText(state.dataDir));
     m_directory->hide();
     m_instructions->setText(fromFileText(recoveryInstructions(m_reason, state.dataDir)));
     if (m_reason == "AGAIN") {
