@@ -1,5 +1,6 @@
 // A teacher changes the settings with wqadmin while a child's program is open: the program's
-// later saves write only their own fields and keep the teacher's.
+// later saves write only their own fields and keep the teacher's. And wqadmin's own paths: folder
+// names beyond ASCII, messages with "/".
 #include <gtest/gtest.h>
 
 #include <filesystem>
