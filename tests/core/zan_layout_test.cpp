@@ -104,7 +104,7 @@ TEST(ZanNames, FallbackIsTheFirstStoryNumbered17To32) {
     EXPECT_EQ(fallbackStoryCode(Names{"01PIP.DAT", "16X.DAT", "19MOON.DAT", "25SAMPLE.DAT"}),
               "19MOON");
     EXPECT_EQ(fallbackStoryCode(Names{"32END.dat"}), "32END");
-    EXPECT_EQ(fallbackStoryCode(Names{"33FARM.DAT", "35BEACH.DAT", "PIP.DAT"}), std::nullopt);
+    EXPECT_EQ(fallbackStoryCode(Names{"33FARM.DAT", "35NEST.DAT", "PIP.DAT"}), std::nullopt);
     EXPECT_EQ(fallbackStoryCode(Names{}), std::nullopt);
 }
 
