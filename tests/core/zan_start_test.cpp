@@ -17,7 +17,7 @@ TEST(ZanStart, StoredStoryOpensAtPageOneWithTitleCreditsAndRecording) {
     ReaderFixture f;
     f.tables = {{"25SAMPLE", "|1,-4|2,2|"}};
     f.addStory("25SAMPLE", makeStory({{"Sam and the Kite"}, {"Sam runs."}}));
-    f.state.workSettings.setZanStory(" 25sample ");
+    f.state.workSettings.setZanStory("25sample");  // any letter case
     ASSERT_TRUE(f.reader().load());
     EXPECT_TRUE(f.state.sessionActivity);
     EXPECT_EQ(f.view.caption, "25 Sam and the Kite");
@@ -29,11 +29,12 @@ TEST(ZanStart, StoredStoryOpensAtPageOneWithTitleCreditsAndRecording) {
     // The title is as wide as its text and centred on x = 5160.
     const int width = f.text.measure("Sam and the Kite", {"Arial", 24}).width;
     EXPECT_EQ(f.view.slots[1].rect, (TwipRect{5160 - width / 2, 4020, width, 630}));
-    EXPECT_EQ(f.view.palettes, Names{f.dataPath("BMPS\\25SAMPLE\\25SAMPLE.DIB")});
+    EXPECT_EQ(f.view.palettes, Names{f.dataPath("BMPS\\25sample\\25sample.DIB")});
     EXPECT_EQ(f.sounds,
-              (Names{"Sentence: Close", "Sentence: Open " + f.dataPath("WAVS\\25SAMPLE\\SNT01.WAV"),
+              (Names{"Sentence: Close", "Sentence: Open " + f.dataPath("WAVS\\25sample\\SNT01.WAV"),
                      "Sentence: Play"}));
     EXPECT_TRUE(f.host.requestsSeen.empty());
+    EXPECT_FALSE(std::filesystem::exists(f.app / "TEACHER.WQ"));  // no fallback was saved
     // Page 2 has no credits.
     f.made->cmdNextClick();
     EXPECT_FALSE(f.view.creditsSlot.visible);
@@ -261,14 +262,19 @@ TEST(ZanPictures, NextPictureIsPreloadedOnlyOnDisplaysOf256Colours) {
     }
 }
 
-TEST(ZanPictures, FailedPreloadLeavesNoPictureHeldForTheNextPage) {
+TEST(ZanPictures, FailedPreloadLeavesNoPictureHeldForALaterPage) {
     ReaderFixture f;
-    f.addStory("19MOON", makeStory({{"Moon"}, {"Moon"}}));
-    f.view.unloadable.insert(f.dataPath("BMPS\\19MOON\\PIC2.BMP"));
+    // Page 2 takes the preloaded PIC2; its own preload of PIC3 fails; page 3 shows PIC2 again.
+    Story story = makeStory({{"Moon"}, {"Moon"}, {"Moon"}});
+    story.pages[2].pictures[0].name = "PIC2";
+    f.addStory("19MOON", story);
+    f.data.write("BMPS/19MOON/PIC3.BMP", "not a bitmap");
+    f.view.unloadable.insert(f.dataPath("BMPS\\19MOON\\PIC3.BMP"));
     f.state.workSettings.setZanStory("19MOON");
     ASSERT_TRUE(f.reader({9600, 6630, 15, 8}).load());
+    f.made->cmdNextClick();
+    EXPECT_EQ(f.view.pictures[1].source, "(preloaded)");
     EXPECT_EQ(f.made->preloadedPicture(), "");
-    f.view.unloadable.clear();
     f.made->cmdNextClick();
     EXPECT_EQ(f.view.pictures[1].source, f.dataPath("BMPS\\19MOON\\PIC2.BMP"));
 }
