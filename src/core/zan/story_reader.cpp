@@ -57,6 +57,9 @@ StoryReader::~StoryReader() = default;
 
 bool StoryReader::load() {
     if (m_ended) return false;
+    // The margin and its buttons are in place from the start, behind any recovery dialog.
+    m_controls = layoutControls(m_scale, m_display.twipsPerPixel);
+    m_view.placeControls(m_controls);
     const auto code = chooseStartStory();
     if (!code) return false;
     const StoryInfo info = storyTitle(*code, Program::Zan);
@@ -68,8 +71,6 @@ bool StoryReader::load() {
     if (!readStory(*code)) return false;
     m_page = 1;
     if (!loadPalette()) return false;
-    m_controls = layoutControls(m_scale, m_display.twipsPerPixel);
-    m_view.placeControls(m_controls);
     showPage(true);
     return !m_ended;
 }
