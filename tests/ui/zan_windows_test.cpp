@@ -17,6 +17,7 @@
 #include "session/app_state.h"
 #include "temp_dir.h"
 #include "ui_host.h"
+#include "ui_test_support.h"
 #include "zan_program.h"
 #include "zan_settings_window.h"
 #include "zan_window.h"
@@ -137,6 +138,33 @@ private slots:
         QVERIFY(list->isVisible());
         QVERIFY(list->font().pixelSize() < fontBefore);
         QCOMPARE(in.reader()->reader().expectedWord(), std::string("can"));
+    }
+
+    // File > Open offers the stories numbered 1 to 32 by title; the one chosen opens at page 1.
+    void fileOpenThroughTheChooser() {
+        Installation in;
+        in.dir.write("DATA/19MOON.DAT", in.dir.read("DATA/01PIP.DAT"));
+        in.dir.write("DATA/35NEST.DAT", in.dir.read("DATA/01PIP.DAT"));
+        for (const char* copy : {"BMPS/19MOON/PIC.BMP", "BMPS/19MOON/19MOON.DIB"})
+            in.dir.write(copy, in.dir.read("BMPS/01PIP/PIC.BMP"));
+        in.dir.write("WAVS/19MOON/SNT01.WAV", "RIFF");
+        QStringList offered;
+        QString title;
+        test::whenModal([&](QWidget* chooser) {
+            title = chooser->windowTitle();
+            auto* list = chooser->findChild<QListWidget*>("list");
+            for (int i = 0; i < list->count(); ++i) offered << list->item(i)->text();
+            list->setCurrentRow(1);
+            QTest::mouseClick(chooser->findChild<QAbstractButton*>("cmdYes"), Qt::LeftButton);
+        });
+        QAction* open = in.reader()->menus().first()->findChild<QAction*>("mnuFileOpen");
+        QVERIFY(open);
+        open->trigger();
+        QCOMPARE(title, QString("Choose a story"));
+        QCOMPARE(offered, (QStringList{"01 Pip", "19 Moon"}));
+        QCOMPARE(in.reader()->reader().storyCode(), std::string("19MOON"));
+        QCOMPARE(in.reader()->windowTitle(), QString("19 Moon"));
+        QCOMPARE(in.reader()->reader().page(), 1);
     }
 
     void settingsRoundTripStoresInvertedBits() {
