@@ -22,9 +22,13 @@ Handlers& handlers() {
 
 }  // namespace
 
-void setFatalErrorHandlers(std::function<void()> unloadMainWindow,
-                           std::function<std::string()> dataDir) {
-    handlers() = {std::move(unloadMainWindow), std::move(dataDir)};
+FatalErrorHandlers::FatalErrorHandlers(std::function<void()> unloadMainWindow,
+                                       std::function<std::string()> dataDir)
+    : m_previousUnload(std::exchange(handlers().unloadMainWindow, std::move(unloadMainWindow))),
+      m_previousDataDir(std::exchange(handlers().dataDir, std::move(dataDir))) {}
+
+FatalErrorHandlers::~FatalErrorHandlers() {
+    handlers() = {std::move(m_previousUnload), std::move(m_previousDataDir)};
 }
 
 namespace {

@@ -8,6 +8,7 @@
 
 #include "fatal.h"
 #include "files/user_list.h"
+#include "pointer.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/host_ports.h"
@@ -30,6 +31,8 @@ SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
     setObjectName("frmUserName");
     setModal(true);
     setWindowColours(this, QColor(192, 255, 255), Qt::black, true);
+    m_request->setObjectName("Label1");
+    m_exitHint->setObjectName("Label2");
     m_names->setObjectName("listnames");
     m_ok->setObjectName("CmdOK");
 

@@ -69,7 +69,16 @@ TEST(GlobalSettings, ShortFileReadsAsFarAsItGoes) {
     EXPECT_EQ(g.dataDir(), "");
     EXPECT_EQ(g.passwordField(), std::string(8, ' '));
     EXPECT_EQ(g.encode().size(), GlobalSettings::kSize);
-    for (size_t n = 0; n < 400; n += 7) GlobalSettings::decode(randomBytes(n, unsigned(n)));
+    // Any bytes at all: the record takes what the file holds, and the rest stays blank.
+    const std::string blank = GlobalSettings().encode();
+    for (size_t n = 0; n < 400; n += 7) {
+        const std::string bytes = randomBytes(n, unsigned(n));
+        const std::string record = GlobalSettings::decode(bytes).encode();
+        ASSERT_EQ(record.size(), GlobalSettings::kSize) << n;
+        const size_t taken = std::min(n, GlobalSettings::kSize);
+        EXPECT_EQ(record.substr(0, taken), bytes.substr(0, taken)) << n;
+        EXPECT_EQ(record.substr(taken), blank.substr(taken)) << n;
+    }
 }
 
 TEST(GlobalSettings, LoadAndSave) {

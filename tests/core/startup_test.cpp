@@ -5,8 +5,10 @@
 #include <filesystem>
 
 #include "fake_host.h"
+#include "fake_ports.h"
 #include "files/tracking_log.h"
 #include "session/app_state.h"
+#include "session/display_check.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -87,17 +89,31 @@ TEST(CheckDisplay, ComparesDepthsAndHonoursTheTeachersChoice) {
     }
 }
 
+TEST(DisplayCheck, WarningTextsNameTheColours) {
+    EXPECT_NE(displayWarningText(DisplayWarning::Colour, 4)
+                  .find("at least 256 colours.  Your present Windows setup allows only 16 "
+                        "colours.\r\n\r\nYou may proceed"),
+              std::string::npos);
+    EXPECT_NE(displayWarningText(DisplayWarning::Colour, 1).find("allows only 2 colours."),
+              std::string::npos);
+    EXPECT_EQ(
+        displayWarningText(DisplayWarning::Font, 32)
+            .rfind("This software needs the \"Arial\" font, normally supplied with Windows.", 0),
+        0u);
+}
+
 TEST(LogRetryWait, EndsAtTheFirstCheckWhereTheFractionIsSmaller) {
-    EXPECT_EQ(logRetryWaitMs([] { return 0.0; }), 310);  // the first check passes nothing
-    EXPECT_EQ(logRetryWaitMs([] { return 0.999; }), 1300);
-    int n = 0;
-    EXPECT_EQ(logRetryWaitMs([&] { return ++n < 5 ? 0.9 : 0.02; }), 340);  // 0.02 < 0.04
+    test::ScriptedRandom zero({0.0}), high({0.999}), late({0.9, 0.9, 0.9, 0.9, 0.02});
+    EXPECT_EQ(logRetryWaitMs(zero), 310);  // the first check passes nothing
+    EXPECT_EQ(logRetryWaitMs(high), 1300);
+    EXPECT_EQ(logRetryWaitMs(late), 340);  // 0.02 < 0.04
 }
 
 struct LogFixture {
     test::TempDir app;
     AppState state;
     test::FakeHost host;
+    test::ScriptedRandom random;
     LogFixture() {
         state.appDir = app.str();
         state.userName = "Sam";
@@ -107,7 +123,7 @@ struct LogFixture {
 TEST(WriteSessionLog, WritesAtOnceWhenItCan) {
     LogFixture f;
     f.app.write("LOG.WQ", std::string(2, '\0'));
-    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.5; }));
+    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", f.random));
     EXPECT_TRUE(f.host.pauses.empty());
     EXPECT_TRUE(f.host.messages.empty());
     EXPECT_EQ(f.host.busyDepth, 0);
@@ -116,7 +132,7 @@ TEST(WriteSessionLog, WritesAtOnceWhenItCan) {
 TEST(WriteSessionLog, SixTriesThenTheQuestion) {
     LogFixture f;  // no LOG.WQ: every try fails
     f.host.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    EXPECT_FALSE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
+    EXPECT_FALSE(writeSessionLog(f.state, f.host, "entry\r\n", f.random));
     EXPECT_EQ(f.host.pauses.size(), 12u);  // six, Yes, six more, No
     ASSERT_EQ(f.host.messages.size(), 2u);
     EXPECT_EQ(f.host.captions[0], "Can't write to log");
@@ -135,7 +151,7 @@ TEST(WriteSessionLog, YesCanSucceedAndTooLongIsToldOnce) {
         }
     };
     f.host.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
+    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", f.random));
     EXPECT_EQ(f.host.captions, (std::vector<std::string>{"Log too long", "Can't write to log"}));
     EXPECT_EQ(f.host.pauses.size(), 6u);
 }

@@ -50,7 +50,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return);  // Enter is "Try again"
         QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
         QCOMPARE(state.request, std::string("AGAIN"));
-        QVERIFY(!d.isVisible());
+        QTRY_VERIFY(!d.isVisible());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     }
 
@@ -86,29 +86,42 @@ private slots:
         state.appDir = app.str();
         state.dataDir = app.str();
         UiHost host;
-        std::vector<int> pauses;
-        host.pauser = [&](int ms) { pauses.push_back(ms); };
         const std::string typed = (data / "cd").string();
         test::whenModal([typed](QWidget* d) {
             child<QPushButton>(d, "cmdDetails")->click();
             child<QLineEdit>(d, "Text1")->setText(QString::fromStdString(typed));
             // The success question comes next: keep the new place.
-            test::whenModal([](QWidget* again) { child<QPushButton>(again, "cmdAgain")->click(); });
+            test::whenModal([](QWidget* again) { child<QPushButton>(again, "cmdAgain")->click(); },
+                            d);
             child<QPushButton>(d, "cmdAgain")->click();
         });
         const std::string found = findDataFile(state, host, "DATA\\X.DAT", true);
         QVERIFY(!found.empty());
         QCOMPARE(state.dataDir, QString::fromStdString(typed).toUpper().toStdString());
-        QCOMPARE(pauses.size(), size_t{1});
         QCOMPARE(loadGlobalSettings(app.str())->dataDir(), state.dataDir);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    void displayWarningTexts() {
-        QVERIFY(displayWarningText("Colour", 4)
-                    .contains("Your present Windows setup allows only 16 colours.\r\n\r\n"));
-        QVERIFY(
-            displayWarningText("Font", 32).startsWith("This software needs the \"Arial\" font"));
+    void tryAgainWaitsDeafToInputThenCloses() {
+        test::TempDir app;
+        AppState state;
+        state.appDir = state.dataDir = app.str();
+        state.request = "DATA\\X.DAT";
+        RecoveryDialog d(nullptr, state);
+        d.show();
+        child<QPushButton>(&d, "cmdDetails")->click();
+        child<QLineEdit>(&d, "Text1")->setText("/media/cdrom");
+        QTest::mouseClick(child<QPushButton>(&d, "cmdAgain"), Qt::LeftButton);
+        // Waiting for the next whole second: still shown, busy, and a click on Quit is not taken.
+        QVERIFY(d.isVisible());
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QTest::mouseClick(child<QPushButton>(&d, "cmdQuit"), Qt::LeftButton);
+        QVERIFY(!d.quitChosen());
+        QTRY_VERIFY(!d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(state.request, std::string("AGAIN"));
+        QCOMPARE(state.dataDir, std::string("/MEDIA/CDROM"));
+        QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
     void displayCheckStoresTheChoiceWhenClicked_data() {
@@ -130,9 +143,9 @@ private slots:
         AppState state;
         state.appDir = app.str();
         state.global = GlobalSettings::decode(blank);
-        state.warningKind = kind.toStdString();
         UiHost host;
-        DisplayCheckDialog d(nullptr, state, host, 4);
+        DisplayCheckDialog d(nullptr, state, host,
+                             kind == "Colour" ? DisplayWarning::Colour : DisplayWarning::Font, 4);
         QCOMPARE(d.windowTitle(), QString("WQ Story Books Software"));
         for (int i = 0; i < clicks; ++i) child<QCheckBox>(&d, "Check3D1")->click();
         child<QPushButton>(&d, "Command1")->click();
@@ -151,9 +164,8 @@ private slots:
         test::MessageRecorder messages;
         AppState state;
         state.appDir = (app / "gone").string();  // GLOBSET.WQ cannot be written there
-        state.warningKind = "Font";
         UiHost host;
-        DisplayCheckDialog d(nullptr, state, host, 24);
+        DisplayCheckDialog d(nullptr, state, host, DisplayWarning::Font, 24);
         child<QCheckBox>(&d, "Check3D1")->click();
         child<QPushButton>(&d, "Command1")->click();
         QVERIFY(messages.seen.empty());
@@ -163,16 +175,15 @@ private slots:
 
     void displayWarningIsAnsweredOnlyByItsButtons() {
         AppState state;
-        state.warningKind = "Colour";
         UiHost host;
-        DisplayCheckDialog d(nullptr, state, host, 4);
+        DisplayCheckDialog d(nullptr, state, host, DisplayWarning::Colour, 4);
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);
         QVERIFY(d.isVisible());
         child<QPushButton>(&d, "Command2")->click();
         QVERIFY(d.quitChosen());
         QVERIFY(!d.isVisible());
-        DisplayCheckDialog closed(nullptr, state, host, 4);
+        DisplayCheckDialog closed(nullptr, state, host, DisplayWarning::Colour, 4);
         closed.show();
         closed.close();  // closing goes on, as "Yes - proceed" does
         QVERIFY(!closed.isVisible());
@@ -198,12 +209,11 @@ private slots:
         BusyPointer work;
         AppState state;
         state.request = "STARTUP";
-        state.warningKind = "Font";
         UiHost host;
         {
             RecoveryDialog recovery(nullptr, state);
             QVERIFY(QApplication::overrideCursor() == nullptr);
-            DisplayCheckDialog warning(nullptr, state, host, 24);
+            DisplayCheckDialog warning(nullptr, state, host, DisplayWarning::Font, 24);
             QVERIFY(QApplication::overrideCursor() == nullptr);
         }
         QVERIFY(QApplication::overrideCursor() != nullptr);
@@ -217,7 +227,7 @@ private slots:
         const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE",
                                      Program::Zan};
         {
-            ChooserDialog d(nullptr, stories);
+            ChooserDialog d(nullptr, listChoices(stories));
             QCOMPARE(d.windowTitle(), QString("Choose a story"));
             auto* list = child<QListWidget>(&d, "list");
             QCOMPARE(list->count(), 2);
@@ -228,7 +238,7 @@ private slots:
             QCOMPARE(d.choice().fileName, std::string("25SAMPLE.DAT"));
         }
         {
-            ChooserDialog d(nullptr, stories);
+            ChooserDialog d(nullptr, listChoices(stories));
             d.show();
             auto* list = child<QListWidget>(&d, "list");
             const QPoint first = list->visualItemRect(list->item(0)).center();
@@ -238,13 +248,14 @@ private slots:
             QCOMPARE(d.choice().fileName, std::string("01PIP.DAT"));
         }
         {
-            ChooserDialog d(nullptr, stories);
+            ChooserDialog d(nullptr, listChoices(stories));
             d.show();
             QTest::keyClick(child<QListWidget>(&d, "list"), Qt::Key_Escape);
             QVERIFY(d.choice().title.empty() && d.choice().fileName.empty());
         }
         {
-            ChooserDialog d(nullptr, {"NO", data.str(), "*.DAT", "nomatch", Program::Zan});
+            ChooserDialog d(nullptr,
+                            listChoices({"NO", data.str(), "*.DAT", "nomatch", Program::Zan}));
             QCOMPARE(d.windowTitle(), QString("Choose a wordlist"));
             QCOMPARE(child<QListWidget>(&d, "list")->count(), 3);
             child<QPushButton>(&d, "cmdYes")->click();  // nothing selected: empty values
@@ -255,3 +266,4 @@ private slots:
 
 QTEST_MAIN(DataDialogsTest)
 #include "data_dialogs_test.moc"
+#include "pointer.h"

@@ -79,12 +79,11 @@ int main(int argc, char** argv) {
     RecoveryDialog again(nullptr, state);
     save(again, out, "recovery-success", suffix);
 
-    state.warningKind = "Colour";
-    DisplayCheckDialog colour(nullptr, state, host, 4);
+    DisplayCheckDialog colour(nullptr, state, host, DisplayWarning::Colour, 4);
     save(colour, out, "display-check", suffix);
 
-    ChooserDialog chooser(
-        nullptr, {"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT", "25SAMPLE", Program::Zan});
+    ChooserDialog chooser(nullptr, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",
+                                                "25SAMPLE", Program::Zan}));
     save(chooser, out, "chooser", suffix);
     return 0;
 }

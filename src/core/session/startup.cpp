@@ -4,7 +4,9 @@
 
 #include "files/text.h"
 #include "files/tracking_log.h"
+#include "ports/ports.h"
 #include "session/app_state.h"
+#include "session/design_size.h"
 #include "session/find_data_file.h"
 #include "session/host_ports.h"
 
@@ -47,32 +49,19 @@ void settleDataDirectory(AppState& state, HostPorts& host, std::string_view comm
 
 ScaleFactors scaleFactors(double clientWidthTwips, double clientHeightTwips) {
     auto snap = [](float f) { return (f > 0.99f && f < 1.01f) ? 1.0f : f; };
-    const float x = snap(static_cast<float>(clientWidthTwips / 9600.0));
-    const float y = snap(static_cast<float>(clientHeightTwips / 6630.0));
+    const float x = snap(static_cast<float>(clientWidthTwips / double(kDesignClientWidth)));
+    const float y = snap(static_cast<float>(clientHeightTwips / double(kDesignClientHeight)));
     return {x, y, std::min(x, y)};
 }
 
-DisplayCheck checkDisplay(int colourDepthBits, bool arialAvailable, int16_t omitColourWarning,
-                          int16_t omitFontWarning) {
-    DisplayCheck check;
-    if (colourDepthBits >= 8) {
-        check.clearOmitColour = omitColourWarning == -1;
-    } else {
-        check.warnColour = omitColourWarning == 0;
-    }
-    check.warnFont = omitFontWarning == 0 && !arialAvailable;
-    return check;
-}
-
-int logRetryWaitMs(const std::function<double()>& random) {
+int logRetryWaitMs(Random& random) {
     constexpr int kStepMs = 10;
     int elapsedBeyond = 0;  // milliseconds past the first 0.3 seconds
-    while (random() >= elapsedBeyond / 1000.0) elapsedBeyond += kStepMs;
+    while (random.next() >= elapsedBeyond / 1000.0) elapsedBeyond += kStepMs;
     return 300 + elapsedBeyond;
 }
 
-bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry,
-                     const std::function<double()>& random) {
+bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry, Random& random) {
     bool warned = false;
     bool written = false;
     while (!written) {
