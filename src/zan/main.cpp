@@ -6,5 +6,5 @@ int main(int argc, char** argv) {
     kz::zan::ZanProgram program;
     return kz::ui::runProgram(
         argc, argv, kz::ui::zanProgram(),
-        [&program](kz::ui::MainFrame& frame) { return program.makeChild(frame); });
+        [&program](const kz::ui::ChildContext& context) { return program.makeChild(context); });
 }

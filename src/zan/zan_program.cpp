@@ -4,10 +4,9 @@
 
 #include "files/paths.h"
 #include "main_frame.h"
+#include "pointer.h"
 #include "session/app_state.h"
 #include "session/chooser.h"
-#include "ui_host.h"
-#include "zan_qt_ports.h"
 #include "zan_settings_window.h"
 #include "zan_window.h"
 
@@ -19,15 +18,15 @@ namespace kz::zan {
 ZanProgram::ZanProgram() { registerZanArt(); }
 ZanProgram::~ZanProgram() = default;
 
-QWidget* ZanProgram::makeChild(ui::MainFrame& frame) {
-    m_frame = &frame;
-    m_ports = std::make_unique<ZanQtPorts>(frame);
+QWidget* ZanProgram::makeChild(const ui::ChildContext& context) {
+    m_frame = &context.frame;
+    m_ports.emplace(context.ports);
     showReader();
     return nullptr;
 }
 
 ZanWindow* ZanProgram::showReader() {
-    auto* reader = new ZanWindow(*m_frame, m_ports->ports(), [this] { showSettings(); });
+    auto* reader = new ZanWindow(*m_frame, *m_ports, [this] { showSettings(); });
     m_frame->setChild(reader, reader->menus());
     // Loaded once it is in place, so the dialogs it may bring up have their window behind them.
     QTimer::singleShot(0, reader, [reader] { reader->start(); });

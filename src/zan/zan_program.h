@@ -1,16 +1,19 @@
 #pragma once
 
 #include <memory>
+#include <optional>
+
+#include "ports/ports.h"
 
 class QWidget;
 
 namespace kz::ui {
 class MainFrame;
-}
+struct ChildContext;
+}  // namespace kz::ui
 
 namespace kz::zan {
 
-class ZanQtPorts;
 class ZanWindow;
 class ZanSettingsWindow;
 
@@ -24,16 +27,16 @@ public:
     ZanProgram(const ZanProgram&) = delete;
     ZanProgram& operator=(const ZanProgram&) = delete;
 
-    // MainFrame's makeChild: shows the reader in frame and returns nullptr (the reader brings
-    // its own menus, so it is put in place here).
-    QWidget* makeChild(ui::MainFrame& frame);
+    // MainFrame's makeChild: shows the reader in the frame and returns nullptr (the reader
+    // brings its own menus, so it is put in place here).
+    QWidget* makeChild(const ui::ChildContext& context);
 
     ZanWindow* showReader();
     ZanSettingsWindow* showSettings();
 
 private:
     ui::MainFrame* m_frame = nullptr;
-    std::unique_ptr<ZanQtPorts> m_ports;
+    std::optional<ProgramPorts> m_ports;
 };
 
 }  // namespace kz::zan

@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include "fake_ports.h"
 #include "fake_wave_player.h"
 #include "files/story_file.h"
 #include "files/user_settings.h"
@@ -64,13 +65,13 @@ struct Installation {
 
         MainFrame::Ports ports;
         ports.makePlayer = [] { return std::make_unique<FakeWavePlayer>(); };
-        ports.random = [] { return 0.0; };
+        ports.random = std::make_unique<test::ScriptedRandom>();
         ports.colourDepth = [] { return 32; };
         ports.arialAvailable = [] { return true; };
         frame = std::make_unique<MainFrame>(state, host, zanProgram(), std::move(ports));
         frame->resize(800, 600);
         frame->show();
-        program.makeChild(*frame);
+        program.makeChild({frame->programPorts(), state, *frame});
         QTest::qWait(50);  // the reader loads once it is in place
     }
     zan::ZanWindow* reader() { return qobject_cast<zan::ZanWindow*>(frame->child()); }

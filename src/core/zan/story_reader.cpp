@@ -89,14 +89,12 @@ std::optional<std::string> StoryReader::chooseStartStory() {
             m_storyCode = *code;
             break;
         }
+        // The dialog waits about a second after "Try again" before the data is looked for.
         m_state.request = "STARTUPYELLOW";
         if (!m_ports.host.showRecoveryDialog(m_state)) {
             m_ended = true;
             return std::nullopt;
         }
-        m_ports.host.setBusy(true);
-        m_ports.host.pause(millisecondsToNextSecond(m_ports.clock.secondsSinceMidnight()));
-        m_ports.host.setBusy(false);
     }
     if (m_state.dataDir != dataDirAtStart) {
         m_state.request = "AGAIN";
