@@ -72,8 +72,12 @@ void MainFrame::buildMenus() {
     m_frameMenus = {file, help};
 }
 
+// A hidden menu keeps its access key, and two "&File" menus would make Alt+F do nothing, so the
+// frame's menus leave the bar while a child window's menus are in it.
 void MainFrame::showFrameMenus(bool show) {
-    for (QMenu* menu : m_frameMenus) menu->menuAction()->setVisible(show);
+    for (QMenu* menu : m_frameMenus) menuBar()->removeAction(menu->menuAction());
+    if (!show) return;
+    for (QMenu* menu : m_frameMenus) menuBar()->addMenu(menu);
 }
 
 void MainFrame::setChild(QWidget* child, const QList<QMenu*>& menus) {

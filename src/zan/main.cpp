@@ -1,4 +1,10 @@
 // Zan, the story reader.
 #include "program.h"
+#include "zan_program.h"
 
-int main(int argc, char** argv) { return kz::ui::runProgram(argc, argv, kz::ui::zanProgram()); }
+int main(int argc, char** argv) {
+    kz::zan::ZanProgram program;
+    return kz::ui::runProgram(
+        argc, argv, kz::ui::zanProgram(),
+        [&program](const kz::ui::ChildContext& context) { return program.makeChild(context); });
+}

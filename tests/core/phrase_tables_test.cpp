@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace kz {
 namespace {
 
@@ -32,10 +34,13 @@ TEST(PhraseTables, Format) {
     }
 }
 
-// Rows added to data/phrase_tables.txt must keep the format the reader relies on.
+// Rows added to data/phrase_tables.txt must keep the format the reader relies on, and belong to
+// the stories the reader can open: those numbered 01 to 32.
 TEST(PhraseTables, BuiltInRowsAreWellFormed) {
     for (const auto& [code, table] : builtInPhraseTables()) {
         EXPECT_LE(code.size(), 8u) << code;
+        const int number = std::atoi(code.substr(0, 2).c_str());
+        EXPECT_TRUE(number >= 1 && number <= 32) << code;
         EXPECT_TRUE(isPhraseTable(table)) << code << ": " << table;
     }
 }

@@ -1,0 +1,111 @@
+#include "zan/page_layout.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace kz {
+namespace {
+
+int scaled(double design, double factor) { return static_cast<int>(std::lround(design * factor)); }
+
+// Design place of each button in the margin: top and height, and its image cell.
+struct ButtonDesign {
+    int top, height, cell;
+};
+constexpr ButtonDesign kButtonDesign[5] = {
+    {0, 1650, 3},     // Hear
+    {1650, 1665, 4},  // Book
+    {3300, 1665, 0},  // Back
+    {4950, 1665, 1},  // Next
+    {4950, 1665, 2},  // Restart: Next's place, never shown with it
+};
+constexpr int kMarginWidth = 705;
+constexpr int kMarginHeight = 6660;
+
+}  // namespace
+
+std::optional<PixelSize> shapeRule(int width, int height) {
+    const long long d = std::llabs(3LL * width - 4LL * height) * 30;
+    if (3LL * width >= d && 4LL * height >= d && width >= 320 && height >= 240) return std::nullopt;
+    PixelSize size{width, height};
+    if (4LL * height >= 3LL * width)
+        size.height = 3 * width / 4;
+    else
+        size.width = 4 * height / 3;
+    if (size.width < 320 || size.height < 240) size = {320, 240};
+    return size;
+}
+
+ControlsLayout layoutControls(const ScaleFactors& scale, double twipsPerPixel) {
+    ControlsLayout layout;
+    layout.stretchPictures = twipsPerPixel != 15 || scale.scale != 1;
+    const int width = scaled(kMarginWidth, scale.x);
+    layout.margin = {0, 0, width, scaled(kMarginHeight, scale.y)};
+    for (int i = 0; i < 5; ++i) {
+        const ButtonDesign& d = kButtonDesign[i];
+        layout.buttons[i] = {0, scaled(d.top, scale.y), width, scaled(d.height, scale.y)};
+        layout.imageCells[i] = d.cell;
+    }
+    layout.bigImages = scale.scale > 0.74f;
+    return layout;
+}
+
+TwipRect textSlotRect(const StoryText& slot, const ScaleFactors& scale) {
+    return {scaled(slot.textLeft, scale.x), scaled(slot.lineTop, scale.y),
+            scaled(slot.lineLeft + slot.lineWidth - slot.textLeft, scale.x),
+            scaled(slot.lineHeight, scale.y)};
+}
+
+TwipRect titleRect(const StoryText& slot, int measuredWidth, const ScaleFactors& scale) {
+    const double left = 5160.0 * scale.x - measuredWidth / 2;
+    return {static_cast<int>(std::lround(left)), scaled(slot.lineTop, scale.y), measuredWidth,
+            scaled(slot.lineHeight, scale.y)};
+}
+
+TwipRect creditsRect(const ScaleFactors& scale) {
+    return {scaled(3000, scale.x), scaled(5850, scale.y), scaled(4350, scale.x),
+            scaled(660, scale.y)};
+}
+
+TwipRect pictureRect(const StoryPicture& picture, const ScaleFactors& scale, bool stretch,
+                     bool firstPage) {
+    if (!stretch) return {picture.left, picture.top, 0, 0};
+    TwipRect rect{scaled(picture.left, scale.x), scaled(picture.top, scale.y),
+                  scaled(picture.width, scale.scale), scaled(picture.height, scale.scale)};
+    if (firstPage && scale.x != scale.scale)
+        rect.left += static_cast<int>(std::lround((scale.x - scale.scale) * picture.width)) / 2;
+    return rect;
+}
+
+WordListLayout layoutWordList(const std::vector<std::string>& entries, const ScaleFactors& scale,
+                              int windowWidth, int windowHeight, TextMeasure& measure) {
+    const int count = static_cast<int>(entries.size());
+    FontSpec font{"Arial", 24.0 * scale.scale, true};
+    int lineHeight = measure.measure("Wy", font).height;
+    while (static_cast<long long>(count) * lineHeight > windowHeight && font.pointSize > 1) {
+        font.pointSize = std::max(1.0, font.pointSize - 2);
+        lineHeight = measure.measure("Wy", font).height;
+    }
+    int width = 0;
+    if (count == 0) {
+        width = scaled(3000, scale.y) + 300;
+    } else {
+        for (const auto& entry : entries)
+            width = std::max(width, measure.measure(entry, font).width);
+        width += 300;
+    }
+    return {font.pointSize, {windowWidth - width - 120, 0, width, count * lineHeight + 150}};
+}
+
+int fitFontSize(int fontSize, int lineHeight, FontSpec font, TextMeasure& measure) {
+    int size = fontSize > 0 ? fontSize : kFallbackFontSize;
+    if (lineHeight <= 0) return size;
+    for (;;) {
+        font.pointSize = size;
+        if (size <= 1 || measure.measure("Ty", font).height <= lineHeight) return size;
+        --size;
+    }
+}
+
+}  // namespace kz
