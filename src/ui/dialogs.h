@@ -1,9 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "files/story_catalogue.h"
 #include "session/display_check.h"
+#include "session/password.h"
 
 class QWidget;
 
@@ -17,15 +20,28 @@ namespace kz::ui {
 // The sign-in question; the sign-in dialog compares its request against exactly this text.
 inline constexpr const char* kSignInQuestion = "What\r\nis your name?";
 
-// The name list (frmUserName). With state.request equal to the sign-in question it is the
-// sign-in: F3, Esc or closing the window quit the program (Quit), and "Teacher" needs the
-// password. With any other request it serves the settings windows as a name picker, and Esc or
-// closing cancels (Cancelled). A chosen name is in state.userName.
+// The name list (frmUserName), with the names of USERS.WQ read before it opens (missing or empty:
+// the "file" fatal error). As the sign-in (the sign-in question shown): F3, Esc or closing the
+// window quit the program (Quit), and "Teacher" needs the password; the chosen name becomes
+// state.userName. As a name picker for the settings windows (any other prompt): Esc or closing
+// cancels (Cancelled), and state.userName is left as it is.
 enum class NameChoice { Chosen, Quit, Cancelled };
-NameChoice runSignInDialog(QWidget* parent, AppState& state, HostPorts& host);
+enum class NameListRole { SignIn, Picker };
+struct NameList {
+    std::string prompt;
+    NameListRole role;
+    std::vector<std::string> names;  // in the file's order
+};
+struct NameAnswer {
+    NameChoice choice;
+    std::string name;  // the chosen name, when Chosen
+};
+NameAnswer runSignInDialog(QWidget* parent, AppState& state, HostPorts& host);
+NameAnswer runNamePicker(QWidget* parent, AppState& state, HostPorts& host,
+                         std::string_view prompt);
 
-// The teacher password box (frmPass): sets state.passResult to -1 right, 0 wrong, 2 cancelled.
-void runPasswordDialog(QWidget* parent, AppState& state);
+// The teacher password box (frmPass), checked against the stored password.
+PasswordOutcome runPasswordDialog(QWidget* parent, const AppState& state);
 
 // The lock on "Alter the settings": true when the settings window may open (signed in as
 // Teacher, no password stored, or the right one typed); a wrong one shows "Wrong password".

@@ -151,10 +151,10 @@ bool MainFrame::load() {
     placeOnScreen();
     runDisplayCheck();
     const SessionStart start = startSession(m_state, *m_ports.clock, [this] {
-        m_state.request = kSignInQuestion;
         if (m_ports.closeStartupWindow) m_ports.closeStartupWindow();
         std::optional<std::string> name;
-        if (runSignInDialog(this, m_state, m_host) == NameChoice::Chosen) name = m_state.userName;
+        const NameAnswer answer = runSignInDialog(this, m_state, m_host);
+        if (answer.choice == NameChoice::Chosen) name = answer.name;
         return name;
     });
     switch (start.outcome) {

@@ -39,9 +39,9 @@ public:
 
 }  // namespace
 
-PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
+PasswordDialog::PasswordDialog(QWidget* parent, std::string storedPlain)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      m_state(state),
+      m_stored(std::move(storedPlain)),
       m_text(new QLineEdit(this)),
       m_ok(new QPushButton(this)),
       m_abort(new QPushButton(this)) {
@@ -81,15 +81,18 @@ PasswordDialog::PasswordDialog(QWidget* parent, AppState& state)
 
     connect(m_ok, &QPushButton::clicked, this, &PasswordDialog::check);
     connect(m_abort, &QPushButton::clicked, this, &PasswordDialog::cancel);
-    m_state.passResult = 0;
     m_text->setFocus();
 }
 
 std::optional<QChar> PasswordDialog::filterKey(QChar typed) {
-    const char16_t c = typed.unicode();
-    if (c >= u'a' && c <= u'z') return QChar(c - u'a' + u'A');
-    if ((c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')) return typed;
-    return std::nullopt;
+    // Backspace and Delete are edit keys here, handled by the box itself; what is inserted is a
+    // letter or a digit.
+    if (typed.unicode() >= 128 || typed.unicode() == 8 || typed.unicode() == 127) {
+        return std::nullopt;
+    }
+    const auto key = passwordKey(static_cast<char>(typed.unicode()));
+    if (!key) return std::nullopt;
+    return QChar(static_cast<char16_t>(*key));
 }
 
 bool PasswordDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -131,10 +134,7 @@ void PasswordDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 void PasswordDialog::check() {
-    const QString typed = m_text->text().trimmed().toUpper();
-    const QString stored = fromFileText(m_state.global.password()).trimmed().toUpper();
-    m_state.passResult = typed == stored ? -1 : 0;
-    if (typed.isEmpty()) m_state.passResult = 2;
+    m_outcome = checkPassword(m_text->text().toLatin1().toStdString(), m_stored);
     accept();
 }
 
@@ -142,25 +142,29 @@ void PasswordDialog::cancel() { reject(); }
 
 void PasswordDialog::reject() {
     // The cross, Esc and closing the window all cancel.
-    m_state.passResult = 2;
+    m_outcome = PasswordOutcome::Cancelled;
     QDialog::reject();
 }
 
-void runPasswordDialog(QWidget* parent, AppState& state) {
-    PasswordDialog dialog(parent, state);
+PasswordOutcome runPasswordDialog(QWidget* parent, const AppState& state) {
+    PasswordDialog dialog(parent, storedPassword(state.global));
     dialog.exec();
+    return dialog.outcome();
 }
 
 bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host) {
-    if (state.userName == "Teacher" || state.global.password().empty()) return true;
-    state.passResult = 0;
-    runPasswordDialog(parent, state);
-    if (state.passResult == 2) return false;
-    if (state.passResult == 0) {
-        host.message("Wrong password", "Password", MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
+    if (!settingsNeedPassword(state.userName, storedPassword(state.global))) return true;
+    switch (runPasswordDialog(parent, state)) {
+        case PasswordOutcome::Right:
+            return true;
+        case PasswordOutcome::Wrong:
+            host.message(kWrongPasswordText, kWrongPasswordCaption, MessageIcon::Exclamation,
+                         MessageButtons::Ok);
+            return false;
+        case PasswordOutcome::Cancelled:
+            return false;
     }
-    return true;
+    return false;
 }
 
 }  // namespace kz::ui

@@ -2,13 +2,12 @@
 
 #include <QDialog>
 #include <optional>
+#include <string>
+
+#include "session/password.h"
 
 class QLineEdit;
 class QPushButton;
-
-namespace kz {
-struct AppState;
-}
 
 namespace kz::ui {
 
@@ -16,10 +15,12 @@ namespace kz::ui {
 class PasswordDialog : public QDialog {
     Q_OBJECT
 public:
-    PasswordDialog(QWidget* parent, AppState& state);
+    // storedPlain: the stored password, unscrambled.
+    PasswordDialog(QWidget* parent, std::string storedPlain);
 
     // What the box lets through: letters (as capitals) and digits; nullopt for anything else.
     static std::optional<QChar> filterKey(QChar typed);
+    PasswordOutcome outcome() const { return m_outcome; }
 
     void reject() override;
 
@@ -31,7 +32,8 @@ private:
     void check();
     void cancel();
 
-    AppState& m_state;
+    std::string m_stored;
+    PasswordOutcome m_outcome = PasswordOutcome::Cancelled;
     QLineEdit* m_text;
     QPushButton* m_ok;
     QPushButton* m_abort;

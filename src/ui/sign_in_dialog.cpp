@@ -9,10 +9,12 @@
 
 #include "fatal.h"
 #include "files/user_list.h"
+#include "password_dialog.h"
 #include "pointer.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/host_ports.h"
+#include "session/password.h"
 #include "svg_art.h"
 #include "twips.h"
 #include "ui_host.h"
@@ -20,12 +22,13 @@
 
 namespace kz::ui {
 
-SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
+SignInDialog::SignInDialog(QWidget* parent, const AppState& state, HostPorts& host, NameList list)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
-      m_state(state),
+      m_storedPassword(storedPassword(state.global)),
       m_host(host),
-      m_signIn(state.request == kSignInQuestion),
-      m_request(new QLabel(fromFileText(state.request), this)),
+      m_userNames(std::move(list.names)),
+      m_signIn(list.role == NameListRole::SignIn),
+      m_request(new QLabel(fromFileText(list.prompt), this)),
       m_names(new QListWidget(this)),
       m_ok(new QPushButton(this)),
       m_exitHint(new QLabel(tr("F3 to exit"), this)) {
@@ -52,13 +55,7 @@ SignInDialog::SignInDialog(QWidget* parent, AppState& state, HostPorts& host)
     m_exitHint->setVisible(m_signIn);
     m_ok->hide();
 
-    {
-        BusyPointer busy;
-        auto users = loadUserList(state.appDir);
-        if (!users) fatalError(users.error());
-        state.users = users.value();
-    }
-    for (size_t i = 1; i < state.users.size(); ++i) m_names->addItem(fromFileText(state.users[i]));
+    for (const std::string& name : m_userNames) m_names->addItem(fromFileText(name));
 
     // The tick waits for a chosen name: the list takes a current row without selecting it when
     // it gets the focus, and that chooses nobody.
@@ -81,17 +78,22 @@ void SignInDialog::leave(NameChoice choice) {
 void SignInDialog::confirm() {
     const int row = m_names->currentRow();
     if (row < 0 || !m_names->currentItem()->isSelected()) return;
-    m_state.userName = m_state.users[static_cast<size_t>(row) + 1];
-    if (m_signIn && m_state.userName == "Teacher" && !m_state.global.password().empty()) {
-        m_state.passResult = 0;
-        runPasswordDialog(this, m_state);
-        if (m_state.passResult == 2) return;
-        if (m_state.passResult == 0) {
-            m_host.message("Wrong password", "Password", MessageIcon::Exclamation,
-                           MessageButtons::Ok);
-            return;
+    const std::string& name = m_userNames[static_cast<size_t>(row)];
+    if (m_signIn && signInNeedsPassword(name, m_storedPassword)) {
+        PasswordDialog password(this, m_storedPassword);
+        password.exec();
+        switch (password.outcome()) {
+            case PasswordOutcome::Cancelled:
+                return;
+            case PasswordOutcome::Wrong:
+                m_host.message(kWrongPasswordText, kWrongPasswordCaption, MessageIcon::Exclamation,
+                               MessageButtons::Ok);
+                return;
+            case PasswordOutcome::Right:
+                break;
         }
     }
+    m_chosen = name;
     leave(NameChoice::Chosen);
 }
 
@@ -137,10 +139,34 @@ void SignInDialog::closeEvent(QCloseEvent* event) {
     QDialog::closeEvent(event);
 }
 
-NameChoice runSignInDialog(QWidget* parent, AppState& state, HostPorts& host) {
-    SignInDialog dialog(parent, state, host);
+namespace {
+
+NameAnswer runNameList(QWidget* parent, AppState& state, HostPorts& host, std::string_view prompt,
+                       NameListRole role) {
+    NameList list{std::string(prompt), role, {}};
+    {
+        BusyPointer busy;
+        auto users = loadUserList(state.appDir);
+        if (!users) fatalError(users.error());
+        state.users = users.value();
+    }
+    list.names.assign(state.users.begin() + 1, state.users.end());
+    SignInDialog dialog(parent, state, host, std::move(list));
     dialog.exec();
-    return dialog.choice();
+    return {dialog.choice(), dialog.chosenName()};
+}
+
+}  // namespace
+
+NameAnswer runSignInDialog(QWidget* parent, AppState& state, HostPorts& host) {
+    NameAnswer answer = runNameList(parent, state, host, kSignInQuestion, NameListRole::SignIn);
+    if (answer.choice == NameChoice::Chosen) state.userName = answer.name;
+    return answer;
+}
+
+NameAnswer runNamePicker(QWidget* parent, AppState& state, HostPorts& host,
+                         std::string_view prompt) {
+    return runNameList(parent, state, host, prompt, NameListRole::Picker);
 }
 
 }  // namespace kz::ui

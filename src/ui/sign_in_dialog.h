@@ -14,8 +14,10 @@ namespace kz::ui {
 class SignInDialog : public QDialog {
     Q_OBJECT
 public:
-    SignInDialog(QWidget* parent, AppState& state, HostPorts& host);
+    SignInDialog(QWidget* parent, const AppState& state, HostPorts& host, NameList list);
     NameChoice choice() const { return m_choice; }
+    // The chosen name, when choice() is Chosen.
+    const std::string& chosenName() const { return m_chosen; }
     bool isSignIn() const { return m_signIn; }
 
 protected:
@@ -27,8 +29,10 @@ private:
     void confirm();
     void leave(NameChoice choice);
 
-    AppState& m_state;
+    std::string m_storedPassword;
     HostPorts& m_host;
+    std::vector<std::string> m_userNames;
+    std::string m_chosen;
     bool m_signIn;
     NameChoice m_choice = NameChoice::Cancelled;
     QLabel* m_request;

@@ -215,17 +215,12 @@ void ZanSettingsWindow::setChecks(const ZanOptions& ticked) {
     m_filling = filling;
 }
 
-// The name list as a name picker: the name picked comes back as the signed-in name, which is
-// put back afterwards.
+// The name list as a name picker.
 std::optional<std::string> ZanSettingsWindow::pickName(std::string_view prompt) {
-    AppState& state = m_frame.state();
-    const std::string signedIn = state.userName;
-    state.request = std::string(prompt);
-    const ui::NameChoice choice = ui::runSignInDialog(&m_frame, state, m_frame.host());
-    std::string picked = state.userName;
-    state.userName = signedIn;
-    if (choice != ui::NameChoice::Chosen) return std::nullopt;
-    return picked;
+    const ui::NameAnswer answer =
+        ui::runNamePicker(&m_frame, m_frame.state(), m_frame.host(), prompt);
+    if (answer.choice != ui::NameChoice::Chosen) return std::nullopt;
+    return answer.name;
 }
 
 void ZanSettingsWindow::fatalError(const FatalError& error) { ui::fatalError(error); }

@@ -86,15 +86,18 @@ int main(int argc, char** argv) {
     StartupWindow startup(StartupWindow::Role::About, &frame);
     save(startup, out, "about", suffix);
 
-    state.request = "What\r\nis your name?";
-    SignInDialog signIn(&frame, state, host);
+    const auto users = loadUserList(state.appDir);
+    SignInDialog signIn(&frame, state, host,
+                        {kSignInQuestion, NameListRole::SignIn,
+                         users ? std::vector<std::string>(users->begin() + 1, users->end())
+                               : std::vector<std::string>{}});
     signIn.findChild<QListWidget*>()->setCurrentRow(2);
     save(signIn, out, "sign-in", suffix);
 
     // The password box and its message over the sign-in, which stays on screen behind them.
     signIn.findChild<QListWidget*>()->setCurrentRow(0);
     signIn.show();
-    PasswordDialog password(&signIn, state);
+    PasswordDialog password(&signIn, storedPassword(state.global));
     password.findChild<QLineEdit*>()->setText("OWL");
     save(password, out, "password", suffix);
     saveMessage(&signIn,

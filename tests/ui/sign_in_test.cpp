@@ -31,9 +31,10 @@ struct SignIn {
     AppState state;
     UiHost host;
     test::MessageRecorder messages;
-    explicit SignIn(std::vector<std::string> names, const std::string& password = "") {
+    NameList list;
+    explicit SignIn(std::vector<std::string> names, const std::string& password = "")
+        : list{kSignInQuestion, NameListRole::SignIn, names} {
         state.appDir = dir.str();
-        state.request = kSignInQuestion;
         state.global.setPassword(password);
         dir.write("USERS.WQ", encodeUserList(names));
     }
@@ -92,7 +93,7 @@ class SignInTest : public QObject {
 private slots:
     void listsNamesInFileOrderAndWaitsForAChoice() {
         SignIn s({"Zoe", "Teacher", "Al  Bo"});
-        SignInDialog d(nullptr, s.state, s.host);
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         QCOMPARE(names(&d)->count(), 3);
         QCOMPARE(names(&d)->item(2)->text(), QString("Al  Bo"));
         QVERIFY(!ok(&d)->isVisibleTo(&d));
@@ -104,13 +105,13 @@ private slots:
         QVERIFY(ok(&d)->isVisibleTo(&d));
         QTest::keyClick(names(&d), Qt::Key_Return);
         QCOMPARE(d.choice(), NameChoice::Chosen);
-        QCOMPARE(s.state.userName, std::string("Zoe"));
+        QCOMPARE(d.chosenName(), std::string("Zoe"));
     }
 
     void theTickWaitsForAName() {
         // The list gets the focus when the dialog opens; that alone chooses nobody.
         SignIn s({"Zoe", "Sam"});
-        SignInDialog d(nullptr, s.state, s.host);
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -130,11 +131,11 @@ private slots:
     void leavingTheSignInQuits() {
         QFETCH(int, key);
         SignIn s({"Sam"});
-        SignInDialog d(nullptr, s.state, s.host);
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         d.show();
         QTest::keyClick(names(&d), Qt::Key(key));
         QCOMPARE(d.choice(), NameChoice::Quit);
-        SignInDialog closed(nullptr, s.state, s.host);
+        SignInDialog closed(nullptr, s.state, s.host, s.list);
         closed.show();
         closed.close();
         QCOMPARE(closed.choice(), NameChoice::Quit);
@@ -142,8 +143,9 @@ private slots:
 
     void asANamePickerEscCancels() {
         SignIn s({"Sam"});
-        s.state.request = "Whose settings?";
-        SignInDialog d(nullptr, s.state, s.host);
+        s.list.prompt = "Whose settings?";
+        s.list.role = NameListRole::Picker;
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         auto* exitHint = d.findChild<QLabel*>("Label2");
         QVERIFY(exitHint != nullptr);
         QVERIFY(!exitHint->isVisibleTo(&d));
@@ -152,8 +154,8 @@ private slots:
         QVERIFY(d.isVisible());
         QTest::keyClick(names(&d), Qt::Key_Escape);
         QCOMPARE(d.choice(), NameChoice::Cancelled);
-        QCOMPARE(s.state.userName, std::string("Unknown"));
-        SignInDialog closed(nullptr, s.state, s.host);
+        QVERIFY(d.chosenName().empty());
+        SignInDialog closed(nullptr, s.state, s.host, s.list);
         closed.show();
         closed.close();
         QCOMPARE(closed.choice(), NameChoice::Cancelled);
@@ -169,7 +171,7 @@ private slots:
 
     void teacherPasswordOutcomes() {
         SignIn s({"Teacher", "Sam"}, "owl7");
-        SignInDialog d(nullptr, s.state, s.host);
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         d.show();
         // Wrong: the message, and the list stays.
         test::whenModal([](QWidget* pass) {
@@ -199,7 +201,7 @@ private slots:
         });
         pick(&d, 0);
         QCOMPARE(d.choice(), NameChoice::Chosen);
-        QCOMPARE(s.state.userName, std::string("Teacher"));
+        QCOMPARE(d.chosenName(), std::string("Teacher"));
     }
 
     void firstArrowKeyChoosesTheNameTheListStandsOn_data() {
@@ -215,7 +217,7 @@ private slots:
         std::vector<std::string> userNames;
         for (const QString& n : list) userNames.push_back(n.toStdString());
         SignIn s(userNames);
-        SignInDialog d(nullptr, s.state, s.host);
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -224,12 +226,12 @@ private slots:
         QCOMPARE(names(&d)->currentRow(), 0);
         QTest::keyClick(names(&d), Qt::Key_Return);
         QCOMPARE(d.choice(), NameChoice::Chosen);
-        QCOMPARE(s.state.userName, userNames.front());
+        QCOMPARE(d.chosenName(), userNames.front());
     }
 
     void arrowKeysMoveOnceANameIsChosen() {
         SignIn s({"Zoe", "Sam", "Al"});
-        SignInDialog d(nullptr, s.state, s.host);
+        SignInDialog d(nullptr, s.state, s.host, s.list);
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -324,8 +326,7 @@ private slots:
         for (QChar refused : {QChar(' '), QChar('-'), QChar(0xE9), QChar('*')}) {
             QVERIFY(!PasswordDialog::filterKey(refused).has_value());
         }
-        AppState state;
-        PasswordDialog d(nullptr, state);
+        PasswordDialog d(nullptr, "OWL7");
         auto* box = d.findChild<QLineEdit*>("Text1");
         QTest::keyClicks(box, "ab c-1");
         QKeyEvent accented(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(0xE9)));
@@ -349,8 +350,7 @@ private slots:
     }
 
     void tabLeavesThePasswordBox() {
-        AppState state;
-        PasswordDialog d(nullptr, state);
+        PasswordDialog d(nullptr, "OWL7");
         d.show();
         d.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&d));
@@ -376,9 +376,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, action);
         QFETCH(int, result);
-        AppState state;
-        state.global.setPassword("Owl7");
-        PasswordDialog d(nullptr, state);
+        PasswordDialog d(nullptr, "Owl7");
         d.show();
         auto* box = d.findChild<QLineEdit*>("Text1");
         QTest::keyClicks(box, typed);
@@ -386,7 +384,9 @@ private slots:
         if (action == 1) QTest::keyClick(box, Qt::Key_Escape);
         if (action == 2) d.close();
         if (action == 3) d.findChild<QPushButton*>("CmdAbort")->click();
-        QCOMPARE(state.passResult, result);
+        const PasswordOutcome outcomes[] = {PasswordOutcome::Right, PasswordOutcome::Wrong,
+                                            PasswordOutcome::Cancelled};
+        QCOMPARE(d.outcome(), outcomes[result == -1 ? 0 : result == 0 ? 1 : 2]);
     }
 
     void settingsLock() {
@@ -422,7 +422,12 @@ private slots:
 private:
     static NameChoice runAndPick(SignIn& s, int row) {
         test::whenModal([row](QWidget* d) { pick(d, row); });
-        return runSignInDialog(nullptr, s.state, s.host);
+        const NameAnswer answer = runSignInDialog(nullptr, s.state, s.host);
+        // A chosen name is the signed-in name; anything else is reported as no choice.
+        if (answer.choice == NameChoice::Chosen && s.state.userName != answer.name) {
+            return NameChoice::Cancelled;
+        }
+        return answer.choice;
     }
 };
 

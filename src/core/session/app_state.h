@@ -19,7 +19,6 @@ struct AppState {
     std::vector<std::string> users;  // element 0: the count text; then the names
     std::string userName = "Unknown";
     std::string request;  // request and answer text of the sign-in, recovery and chooser dialogs
-    int passResult = 0;   // -1 right, 0 wrong, 2 cancelled
     bool started = false;
     bool sessionActivity = false;
     float scaleX = 1, scaleY = 1, scale = 1;
