@@ -6,13 +6,13 @@
 
 #include "files/story_catalogue.h"
 #include "session/display_check.h"
+#include "session/host_ports.h"
 #include "session/password.h"
 
 class QWidget;
 
 namespace kz {
 struct AppState;
-class HostPorts;
 }  // namespace kz
 
 namespace kz::ui {
@@ -47,10 +47,10 @@ PasswordOutcome runPasswordDialog(QWidget* parent, const AppState& state);
 // Teacher, no password stored, or the right one typed); a wrong one shows "Wrong password".
 bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
 
-// The data-location recovery dialog (frmNoData) for the reason in state.request; the answer
-// comes back in state.request ("AGAIN", "YES" or "no") and state.dataDir. Its Quit ends the
+// The data-location recovery dialog (frmNoData) for a reason; "Try again" replaces
+// state.dataDir. Its Quit ends the
 // program through the main window's unload, so in a running program it always returns true.
-bool runRecoveryDialog(QWidget* parent, AppState& state);
+RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason);
 
 // The display check (frmWarning) for a kind of warning; saves the
 // "do not warn again" choice silently; "No - quit" ends the program. The colour depth (bits per

@@ -40,10 +40,11 @@ QString directoryText(const std::string& dir) {
 
 }  // namespace
 
-RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
+RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_state(state),
-      m_reason(state.request),
+      m_reason(reason),
+      m_success(reason == kRecoverySuccess),
       m_instructions(new QLabel(this)),
       m_directory(new QLineEdit(this)),
       m_again(new QPushButton(tr("&Try again"), this)),
@@ -76,7 +77,7 @@ RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
     m_directory->setText(directoryText(state.dataDir));
     m_directory->hide();
     m_instructions->setText(fromFileText(recoveryInstructions(m_reason, state.dataDir)));
-    if (m_reason == "AGAIN") {
+    if (m_success) {
         m_quitButton->hide();
         m_again->setText(tr("&Yes"));
         m_details->setText(tr("&No"));
@@ -97,8 +98,8 @@ void RecoveryDialog::leaveWithSignal() {
 }
 
 void RecoveryDialog::tryAgain() {
-    if (m_reason == "AGAIN") {
-        m_state.request = "YES";
+    if (m_success) {
+        m_answer = RecoveryAnswer::KeepPermanently;
     } else {
         const auto typed = toFileText(m_directory->text());
         if (!typed) {
@@ -110,10 +111,10 @@ void RecoveryDialog::tryAgain() {
             return;
         }
         m_state.dataDir = toUpperCp1252(trimSpaces(*typed));
-        m_state.request = "AGAIN";
+        m_answer = RecoveryAnswer::TryAgain;
     }
     leaveWithSignal();
-    if (m_state.request == "AGAIN")
+    if (m_answer == RecoveryAnswer::TryAgain)
         waitThenAccept();
     else
         accept();
@@ -130,8 +131,8 @@ void RecoveryDialog::waitThenAccept() {
 }
 
 void RecoveryDialog::details() {
-    if (m_reason == "AGAIN") {
-        m_state.request = "no";
+    if (m_success) {
+        m_answer = RecoveryAnswer::ThisSessionOnly;
         leaveWithSignal();
         accept();
         return;
@@ -144,7 +145,7 @@ void RecoveryDialog::details() {
 }
 
 void RecoveryDialog::quit() {
-    m_quit = true;
+    m_answer = RecoveryAnswer::Quit;
     leaveWithSignal();
     reject();
 }
@@ -159,17 +160,17 @@ void RecoveryDialog::closeEvent(QCloseEvent* event) {
     // Closing the window is taken as Quit, the one way out while the data stays missing; in the
     // success question, whose Quit is hidden, as "No".
     event->ignore();
-    if (m_reason == "AGAIN")
+    if (m_success)
         details();
     else
         quit();
 }
 
-bool runRecoveryDialog(QWidget* parent, AppState& state) {
-    RecoveryDialog dialog(parent, state);
+RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason) {
+    RecoveryDialog dialog(parent, state, reason);
     dialog.exec();
-    if (dialog.quitChosen()) quitProgram();
-    return true;
+    if (dialog.answer() == RecoveryAnswer::Quit) quitProgram();
+    return dialog.answer();
 }
 
 }  // namespace kz::ui

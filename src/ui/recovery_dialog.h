@@ -18,17 +18,18 @@ struct AppState;
 namespace kz::ui {
 
 // The data-location recovery dialog (frmNoData). It checks nothing itself: it tells what is
-// missing, collects a new data directory ("Try again": state.request becomes "AGAIN"), and in
-// the success question ("AGAIN" on entry) asks whether to keep it ("YES") or not ("no").
+// missing and collects a new data directory ("Try again": state.dataDir is replaced), and in the
+// success question (the reason "AGAIN") asks whether to keep it ("Yes") or not ("No").
 // After "Try again" it stays up, with the busy pointer and deaf to input, until the clock passes
 // the next whole second: the caller then looks again at once. The wait is a state of the dialog
 // with a timer, not a loop of its own.
 class RecoveryDialog : public QDialog {
     Q_OBJECT
 public:
-    RecoveryDialog(QWidget* parent, AppState& state);
+    RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason);
     ~RecoveryDialog() override;
-    bool quitChosen() const { return m_quit; }
+    RecoveryAnswer answer() const { return m_answer; }
+    bool quitChosen() const { return m_answer == RecoveryAnswer::Quit; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -44,7 +45,9 @@ private:
     NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
     std::string m_reason;
-    bool m_quit = false;
+    bool m_success;  // the success question: keep the new directory or not
+    // Until a button says otherwise (the success question's "No" is the close button's answer).
+    RecoveryAnswer m_answer = RecoveryAnswer::TryAgain;
     // While it waits before the next look: input swallowed, the busy pointer shown.
     struct Waiting {
         InputBlocker blocker;

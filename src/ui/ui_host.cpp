@@ -25,8 +25,8 @@ MessageAnswer UiHost::message(std::string_view text, std::string_view caption, M
                                 {fromFileText(text), fromFileText(caption), icon, buttons});
 }
 
-bool UiHost::showRecoveryDialog(AppState& state) {
-    return runRecoveryDialog(dialogParent(), state);
+RecoveryAnswer UiHost::showRecoveryDialog(std::string_view reason, AppState& state) {
+    return runRecoveryDialog(dialogParent(), state, reason);
 }
 
 void UiHost::setBusy(bool busy) {

@@ -18,7 +18,7 @@ public:
 
     MessageAnswer message(std::string_view text, std::string_view caption, MessageIcon icon,
                           MessageButtons buttons) override;
-    bool showRecoveryDialog(AppState& state) override;
+    RecoveryAnswer showRecoveryDialog(std::string_view reason, AppState& state) override;
     void setBusy(bool busy) override;
     void pause(int milliseconds) override;
 

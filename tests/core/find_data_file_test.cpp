@@ -47,16 +47,14 @@ TEST(FindDataFile, AsksUntilFoundThenOffersToKeepTheNewPlace) {
     Fixture f;
     f.other.write("DATA/X.DAT", "x");
     int shown = 0;
-    f.host.recovery = [&](AppState& s) {
+    f.host.recovery = [&](std::string_view, AppState& s) {
         ++shown;
-        if (shown == 1) return true;  // "Try again" without a change: not found yet
-        if (shown == 2) {             // the user types the right place
+        if (shown == 1) return RecoveryAnswer::TryAgain;  // without a change: not found yet
+        if (shown == 2) {                                 // the user types the right place
             s.dataDir = f.other.str();
-            s.request = "AGAIN";
-            return true;
+            return RecoveryAnswer::TryAgain;
         }
-        s.request = "YES";  // keep it
-        return true;
+        return RecoveryAnswer::KeepPermanently;
     };
     const std::string found = findDataFile(f.state, f.host, "DATA\\X.DAT", true);
     EXPECT_EQ(found, f.other.str() + "\\DATA\\X.DAT");
@@ -74,9 +72,9 @@ TEST(FindDataFile, TheRetryWaitEndsJustPastTheNextWholeSecond) {
 
 TEST(FindDataFile, QuitEndsTheSearch) {
     Fixture f;
-    f.host.recovery = [](AppState&) { return false; };
+    f.host.recovery = [](std::string_view, AppState&) { return RecoveryAnswer::Quit; };
     EXPECT_EQ(findDataFile(f.state, f.host, "DATA\\X.DAT", true), "");
-    EXPECT_EQ(f.state.request, "QUIT");
+    EXPECT_EQ(f.host.requestsSeen.size(), 1u);
 }
 
 TEST(SaveGlobalSettings, ReportsFailureAndReadsTheFileBack) {

@@ -112,9 +112,9 @@ TEST(ZanWords, MissingClickSoundAsksForTheDataLocation) {
     Reading f;
     f.r().cmdNextClick();
     std::filesystem::remove(f.data / "WAVS/CLICK.WAV");
-    f.host.recovery = [&](AppState&) {
+    f.host.recovery = [&](std::string_view, AppState&) {
         f.data.write("WAVS/CLICK.WAV", "click");
-        return true;
+        return RecoveryAnswer::TryAgain;
     };
     f.click("dog");
     EXPECT_EQ(f.host.requestsSeen, (Entries{"WAVS\\CLICK.WAV"}));

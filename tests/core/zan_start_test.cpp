@@ -83,16 +83,15 @@ TEST(ZanStart, NoStoryAsksForTheDataAndKeepsTheStoredChoice) {
     TempDir cd;
     f.addStory("27POND", oneLineStory(), &cd);
     f.state.workSettings.setZanStory("27POND");
-    f.host.recovery = [&](AppState& s) {
-        if (s.request == "STARTUPYELLOW") {
+    f.host.recovery = [&](std::string_view reason, AppState& s) {
+        if (reason == "STARTUPYELLOW") {
             // The teacher's choice is not erased while the data is missing.
             EXPECT_EQ(s.workSettings.zanStory(), "27POND");
             EXPECT_FALSE(std::filesystem::exists(f.app / "TEACHER.WQ"));
             s.dataDir = cd.str();
-        } else {
-            s.request = "YES";
+            return RecoveryAnswer::TryAgain;
         }
-        return true;
+        return RecoveryAnswer::KeepPermanently;
     };
     ASSERT_TRUE(f.reader().load());
     EXPECT_EQ(f.host.requestsSeen, (Names{"STARTUPYELLOW", "AGAIN"}));
@@ -104,7 +103,7 @@ TEST(ZanStart, NoStoryAsksForTheDataAndKeepsTheStoredChoice) {
 
 TEST(ZanStart, QuitInTheRecoveryDialogEndsTheReader) {
     ReaderFixture f;
-    f.host.recovery = [](AppState&) { return false; };
+    f.host.recovery = [](std::string_view, AppState&) { return RecoveryAnswer::Quit; };
     EXPECT_FALSE(f.reader().load());
     EXPECT_TRUE(f.made->ended());
     EXPECT_TRUE(f.view.fatal.empty());
@@ -309,9 +308,9 @@ TEST(ZanPictures, MissingPictureOrPaletteAsksForTheDataLocation) {
         ReaderFixture f;
         f.addStory("19MOON", oneLineStory());
         std::filesystem::remove(f.data / missing);
-        f.host.recovery = [&](AppState&) {
+        f.host.recovery = [&](std::string_view, AppState&) {
             f.data.write(missing, "x");
-            return true;
+            return RecoveryAnswer::TryAgain;
         };
         f.state.workSettings.setZanStory("19MOON");
         ASSERT_TRUE(f.reader().load());

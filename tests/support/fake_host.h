@@ -14,7 +14,13 @@ namespace kz::test {
 // pointer and the retry waits (recorded, taking no time).
 class FakeHost : public HostPorts {
 public:
-    std::function<bool(AppState&)> recovery = [](AppState&) { return true; };
+    // Answers the recovery dialog: by default "Try again" without a change, or the success
+    // question's "No".
+    std::function<RecoveryAnswer(std::string_view reason, AppState&)> recovery =
+        [](std::string_view reason, AppState&) {
+            return reason == kRecoverySuccess ? RecoveryAnswer::ThisSessionOnly
+                                              : RecoveryAnswer::TryAgain;
+        };
     std::function<void(const std::string& caption)> onMessage;
     std::deque<MessageAnswer> answers;
     std::vector<std::string> requestsSeen;
@@ -35,7 +41,7 @@ public:
         }
         return buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
     }
-    bool showRecoveryDialog(AppState& state) override;
+    RecoveryAnswer showRecoveryDialog(std::string_view reason, AppState& state) override;
     void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
     void pause(int ms) override { pauses.push_back(ms); }
 };
@@ -44,7 +50,8 @@ public:
 
 #include "session/app_state.h"
 
-inline bool kz::test::FakeHost::showRecoveryDialog(AppState& state) {
-    requestsSeen.push_back(state.request);
-    return recovery(state);
+inline kz::RecoveryAnswer kz::test::FakeHost::showRecoveryDialog(std::string_view reason,
+                                                                 AppState& state) {
+    requestsSeen.emplace_back(reason);
+    return recovery(reason, state);
 }

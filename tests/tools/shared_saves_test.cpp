@@ -36,10 +36,10 @@ TEST(GlobalSettingsSaves, KeepWhatTheTeacherChangedMeanwhile) {
          "/media/cd"},
         {"a new data location is kept",
          [&](AppState& s, test::FakeHost& h) {
-             h.recovery = [&](AppState& st) {
-                 st.request = st.request == "AGAIN" ? "YES" : "AGAIN";
+             h.recovery = [&](std::string_view reason, AppState& st) {
                  st.dataDir = other.str();
-                 return true;
+                 return reason == kRecoverySuccess ? RecoveryAnswer::KeepPermanently
+                                                   : RecoveryAnswer::TryAgain;
              };
              findDataFile(s, h, "DATA\\X.DAT", true);
          },

@@ -36,8 +36,7 @@ private slots:
     void recoveryTryAgainTakesTheTypedDirectory() {
         AppState state;
         state.dataDir = "/old";
-        state.request = "DATA\\X.DAT";
-        RecoveryDialog d(nullptr, state);
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT");
         d.show();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("VM_WQ_GETCD"));
         auto* box = child<QLineEdit>(&d, "Text1");
@@ -51,7 +50,7 @@ private slots:
         box->setText("  /media/cd  ");
         QTest::keyClick(box, Qt::Key_Return);  // Enter is "Try again"
         QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
-        QCOMPARE(state.request, std::string("AGAIN"));
+        QCOMPARE(d.answer(), RecoveryAnswer::TryAgain);
         QTRY_VERIFY(!d.isVisible());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     }
@@ -60,19 +59,18 @@ private slots:
         for (bool keep : {true, false}) {
             AppState state;
             state.dataDir = "/MEDIA/CD";
-            state.request = "AGAIN";
-            RecoveryDialog d(nullptr, state);
+            RecoveryDialog d(nullptr, state, "AGAIN");
             QVERIFY(!child<QPushButton>(&d, "cmdQuit")->isVisibleTo(&d));
             QCOMPARE(child<QPushButton>(&d, "cmdAgain")->text(), QString("&Yes"));
             QCOMPARE(child<QPushButton>(&d, "cmdDetails")->text(), QString("&No"));
             QVERIFY(child<QLabel>(&d, "lblInstr")->text().contains("/MEDIA/CD"));
             child<QPushButton>(&d, keep ? "cmdAgain" : "cmdDetails")->click();
-            QCOMPARE(state.request, std::string(keep ? "YES" : "no"));
+            QCOMPARE(d.answer(),
+                     keep ? RecoveryAnswer::KeepPermanently : RecoveryAnswer::ThisSessionOnly);
             QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
         }
         AppState state;
-        state.request = "STARTUPYELLOW";
-        RecoveryDialog d(nullptr, state);
+        RecoveryDialog d(nullptr, state, "STARTUPYELLOW");
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);  // only the buttons leave
         QVERIFY(d.isVisible());
@@ -86,8 +84,7 @@ private slots:
         // and "Try again" with it refuses it as it would a typed one.
         const std::string greek = "/srv/\u0395\u03BB\u03AD\u03BD\u03B7";
         state.dataDir = greek;
-        state.request = "DATA\\X.DAT";
-        RecoveryDialog d(nullptr, state);
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT");
         d.show();
         child<QPushButton>(&d, "cmdDetails")->click();
         QCOMPARE(child<QLineEdit>(&d, "Text1")->text(), QString::fromStdString(greek));
@@ -107,13 +104,12 @@ private slots:
         QCOMPARE(parent, &d);
         QVERIFY(d.isVisible());  // the dialog stays open for another try
         QCOMPARE(state.dataDir, greek);
-        QCOMPARE(state.request, std::string("DATA\\X.DAT"));
 
         // A Western European name is taken, upper-cased letter by letter.
         child<QLineEdit>(&d, "Text1")->setText(QString::fromUtf8(" /srv/zo\u00EB "));
         child<QPushButton>(&d, "cmdAgain")->click();
         QCOMPARE(state.dataDir, std::string("/SRV/ZO\xCB"));
-        QCOMPARE(state.request, std::string("AGAIN"));
+        QCOMPARE(d.answer(), RecoveryAnswer::TryAgain);
         QTRY_VERIFY(!d.isVisible());
     }
 
@@ -151,8 +147,7 @@ private slots:
         test::TempDir app;
         AppState state;
         state.appDir = state.dataDir = app.str();
-        state.request = "DATA\\X.DAT";
-        RecoveryDialog d(nullptr, state);
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT");
         d.show();
         child<QPushButton>(&d, "cmdDetails")->click();
         child<QLineEdit>(&d, "Text1")->setText("/media/cdrom");
@@ -164,7 +159,7 @@ private slots:
         QVERIFY(!d.quitChosen());
         QTRY_VERIFY(!d.isVisible());
         QCOMPARE(d.result(), int(QDialog::Accepted));
-        QCOMPARE(state.request, std::string("AGAIN"));
+        QCOMPARE(d.answer(), RecoveryAnswer::TryAgain);
         QCOMPARE(state.dataDir, std::string("/MEDIA/CDROM"));
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
@@ -258,10 +253,9 @@ private slots:
         // comes back when it closes.
         BusyPointer work;
         AppState state;
-        state.request = "STARTUP";
         UiHost host;
         {
-            RecoveryDialog recovery(nullptr, state);
+            RecoveryDialog recovery(nullptr, state, "STARTUP");
             QVERIFY(QApplication::overrideCursor() == nullptr);
             DisplayCheckDialog warning(nullptr, state, host, DisplayWarning::Font, 24);
             QVERIFY(QApplication::overrideCursor() == nullptr);

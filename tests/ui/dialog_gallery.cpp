@@ -105,13 +105,11 @@ int main(int argc, char** argv) {
                 "wrong-password", suffix);
     signIn.hide();
 
-    state.request = "WAVS\\CLICK.WAV";
-    RecoveryDialog recovery(&frame, state);
+    RecoveryDialog recovery(&frame, state, "WAVS\\CLICK.WAV");
     save(recovery, out, "recovery", suffix);
     recovery.findChild<QPushButton*>("cmdDetails")->click();
     save(recovery, out, "recovery-details", suffix);
-    state.request = "AGAIN";
-    RecoveryDialog again(&frame, state);
+    RecoveryDialog again(&frame, state, "AGAIN");
     save(again, out, "recovery-success", suffix);
 
     DisplayCheckDialog colour(&frame, state, host, DisplayWarning::Colour, 4);

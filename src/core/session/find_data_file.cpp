@@ -31,19 +31,18 @@ bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage,
 
 std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser) {
     const std::string dataDirAtEntry = state.dataDir;
+    bool triedAgain = false;
     for (;;) {
         std::string inAppDir = joinPath(state.appDir, name);
         if (fileLength(inAppDir)) return inAppDir;
         std::string inDataDir = joinPath(state.dataDir, name);
         if (fileLength(inDataDir)) {
-            if (state.request == "AGAIN" && state.dataDir != dataDirAtEntry) {
+            if (triedAgain && state.dataDir != dataDirAtEntry) {
                 // The user has just named a new data location and the file is there: the
                 // dialog asks whether to keep it.
-                if (!host.showRecoveryDialog(state)) {
-                    state.request = "QUIT";
-                    return {};
-                }
-                if (state.request == "YES") {
+                const RecoveryAnswer answer = host.showRecoveryDialog(kRecoverySuccess, state);
+                if (answer == RecoveryAnswer::Quit) return {};
+                if (answer == RecoveryAnswer::KeepPermanently) {
                     const std::string dir = state.dataDir;
                     saveGlobalSettings(state, host, true,
                                        [&dir](GlobalSettings& g) { g.setDataDir(dir); });
@@ -52,11 +51,9 @@ std::string findDataFile(AppState& state, HostPorts& host, std::string_view name
             return inDataDir;
         }
         if (!askUser) return {};
-        state.request = std::string(name);
-        if (!host.showRecoveryDialog(state)) {
-            state.request = "QUIT";
-            return {};
-        }
+        const RecoveryAnswer answer = host.showRecoveryDialog(name, state);
+        if (answer == RecoveryAnswer::Quit) return {};
+        triedAgain = answer == RecoveryAnswer::TryAgain;
     }
 }
 

@@ -15,7 +15,8 @@ class HostPorts;
 // askUser is set, the recovery dialog asks for the data's location and the lookup tries again
 // as often as needed (the dialog itself waits about a second after "Try again", so that a CD
 // just put in has time to be read). Returns the empty text when it is not found and
-// askUser is false, or when the user chose to quit in the dialog (state.request is then "QUIT").
+// askUser is false, or when the user chose to quit in the dialog (with askUser set, the empty text
+// means only that).
 std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser);
 
 // Saves the fields change() sets in the global settings: they take effect in state.global for

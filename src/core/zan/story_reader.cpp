@@ -90,19 +90,18 @@ std::optional<std::string> StoryReader::chooseStartStory() {
             break;
         }
         // The dialog waits about a second after "Try again" before the data is looked for.
-        m_state.request = "STARTUPYELLOW";
-        if (!m_ports.host.showRecoveryDialog(m_state)) {
+        if (m_ports.host.showRecoveryDialog(kRecoveryYellowCd, m_state) == RecoveryAnswer::Quit) {
             m_ended = true;
             return std::nullopt;
         }
     }
     if (m_state.dataDir != dataDirAtStart) {
-        m_state.request = "AGAIN";
-        if (!m_ports.host.showRecoveryDialog(m_state)) {
+        const RecoveryAnswer answer = m_ports.host.showRecoveryDialog(kRecoverySuccess, m_state);
+        if (answer == RecoveryAnswer::Quit) {
             m_ended = true;
             return std::nullopt;
         }
-        if (m_state.request == "YES") {
+        if (answer == RecoveryAnswer::KeepPermanently) {
             const std::string dir = m_state.dataDir;
             saveGlobalSettings(m_state, m_ports.host, true,
                                [&dir](GlobalSettings& g) { g.setDataDir(dir); });
@@ -324,7 +323,7 @@ void StoryReader::setCaption(int slot, std::string_view text) { m_view.setTextCa
 
 std::optional<std::string> StoryReader::findAsking(const std::string& name) {
     std::string path = findDataFile(m_state, m_ports.host, name, true);
-    if (path.empty() && m_state.request == "QUIT") {
+    if (path.empty()) {  // asked, and the user chose to quit
         m_ended = true;
         return std::nullopt;
     }
