@@ -17,6 +17,8 @@ struct AppState;
 
 namespace kz::ui {
 
+class MessageService;
+
 // The sign-in question; the sign-in dialog compares its request against exactly this text.
 inline constexpr const char* kSignInQuestion = "What\r\nis your name?";
 
@@ -50,7 +52,8 @@ bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
 // The data-location recovery dialog (frmNoData) for a reason; "Try again" replaces
 // state.dataDir. Its Quit ends the
 // program through the main window's unload, so in a running program it always returns true.
-RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason);
+RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
+                                 MessageService& messages);
 
 // The display check (frmWarning) for a kind of warning; saves the
 // "do not warn again" choice silently; "No - quit" ends the program. The colour depth (bits per

@@ -13,6 +13,7 @@ namespace {
 struct Handlers {
     std::function<void()> unloadMainWindow;
     std::function<std::string()> dataDir;
+    MessageService* messages = nullptr;
 };
 
 Handlers& handlers() {
@@ -23,12 +24,14 @@ Handlers& handlers() {
 }  // namespace
 
 FatalErrorHandlers::FatalErrorHandlers(std::function<void()> unloadMainWindow,
-                                       std::function<std::string()> dataDir)
+                                       std::function<std::string()> dataDir,
+                                       MessageService* messages)
     : m_previousUnload(std::exchange(handlers().unloadMainWindow, std::move(unloadMainWindow))),
-      m_previousDataDir(std::exchange(handlers().dataDir, std::move(dataDir))) {}
+      m_previousDataDir(std::exchange(handlers().dataDir, std::move(dataDir))),
+      m_previousMessages(std::exchange(handlers().messages, messages)) {}
 
 FatalErrorHandlers::~FatalErrorHandlers() {
-    handlers() = {std::move(m_previousUnload), std::move(m_previousDataDir)};
+    handlers() = {std::move(m_previousUnload), std::move(m_previousDataDir), m_previousMessages};
 }
 
 namespace {
@@ -50,9 +53,11 @@ void fatalError(const FatalError& error) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     const FatalMessage m = fatalMessage(error, handlers().dataDir ? handlers().dataDir() : "");
     QWidget* over = QApplication::activeModalWidget();
-    MessageService::show(over ? over : QApplication::activeWindow(),
-                         {fromFileText(m.text), fromFileText(m.caption), MessageIcon::Exclamation,
-                          MessageButtons::Ok});
+    MessageService plain;
+    MessageService& messages = handlers().messages ? *handlers().messages : plain;
+    messages.show(over ? over : QApplication::activeWindow(),
+                  {fromFileText(m.text), fromFileText(m.caption), MessageIcon::Exclamation,
+                   MessageButtons::Ok});
     unloadAndEnd(1);
 }
 

@@ -8,6 +8,8 @@ class QWidget;
 
 namespace kz::ui {
 
+class MessageService;
+
 // Ends the program after a fault it cannot do without: the message of the error's type, then
 // the main window's unload (help closed, players closed, the session's log entry written when a
 // session was under way), then the end. Works before any main window exists too.
@@ -22,8 +24,8 @@ namespace kz::ui {
 // back when it goes, so no handler outlives what it refers to.
 class FatalErrorHandlers {
 public:
-    FatalErrorHandlers(std::function<void()> unloadMainWindow,
-                       std::function<std::string()> dataDir);
+    FatalErrorHandlers(std::function<void()> unloadMainWindow, std::function<std::string()> dataDir,
+                       MessageService* messages);
     ~FatalErrorHandlers();
     FatalErrorHandlers(const FatalErrorHandlers&) = delete;
     FatalErrorHandlers& operator=(const FatalErrorHandlers&) = delete;
@@ -31,6 +33,7 @@ public:
 private:
     std::function<void()> m_previousUnload;
     std::function<std::string()> m_previousDataDir;
+    MessageService* m_previousMessages;
 };
 
 }  // namespace kz::ui

@@ -9,11 +9,6 @@
 namespace kz::ui {
 namespace {
 
-MessageService::Responder& responder() {
-    static MessageService::Responder r;
-    return r;
-}
-
 QMessageBox::Icon boxIcon(MessageIcon icon) {
     switch (icon) {
         case MessageIcon::Exclamation:
@@ -28,10 +23,8 @@ QMessageBox::Icon boxIcon(MessageIcon icon) {
 
 }  // namespace
 
-void MessageService::setResponder(Responder r) { responder() = std::move(r); }
-
 MessageAnswer MessageService::show(QWidget* parent, const MessageRequest& request) {
-    if (responder()) return responder()(request);
+    if (m_responder) return m_responder(request);
     const QString caption =
         request.caption.isEmpty() ? QApplication::applicationDisplayName() : request.caption;
     const bool yesNo = request.buttons == MessageButtons::YesNo;

@@ -16,16 +16,20 @@ struct MessageRequest {
     MessageButtons buttons;
 };
 
-// Every message box of the programs goes through here, so tests can read and answer them.
+// Every message box of a program goes through its host's one service, so tests can read and
+// answer them.
 class MessageService {
 public:
     using Responder = std::function<MessageAnswer(const MessageRequest&)>;
 
     // A modal message box; an empty caption gives the program's own (the application name).
-    static MessageAnswer show(QWidget* parent, const MessageRequest& request);
+    MessageAnswer show(QWidget* parent, const MessageRequest& request);
 
     // While set, the responder answers instead of a real box (tests).
-    static void setResponder(Responder responder);
+    void setResponder(Responder responder) { m_responder = std::move(responder); }
+
+private:
+    Responder m_responder;
 };
 
 }  // namespace kz::ui

@@ -57,7 +57,8 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     UiHost host([&mainWindow] {
         return mainWindow ? static_cast<QWidget*>(mainWindow) : QApplication::activeWindow();
     });
-    const FatalErrorHandlers beforeTheFrame({}, [&state] { return state.dataDir; });
+    const FatalErrorHandlers beforeTheFrame(
+        {}, [&state] { return state.dataDir; }, &host.messages());
 
     auto globals = loadGlobalSettings(state.appDir);
     if (!globals) fatalError(globals.error());
@@ -80,7 +81,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     MainFrame frame(state, host, info, std::move(ports));
     mainWindow = &frame;
     const FatalErrorHandlers withTheFrame([&frame] { frame.unload(); },
-                                          [&state] { return state.dataDir; });
+                                          [&state] { return state.dataDir; }, &host.messages());
 
     // The start-up window stays about a second once painted, with the busy pointer and no window
     // reacting to input; then the main window loads.

@@ -40,9 +40,11 @@ QString directoryText(const std::string& dir) {
 
 }  // namespace
 
-RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason)
+RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
+                               MessageService& messages)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_state(state),
+      m_messages(messages),
       m_reason(reason),
       m_success(reason == kRecoverySuccess),
       m_instructions(new QLabel(this)),
@@ -104,10 +106,10 @@ void RecoveryDialog::tryAgain() {
         const auto typed = toFileText(m_directory->text());
         if (!typed) {
             // The settings file could not store it: say so, and stay open for another try.
-            MessageService::show(this, {fromFileText(kUnstorableFolderMessage),
-                                        {},
-                                        MessageIcon::Exclamation,
-                                        MessageButtons::Ok});
+            m_messages.show(this, {fromFileText(kUnstorableFolderMessage),
+                                   {},
+                                   MessageIcon::Exclamation,
+                                   MessageButtons::Ok});
             return;
         }
         m_state.dataDir = toUpperCp1252(trimSpaces(*typed));
@@ -166,8 +168,9 @@ void RecoveryDialog::closeEvent(QCloseEvent* event) {
         quit();
 }
 
-RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason) {
-    RecoveryDialog dialog(parent, state, reason);
+RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
+                                 MessageService& messages) {
+    RecoveryDialog dialog(parent, state, reason, messages);
     dialog.exec();
     if (dialog.answer() == RecoveryAnswer::Quit) quitProgram();
     return dialog.answer();

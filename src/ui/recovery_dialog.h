@@ -26,7 +26,8 @@ namespace kz::ui {
 class RecoveryDialog : public QDialog {
     Q_OBJECT
 public:
-    RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason);
+    RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
+                   MessageService& messages);
     ~RecoveryDialog() override;
     RecoveryAnswer answer() const { return m_answer; }
     bool quitChosen() const { return m_answer == RecoveryAnswer::Quit; }
@@ -44,6 +45,7 @@ private:
 
     NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
+    MessageService& m_messages;
     std::string m_reason;
     bool m_success;  // the success question: keep the new directory or not
     // Until a button says otherwise (the success question's "No" is the close button's answer).

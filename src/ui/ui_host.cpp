@@ -21,12 +21,12 @@ QWidget* UiHost::dialogParent() const {
 
 MessageAnswer UiHost::message(std::string_view text, std::string_view caption, MessageIcon icon,
                               MessageButtons buttons) {
-    return MessageService::show(dialogParent(),
-                                {fromFileText(text), fromFileText(caption), icon, buttons});
+    return m_messages.show(dialogParent(),
+                           {fromFileText(text), fromFileText(caption), icon, buttons});
 }
 
 RecoveryAnswer UiHost::showRecoveryDialog(std::string_view reason, AppState& state) {
-    return runRecoveryDialog(dialogParent(), state, reason);
+    return runRecoveryDialog(dialogParent(), state, reason, m_messages);
 }
 
 void UiHost::setBusy(bool busy) {

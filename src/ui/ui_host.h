@@ -2,6 +2,7 @@
 
 #include <functional>
 
+#include "message_service.h"
 #include "session/host_ports.h"
 
 class QWidget;
@@ -24,10 +25,14 @@ public:
 
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
+    // The program's one message service: every message box goes through it.
+    MessageService& messages() { return m_messages; }
+
 private:
     QWidget* dialogParent() const;
 
     std::function<QWidget*()> m_parent;
+    MessageService m_messages;
 };
 
 }  // namespace kz::ui

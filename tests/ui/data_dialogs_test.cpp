@@ -32,11 +32,13 @@ T* child(QWidget* w, const char* name) {
 
 class DataDialogsTest : public QObject {
     Q_OBJECT
+    MessageService m_messages;  // real message boxes, answered through the windows
+
 private slots:
     void recoveryTryAgainTakesTheTypedDirectory() {
         AppState state;
         state.dataDir = "/old";
-        RecoveryDialog d(nullptr, state, "DATA\\X.DAT");
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages);
         d.show();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("VM_WQ_GETCD"));
         auto* box = child<QLineEdit>(&d, "Text1");
@@ -59,7 +61,7 @@ private slots:
         for (bool keep : {true, false}) {
             AppState state;
             state.dataDir = "/MEDIA/CD";
-            RecoveryDialog d(nullptr, state, "AGAIN");
+            RecoveryDialog d(nullptr, state, "AGAIN", m_messages);
             QVERIFY(!child<QPushButton>(&d, "cmdQuit")->isVisibleTo(&d));
             QCOMPARE(child<QPushButton>(&d, "cmdAgain")->text(), QString("&Yes"));
             QCOMPARE(child<QPushButton>(&d, "cmdDetails")->text(), QString("&No"));
@@ -70,7 +72,7 @@ private slots:
             QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
         }
         AppState state;
-        RecoveryDialog d(nullptr, state, "STARTUPYELLOW");
+        RecoveryDialog d(nullptr, state, "STARTUPYELLOW", m_messages);
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);  // only the buttons leave
         QVERIFY(d.isVisible());
@@ -84,7 +86,7 @@ private slots:
         // and "Try again" with it refuses it as it would a typed one.
         const std::string greek = "/srv/\u0395\u03BB\u03AD\u03BD\u03B7";
         state.dataDir = greek;
-        RecoveryDialog d(nullptr, state, "DATA\\X.DAT");
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages);
         d.show();
         child<QPushButton>(&d, "cmdDetails")->click();
         QCOMPARE(child<QLineEdit>(&d, "Text1")->text(), QString::fromStdString(greek));
@@ -147,7 +149,7 @@ private slots:
         test::TempDir app;
         AppState state;
         state.appDir = state.dataDir = app.str();
-        RecoveryDialog d(nullptr, state, "DATA\\X.DAT");
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages);
         d.show();
         child<QPushButton>(&d, "cmdDetails")->click();
         child<QLineEdit>(&d, "Text1")->setText("/media/cdrom");
@@ -206,10 +208,10 @@ private slots:
 
     void aFailedSaveOfTheWarningChoiceIsSilent() {
         test::TempDir app;
-        test::MessageRecorder messages;
         AppState state;
         state.appDir = (app / "gone").string();  // GLOBSET.WQ cannot be written there
         UiHost host;
+        test::MessageRecorder messages(host);
         DisplayCheckDialog d(nullptr, state, host, DisplayWarning::Font, 24);
         child<QCheckBox>(&d, "Check3D1")->click();
         child<QPushButton>(&d, "Command1")->click();
@@ -255,7 +257,7 @@ private slots:
         AppState state;
         UiHost host;
         {
-            RecoveryDialog recovery(nullptr, state, "STARTUP");
+            RecoveryDialog recovery(nullptr, state, "STARTUP", m_messages);
             QVERIFY(QApplication::overrideCursor() == nullptr);
             DisplayCheckDialog warning(nullptr, state, host, DisplayWarning::Font, 24);
             QVERIFY(QApplication::overrideCursor() == nullptr);

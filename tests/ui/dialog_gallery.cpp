@@ -56,7 +56,7 @@ void saveMessage(QWidget* parent, const MessageRequest& request, const QString& 
         save(*box, folder, name, suffix);
         QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
     });
-    MessageService::show(parent, request);
+    MessageService().show(parent, request);
 }
 
 }  // namespace
@@ -105,11 +105,11 @@ int main(int argc, char** argv) {
                 "wrong-password", suffix);
     signIn.hide();
 
-    RecoveryDialog recovery(&frame, state, "WAVS\\CLICK.WAV");
+    RecoveryDialog recovery(&frame, state, "WAVS\\CLICK.WAV", host.messages());
     save(recovery, out, "recovery", suffix);
     recovery.findChild<QPushButton*>("cmdDetails")->click();
     save(recovery, out, "recovery-details", suffix);
-    RecoveryDialog again(&frame, state, "AGAIN");
+    RecoveryDialog again(&frame, state, "AGAIN", host.messages());
     save(again, out, "recovery-success", suffix);
 
     DisplayCheckDialog colour(&frame, state, host, DisplayWarning::Colour, 4);

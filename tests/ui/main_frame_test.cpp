@@ -47,7 +47,7 @@ struct Installation {
         dir.write("TEACHER.WQ", teacher.encode());
         dir.write("LOG.WQ", std::string(2, '\0'));
         host.pauser = [this](int ms) { pauses.push_back(ms); };
-        MessageService::setResponder([this](const MessageRequest& r) {
+        host.messages().setResponder([this](const MessageRequest& r) {
             messages.push_back(r);
             if (answers.empty())
                 return r.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
@@ -56,7 +56,6 @@ struct Installation {
             return a;
         });
     }
-    ~Installation() { MessageService::setResponder({}); }
 
     std::unique_ptr<MainFrame> frame(const ProgramInfo& info) {
         MainFrame::Ports ports;

@@ -30,7 +30,7 @@ struct SignIn {
     test::TempDir dir;
     AppState state;
     UiHost host;
-    test::MessageRecorder messages;
+    test::MessageRecorder messages{host};
     NameList list;
     explicit SignIn(std::vector<std::string> names, const std::string& password = "")
         : list{kSignInQuestion, NameListRole::SignIn, names} {
@@ -391,7 +391,7 @@ private slots:
 
     void settingsLock() {
         UiHost host;
-        test::MessageRecorder messages;
+        test::MessageRecorder messages(host);
         AppState state;
         state.userName = "Sam";
         state.global.setPassword("");

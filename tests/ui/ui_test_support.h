@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "message_service.h"
+#include "ui_host.h"
 
 namespace kz::test {
 
@@ -29,12 +30,12 @@ inline void whenModal(std::function<void(QWidget*)> act, QWidget* after = nullpt
     detail::actOnModal(std::move(act), QPointer<QWidget>(after), after != nullptr);
 }
 
-// Answers message boxes in turn and records them.
+// Answers the host's message boxes in turn and records them.
 struct MessageRecorder {
     std::vector<ui::MessageRequest> seen;
     std::deque<MessageAnswer> answers;
-    MessageRecorder() {
-        ui::MessageService::setResponder([this](const ui::MessageRequest& r) {
+    explicit MessageRecorder(ui::UiHost& host) : m_host(host) {
+        host.messages().setResponder([this](const ui::MessageRequest& r) {
             seen.push_back(r);
             if (answers.empty()) {
                 return r.buttons == MessageButtons::YesNo ? MessageAnswer::No : MessageAnswer::Ok;
@@ -44,7 +45,10 @@ struct MessageRecorder {
             return a;
         });
     }
-    ~MessageRecorder() { ui::MessageService::setResponder({}); }
+    ~MessageRecorder() { m_host.messages().setResponder({}); }
+
+private:
+    ui::UiHost& m_host;
 };
 
 }  // namespace kz::test
