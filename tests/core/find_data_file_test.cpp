@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "fake_host.h"
+#include "files/global_settings.h"
+#include "other_user.h"
 #include "session/app_state.h"
 #include "temp_dir.h"
 
@@ -75,6 +77,27 @@ TEST(FindDataFile, QuitEndsTheSearch) {
     f.host.recovery = [](std::string_view, AppState&) { return RecoveryAnswer::Quit; };
     EXPECT_EQ(findDataFile(f.state, f.host, "DATA\\X.DAT", true), "");
     EXPECT_EQ(f.host.requestsSeen.size(), 1u);
+}
+
+TEST(SaveGlobalSettings, AFailedSaveReadsTheFileBackWhenItCan) {
+    // A classroom folder the child's account can read but not write: the save fails, the user is
+    // told, and the settings in memory are the file's again.
+    Fixture f;
+    GlobalSettings onDisk;
+    onDisk.setUserMode(1);
+    onDisk.setDataDir("/srv/books");
+    f.app.write("GLOBSET.WQ", onDisk.encode());
+    std::filesystem::permissions(f.app.path(), std::filesystem::perms(0755));
+    std::filesystem::permissions(f.app / "GLOBSET.WQ", std::filesystem::perms(0644));
+    f.state.global.setUserMode(3);  // what this run had in memory
+    const bool asExpected = test::runAsOtherUser([&] {
+        const bool saved = saveGlobalSettings(f.state, f.host, true,
+                                              [](GlobalSettings& g) { g.setDataDir("/changed"); });
+        return !saved && f.host.messages.size() == 1 && f.state.global.userMode() == 1 &&
+               f.state.global.dataDir() == "/srv/books";
+    });
+    EXPECT_TRUE(asExpected);
+    EXPECT_EQ(f.app.read("GLOBSET.WQ"), onDisk.encode());
 }
 
 TEST(SaveGlobalSettings, ReportsFailureAndReadsTheFileBack) {
