@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 
@@ -105,6 +106,19 @@ TEST(WriteFileAtomically, ReplacesWholeAndKeepsPermissions) {
                             std::filesystem::directory_iterator()),
               1);  // no temporary file left behind
     EXPECT_FALSE(writeFileAtomically((dir / "missing/F.WQ").string(), "x"));
+}
+
+TEST(ReadWholeFile, ReadsRegularFilesOnlyAndWithinTheirSize) {
+    test::TempDir dir;
+    dir.write("LIST.TXT", "*WORDLIST* cat dog");
+    EXPECT_EQ(readWholeFile((dir / "LIST.TXT").string()), "*WORDLIST* cat dog");
+    EXPECT_EQ(readWholeFile((dir / "LIST.TXT").string(), 8), std::nullopt);  // larger than allowed
+    EXPECT_EQ(readWholeFile((dir / "missing").string()), std::nullopt);
+    EXPECT_EQ(readWholeFile(dir.str()), std::nullopt);  // a folder
+    // Neither a FIFO nor a device is a file: reading them would wait for ever or never end.
+    ASSERT_EQ(::mkfifo((dir / "FIFO.TXT").c_str(), 0600), 0);
+    EXPECT_EQ(readWholeFile((dir / "FIFO.TXT").string()), std::nullopt);
+    EXPECT_EQ(readWholeFile("/dev/zero"), std::nullopt);
 }
 
 TEST(LeadingNumber, ReadsLikeTheUsualConversion) {

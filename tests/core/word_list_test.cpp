@@ -85,6 +85,15 @@ TEST(WordList, LoadsFromDiskWhateverTheLetterCase) {
     EXPECT_EQ(loadWordList(dir.string() + "\\WORDLIST\\MISSING.TXT").outcome,
               WordListOutcome::Failed);
     EXPECT_EQ(loadWordList(dir.string() + "\\WORDLIST").outcome, WordListOutcome::Failed);
+    // A list past 16 MB is no word list: it is refused as one that cannot be read, not taken
+    // into memory.
+    {
+        std::ofstream huge(dir / "wordlist" / "huge.txt");
+        huge << "*WORDLIST*\r\n";
+        const std::string line(1024, 'a');
+        for (int i = 0; i < 16 * 1024 + 1; ++i) huge << line;
+    }
+    EXPECT_EQ(loadWordList(dir.string() + "\\WORDLIST\\HUGE.TXT").outcome, WordListOutcome::Failed);
     std::filesystem::remove_all(dir);
 }
 

@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "files/cp1252.h"
@@ -115,18 +114,34 @@ std::optional<std::uintmax_t> fileLength(std::string_view path) {
     return static_cast<std::uintmax_t>(st.st_size);
 }
 
-std::optional<std::string> readWholeFile(std::string_view path) {
-    std::ifstream in(resolvePath(path), std::ios::binary);
-    if (!in) return std::nullopt;
-    // A read error (a folder opened as a file, a network folder gone) throws from the stream
-    // buffer whatever the stream's exception mask says.
-    try {
-        std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad()) return std::nullopt;
-        return bytes;
-    } catch (const std::ios_base::failure&) {
-        return std::nullopt;
+std::optional<std::string> readWholeFile(std::string_view path, std::uintmax_t maxBytes) {
+    const std::string real = resolvePath(path);
+    // Non-blocking, so that opening a FIFO cannot wait for a writer; it is refused below.
+    const int fd = ::open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::optional<std::string> result;
+    struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
+        static_cast<std::uintmax_t>(st.st_size) <= maxBytes) {
+        std::string bytes;
+        bytes.reserve(static_cast<size_t>(st.st_size));
+        char buffer[65536];
+        bool ok = true;
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR) continue;
+            if (n < 0) ok = false;
+            if (n <= 0) break;
+            bytes.append(buffer, static_cast<size_t>(n));
+            if (bytes.size() > maxBytes) {  // grew while being read
+                ok = false;
+                break;
+            }
+        }
+        if (ok) result = std::move(bytes);
     }
+    ::close(fd);
+    return result;
 }
 
 }  // namespace kz

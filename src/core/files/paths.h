@@ -37,8 +37,13 @@ bool storablePath(std::string_view path);
 // The length of an existing regular file that can be opened for reading; nullopt otherwise.
 std::optional<std::uintmax_t> fileLength(std::string_view path);
 
-// The whole file; nullopt when it cannot be read.
-std::optional<std::string> readWholeFile(std::string_view path);
+// No file the programs read is larger than this: a bigger one is not what it claims to be.
+inline constexpr std::uintmax_t kMaxReadBytes = 16 * 1024 * 1024;
+
+// The whole file; nullopt when it cannot be read, is not a regular file (a folder, a FIFO, a
+// device such as /dev/zero would hang or never end) or holds more than maxBytes.
+std::optional<std::string> readWholeFile(std::string_view path,
+                                         std::uintmax_t maxBytes = kMaxReadBytes);
 
 // Writes bytes as the whole content of path, never leaving a torn file where the folder allows
 // a temporary file beside it; see updateFile (files/file_update.h), which does the work.
