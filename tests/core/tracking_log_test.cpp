@@ -4,6 +4,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "files/paths.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -119,6 +120,66 @@ TEST(TrackingLog, ConcurrentProcessesLoseNoEntry) {
             EXPECT_EQ(text->find(line, at + 1), std::string::npos) << user << i;
         }
     }
+}
+
+TEST(TrackingLog, FourWritersPastTheLimitLoseNothingAndKeepSections) {
+    // Four programs append 500 entries each to one log; the log fills up on the way, so later
+    // appends are refused. Every append reported written is there exactly once, in its user's
+    // section, in order; no refused one is; the file stays readable.
+    test::TempDir dir;
+    dir.write("LOG.WQ", std::string("\0\0", 2));
+    constexpr int kWriters = 4, kEach = 500;
+    const std::string users[kWriters] = {"Ann", "Bo", "Cy", "Di"};
+    const std::string kNote = " read for a while";  // long enough to fill the log
+    pid_t children[kWriters];
+    for (int p = 0; p < kWriters; ++p) {
+        children[p] = ::fork();
+        ASSERT_GE(children[p], 0);
+        if (children[p] == 0) {
+            std::string written;  // one character per append: 1 written, 0 refused
+            for (int i = 0; i < kEach; ++i) {
+                const std::string entry = users[p] + "-" + std::to_string(i) + kNote;
+                written += appendToLog(dir.str(), entry, users[p]).written ? '1' : '0';
+            }
+            const bool saved = writeFileAtomically((dir / users[p]).string(), written);
+            ::_exit(saved ? 0 : 1);
+        }
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    }
+    const auto text = decodeLogText(dir.read("LOG.WQ"));
+    ASSERT_TRUE(text.has_value());
+    EXPECT_LE(text->size(), kLogTextLimit);
+    int written = 0, refused = 0;
+    for (const std::string& user : users) {
+        const std::string outcomes = dir.read(user);
+        ASSERT_EQ(outcomes.size(), size_t{kEach});
+        const size_t header = text->find("Log for " + user + N);
+        size_t last = header;
+        for (int i = 0; i < kEach; ++i) {
+            const std::string line = N + user + "-" + std::to_string(i) + kNote + N;
+            const size_t at = text->find(line);
+            if (outcomes[i] == '0') {
+                ++refused;
+                EXPECT_EQ(at, std::string::npos) << user << i;
+                continue;
+            }
+            ++written;
+            ASSERT_NE(at, std::string::npos) << user << i;
+            EXPECT_EQ(text->find(line, at + 1), std::string::npos) << user << i;
+            EXPECT_GT(at, last) << user << i;  // after the header and the user's earlier ones
+            const size_t nextSection = text->find("=====", header);
+            if (nextSection != std::string::npos) {
+                EXPECT_LT(at, nextSection) << user << i;
+            }
+            last = at;
+        }
+    }
+    EXPECT_EQ(written + refused, kWriters * kEach);
+    EXPECT_GT(refused, 0);  // the limit was reached
 }
 
 TEST(FormatMinutes, RoundsUpFromTenSecondsAndCrossesMidnight) {
