@@ -2,8 +2,7 @@
 
 #include <QFrame>
 #include <QKeyEvent>
-#include <QPushButton>
-#include <QShortcut>
+#include <QToolButton>
 
 #include "dialogs.h"
 #include "kiv/word_activity.h"
@@ -96,6 +95,7 @@ ActivityWindow::ActivityWindow(AppState& state, ProgramPorts& ports, Hooks hooks
     : QWidget(parent), m_state(state), m_ports(ports), m_hooks(std::move(hooks)) {
     registerKivArt();
     setObjectName("frmKiv");
+    setFocusPolicy(Qt::StrongFocus);
     setFont(fontAt("Arial", 24 * state.scale, false, this));
     m_scales = {state.scaleX, state.scaleY, state.scale};
     m_activity = std::make_unique<WordActivity>(state, ports, *this);
@@ -150,17 +150,15 @@ void ActivityWindow::buildControls() {
         label->hide();
         connect(label, &ChoiceLabel::clicked, this, [this, j] { m_activity->choiceClicked(j); });
         m_choices[j - 1] = label;
-        // The keys 1 to 4 choose the labels from the top, as a click would.
-        auto* key = new QShortcut(QKeySequence(QString::number(j)), this);
-        key->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(key, &QShortcut::activated, this, [this, j] { m_activity->choiceClicked(j); });
     }
     auto button = [this](const char* name, void (WordActivity::*command)()) {
-        auto* b = new QPushButton(this);
+        auto* b = new QToolButton(this);
         b->setObjectName(name);
-        b->setStyleSheet("QPushButton { background: rgb(192,192,192); }");
+        b->setStyleSheet("QToolButton { background: rgb(192,192,192); }");
+        b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        b->setFocusPolicy(Qt::StrongFocus);
         b->hide();
-        connect(b, &QPushButton::clicked, this,
+        connect(b, &QToolButton::clicked, this,
                 [this, command] { (m_activity.get()->*command)(); });
         return b;
     };
@@ -205,7 +203,7 @@ void ActivityWindow::layoutActivity() {
     for (auto* c : m_choices) c->setFont(fontAt("Arial", l.choiceFontPt, true, this));
     setFont(fontAt("Arial", l.windowFontPt, false, this));
     const struct {
-        QPushButton* button;
+        QToolButton* button;
         const char* caption;
         const char* picture;
         const char* key;
@@ -243,6 +241,16 @@ void ActivityWindow::resizeEvent(QResizeEvent* event) {
     m_scales = {f.x, f.y, f.scale};
     m_activity->setScales(m_scales);
     layoutActivity();
+}
+
+void ActivityWindow::keyPressEvent(QKeyEvent* event) {
+    // The keys 1 to 4 choose the labels from the top, as a click would.
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key <= Qt::Key_4 && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        m_activity->choiceClicked(key - Qt::Key_0);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void ActivityWindow::mousePressEvent(QMouseEvent* event) {
@@ -334,7 +342,7 @@ void ActivityWindow::answerTextEdited(const QString& text) {
 }
 
 void ActivityWindow::showButton(KivButton button, bool visible) {
-    QPushButton* b = button == KivButton::See ? m_see : button == KivButton::Hear ? m_hear : m_next;
+    QToolButton* b = button == KivButton::See ? m_see : button == KivButton::Hear ? m_hear : m_next;
     b->setVisible(visible);
 }
 

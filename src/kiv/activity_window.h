@@ -16,7 +16,7 @@
 class QAction;
 class QFrame;
 class QMenu;
-class QPushButton;
+class QToolButton;
 
 namespace kz {
 struct AppState;
@@ -97,6 +97,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
@@ -128,9 +129,9 @@ private:
     std::vector<PadPicture> m_padPictures;
     QLabel* m_frogJump = nullptr;
     int m_frogJumpFrom = -1;
-    QPushButton* m_see = nullptr;
-    QPushButton* m_hear = nullptr;
-    QPushButton* m_next = nullptr;
+    QToolButton* m_see = nullptr;
+    QToolButton* m_hear = nullptr;
+    QToolButton* m_next = nullptr;
     QLabel* m_word = nullptr;
     AnswerBox* m_txt = nullptr;
     std::array<ChoiceLabel*, 4> m_choices{};

@@ -40,7 +40,7 @@ void SettingsWindow::buildControls() {
     auto option = [this](QGroupBox* g, const char* name, const QString& caption, int l, int t) {
         auto* o = new QRadioButton(caption, g);
         o->setObjectName(name);
-        m_design.push_back({o, l, t, 1900, 420, 11});
+        m_design.push_back({o, l, t, 3700, 420, 11});
         connect(o, &QRadioButton::clicked, this, &SettingsWindow::markAltered);
         return o;
     };
