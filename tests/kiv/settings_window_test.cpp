@@ -81,8 +81,8 @@ private slots:
         QCOMPARE(rig.find<QComboBox>("combofrog")->currentText(), QString(" 10"));
         QCOMPARE(rig.find<QComboBox>("Combo")->currentText(), QString("Books 1 to 24"));
         QVERIFY(!rig.window->altered());
-        QTest::mouseClick(rig.find<QRadioButton>("optt0"), Qt::LeftButton);
-        QTest::mouseClick(rig.find<QRadioButton>("opta1"), Qt::LeftButton);
+        rig.find<QRadioButton>("optt0")->click();
+        rig.find<QRadioButton>("opta1")->click();
         QVERIFY(rig.window->altered());
         rig.find<QComboBox>("Combo")->setCurrentIndex(1);
         rig.find<QComboBox>("combofrog")->setCurrentIndex(0);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE(rig.owner(), QString("Settings for Sam"));
         QVERIFY(rig.find<QRadioButton>("optQ1")->isChecked());
         QVERIFY(rig.find<QAction>("mnuFileSaveAs")->isEnabled());
-        QTest::mouseClick(rig.find<QRadioButton>("optQ2"), Qt::LeftButton);
+        rig.find<QRadioButton>("optQ2")->click();
         pickName(1);  // Ann
         rig.window->saveAs();
         QCOMPARE(rig.owner(), QString("Settings for Ann"));
@@ -127,7 +127,7 @@ private slots:
 
     void cancelPutsTheSignedInUsersSettingsBack() {
         Rig rig(3, "Sam");
-        QTest::mouseClick(rig.find<QRadioButton>("opta4"), Qt::LeftButton);
+        rig.find<QRadioButton>("opta4")->click();
         rig.messages.answers = {MessageAnswer::No};
         rig.window->open();  // altered: asked first, and No keeps everything
         QCOMPARE(rig.messages.seen.size(), size_t{1});
