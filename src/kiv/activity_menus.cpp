@@ -13,7 +13,8 @@ QAction* ActivityWindow::addItem(QMenu* menu, const char* name, const QString& c
     item->setObjectName(name);
     item->setCheckable(checkable);
     connect(item, &QAction::triggered, this, [this, command = std::move(command)] {
-        command();
+        // During the pause after a right answer no menu is acted on.
+        if (!m_activity->pausing()) command();
         setMenus(m_activity->menus());  // a check the activity did not change goes back
     });
     return item;
@@ -78,7 +79,7 @@ void ActivityWindow::buildMenus() {
     auto* settings = new QMenu(tr("Se&ttings"), this);
     settings->setObjectName("mnuSettingsHead");
     addItem(settings, "mnuSettings", tr("&Alter the settings"), [this] {
-        if (!m_activity->pausing() && m_hooks.openSettings) m_hooks.openSettings();
+        if (m_hooks.openSettings) m_hooks.openSettings();
     });
 
     auto* help = new QMenu(tr("Hel&p"), this);

@@ -194,6 +194,19 @@ TEST(KivCycle, MenusAfterTheSetIsCompleteOnlyChangeTheChecks) {
     EXPECT_EQ(rig.view.visibleChoices().size(), 3u);
 }
 
+TEST(KivCycle, AMenuChangeDuringTheJumpLeavesTheNextWordToTheLanding) {
+    KivRig rig;
+    rig.start(kFive, kivOptions(3, 1, 20, 10), pick(1, 5));
+    rig.type("cat");
+    rig.random.push(pick(2, 5));
+    rig.activity.chooseAnswerStyle(4);
+    EXPECT_EQ(rig.view.menus.answerStyle, 4);
+    EXPECT_EQ(rig.activity.currentWord(), "cat");  // still jumping
+    rig.timers.advance(500 + 1300);
+    EXPECT_EQ(rig.activity.currentWord(), "dog");
+    EXPECT_EQ(rig.view.visibleChoices().size(), 4u);
+}
+
 TEST(KivCycle, OptionsBecomeTheActivityAndItsMenus) {
     struct Row {
         int32_t options;
