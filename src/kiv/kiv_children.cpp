@@ -14,7 +14,7 @@
 
 namespace kz::ui {
 
-KivChildren::KivChildren(MainFrame& frame, ProgramPorts& ports)
+KivChildren::KivChildren(MainFrame& frame, const ProgramPorts& ports)
     : QObject(&frame), m_frame(frame), m_ports(ports) {}
 
 ActivityWindow* KivChildren::showActivity() {
@@ -49,8 +49,8 @@ void KivChildren::showSettings() {
     window->load();
 }
 
-QWidget* makeKivChild(MainFrame& frame, ProgramPorts& ports) {
-    auto* children = new KivChildren(frame, ports);
+QWidget* makeKivChild(const ChildContext& context) {
+    auto* children = new KivChildren(context.frame, context.ports);
     children->showActivity();
     return nullptr;  // already in the frame, with its menus
 }

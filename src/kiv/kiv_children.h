@@ -3,13 +3,12 @@
 #include <QObject>
 #include <QPointer>
 
-namespace kz {
-struct ProgramPorts;
-}
+#include "ports/ports.h"
 
 namespace kz::ui {
 
 class ActivityWindow;
+struct ChildContext;
 class MainFrame;
 class SettingsWindow;
 
@@ -19,7 +18,7 @@ class SettingsWindow;
 class KivChildren : public QObject {
     Q_OBJECT
 public:
-    KivChildren(MainFrame& frame, ProgramPorts& ports);
+    KivChildren(MainFrame& frame, const ProgramPorts& ports);
 
     // A fresh activity window, shown in the frame with its menus, its load run.
     ActivityWindow* showActivity();
@@ -29,11 +28,11 @@ public:
 
 private:
     MainFrame& m_frame;
-    ProgramPorts& m_ports;
+    ProgramPorts m_ports;
 };
 
 // The child maker the main window calls at its first activation: the activity, already shown in
 // the frame with its menus.
-QWidget* makeKivChild(MainFrame& frame, ProgramPorts& ports);
+QWidget* makeKivChild(const ChildContext& context);
 
 }  // namespace kz::ui

@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "files/cp1252.h"
 #include "files/global_settings.h"
+#include "session/password.h"
 
 namespace kz::admin {
 namespace {
@@ -17,12 +18,7 @@ const std::vector<std::string> kKeys = {"password", "userMode",          "logSes
 // What the teacher can type in the password box: up to 8 letters or digits. Anything else
 // would lock the teacher out of the settings.
 std::string checkedPassword(const std::string& text) {
-    const bool fits =
-        text.size() <= GlobalSettings::kPasswordWidth &&
-        std::all_of(text.begin(), text.end(), [](char c) {
-            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
-        });
-    if (!fits) {
+    if (!typablePassword(text)) {
         throw CommandFailed(
             "A password is 0 to 8 letters (A-Z) or digits: the password box accepts nothing else.");
     }

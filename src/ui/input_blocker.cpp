@@ -2,8 +2,6 @@
 
 #include <QApplication>
 #include <QEvent>
-#include <QEventLoop>
-#include <QTimer>
 
 namespace kz::ui {
 namespace {
@@ -46,13 +44,6 @@ InputBlocker::InputBlocker() {
 
 InputBlocker::~InputBlocker() {
     if (--filter().depth == 0 && qApp) qApp->removeEventFilter(&filter());
-}
-
-void pauseWithoutInput(int milliseconds) {
-    InputBlocker blocker;
-    QEventLoop loop;
-    QTimer::singleShot(std::max(0, milliseconds), &loop, &QEventLoop::quit);
-    loop.exec();
 }
 
 }  // namespace kz::ui

@@ -2,12 +2,9 @@
 
 namespace kz::ui {
 
-// Waits for a time without spinning: windows keep painting, while mouse, keyboard, shortcut and
-// close requests are swallowed so that no window reacts. A pause started inside another is
-// simply nested.
-void pauseWithoutInput(int milliseconds);
-
-// Swallows input and close requests for as long as it lives.
+// Swallows mouse, keyboard, shortcut and close requests for as long as it lives, while windows
+// keep painting: the state "input is ignored until T" of a wait, ended by a timer. Blockers may
+// overlap; input returns when the last one goes.
 class InputBlocker {
 public:
     InputBlocker();

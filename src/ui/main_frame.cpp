@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QMenuBar>
 #include <QResizeEvent>
 #include <QScreen>
@@ -13,10 +12,12 @@
 #include "files/paths.h"
 #include "files/user_settings.h"
 #include "help_window.h"
+#include "ports/seeded_random.h"
 #include "ports/wave_player.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/find_data_file.h"
+#include "session/session_start.h"
 #include "session/startup.h"
 #include "startup_window.h"
 #include "twips.h"
@@ -35,6 +36,11 @@ ProgramInfo zanProgram() {
 
 MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports ports)
     : m_state(state), m_host(host), m_info(std::move(info)), m_ports(std::move(ports)) {
+    if (!m_ports.clock) m_ports.clock = std::make_unique<SystemClock>();
+    if (!m_ports.random) {
+        m_ports.random = std::make_unique<SeededRandom>(
+            static_cast<uint32_t>(m_ports.clock->secondsSinceMidnight() * 1000));
+    }
     setObjectName(m_info.program == Program::Kiv ? "frmKivbig" : "frmZanbig");
     setWindowTitle(m_info.caption);
     for (const auto& name : {m_info.firstPlayer, m_info.secondPlayer}) {
@@ -83,6 +89,16 @@ void MainFrame::setChild(QWidget* child, const QList<QMenu*>& menus) {
     }
 }
 
+ProgramPorts MainFrame::programPorts() {
+    return {m_timers,
+            player(m_info.firstPlayer),
+            player(m_info.secondPlayer),
+            m_textMeasure,
+            *m_ports.random,
+            *m_ports.clock,
+            m_host};
+}
+
 WavePlayer& MainFrame::player(const std::string& name) {
     for (auto& [n, p] : m_players) {
         if (n == name) return *p;
@@ -92,10 +108,7 @@ WavePlayer& MainFrame::player(const std::string& name) {
 
 void MainFrame::playClick() {
     WavePlayer& p = player(m_info.firstPlayer);
-    p.command(SoundCommand::Close);
-    p.setDeviceType("WaveAudio");
-    p.setFileName(findDataFile(m_state, m_host, "WAVS\\CLICK.WAV", true));
-    p.command(SoundCommand::Open);
+    p.prepare(findDataFile(m_state, m_host, "WAVS\\CLICK.WAV", true));
     p.command(SoundCommand::Play);
 }
 
@@ -135,28 +148,23 @@ void MainFrame::runDisplayCheck() {
 bool MainFrame::load() {
     placeOnScreen();
     runDisplayCheck();
-    m_state.userName = "Unknown";
-    if (m_state.global.userMode() % 2 != 0) {
+    const SessionStart start = startSession(m_state, *m_ports.clock, [this] {
         m_state.request = kSignInQuestion;
         if (m_ports.closeStartupWindow) m_ports.closeStartupWindow();
-        if (runSignInDialog(this, m_state, m_host) != NameChoice::Chosen) return false;
+        std::optional<std::string> name;
+        if (runSignInDialog(this, m_state, m_host) == NameChoice::Chosen) name = m_state.userName;
+        return name;
+    });
+    switch (start.outcome) {
+        case SessionStart::Outcome::Quit:
+            return false;
+        case SessionStart::Outcome::SettingsMissing:
+            fatalError(start.error);
+        case SessionStart::Outcome::Started:
+            break;
     }
-    const QDateTime now = QDateTime::currentDateTime();
-    m_sessionTime = {now.date().year(), now.date().month(), now.date().day(), now.time().hour(),
-                     now.time().minute()};
-    m_sessionStart = static_cast<float>(m_host.secondsSinceMidnight());
-    const int16_t mode = m_state.global.userMode();
-    if (mode >= 0 && mode <= 3) {
-        const std::string file =
-            settingsFileName(mode, m_state.userName, m_state.workSettings.voiceA());
-        BusyPointer busy;
-        auto settings = loadUserSettings(m_state.appDir, file);
-        if (!settings) fatalError(settings.error());
-        m_state.fileSettings = settings.value();
-        m_state.wordRange = wordRange(m_state.fileSettings);
-        m_state.workSettings = m_state.fileSettings;
-    }
-    m_state.started = true;
+    m_sessionTime = start.startedAt;
+    m_sessionStart = start.startSeconds;
     return true;
 }
 
@@ -188,7 +196,9 @@ void MainFrame::firstActivation() {
     m_state.scaleY = f.y;
     m_state.scale = f.scale;
     if (m_ports.makeChild) {
-        if (QWidget* child = m_ports.makeChild(*this)) setChild(child, {});
+        if (QWidget* child = m_ports.makeChild({programPorts(), m_state, *this})) {
+            setChild(child, {});
+        }
     }
     if (m_ports.closeStartupWindow) m_ports.closeStartupWindow();
     emit activatedFirstTime();
@@ -200,10 +210,10 @@ void MainFrame::unload() {
     if (m_help) m_help->close();
     for (auto& [name, p] : m_players) p->command(SoundCommand::Close);
     if (m_state.sessionActivity && m_state.global.logSessions() == 1) {
-        const auto end = static_cast<float>(m_host.secondsSinceMidnight());
+        const auto end = static_cast<float>(m_ports.clock->secondsSinceMidnight());
         const std::string entry =
             composeSessionEntry(m_sessionTime, m_sessionStart, end, m_info.activity);
-        writeSessionLog(m_state, m_host, entry, m_ports.random);
+        writeSessionLog(m_state, m_host, entry, *m_ports.random);
     }
 }
 

@@ -8,6 +8,8 @@
 
 #include "files/story_catalogue.h"
 #include "files/tracking_log.h"
+#include "ports/ports.h"
+#include "qt_ports.h"
 
 class QMenu;
 
@@ -19,7 +21,17 @@ class WavePlayer;
 namespace kz::ui {
 
 class HelpWindow;
+class MainFrame;
 class UiHost;
+
+// What the program's child window (the activity or the reader) is made with: the ports bundle its
+// logic runs on, the shared state, and the frame that hosts it (its menus, help, the parent of
+// its dialogs).
+struct ChildContext {
+    ProgramPorts ports;
+    AppState& state;
+    MainFrame& frame;
+};
 
 // What tells the two programs' main windows apart.
 struct ProgramInfo {
@@ -42,11 +54,12 @@ class MainFrame : public QMainWindow {
 public:
     struct Ports {
         std::function<std::unique_ptr<WavePlayer>()> makePlayer;
-        std::function<double()> random;    // uniform in [0, 1)
+        std::unique_ptr<Random> random;    // seeded from the clock when empty
+        std::unique_ptr<Clock> clock;      // the system clock when empty
         std::function<int()> colourDepth;  // bits per pixel of the display
         std::function<bool()> arialAvailable;
         // Creates the child window (activity or reader) at the first activation; may be empty.
-        std::function<QWidget*(MainFrame&)> makeChild;
+        std::function<QWidget*(const ChildContext&)> makeChild;
         // Called when the start-up window is no longer needed.
         std::function<void()> closeStartupWindow;
     };
@@ -58,6 +71,9 @@ public:
     bool load();
     // Closes help and the players and writes the session's entry; runs once.
     void unload();
+
+    // The ports bundle the child window's logic runs on.
+    ProgramPorts programPorts();
 
     WavePlayer& player(const std::string& name);
     // The reader's click: WAVS\CLICK.WAV through the first player, at once.
@@ -93,6 +109,8 @@ private:
     UiHost& m_host;
     ProgramInfo m_info;
     Ports m_ports;
+    QtTimers m_timers;
+    QtTextMeasure m_textMeasure{this};
     std::vector<std::pair<std::string, std::unique_ptr<WavePlayer>>> m_players;
     HelpWindow* m_help = nullptr;
     QWidget* m_child = nullptr;

@@ -1,14 +1,13 @@
 #include "program.h"
 
 #include <QApplication>
-#include <QDateTime>
 #include <QFontInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <cstdlib>
 #include <filesystem>
-#include <random>
+#include <memory>
 
 #include "audio_output.h"
 #include "fatal.h"
@@ -37,7 +36,7 @@ bool arialAvailable() {
 }  // namespace
 
 int runProgram(int argc, char** argv, const ProgramInfo& info,
-               std::function<QWidget*(MainFrame&)> makeChild) {
+               std::function<QWidget*(const ChildContext&)> makeChild) {
     QApplication app(argc, argv);
     // The program's caption for message boxes that have none. Only the application name is set:
     // on X11 a display name would be appended to every window title ("Password — Words"), and
@@ -57,8 +56,6 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     state.global = globals.value();
     settleDataDirectory(state, host, commandLine());
 
-    std::mt19937 engine(static_cast<unsigned>(QDateTime::currentMSecsSinceEpoch()));
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
     AudioOutput audio(info.caption.toStdString());
 
     auto* startup = new StartupWindow(StartupWindow::Role::Startup);
@@ -66,7 +63,6 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     QPointer<StartupWindow> startupAlive(startup);
     MainFrame::Ports ports;
     ports.makePlayer = [&audio] { return audio.createPlayer(); };
-    ports.random = [&] { return uniform(engine); };
     ports.colourDepth = [] { return QGuiApplication::primaryScreen()->depth(); };
     ports.arialAvailable = arialAvailable;
     ports.makeChild = std::move(makeChild);
@@ -76,18 +72,23 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     MainFrame frame(state, host, info, std::move(ports));
     setFatalErrorHandlers([&frame] { frame.unload(); }, [&state] { return state.dataDir; });
 
+    // The start-up window stays about a second once painted, with the busy pointer and no window
+    // reacting to input; then the main window loads.
+    std::unique_ptr<InputBlocker> startupPause;
     startup->show();
     QTimer::singleShot(100, &frame, [&] {
-        {
-            BusyPointer busy;
-            pauseWithoutInput(1000);  // the start-up window stays about a second
-        }
-        if (!frame.load()) {
-            frame.unload();
-            QApplication::quit();
-            return;
-        }
-        frame.showMaximized();
+        startupPause = std::make_unique<InputBlocker>();
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QTimer::singleShot(1000, &frame, [&] {
+            QApplication::restoreOverrideCursor();
+            startupPause.reset();
+            if (!frame.load()) {
+                frame.unload();
+                QApplication::quit();
+                return;
+            }
+            frame.showMaximized();
+        });
     });
     return QApplication::exec();
 }

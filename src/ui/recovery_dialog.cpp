@@ -7,12 +7,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include "dialogs.h"
 #include "fatal.h"
 #include "files/text.h"
+#include "qt_ports.h"
 #include "qt_text.h"
 #include "session/app_state.h"
+#include "session/find_data_file.h"
 #include "session/recovery_texts.h"
 #include "twips.h"
 #include "window_style.h"
@@ -95,7 +98,22 @@ void RecoveryDialog::tryAgain() {
         m_state.request = "AGAIN";
     }
     leaveWithSignal();
-    accept();
+    if (m_state.request == "AGAIN")
+        waitThenAccept();
+    else
+        accept();
+}
+
+void RecoveryDialog::waitThenAccept() {
+    if (m_waiting) return;
+    m_waiting = std::make_unique<InputBlocker>();
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QTimer::singleShot(millisecondsToNextSecond(SystemClock().secondsSinceMidnight()), this,
+                       [this] {
+                           QApplication::restoreOverrideCursor();
+                           m_waiting.reset();
+                           accept();
+                       });
 }
 
 void RecoveryDialog::details() {

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
+#include "input_blocker.h"
 #include "ui_host.h"
 
 class QLabel;
@@ -17,6 +19,9 @@ namespace kz::ui {
 // The data-location recovery dialog (frmNoData). It checks nothing itself: it tells what is
 // missing, collects a new data directory ("Try again": state.request becomes "AGAIN"), and in
 // the success question ("AGAIN" on entry) asks whether to keep it ("YES") or not ("no").
+// After "Try again" it stays up, with the busy pointer and deaf to input, until the clock passes
+// the next whole second: the caller then looks again at once. The wait is a state of the dialog
+// with a timer, not a loop of its own.
 class RecoveryDialog : public QDialog {
     Q_OBJECT
 public:
@@ -33,11 +38,13 @@ private:
     void details();
     void quit();
     void leaveWithSignal();
+    void waitThenAccept();
 
     NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
     std::string m_reason;
     bool m_quit = false;
+    std::unique_ptr<InputBlocker> m_waiting;  // set while it waits before the next look
     QLabel* m_instructions;
     QLineEdit* m_directory;
     QPushButton* m_again;

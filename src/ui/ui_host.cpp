@@ -1,10 +1,9 @@
 #include "ui_host.h"
 
 #include <QApplication>
-#include <QTime>
+#include <QThread>
 
 #include "dialogs.h"
-#include "input_blocker.h"
 #include "message_service.h"
 #include "qt_text.h"
 
@@ -31,12 +30,7 @@ void UiHost::setBusy(bool busy) {
 
 void UiHost::pause(int milliseconds) {
     if (pauser) return pauser(milliseconds);
-    pauseWithoutInput(milliseconds);
-}
-
-double UiHost::secondsSinceMidnight() {
-    if (clock) return clock();
-    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+    QThread::msleep(static_cast<unsigned long>(std::max(0, milliseconds)));
 }
 
 BusyPointer::BusyPointer() { QApplication::setOverrideCursor(Qt::WaitCursor); }

@@ -9,8 +9,7 @@ class QWidget;
 namespace kz::ui {
 
 // The windows' side of the core's ports: Qt message boxes through the message service, the
-// recovery dialog, the busy pointer, pauses that swallow input, and the time of day. Tests may
-// replace the clock.
+// recovery dialog, the busy pointer, and the log's retry waits. Tests may replace the waits.
 class UiHost : public HostPorts {
 public:
     explicit UiHost(std::function<QWidget*()> parent = {});
@@ -20,9 +19,7 @@ public:
     bool showRecoveryDialog(AppState& state) override;
     void setBusy(bool busy) override;
     void pause(int milliseconds) override;
-    double secondsSinceMidnight() override;
 
-    std::function<double()> clock;    // seconds since midnight; the system clock when empty
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
 private:

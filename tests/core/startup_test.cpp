@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "fake_host.h"
+#include "fake_ports.h"
 #include "files/tracking_log.h"
 #include "session/app_state.h"
 #include "temp_dir.h"
@@ -88,16 +89,17 @@ TEST(CheckDisplay, ComparesDepthsAndHonoursTheTeachersChoice) {
 }
 
 TEST(LogRetryWait, EndsAtTheFirstCheckWhereTheFractionIsSmaller) {
-    EXPECT_EQ(logRetryWaitMs([] { return 0.0; }), 310);  // the first check passes nothing
-    EXPECT_EQ(logRetryWaitMs([] { return 0.999; }), 1300);
-    int n = 0;
-    EXPECT_EQ(logRetryWaitMs([&] { return ++n < 5 ? 0.9 : 0.02; }), 340);  // 0.02 < 0.04
+    test::ScriptedRandom zero({0.0}), high({0.999}), late({0.9, 0.9, 0.9, 0.9, 0.02});
+    EXPECT_EQ(logRetryWaitMs(zero), 310);  // the first check passes nothing
+    EXPECT_EQ(logRetryWaitMs(high), 1300);
+    EXPECT_EQ(logRetryWaitMs(late), 340);  // 0.02 < 0.04
 }
 
 struct LogFixture {
     test::TempDir app;
     AppState state;
     test::FakeHost host;
+    test::ScriptedRandom random;
     LogFixture() {
         state.appDir = app.str();
         state.userName = "Sam";
@@ -107,7 +109,7 @@ struct LogFixture {
 TEST(WriteSessionLog, WritesAtOnceWhenItCan) {
     LogFixture f;
     f.app.write("LOG.WQ", std::string(2, '\0'));
-    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.5; }));
+    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", f.random));
     EXPECT_TRUE(f.host.pauses.empty());
     EXPECT_TRUE(f.host.messages.empty());
     EXPECT_EQ(f.host.busyDepth, 0);
@@ -116,7 +118,7 @@ TEST(WriteSessionLog, WritesAtOnceWhenItCan) {
 TEST(WriteSessionLog, SixTriesThenTheQuestion) {
     LogFixture f;  // no LOG.WQ: every try fails
     f.host.answers = {MessageAnswer::Yes, MessageAnswer::No};
-    EXPECT_FALSE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
+    EXPECT_FALSE(writeSessionLog(f.state, f.host, "entry\r\n", f.random));
     EXPECT_EQ(f.host.pauses.size(), 12u);  // six, Yes, six more, No
     ASSERT_EQ(f.host.messages.size(), 2u);
     EXPECT_EQ(f.host.captions[0], "Can't write to log");
@@ -135,7 +137,7 @@ TEST(WriteSessionLog, YesCanSucceedAndTooLongIsToldOnce) {
         }
     };
     f.host.answers = {MessageAnswer::Ok, MessageAnswer::Yes};
-    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", [] { return 0.0; }));
+    EXPECT_TRUE(writeSessionLog(f.state, f.host, "entry\r\n", f.random));
     EXPECT_EQ(f.host.captions, (std::vector<std::string>{"Log too long", "Can't write to log"}));
     EXPECT_EQ(f.host.pauses.size(), 6u);
 }

@@ -11,7 +11,7 @@ namespace kz::test {
 
 // Answers at once and records what was asked: message boxes (answered from `answers` in turn,
 // Ok or No when they run out), the recovery dialog (a script of what the user does), the busy
-// pointer and pauses (which advance a virtual clock instead of taking time).
+// pointer and the retry waits (recorded, taking no time).
 class FakeHost : public HostPorts {
 public:
     std::function<bool(AppState&)> recovery = [](AppState&) { return true; };
@@ -22,7 +22,6 @@ public:
     std::vector<std::string> messages;
     std::vector<std::string> captions;
     int busyDepth = 0;
-    double now = 1000.25;
 
     MessageAnswer message(std::string_view text, std::string_view caption, MessageIcon,
                           MessageButtons buttons) override {
@@ -38,11 +37,7 @@ public:
     }
     bool showRecoveryDialog(AppState& state) override;
     void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
-    void pause(int ms) override {
-        pauses.push_back(ms);
-        now += ms / 1000.0;
-    }
-    double secondsSinceMidnight() override { return now; }
+    void pause(int ms) override { pauses.push_back(ms); }
 };
 
 }  // namespace kz::test

@@ -81,17 +81,18 @@ private:
 class FakeClock final : public Clock {
 public:
     explicit FakeClock(const FakeTimers* timers = nullptr, double startSeconds = 36000)
-        : m_timers(timers), m_start(startSeconds) {}
+        : start(startSeconds), m_timers(timers) {}
     double secondsSinceMidnight() override {
-        const double s = m_start + (m_timers ? m_timers->nowMs() / 1000.0 : 0.0);
+        const double s = start + (m_timers ? m_timers->nowMs() / 1000.0 : 0.0);
         return s >= 86400 ? s - 86400 : s;
     }
     LocalTime localTime() override { return date; }
+
+    double start;  // the time of day at virtual time 0; a test may move it
     LocalTime date{2026, 12, 10, 10, 0};
 
 private:
     const FakeTimers* m_timers;
-    double m_start;
 };
 
 // Plays back a script of numbers in [0, 1), then repeats its last one (0 when empty).

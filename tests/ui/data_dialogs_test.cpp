@@ -50,7 +50,7 @@ private slots:
         QTest::keyClick(box, Qt::Key_Return);  // Enter is "Try again"
         QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
         QCOMPARE(state.request, std::string("AGAIN"));
-        QVERIFY(!d.isVisible());
+        QTRY_VERIFY(!d.isVisible());
         QVERIFY(QGuiApplication::clipboard()->text().isEmpty());
     }
 
@@ -86,21 +86,41 @@ private slots:
         state.appDir = app.str();
         state.dataDir = app.str();
         UiHost host;
-        std::vector<int> pauses;
-        host.pauser = [&](int ms) { pauses.push_back(ms); };
         const std::string typed = (data / "cd").string();
         test::whenModal([typed](QWidget* d) {
             child<QPushButton>(d, "cmdDetails")->click();
             child<QLineEdit>(d, "Text1")->setText(QString::fromStdString(typed));
             // The success question comes next: keep the new place.
-            test::whenModal([](QWidget* again) { child<QPushButton>(again, "cmdAgain")->click(); });
+            test::whenModal([](QWidget* again) { child<QPushButton>(again, "cmdAgain")->click(); },
+                            d);
             child<QPushButton>(d, "cmdAgain")->click();
         });
         const std::string found = findDataFile(state, host, "DATA\\X.DAT", true);
         QVERIFY(!found.empty());
         QCOMPARE(state.dataDir, QString::fromStdString(typed).toUpper().toStdString());
-        QCOMPARE(pauses.size(), size_t{1});
         QCOMPARE(loadGlobalSettings(app.str())->dataDir(), state.dataDir);
+        QVERIFY(QApplication::overrideCursor() == nullptr);
+    }
+
+    void tryAgainWaitsDeafToInputThenCloses() {
+        test::TempDir app;
+        AppState state;
+        state.appDir = state.dataDir = app.str();
+        state.request = "DATA\\X.DAT";
+        RecoveryDialog d(nullptr, state);
+        d.show();
+        child<QPushButton>(&d, "cmdDetails")->click();
+        child<QLineEdit>(&d, "Text1")->setText("/media/cdrom");
+        QTest::mouseClick(child<QPushButton>(&d, "cmdAgain"), Qt::LeftButton);
+        // Waiting for the next whole second: still shown, busy, and a click on Quit is not taken.
+        QVERIFY(d.isVisible());
+        QVERIFY(QApplication::overrideCursor() != nullptr);
+        QTest::mouseClick(child<QPushButton>(&d, "cmdQuit"), Qt::LeftButton);
+        QVERIFY(!d.quitChosen());
+        QTRY_VERIFY(!d.isVisible());
+        QCOMPARE(d.result(), int(QDialog::Accepted));
+        QCOMPARE(state.request, std::string("AGAIN"));
+        QCOMPARE(state.dataDir, std::string("/MEDIA/CDROM"));
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 

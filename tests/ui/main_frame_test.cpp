@@ -7,6 +7,7 @@
 #include <QtTest>
 #include <deque>
 
+#include "fake_ports.h"
 #include "fake_wave_player.h"
 #include "files/global_settings.h"
 #include "files/tracking_log.h"
@@ -25,13 +26,13 @@ using namespace kz::ui;
 
 namespace {
 
-// An installation in a temporary folder, a frame on it, and a clock and pauses that take no
-// real time.
+// An installation in a temporary folder, a frame on it, a clock that moves only when told, and
+// retry waits that take no real time.
 struct Installation {
     test::TempDir dir;
     AppState state;
     UiHost host;
-    double now = 36000;  // 10:00
+    test::FakeClock* clock = nullptr;  // 10:00 when the frame is made
     std::vector<int> pauses;
     std::vector<MessageRequest> messages;
     std::deque<MessageAnswer> answers;
@@ -45,11 +46,7 @@ struct Installation {
         teacher.setZanStory("01PIP");
         dir.write("TEACHER.WQ", teacher.encode());
         dir.write("LOG.WQ", std::string(2, '\0'));
-        host.clock = [this] { return now; };
-        host.pauser = [this](int ms) {
-            pauses.push_back(ms);
-            now += ms / 1000.0;
-        };
+        host.pauser = [this](int ms) { pauses.push_back(ms); };
         MessageService::setResponder([this](const MessageRequest& r) {
             messages.push_back(r);
             if (answers.empty())
@@ -68,7 +65,10 @@ struct Installation {
             players.push_back(p.get());
             return p;
         };
-        ports.random = [] { return 0.0; };
+        ports.random = std::make_unique<test::ScriptedRandom>();
+        auto fakeClock = std::make_unique<test::FakeClock>();
+        clock = fakeClock.get();
+        ports.clock = std::move(fakeClock);
         ports.colourDepth = [] { return 32; };
         ports.arialAvailable = [] { return true; };
         return std::make_unique<MainFrame>(state, host, info, std::move(ports));
@@ -111,7 +111,7 @@ private slots:
         poor.dir.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
         MainFrame::Ports ports;
         ports.makePlayer = [] { return std::make_unique<FakeWavePlayer>(); };
-        ports.random = [] { return 0.0; };
+        ports.random = std::make_unique<test::ScriptedRandom>();
         ports.colourDepth = [] { return 4; };
         ports.arialAvailable = [] { return false; };
         MainFrame poorFrame(poor.state, poor.host, zanProgram(), std::move(ports));
@@ -178,7 +178,7 @@ private slots:
         auto frame = inst.frame(zanProgram());
         QVERIFY(frame->load());
         inst.state.sessionActivity = activity;
-        inst.now += 700;
+        inst.clock->start += 700;
         frame->unload();
         frame->unload();  // once only
         const std::string text = inst.logText();

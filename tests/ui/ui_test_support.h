@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QApplication>
+#include <QPointer>
 #include <QTimer>
 #include <QWidget>
 #include <deque>
@@ -11,12 +12,21 @@
 
 namespace kz::test {
 
-// Acts on the next modal window once its event loop runs (a dialog opened by the code under test).
-inline void whenModal(std::function<void(QWidget*)> act) {
-    QTimer::singleShot(0, [act = std::move(act)] {
+namespace detail {
+inline void actOnModal(std::function<void(QWidget*)> act, QPointer<QWidget> previous, bool poll) {
+    QTimer::singleShot(poll ? 10 : 0, [act = std::move(act), previous, poll]() mutable {
         QWidget* w = QApplication::activeModalWidget();
-        if (w) act(w);
+        if (w && (previous.isNull() || w != previous.data())) return act(w);
+        if (poll) actOnModal(std::move(act), previous, poll);
     });
+}
+}  // namespace detail
+
+// Acts on the next modal window once its event loop runs (a dialog opened by the code under test).
+// With `after`, waits for a modal window other than that one: a dialog that stays up a moment
+// (the recovery dialog waiting before the next look) is not taken for the one that follows it.
+inline void whenModal(std::function<void(QWidget*)> act, QWidget* after = nullptr) {
+    detail::actOnModal(std::move(act), QPointer<QWidget>(after), after != nullptr);
 }
 
 // Answers message boxes in turn and records them.

@@ -57,10 +57,9 @@ bool runDataCheck(AppState& state, ProgramPorts& ports) {
         state.sessionActivity = true;
         if (dataSetPresent(state.dataDir)) break;
         state.request = "STARTUPYELLOW";
+        // The dialog itself waits about a second after "Try again", so a CD just put in has
+        // time to be read before the next round.
         if (!ports.host.showRecoveryDialog(state)) return false;
-        ports.host.setBusy(true);
-        ports.host.pause(millisecondsToNextSecond(ports.clock.secondsSinceMidnight()));
-        ports.host.setBusy(false);
     }
     if (state.dataDir != atEntry) {
         state.request = "AGAIN";

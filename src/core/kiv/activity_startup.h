@@ -15,7 +15,7 @@ bool dataSetPresent(std::string_view dataDir);
 // The activity's start-up data check. Each round sets up the click (WAVS\CLICK.WAV of the data
 // directory) and the word player, and counts the session as active, so that it is logged from
 // here on; while the data is missing the recovery dialog asks with "STARTUPYELLOW" and the check
-// runs again a second later. Once found in another directory than at entry, the dialog asks
+// runs again. Once found in another directory than at entry, the dialog asks
 // "AGAIN" whether to keep it, and "YES" stores it in the global settings. False when the user
 // chose to quit.
 bool runDataCheck(AppState& state, ProgramPorts& ports);

@@ -51,9 +51,6 @@ std::string findDataFile(AppState& state, HostPorts& host, std::string_view name
             state.request = "QUIT";
             return {};
         }
-        host.setBusy(true);
-        host.pause(millisecondsToNextSecond(host.secondsSinceMidnight()));
-        host.setBusy(false);
     }
 }
 

@@ -11,7 +11,8 @@ class HostPorts;
 // The full path of a data file (name may hold a folder, as in "WAVS\CLICK.WAV"), looked for in
 // the installation directory first, then in the data directory. When it is in neither and
 // askUser is set, the recovery dialog asks for the data's location and the lookup tries again
-// about a second later, as often as needed. Returns the empty text when it is not found and
+// as often as needed (the dialog itself waits about a second after "Try again", so that a CD
+// just put in has time to be read). Returns the empty text when it is not found and
 // askUser is false, or when the user chose to quit in the dialog (state.request is then "QUIT").
 std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser);
 
@@ -19,7 +20,8 @@ std::string findDataFile(AppState& state, HostPorts& host, std::string_view name
 // file back (the in-memory values then match the file again where it can be read).
 bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage);
 
-// The milliseconds until the time of day passes the next whole second.
+// The milliseconds until the time of day passes the next whole second: the wait before the data
+// is looked for again in a directory just typed.
 int millisecondsToNextSecond(double secondsSinceMidnight);
 
 }  // namespace kz

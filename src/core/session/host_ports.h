@@ -11,7 +11,8 @@ enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 // What the core asks of the windows: message boxes, the recovery dialog, the busy pointer and
-// pauses. The windows implement it with Qt; tests with fakes that answer at once.
+// the log's short retry waits at exit. The windows implement it with Qt; tests with fakes that
+// answer at once.
 class HostPorts {
 public:
     virtual ~HostPorts() = default;
@@ -27,11 +28,9 @@ public:
     // The busy (hourglass) pointer on or off.
     virtual void setBusy(bool busy) = 0;
 
-    // Waits without spinning, with the busy pointer, while no window reacts to input.
+    // Blocks for a short time without spinning, no window reacting: only the retries of the log
+    // at exit, when nothing is left to answer, wait this way.
     virtual void pause(int milliseconds) = 0;
-
-    // Seconds since midnight.
-    virtual double secondsSinceMidnight() = 0;
 };
 
 }  // namespace kz

@@ -4,6 +4,7 @@
 
 #include "files/text.h"
 #include "files/tracking_log.h"
+#include "ports/ports.h"
 #include "session/app_state.h"
 #include "session/find_data_file.h"
 #include "session/host_ports.h"
@@ -64,15 +65,14 @@ DisplayCheck checkDisplay(int colourDepthBits, bool arialAvailable, int16_t omit
     return check;
 }
 
-int logRetryWaitMs(const std::function<double()>& random) {
+int logRetryWaitMs(Random& random) {
     constexpr int kStepMs = 10;
     int elapsedBeyond = 0;  // milliseconds past the first 0.3 seconds
-    while (random() >= elapsedBeyond / 1000.0) elapsedBeyond += kStepMs;
+    while (random.next() >= elapsedBeyond / 1000.0) elapsedBeyond += kStepMs;
     return 300 + elapsedBeyond;
 }
 
-bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry,
-                     const std::function<double()>& random) {
+bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry, Random& random) {
     bool warned = false;
     bool written = false;
     while (!written) {

@@ -9,6 +9,7 @@ namespace kz {
 
 struct AppState;
 class HostPorts;
+class Random;
 
 inline constexpr std::string_view kVersion = "Version 3.10 December 2010";
 inline constexpr std::string_view kProductTitle = "WQ Story Books";
@@ -45,14 +46,13 @@ DisplayCheck checkDisplay(int colourDepthBits, bool arialAvailable, int16_t omit
 
 // Writes the session's log entry, trying six times with short randomised waits between tries;
 // when all six fail the user is asked "Can't write to log": Yes tries six more times, No gives
-// up. The "Log too long" information follows a write of a text over 26000 characters. random()
-// gives numbers in [0, 1). Returns whether the entry was written.
-bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry,
-                     const std::function<double()>& random);
+// up. The "Log too long" information follows a write of a text over 26000 characters. Returns
+// whether the entry was written.
+bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry, Random& random);
 
 // The wait between two tries of the log, in milliseconds: 0.3 seconds, then the first check of
 // the clock (every 10 ms) at which a freshly drawn fraction is smaller than the time elapsed
 // beyond those 0.3 seconds.
-int logRetryWaitMs(const std::function<double()>& random);
+int logRetryWaitMs(Random& random);
 
 }  // namespace kz

@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "fake_ports.h"
+#include "files/file_stem.h"
+#include "files/global_settings.h"
+#include "files/user_settings.h"
+#include "session/app_state.h"
+#include "session/password.h"
+#include "session/session_start.h"
+#include "temp_dir.h"
+
+namespace kz {
+namespace {
+
+// An installation with TEACHER.WQ and Sam's own file, each naming a different word list, so the
+// test can tell which one is in force.
+struct Installation {
+    test::TempDir dir;
+    AppState state;
+    test::FakeTimers timers;
+    test::FakeClock clock{&timers, 45000};
+    int signInsAsked = 0;
+
+    Installation() {
+        state.appDir = state.dataDir = dir.str();
+        UserSettings teacher, sam;
+        teacher.setKivWordlist("0009TO24");
+        sam.setKivWordlist("07DOG");
+        dir.write("TEACHER.WQ", teacher.encode());
+        dir.write(fileStem("Sam Lee", 0) + ".WQ", sam.encode());
+    }
+    SessionStart start(int16_t mode, std::optional<std::string> chosen = "Sam Lee") {
+        state.global.setUserMode(mode);
+        return startSession(state, clock, [&] {
+            ++signInsAsked;
+            return chosen;
+        });
+    }
+};
+
+TEST(SessionStart, EachSignInModeSignsInAndLoadsItsFile) {
+    struct Case {
+        int16_t mode;
+        bool asksName;
+        std::string user, file, wordRange;
+    };
+    const Case cases[] = {
+        {0, false, "Unknown", "TEACHER.WQ", "0009TO24"},
+        {1, true, "Sam Lee", "TEACHER.WQ", "0009TO24"},
+        {2, false, "Unknown", "TEACHER.WQ", "0009TO24"},
+        {3, true, "Sam Lee", "SAMLEE.WQ", "07DOG"},
+        {5, true, "Sam Lee", "", "0001TO24"},  // odd: signs in; no settings file of its own
+    };
+    for (const Case& c : cases) {
+        Installation inst;
+        const SessionStart s = inst.start(c.mode);
+        SCOPED_TRACE(c.mode);
+        EXPECT_EQ(s.outcome, SessionStart::Outcome::Started);
+        EXPECT_EQ(inst.signInsAsked, c.asksName ? 1 : 0);
+        EXPECT_EQ(inst.state.userName, c.user);
+        EXPECT_EQ(s.settingsFile, c.file);
+        EXPECT_EQ(wordRange(inst.state.workSettings), c.wordRange);
+        EXPECT_EQ(inst.state.workSettings, inst.state.fileSettings);
+        EXPECT_TRUE(inst.state.started);
+    }
+}
+
+TEST(SessionStart, TimeAndDateComeFromTheClock) {
+    Installation inst;
+    inst.timers.advance(2500);
+    const SessionStart s = inst.start(0);
+    EXPECT_FLOAT_EQ(s.startSeconds, 45002.5f);
+    EXPECT_EQ(s.startedAt.year, 2026);
+    EXPECT_EQ(s.startedAt.month, 12);
+}
+
+TEST(SessionStart, QuittingAtSignInStartsNothing) {
+    Installation inst;
+    const SessionStart s = inst.start(3, std::nullopt);
+    EXPECT_EQ(s.outcome, SessionStart::Outcome::Quit);
+    EXPECT_EQ(inst.state.userName, "Unknown");
+    EXPECT_FALSE(inst.state.started);
+}
+
+TEST(SessionStart, AChildWithoutASettingsFileIsTheSettingsError) {
+    Installation inst;
+    const SessionStart s = inst.start(3, "Zoe");
+    EXPECT_EQ(s.outcome, SessionStart::Outcome::SettingsMissing);
+    EXPECT_EQ(s.error.type, "settingload");
+    EXPECT_NE(s.error.detail.find("ZOE.WQ"), std::string::npos);
+    EXPECT_FALSE(inst.state.started);
+}
+
+TEST(Password, TheBoxFilterTurnsLettersUpAndRefusesTheRest) {
+    EXPECT_EQ(passwordKey('a'), 'A');
+    EXPECT_EQ(passwordKey('Z'), 'Z');
+    EXPECT_EQ(passwordKey('7'), '7');
+    EXPECT_EQ(passwordKey(8), char(8));
+    EXPECT_EQ(passwordKey(127), char(127));
+    for (char refused : {' ', '-', '!', '\t', '\r', char(0xE9)}) {
+        EXPECT_EQ(passwordKey(refused), std::nullopt) << int(refused);
+    }
+    EXPECT_TRUE(typablePassword("owl7"));
+    EXPECT_TRUE(typablePassword(""));
+    EXPECT_FALSE(typablePassword("OWL 7"));
+    EXPECT_FALSE(typablePassword("ABCDEFGHI"));  // a ninth character does not fit
+}
+
+TEST(Password, OutcomesIgnoreCaseAndSpaces) {
+    EXPECT_EQ(checkPassword("owl7", "OWL7"), PasswordOutcome::Right);
+    EXPECT_EQ(checkPassword(" OWL7 ", "owl7"), PasswordOutcome::Right);
+    EXPECT_EQ(checkPassword("ZZ", "OWL7"), PasswordOutcome::Wrong);
+    EXPECT_EQ(checkPassword("   ", "OWL7"), PasswordOutcome::Cancelled);
+    EXPECT_EQ(checkPassword("", ""), PasswordOutcome::Cancelled);
+}
+
+TEST(Password, WhoIsAsked) {
+    // Only exactly "Teacher" is asked at sign-in, and a Teacher is not asked again for settings.
+    EXPECT_TRUE(signInNeedsPassword("Teacher", "OWL7"));
+    EXPECT_FALSE(signInNeedsPassword("teacher", "OWL7"));
+    EXPECT_FALSE(signInNeedsPassword("Teacher", ""));
+    EXPECT_TRUE(settingsNeedPassword("Sam", "OWL7"));
+    EXPECT_TRUE(settingsNeedPassword("Unknown", "OWL7"));
+    EXPECT_FALSE(settingsNeedPassword("Teacher", "OWL7"));
+    EXPECT_FALSE(settingsNeedPassword("Sam", ""));
+    // Eight plain spaces in the field are not the stored form of "none": they unscramble to a
+    // password the teacher is asked for.
+    GlobalSettings blank;
+    EXPECT_FALSE(storedPassword(blank).empty());
+    blank.setPassword("");
+    EXPECT_TRUE(storedPassword(blank).empty());
+}
+
+}  // namespace
+}  // namespace kz
