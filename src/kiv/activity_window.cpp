@@ -112,7 +112,16 @@ ActivityWindow::~ActivityWindow() {
 bool ActivityWindow::start() {
     const bool found = m_activity->open(m_scales);
     layoutActivity();
+    takeFocus();
     return found;
+}
+
+void ActivityWindow::takeFocus() {
+    // The keys reach the window (1 to 4 for the choices) or the answer box from the start.
+    if (m_activity->answerStyle() == 1)
+        focusAnswerBox();
+    else
+        setFocus();
 }
 
 void ActivityWindow::buildControls() {
@@ -255,12 +264,12 @@ void ActivityWindow::keyPressEvent(QKeyEvent* event) {
 
 void ActivityWindow::mousePressEvent(QMouseEvent* event) {
     QWidget::mousePressEvent(event);
-    if (m_activity->answerStyle() == 1) focusAnswerBox();
+    takeFocus();
 }
 
 void ActivityWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (m_activity->answerStyle() == 1) focusAnswerBox();
+    takeFocus();
 }
 
 void ActivityWindow::setCaption(std::string_view title) { setWindowTitle(fromFileText(title)); }

@@ -111,6 +111,7 @@ private:
     void place(QWidget* widget, const TwipRect& rect);
     void setPicture(QLabel* label, const QString& resource);
     void answerTextEdited(const QString& text);
+    void takeFocus();
 
     AppState& m_state;
     ProgramPorts& m_ports;

@@ -73,7 +73,12 @@ void MainFrame::buildMenus() {
 }
 
 void MainFrame::showFrameMenus(bool show) {
-    for (QMenu* menu : m_frameMenus) menu->menuAction()->setVisible(show);
+    // Taken out of the menu bar rather than hidden: a hidden "&File" would still share Alt+F with
+    // the child's, and the first Alt+F would then open neither.
+    for (QMenu* menu : m_frameMenus) {
+        menuBar()->removeAction(menu->menuAction());
+        if (show) menuBar()->addAction(menu->menuAction());
+    }
 }
 
 void MainFrame::setChild(QWidget* child, const QList<QMenu*>& menus) {

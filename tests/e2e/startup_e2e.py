@@ -81,7 +81,8 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(log_bytes(self.folder), b"\0\0")
 
     def test_starts_to_the_frame_and_exits_without_a_log_entry(self):
-        for program, caption in (("kiv", "Words"), ("zan", "Phrases")):
+        # Kiv's activity starts at once, checking the data (kiv_e2e.py); the reader's frame alone.
+        for program, caption in (("zan", "Phrases"),):
             self.start(program)
             frame = self.desktop.wait_main_window(caption)
             self.assertIsNotNone(frame, f"{program}: no main window")
