@@ -200,6 +200,7 @@ void SettingsWindow::load() {
     m_state.workSettings = m_state.fileSettings;
     fillControls();
     m_filling = false;
+    m_optQ[m_controls.questionOption]->setFocus();  // ready for Tab and the arrows
 }
 
 void SettingsWindow::fillControls() {

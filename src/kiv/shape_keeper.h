@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QTimer>
 #include <QWidget>
 
 #include "kiv/kiv_layout.h"
@@ -24,8 +25,9 @@ public:
         const ShapeCheck shape = checkShape(outer.width(), outer.height());
         if (shape.accepted) return false;
         m_asked = true;
-        const QSize border = outer - frame->size();
-        frame->resize(shape.width - border.width(), shape.height - border.height());
+        const QSize inner = QSize(shape.width, shape.height) - (outer - frame->size());
+        // Asked for once the current resize is over, never from inside it.
+        QTimer::singleShot(0, frame, [frame, inner] { frame->resize(inner); });
         return true;
     }
 

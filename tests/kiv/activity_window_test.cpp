@@ -1,6 +1,7 @@
 #include "activity_window.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QToolButton>
 #include <QtTest>
@@ -134,6 +135,26 @@ private slots:
         QCOMPARE(see->text(), QString());
         QCOMPARE(see->shortcut(), QKeySequence("Alt+S"));
         QVERIFY(see->isVisible());
+    }
+
+    void theMainWindowKeepsNearFourByThree() {
+        Rig rig(options(3, 4, 20, 10));
+        QMainWindow frame;
+        ActivityWindow::Hooks hooks;
+        hooks.frame = [&frame] { return static_cast<QWidget*>(&frame); };
+        auto* window = new ActivityWindow(rig.state, rig.ports, std::move(hooks));
+        frame.setCentralWidget(window);
+        frame.resize(800, 600);
+        frame.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&frame));
+        QCOMPARE(frame.size(), QSize(800, 600));
+        // The rule reads and sets the outer size, frame included.
+        const QSize border = frame.frameGeometry().size() - frame.size();
+        frame.resize(QSize(800, 500) - border);
+        QTRY_COMPARE(frame.frameGeometry().size(), QSize(666, 500));
+        frame.resize(QSize(300, 200) - border);
+        QTRY_COMPARE(frame.frameGeometry().size(), QSize(320, 240));
+        QTRY_VERIFY(rig.state.scale < 0.5f);  // laid out again at the size it keeps
     }
 };
 
