@@ -117,15 +117,8 @@ void SettingsWindow::buildControls() {
     m_apply = note("lblApply", QString(), 4800, 5550, 4500);
     connect(m_ok, &QPushButton::clicked, this, &SettingsWindow::ok);
     connect(m_cancel, &QPushButton::clicked, this, &SettingsWindow::cancel);
-    // Tab goes through the groups in reading order; arrows move within a group.
-    setTabOrder(m_optQ[3], m_opta[2]);
-    setTabOrder(m_opta[2], m_combo);
-    setTabOrder(m_combo, m_chkLoad);
-    setTabOrder(m_chkLoad, m_chkQa);
-    setTabOrder(m_chkQa, m_combofrog);
-    setTabOrder(m_combofrog, m_optt.front().second);
-    setTabOrder(m_optt.front().second, m_ok);
-    setTabOrder(m_ok, m_cancel);
+    // Tab follows the order the controls were made in, which is the reading order: down the
+    // left column, then down the right; the arrows move within a group.
 }
 
 void SettingsWindow::buildMenus() {
