@@ -8,6 +8,7 @@
 #include "dialogs.h"
 #include "help_window.h"
 #include "main_frame.h"
+#include "pointer.h"
 #include "settings_window.h"
 #include "startup_window.h"
 #include "ui_host.h"

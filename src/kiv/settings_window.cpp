@@ -13,6 +13,7 @@
 #include "fatal.h"
 #include "files/paths.h"
 #include "files/user_settings.h"
+#include "pointer.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/chooser.h"
@@ -231,20 +232,26 @@ void SettingsWindow::storeControls() {
     kz::storeControls(m_controls, m_state.workSettings, m_state);
 }
 
-bool SettingsWindow::saveTo(const std::string& fileName) {
+bool SettingsWindow::saveTo(const std::string& fileName, SettingsFields fields) {
     storeControls();
     m_state.fileSettings = m_state.workSettings;
     BusyPointer busy;
-    if (!saveUserSettings(m_state.appDir, fileName, m_state.fileSettings)) {
+    const auto saved = saveUserSettings(m_state.appDir, fileName, m_state.fileSettings, fields);
+    if (!saved) {
         m_host.message(userSaveFailedMessage(joinPath(m_state.appDir, fileName)), "",
                        MessageIcon::Exclamation, MessageButtons::Ok);
         return false;
     }
+    // The other program's fields as the file holds them now.
+    m_state.fileSettings = *saved;
+    m_state.workSettings = *saved;
     m_altered = false;
     return true;
 }
 
-void SettingsWindow::save() { saveTo(m_owner.fileName(m_state.workSettings.voiceA())); }
+void SettingsWindow::save() {
+    saveTo(m_owner.fileName(m_state.workSettings.voiceA()), SettingsFields::KivChoices);
+}
 
 bool SettingsWindow::pickName(const char* prompt) {
     const std::string signedIn = m_state.userName;
@@ -257,7 +264,7 @@ bool SettingsWindow::pickName(const char* prompt) {
 
 void SettingsWindow::saveAs() {
     if (!m_owner.individual || !pickName("Save as settings for...")) return;
-    saveTo(m_owner.fileName(m_state.workSettings.voiceA()));
+    saveTo(m_owner.fileName(m_state.workSettings.voiceA()), SettingsFields::WholeRecord);
     m_ownerLabel->setText(fromFileText(m_owner.ownerCaption()));
 }
 
@@ -300,7 +307,8 @@ void SettingsWindow::reloadInForce() {
 
 void SettingsWindow::ok() {
     BusyPointer busy;
-    if (!saveTo(m_owner.fileName(m_state.workSettings.voiceA()))) return;
+    if (!saveTo(m_owner.fileName(m_state.workSettings.voiceA()), SettingsFields::KivChoices))
+        return;
     reloadInForce();
 }
 

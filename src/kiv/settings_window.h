@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "files/user_settings.h"
 #include "kiv/kiv_settings_form.h"
 #include "shape_keeper.h"
 
@@ -61,7 +62,7 @@ private:
     void layoutControls();
     void fillControls();
     void storeControls();
-    bool saveTo(const std::string& fileName);
+    bool saveTo(const std::string& fileName, SettingsFields fields);
     bool pickName(const char* prompt);
     void reloadInForce();
     void markAltered();

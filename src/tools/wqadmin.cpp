@@ -1,6 +1,7 @@
 // wqadmin: the teacher's administration tool for an installation of Kiv and Zan. The programs
 // never create users, set the password or the sign-in mode, or read the log; this tool does.
 #include <CLI/CLI.hpp>
+#include <exception>
 #include <iostream>
 
 #include "command_failed.h"
@@ -24,6 +25,13 @@ int main(int argc, char** argv) {
         return app.exit(e) == 0 ? 0 : 1;
     } catch (const kz::admin::CommandFailed& e) {
         std::cerr << "wqadmin: " << e.what() << '\n';
+        return 1;
+    } catch (const std::exception& e) {
+        // Whatever else goes wrong (memory, the file system) ends with a message, not an abort.
+        std::cerr << "wqadmin: " << e.what() << '\n';
+        return 1;
+    } catch (...) {
+        std::cerr << "wqadmin: an unexpected error ended the command\n";
         return 1;
     }
     return 0;

@@ -4,7 +4,9 @@
 #include <QListWidget>
 #include <QPushButton>
 
+#include "pointer.h"
 #include "qt_text.h"
+#include "session/design_size.h"
 #include "svg_art.h"
 #include "twips.h"
 #include "ui_host.h"
@@ -19,8 +21,10 @@ constexpr int kTitleRoom = 390;
 }  // namespace
 
 QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft) {
-    const int width = static_cast<int>(static_cast<long>(screen.width()) * kDesignWidth / 9600);
-    const int height = static_cast<int>(static_cast<long>(screen.height()) * kDesignHeight / 7200);
+    const int width =
+        static_cast<int>(static_cast<long>(screen.width()) * kDesignWidth / kDesignScreenWidth);
+    const int height =
+        static_cast<int>(static_cast<long>(screen.height()) * kDesignHeight / kDesignScreenHeight);
     int left = std::max(0, mainWindowTopLeft.x() + 1035);
     int top = std::max(0, mainWindowTopLeft.y() + 1140);
     // Kept whole on the screen by its real size (larger than the design on large screens), title
@@ -30,15 +34,16 @@ QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft) {
     return {left, top, width, height};
 }
 
-ChooserDialog::ChooserDialog(QWidget* parent, const ChooserRequest& request)
-    : QDialog(parent), m_titles(new QListWidget(this)) {
+ChooserList listChoices(const ChooserRequest& request) {
+    BusyPointer busy;
+    return chooserList(listFolder(request.folder, request.pattern), request.request,
+                       request.currentFile, request.program);
+}
+
+ChooserDialog::ChooserDialog(QWidget* parent, ChooserList list)
+    : QDialog(parent), m_list(std::move(list)), m_titles(new QListWidget(this)) {
     setObjectName("frmGetfile");
     setModal(true);
-    {
-        BusyPointer busy;
-        m_list = chooserList(listFolder(request.folder, request.pattern), request.request,
-                             request.currentFile, request.program);
-    }
     setWindowTitle(m_list.restricted ? tr("Choose a story") : tr("Choose a wordlist"));
     m_titles->setObjectName("list");
     auto* yes = new QPushButton(this);
@@ -105,7 +110,7 @@ void ChooserDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 ChooserChoice runChooserDialog(QWidget* parent, const ChooserRequest& request) {
-    ChooserDialog dialog(parent, request);
+    ChooserDialog dialog(parent, listChoices(request));
     dialog.exec();
     return dialog.choice();
 }

@@ -13,11 +13,14 @@ namespace kz::ui {
 // whole on the screen. All in twips.
 QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft);
 
-// The chooser (frmGetfile); see runChooserDialog.
+// The chooser's entries for a request: the folder listed (with the busy pointer) and titled.
+ChooserList listChoices(const ChooserRequest& request);
+
+// The chooser (frmGetfile) showing entries already listed; see runChooserDialog.
 class ChooserDialog : public QDialog {
     Q_OBJECT
 public:
-    ChooserDialog(QWidget* parent, const ChooserRequest& request);
+    ChooserDialog(QWidget* parent, ChooserList list);
     const ChooserChoice& choice() const { return m_choice; }
 
 protected:

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "files/story_catalogue.h"
+#include "session/display_check.h"
 
 class QWidget;
 
@@ -35,10 +36,10 @@ bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
 // program through the main window's unload, so in a running program it always returns true.
 bool runRecoveryDialog(QWidget* parent, AppState& state);
 
-// The display check (frmWarning) for state.warningKind ("Colour" or "Font"); saves the
+// The display check (frmWarning) for a kind of warning; saves the
 // "do not warn again" choice silently; "No - quit" ends the program. The colour depth (bits per
 // pixel) names the number of colours; -1 reads the screen's.
-void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host,
+void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, DisplayWarning kind,
                            int colourDepthBits = -1);
 
 // The story and word-list chooser (frmGetfile): the files of a folder by their catalogue

@@ -12,38 +12,20 @@
 
 #include "dialogs.h"
 #include "fatal.h"
+#include "qt_text.h"
 #include "session/app_state.h"
 #include "session/find_data_file.h"
 #include "twips.h"
 
 namespace kz::ui {
 
-QString displayWarningText(const std::string& kind, int colourDepthBits) {
-    if (kind == "Colour") {
-        // Only screens of fewer than 256 colours are warned about, so the count is small.
-        const long colours =
-            colourDepthBits >= 0 && colourDepthBits < 31 ? 1L << colourDepthBits : 0;
-        return QString(
-                   "The WQ software includes colour illustrations which are designed for "
-                   "display on a screen showing at least 256 colours.  Your present Windows "
-                   "setup allows only %1 colours.\r\n\r\nYou may proceed, but any colour "
-                   "pictures will be of poor quality, and on some systems the software may "
-                   "run very slowly.\r\n\r\nDo you want to proceed?")
-            .arg(colours);
-    }
-    return "This software needs the \"Arial\" font, normally supplied with Windows.  This font "
-           "cannot be found.  Please install it.\r\n\r\nWithout it, the software will try to use "
-           "an alternative font, but the results are not guaranteed.\r\n\r\nDo you wish to "
-           "proceed?";
-}
-
 DisplayCheckDialog::DisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host,
-                                       int colourDepthBits)
-    : QDialog(parent), m_state(state), m_host(host), m_kind(state.warningKind) {
+                                       DisplayWarning kind, int colourDepthBits)
+    : QDialog(parent), m_state(state), m_host(host), m_kind(kind) {
     setObjectName("frmWarning");
     setWindowTitle("WQ Story Books Software");
     setModal(true);
-    auto* message = new QLabel(displayWarningText(m_kind, colourDepthBits));
+    auto* message = new QLabel(fromFileText(displayWarningText(m_kind, colourDepthBits)));
     message->setObjectName("Label1");
     message->setWordWrap(true);
     auto* yes = new QPushButton(tr("Yes - proceed"));
@@ -76,14 +58,25 @@ DisplayCheckDialog::DisplayCheckDialog(QWidget* parent, AppState& state, HostPor
 void DisplayCheckDialog::omitClicked(bool ticked) {
     m_clicked = true;
     const int16_t value = ticked ? -1 : 0;
-    if (m_kind == "Colour")
+    if (m_kind == DisplayWarning::Colour)
         m_state.global.setOmitColourWarning(value);
     else
         m_state.global.setOmitFontWarning(value);
 }
 
 void DisplayCheckDialog::proceed() {
-    if (m_clicked) saveGlobalSettings(m_state, m_host, false);
+    if (m_clicked) {
+        // Only the flag of this warning is saved; the rest of the file stays as it now is.
+        const bool colour = m_kind == DisplayWarning::Colour;
+        const int16_t value =
+            colour ? m_state.global.omitColourWarning() : m_state.global.omitFontWarning();
+        saveGlobalSettings(m_state, m_host, false, [colour, value](GlobalSettings& g) {
+            if (colour)
+                g.setOmitColourWarning(value);
+            else
+                g.setOmitFontWarning(value);
+        });
+    }
     accept();
 }
 
@@ -99,10 +92,11 @@ void DisplayCheckDialog::closeEvent(QCloseEvent* event) {
     proceed();
 }
 
-void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, int colourDepthBits) {
+void runDisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, DisplayWarning kind,
+                           int colourDepthBits) {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (colourDepthBits < 0) colourDepthBits = screen ? screen->depth() : 24;
-    DisplayCheckDialog dialog(parent, state, host, colourDepthBits);
+    DisplayCheckDialog dialog(parent, state, host, kind, colourDepthBits);
     dialog.exec();
     if (dialog.quitChosen()) quitProgram();
 }

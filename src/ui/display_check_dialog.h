@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <string>
 
+#include "pointer.h"
+#include "session/display_check.h"
 #include "ui_host.h"
 
 class QCheckBox;
@@ -14,15 +16,12 @@ class HostPorts;
 
 namespace kz::ui {
 
-// The message of the display warning for a kind ("Colour" or "Font"); colourDepthBits names the
-// number of colours the screen shows.
-QString displayWarningText(const std::string& kind, int colourDepthBits);
-
 // The display warning (frmWarning): go on or quit, and the choice not to be warned again.
 class DisplayCheckDialog : public QDialog {
     Q_OBJECT
 public:
-    DisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, int colourDepthBits);
+    DisplayCheckDialog(QWidget* parent, AppState& state, HostPorts& host, DisplayWarning kind,
+                       int colourDepthBits);
     bool quitChosen() const { return m_quit; }
 
 protected:
@@ -36,7 +35,7 @@ private:
     NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
     HostPorts& m_host;
-    std::string m_kind;
+    DisplayWarning m_kind;
     bool m_clicked = false;
     bool m_quit = false;
     QCheckBox* m_omit;

@@ -22,9 +22,13 @@ Handlers& handlers() {
 
 }  // namespace
 
-void setFatalErrorHandlers(std::function<void()> unloadMainWindow,
-                           std::function<std::string()> dataDir) {
-    handlers() = {std::move(unloadMainWindow), std::move(dataDir)};
+FatalErrorHandlers::FatalErrorHandlers(std::function<void()> unloadMainWindow,
+                                       std::function<std::string()> dataDir)
+    : m_previousUnload(std::exchange(handlers().unloadMainWindow, std::move(unloadMainWindow))),
+      m_previousDataDir(std::exchange(handlers().dataDir, std::move(dataDir))) {}
+
+FatalErrorHandlers::~FatalErrorHandlers() {
+    handlers() = {std::move(m_previousUnload), std::move(m_previousDataDir)};
 }
 
 namespace {
@@ -45,8 +49,10 @@ void quitProgram() { unloadAndEnd(0); }
 void fatalError(const FatalError& error) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     const FatalMessage m = fatalMessage(error, handlers().dataDir ? handlers().dataDir() : "");
-    MessageService::show(nullptr, {fromFileText(m.text), fromFileText(m.caption),
-                                   MessageIcon::Exclamation, MessageButtons::Ok});
+    QWidget* over = QApplication::activeModalWidget();
+    MessageService::show(over ? over : QApplication::activeWindow(),
+                         {fromFileText(m.text), fromFileText(m.caption), MessageIcon::Exclamation,
+                          MessageButtons::Ok});
     unloadAndEnd(1);
 }
 

@@ -17,8 +17,20 @@ namespace kz::ui {
 // main window's unload, then the end.
 [[noreturn]] void quitProgram();
 
-// The main window registers how it unloads (and the data directory the messages name).
-void setFatalErrorHandlers(std::function<void()> unloadMainWindow,
-                           std::function<std::string()> dataDir);
+// How the program unloads its main window at a fatal error or a quit, and the data directory the
+// messages name, registered for as long as the guard lives; the registration it replaced comes
+// back when it goes, so no handler outlives what it refers to.
+class FatalErrorHandlers {
+public:
+    FatalErrorHandlers(std::function<void()> unloadMainWindow,
+                       std::function<std::string()> dataDir);
+    ~FatalErrorHandlers();
+    FatalErrorHandlers(const FatalErrorHandlers&) = delete;
+    FatalErrorHandlers& operator=(const FatalErrorHandlers&) = delete;
+
+private:
+    std::function<void()> m_previousUnload;
+    std::function<std::string()> m_previousDataDir;
+};
 
 }  // namespace kz::ui

@@ -137,16 +137,14 @@ void MainFrame::runDisplayCheck() {
         checkDisplay(m_ports.colourDepth(), m_ports.arialAvailable(),
                      m_state.global.omitColourWarning(), m_state.global.omitFontWarning());
     if (check.clearOmitColour) {
-        m_state.global.setOmitColourWarning(0);
-        saveGlobalSettings(m_state, m_host, false);
+        saveGlobalSettings(m_state, m_host, false,
+                           [](GlobalSettings& g) { g.setOmitColourWarning(0); });
     }
     if (check.warnColour) {
-        m_state.warningKind = "Colour";
-        runDisplayCheckDialog(this, m_state, m_host, m_ports.colourDepth());
+        runDisplayCheckDialog(this, m_state, m_host, DisplayWarning::Colour, m_ports.colourDepth());
     }
     if (check.warnFont) {
-        m_state.warningKind = "Font";
-        runDisplayCheckDialog(this, m_state, m_host);
+        runDisplayCheckDialog(this, m_state, m_host, DisplayWarning::Font);
     }
 }
 

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QMessageBox>
 
+#include "pointer.h"
 #include "ui_host.h"
 
 namespace kz::ui {

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "session/design_size.h"
+
 namespace kz::ui {
 namespace {
 
@@ -47,8 +49,10 @@ void placeInTwips(QWidget* widget, double left, double top, double width, double
 DialogFrame dialogFrame(int screenWidthTwips, int screenHeightTwips, int designWidth,
                         int designHeight) {
     DialogFrame d{};
-    d.width = static_cast<int>(std::lround(double(screenWidthTwips) * designWidth) / 9600);
-    d.height = static_cast<int>(std::lround(double(screenHeightTwips) * designHeight) / 7200);
+    d.width =
+        static_cast<int>(std::lround(double(screenWidthTwips) * designWidth) / kDesignScreenWidth);
+    d.height = static_cast<int>(std::lround(double(screenHeightTwips) * designHeight) /
+                                kDesignScreenHeight);
     d.left = (screenWidthTwips - d.width) / 2;
     d.top = (screenHeightTwips - d.height) / 2;
     d.fx = double(d.width) / designWidth;

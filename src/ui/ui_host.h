@@ -12,6 +12,8 @@ namespace kz::ui {
 // recovery dialog, the busy pointer, and the log's retry waits. Tests may replace the waits.
 class UiHost : public HostPorts {
 public:
+    // The boxes and the recovery dialog open over the modal dialog in progress, else over the
+    // window parent() gives (the main window).
     explicit UiHost(std::function<QWidget*()> parent = {});
 
     MessageAnswer message(std::string_view text, std::string_view caption, MessageIcon icon,
@@ -23,29 +25,9 @@ public:
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
 private:
+    QWidget* dialogParent() const;
+
     std::function<QWidget*()> m_parent;
-};
-
-// The busy pointer for the lifetime of a scope.
-class BusyPointer {
-public:
-    BusyPointer();
-    ~BusyPointer();
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-};
-
-// The normal pointer for the lifetime of a scope (a question or a dialog wants it even while file
-// work that shows the busy pointer is under way); the busy pointers lifted come back afterwards.
-class NormalPointer {
-public:
-    NormalPointer();
-    ~NormalPointer();
-    NormalPointer(const NormalPointer&) = delete;
-    NormalPointer& operator=(const NormalPointer&) = delete;
-
-private:
-    int m_lifted = 0;
 };
 
 }  // namespace kz::ui

@@ -28,7 +28,9 @@ TEST(FindDataFile, InstallationDirectoryComesFirst) {
     f.data.write("WAVS/CLICK.WAV", "b");
     EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true),
               f.app.str() + "\\WAVS\\CLICK.WAV");
-    f.app.write("WAVS/CLICK.WAV", "");  // an empty file exists too
+    f.app.write("WAVS/CLICK.WAV", "");  // an empty file is there too: its length can be asked
+    EXPECT_EQ(findDataFile(f.state, f.host, "WAVS\\CLICK.WAV", true),
+              f.app.str() + "\\WAVS\\CLICK.WAV");
     std::filesystem::remove(f.app / "WAVS/CLICK.WAV");
     EXPECT_EQ(findDataFile(f.state, f.host, "\\wavs\\click.wav", true),
               f.data.str() + "\\wavs\\click.wav");
@@ -79,11 +81,12 @@ TEST(FindDataFile, QuitEndsTheSearch) {
 
 TEST(SaveGlobalSettings, ReportsFailureAndReadsTheFileBack) {
     Fixture f;
-    f.state.global.setDataDir("/changed");
+    const auto change = [](GlobalSettings& g) { g.setDataDir("/changed"); };
     f.state.appDir = (f.app / "missing-folder").string();
-    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, false));
+    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, false, change));
     EXPECT_TRUE(f.host.messages.empty());
-    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, true));
+    EXPECT_EQ(f.state.global.dataDir(), "/changed");  // in force for this run
+    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, true, change));
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0],
               "It was not possible to save the settings/password.\r\n\r\n"

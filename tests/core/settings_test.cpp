@@ -69,7 +69,16 @@ TEST(GlobalSettings, ShortFileReadsAsFarAsItGoes) {
     EXPECT_EQ(g.dataDir(), "");
     EXPECT_EQ(g.passwordField(), std::string(8, ' '));
     EXPECT_EQ(g.encode().size(), GlobalSettings::kSize);
-    for (size_t n = 0; n < 400; n += 7) GlobalSettings::decode(randomBytes(n, unsigned(n)));
+    // Any bytes at all: the record takes what the file holds, and the rest stays blank.
+    const std::string blank = GlobalSettings().encode();
+    for (size_t n = 0; n < 400; n += 7) {
+        const std::string bytes = randomBytes(n, unsigned(n));
+        const std::string record = GlobalSettings::decode(bytes).encode();
+        ASSERT_EQ(record.size(), GlobalSettings::kSize) << n;
+        const size_t taken = std::min(n, GlobalSettings::kSize);
+        EXPECT_EQ(record.substr(0, taken), bytes.substr(0, taken)) << n;
+        EXPECT_EQ(record.substr(taken), blank.substr(taken)) << n;
+    }
 }
 
 TEST(GlobalSettings, LoadAndSave) {
@@ -84,9 +93,7 @@ TEST(GlobalSettings, LoadAndSave) {
     dir.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' ') + "TAIL");
     auto g = loadGlobalSettings(dir.str());
     ASSERT_TRUE(g.ok());
-    GlobalSettings changed = g.value();
-    changed.setDataDir("/data");
-    ASSERT_TRUE(saveGlobalSettings(dir.str(), changed));
+    ASSERT_TRUE(updateGlobalSettings(dir.str(), [](GlobalSettings& s) { s.setDataDir("/data"); }));
     const std::string saved = dir.read("GLOBSET.WQ");
     EXPECT_EQ(saved.size(), GlobalSettings::kSize + 4);
     EXPECT_EQ(saved.substr(GlobalSettings::kSize), "TAIL");
@@ -172,9 +179,13 @@ TEST(UserSettings, LoadSaveAndTheFileInForce) {
     EXPECT_EQ(wordRange(s.value()), "0001TO24");
     UserSettings changed = s.value();
     changed.setKivWordlist("0009TO24");
-    ASSERT_TRUE(saveUserSettings(dir.str(), "SAM.WQ", changed));
+    // A save to a missing file writes the whole record.
+    ASSERT_TRUE(saveUserSettings(dir.str(), "SAM.WQ", changed, SettingsFields::KivChoices));
     EXPECT_EQ(wordRange(loadUserSettings(dir.str(), "SAM.WQ").value()), "0009TO24");
     EXPECT_EQ(dir.read("SAM.WQ").substr(0, 5), "short");
+
+    EXPECT_EQ(userSaveFailedMessage(dir.str() + "\\SAM.WQ"),
+              "It was not possible to save the settings file\r\n" + dir.str() + "/SAM.WQ");
 
     EXPECT_EQ(settingsFileName(0, "Sam", 0), "TEACHER.WQ");
     EXPECT_EQ(settingsFileName(1, "Sam", 0), "TEACHER.WQ");

@@ -6,7 +6,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop, installation, remove  # noqa: E402
+from desktop import Desktop, add_word_data, installation, remove  # noqa: E402
 
 BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 
@@ -56,8 +56,7 @@ class KivTest(unittest.TestCase):
         self.assertIn(b"Words", self.log())
 
     def test_a_word_is_answered_with_the_keys_and_the_session_logged(self):
-        write(self.folder, "BMPS/01PIP/x.BMP", b"x")
-        write(self.folder, "DATA/17FROG.DAT", b"x")
+        add_word_data(self.folder)
         # One word written four times: its only choice is label 1.
         write(self.folder, "WORDLIST/0001TO24.TXT", b"*WORDLIST*\r\ncat\r\ncat\r\ncat\r\ncat\r\n")
         self.proc = self.desktop.start(os.path.join(self.folder, "kiv"))

@@ -65,8 +65,9 @@ bool runDataCheck(AppState& state, ProgramPorts& ports) {
         state.request = "AGAIN";
         if (!ports.host.showRecoveryDialog(state)) return false;
         if (state.request == "YES") {
-            state.global.setDataDir(state.dataDir);
-            saveGlobalSettings(state, ports.host, true);
+            const std::string dir = state.dataDir;
+            saveGlobalSettings(state, ports.host, true,
+                               [&dir](GlobalSettings& g) { g.setDataDir(dir); });
         }
     }
     return true;

@@ -23,7 +23,6 @@ struct AppState {
     bool started = false;
     bool sessionActivity = false;
     float scaleX = 1, scaleY = 1, scale = 1;
-    std::string warningKind;    // "Colour" or "Font": which display warning to give
     std::string wordRange;      // the word activity's start word list
     std::string wordList;       // the current word-list file name
     std::string storyCode;      // the story reader's current story

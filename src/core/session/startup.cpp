@@ -2,10 +2,12 @@
 
 #include <filesystem>
 
+#include "files/paths.h"
 #include "files/text.h"
 #include "files/tracking_log.h"
 #include "ports/ports.h"
 #include "session/app_state.h"
+#include "session/design_size.h"
 #include "session/find_data_file.h"
 #include "session/host_ports.h"
 
@@ -31,7 +33,7 @@ std::string installationDirectory(std::string_view argv0, std::string_view pathV
     }
     if (program.is_relative()) program = fs::path(workingDirectory) / program;
     // Lexical only: "." and ".." go, symbolic links stay.
-    return program.lexically_normal().parent_path().string();
+    return fromSystemPath(program.lexically_normal().parent_path().string());
 }
 
 void settleDataDirectory(AppState& state, HostPorts& host, std::string_view commandLine) {
@@ -41,28 +43,19 @@ void settleDataDirectory(AppState& state, HostPorts& host, std::string_view comm
         return;
     }
     const auto argument = trimSpaces(commandLine);
-    if (!argument.empty()) state.dataDir = std::string(argument);
-    state.global.setDataDir(state.dataDir);
-    saveGlobalSettings(state, host, false);
+    if (!argument.empty()) state.dataDir = fromSystemPath(argument);
+    // A folder whose name Windows-1252 cannot hold is used for this session and not stored,
+    // silently, as a failed save is.
+    if (!storablePath(state.dataDir)) return;
+    const std::string dir = state.dataDir;
+    saveGlobalSettings(state, host, false, [&dir](GlobalSettings& g) { g.setDataDir(dir); });
 }
 
 ScaleFactors scaleFactors(double clientWidthTwips, double clientHeightTwips) {
     auto snap = [](float f) { return (f > 0.99f && f < 1.01f) ? 1.0f : f; };
-    const float x = snap(static_cast<float>(clientWidthTwips / 9600.0));
-    const float y = snap(static_cast<float>(clientHeightTwips / 6630.0));
+    const float x = snap(static_cast<float>(clientWidthTwips / double(kDesignClientWidth)));
+    const float y = snap(static_cast<float>(clientHeightTwips / double(kDesignClientHeight)));
     return {x, y, std::min(x, y)};
-}
-
-DisplayCheck checkDisplay(int colourDepthBits, bool arialAvailable, int16_t omitColourWarning,
-                          int16_t omitFontWarning) {
-    DisplayCheck check;
-    if (colourDepthBits >= 8) {
-        check.clearOmitColour = omitColourWarning == -1;
-    } else {
-        check.warnColour = omitColourWarning == 0;
-    }
-    check.warnFont = omitFontWarning == 0 && !arialAvailable;
-    return check;
 }
 
 int logRetryWaitMs(Random& random) {
