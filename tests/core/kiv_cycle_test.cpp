@@ -138,6 +138,15 @@ TEST(KivCycle, TheShowTimeSeeAndTheStyles) {
     EXPECT_TRUE(rig.journal.empty());
 }
 
+TEST(KivCycle, ChoosingAlwaysWhileTheWordIsTimedKeepsItShown) {
+    KivRig rig;
+    rig.start(kFive, kivOptions(3, 1, 40, 10));
+    rig.timers.advance(1000);
+    rig.activity.chooseShowTime(0);  // the old show time must not hide the new word
+    rig.timers.advance(10000);
+    EXPECT_TRUE(rig.view.wordVisible);
+}
+
 TEST(KivCycle, ARightAnswerStopsTheShowTime) {
     KivRig rig;
     rig.start(kFive, kivOptions(2, 1, 5, 10));
