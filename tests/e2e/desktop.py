@@ -97,5 +97,16 @@ def installation(build, programs=("kiv", "zan")):
     return folder, wqadmin
 
 
+def add_word_data(folder):
+    """The data the word activity checks for at its start (pictures, a story numbered 17 to 32)
+    and its start word list, so that Kiv runs on to its first question."""
+    for name, data in (("BMPS/01PIP/PIC.BMP", b"x"), ("DATA/17FROG.DAT", b"x"),
+                       ("WORDLIST/0001TO24.TXT", b"*WORDLIST*\r\ncat\r\ndog\r\npig\r\nhen\r\n")):
+        path = os.path.join(folder, *name.split("/"))
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data)
+
+
 def remove(folder):
     shutil.rmtree(folder, ignore_errors=True)

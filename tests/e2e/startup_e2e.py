@@ -7,15 +7,17 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop, installation, remove  # noqa: E402
+from desktop import Desktop, add_word_data, installation, remove  # noqa: E402
 
 BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 
 
 def link_sample_data(folder):
-    """The staged sample library as the installation's data: the reader needs a story to start."""
+    """The staged sample library as the installation's data, in place of the word activity's
+    stand-in: the reader needs a story to start."""
     stage = os.path.join(BUILD, "stage")
-    for part in ("DATA", "BMPS", "WAVS"):
+    for part in ("DATA", "BMPS", "WAVS", "WORDLIST"):
+        remove(os.path.join(folder, part))  # the word activity's small stand-in data
         os.symlink(os.path.join(stage, part), os.path.join(folder, part))
 
 
@@ -35,6 +37,7 @@ class StartupTest(unittest.TestCase):
 
     def setUp(self):
         self.folder, self.wqadmin = installation(BUILD)
+        add_word_data(self.folder)  # Kiv's activity starts as soon as its frame is up
         self.proc = None
 
     def tearDown(self):
@@ -87,16 +90,17 @@ class StartupTest(unittest.TestCase):
         self.assertEqual(self.wait_exit(), 1)
         self.assertEqual(log_bytes(self.folder), b"\0\0")
 
-    def test_starts_to_the_frame_and_exits_without_a_log_entry(self):
+    def test_first_run_records_the_data_directory_and_exit_logs_the_session(self):
+        # DataDir is blank: the first run takes the installation folder as the data directory.
         self.start("kiv")
         frame = self.desktop.wait_main_window("Words")
         self.assertIsNotNone(frame, "kiv: no main window")
+        time.sleep(1.5)  # the activity checks its data and starts at the first activation
         self.desktop.key("alt+f", window=frame)
         time.sleep(0.3)
         self.desktop.key("x")
         self.assertEqual(self.wait_exit(), 0)
-        # Nothing ran in the child area, so nothing is logged; the first run recorded the data.
-        self.assertEqual(log_bytes(self.folder), b"\0\0")
+        self.assertIn(b"   Words        ", log_bytes(self.folder))
         r = subprocess.run([self.wqadmin, "globals", self.folder], capture_output=True, text=True)
         self.assertIn(f'"dataDir": "{self.folder}"', r.stdout)
 
