@@ -7,6 +7,7 @@
 #include "command_failed.h"
 #include "console_text.h"
 #include "files/cp1252.h"
+#include "files/paths.h"
 
 namespace kz::admin {
 
@@ -65,6 +66,13 @@ std::map<std::string, std::string> parseAssignments(const std::vector<std::strin
     }
     if (out.empty()) throw CommandFailed("Give at least one KEY=VALUE.");
     return out;
+}
+
+std::string heldPath(std::string systemPath) { return fromSystemPath(systemPath); }
+
+std::string terminalPath(std::string_view path) {
+    const std::string shown = shownPath(path);
+    return storablePath(path) ? cp1252ToUtf8(shown) : shown;
 }
 
 std::string forTerminal(std::string_view fileText) { return cp1252ToUtf8(withNewlines(fileText)); }

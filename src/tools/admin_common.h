@@ -27,6 +27,13 @@ std::map<std::string, std::string> parseAssignments(const std::vector<std::strin
 // A file text for the terminal: UTF-8, CR LF as newline.
 std::string forTerminal(std::string_view fileText);
 
+// A path typed on the command line (UTF-8) as the core holds paths: Windows-1252 where it can be
+// (fromSystemPath in files/paths.h). Options naming files transform their values with it.
+std::string heldPath(std::string systemPath);
+
+// A path the core holds, as the terminal shows it: "/" between folders, in UTF-8.
+std::string terminalPath(std::string_view path);
+
 // A field value checked to fit its width in the file; fails naming the key.
 std::string fieldText(std::string_view utf8, size_t width, std::string_view key);
 

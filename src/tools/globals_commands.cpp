@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "files/cp1252.h"
 #include "files/global_settings.h"
+#include "files/paths.h"
 #include "session/password.h"
 
 namespace kz::admin {
@@ -60,7 +61,7 @@ void addGlobalsCommands(CLI::App& app) {
         "Show the global settings (GLOBSET.WQ) of an installation as JSON, or change them");
     auto dir = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
-    cmd->add_option("DIR", *dir, "Installation directory")->required();
+    cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
     cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
@@ -76,9 +77,11 @@ void addGlobalsCommands(CLI::App& app) {
             std::cout << toJson(g).dump(2) << '\n';
             return;
         }
-        applyChanges(g, parseAssignments(*pairs, kKeys));
-        if (!saveGlobalSettings(*dir, g)) {
-            throw CommandFailed("Could not write " + globalSettingsPath(*dir) + ".");
+        const auto values = parseAssignments(*pairs, kKeys);
+        applyChanges(g, values);  // refuses bad values before the file is locked
+        // Only the named fields: a program that saves meanwhile keeps its own, and so do we.
+        if (!updateGlobalSettings(*dir, [&](GlobalSettings& s) { applyChanges(s, values); })) {
+            throw CommandFailed("Could not write " + terminalPath(globalSettingsPath(*dir)) + ".");
         }
     });
 }

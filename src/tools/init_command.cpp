@@ -43,14 +43,15 @@ void init(const std::string& dir, const std::string& utf8DataDir) {
     const auto files = newInstallation(dataDir);
     for (const auto& f : files) {
         if (std::filesystem::exists(resolvePath(joinPath(dir, f.name)))) {
-            throw CommandFailed(joinPath(dir, f.name) + " exists already; nothing was written.");
+            throw CommandFailed(terminalPath(joinPath(dir, f.name)) +
+                                " exists already; nothing was written.");
         }
     }
     std::error_code ec;
-    std::filesystem::create_directories(dir, ec);
+    std::filesystem::create_directories(resolvePath(dir), ec);
     for (const auto& f : files) {
         if (!writeFileAtomically(joinPath(dir, f.name), f.bytes)) {
-            throw CommandFailed("Could not write " + joinPath(dir, f.name) + ".");
+            throw CommandFailed("Could not write " + terminalPath(joinPath(dir, f.name)) + ".");
         }
     }
 }
@@ -64,7 +65,9 @@ void addInitCommand(CLI::App& app) {
         "nobody signs in, sessions logged, Teacher the only user. Refuses to overwrite");
     auto dir = std::make_shared<std::string>();
     auto dataDir = std::make_shared<std::string>();
-    cmd->add_option("DIR", *dir, "Installation directory (created if missing)")->required();
+    cmd->add_option("DIR", *dir, "Installation directory (created if missing)")
+        ->transform(heldPath)
+        ->required();
     cmd->add_option("--data", *dataDir, "Data directory to remember (default: found at first run)");
     cmd->callback([=] { init(*dir, *dataDir); });
 }

@@ -18,7 +18,7 @@ std::string readLogText(const std::string& dir) {
     if (!bytes || bytes->empty()) failWith({"file", logPath(dir)});
     const auto text = decodeLogText(*bytes);
     if (!text) {
-        throw CommandFailed(logPath(dir) +
+        throw CommandFailed(terminalPath(logPath(dir)) +
                             " is damaged: its length prefix says more than it holds.");
     }
     return *text;
@@ -100,7 +100,7 @@ void addNote(const std::string& dir, const std::string& user, const std::string&
     const AppendOutcome outcome = appendToLog(dir, text, name);
     if (outcome.warnTooLong) std::cerr << forTerminal(logTooLongMessage()) << '\n';
     if (!outcome.written) {
-        throw CommandFailed("The log was not changed: " + logPath(dir) +
+        throw CommandFailed("The log was not changed: " + terminalPath(logPath(dir)) +
                             " could not be written, or the entry would take it past 32765 "
                             "characters.");
     }
@@ -112,7 +112,7 @@ void addLogCommands(CLI::App& app) {
     auto* cmd = app.add_subcommand("log", "Print the tracking log (LOG.WQ), or add a note to it");
     auto dir = std::make_shared<std::string>();
     auto csv = std::make_shared<bool>(false);
-    cmd->add_option("DIR", *dir, "Installation directory")->required();
+    cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
     cmd->add_flag("--csv", *csv, "Print one row a session: user,start,minutes,program");
     auto* add = cmd->add_subcommand(
         "add", "Add a note under a user's name, as the programs add a session entry");

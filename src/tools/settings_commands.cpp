@@ -6,6 +6,7 @@
 #include "command_failed.h"
 #include "commands.h"
 #include "files/cp1252.h"
+#include "files/paths.h"
 #include "files/record.h"
 #include "files/user_settings.h"
 
@@ -47,7 +48,7 @@ void addSettingsCommands(CLI::App& app) {
         "Show a per-user settings file (TEACHER.WQ or a child's) as JSON, or change it");
     auto file = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
-    cmd->add_option("FILE", *file, "The settings file")->required();
+    cmd->add_option("FILE", *file, "The settings file")->transform(heldPath)->required();
     cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
@@ -64,9 +65,15 @@ void addSettingsCommands(CLI::App& app) {
             std::cout << toJson(s).dump(2) << '\n';
             return;
         }
-        applyChanges(s, parseAssignments(*pairs, kKeys));
-        if (!writeRecordFile(*file, s.encode()))
-            throw CommandFailed("Could not write " + *file + ".");
+        const auto values = parseAssignments(*pairs, kKeys);
+        applyChanges(s, values);  // refuses bad values before the file is locked
+        // Only the named fields: a program that saves meanwhile keeps its own, and so do we.
+        const std::function<void(UserSettings&)> change = [&](UserSettings& r) {
+            applyChanges(r, values);
+        };
+        if (!updateRecordFile(*file, change)) {
+            throw CommandFailed("Could not write " + terminalPath(*file) + ".");
+        }
     });
 }
 

@@ -3,6 +3,7 @@
 #include <iostream>
 #include <nlohmann/json.hpp>
 
+#include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
 #include "console_text.h"
@@ -39,7 +40,7 @@ void decode(const std::string& file, bool asJson) {
     const auto story = readStoryFile(std::filesystem::absolute(file).string());
     if (!story.ok()) {
         // The message the reader would show before ending.
-        std::cout << withNewlines(fatalMessage(story.error(), "").text) << '\n';
+        std::cout << forTerminal(fatalMessage(story.error(), "").text) << '\n';
         throw CLI::RuntimeError(1);
     }
     if (asJson)
@@ -50,12 +51,13 @@ void decode(const std::string& file, bool asJson) {
 
 void encode(const std::string& source, const std::string& out) {
     const auto text = readWholeFile(source);
-    if (!text) throw CommandFailed("cannot read " + source);
+    if (!text) throw CommandFailed("cannot read " + terminalPath(source));
     const auto json = nlohmann::json::parse(*text, nullptr, false);
-    if (json.is_discarded()) throw CommandFailed(source + " is not valid JSON");
+    if (json.is_discarded()) throw CommandFailed(terminalPath(source) + " is not valid JSON");
     const Story story = storyFromJson(json);
     if (auto problem = storyProblem(story)) throw CommandFailed(*problem);
-    if (!writeFileAtomically(out, encodeStory(story))) throw CommandFailed("cannot write " + out);
+    if (!writeFileAtomically(out, encodeStory(story)))
+        throw CommandFailed("cannot write " + terminalPath(out));
 }
 
 }  // namespace
@@ -67,7 +69,7 @@ void addStoryCommands(CLI::App& app) {
     auto* decodeCmd = story->add_subcommand("decode", "Read a story file as the story reader does");
     auto file = std::make_shared<std::string>();
     auto asJson = std::make_shared<bool>(false);
-    decodeCmd->add_option("FILE", *file, "Story file (.DAT)")->required();
+    decodeCmd->add_option("FILE", *file, "Story file (.DAT)")->transform(heldPath)->required();
     decodeCmd->add_flag("--json", *asJson, "Print the story as JSON (texts in UTF-8)");
     decodeCmd->callback([file, asJson] { decode(*file, *asJson); });
 
@@ -75,8 +77,11 @@ void addStoryCommands(CLI::App& app) {
     auto source = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
     encodeCmd->add_option("SOURCE", *source, "Story as JSON, in the shape decode --json prints")
+        ->transform(heldPath)
         ->required();
-    encodeCmd->add_option("OUT", *out, "Story file to write (.DAT)")->required();
+    encodeCmd->add_option("OUT", *out, "Story file to write (.DAT)")
+        ->transform(heldPath)
+        ->required();
     encodeCmd->callback([source, out] { encode(*source, *out); });
 }
 

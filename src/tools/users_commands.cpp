@@ -7,6 +7,7 @@
 #include "commands.h"
 #include "files/cp1252.h"
 #include "files/file_stem.h"
+#include "files/file_update.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
 #include "files/text.h"
@@ -39,10 +40,21 @@ std::vector<std::string> loadNames(const std::string& dir) {
     return {users.value().begin() + 1, users.value().end()};
 }
 
-void saveNames(const std::string& dir, const std::vector<std::string>& names) {
-    if (!writeFileAtomically(userListPath(dir), encodeUserList(names))) {
-        throw CommandFailed("Could not write " + userListPath(dir) + ".");
-    }
+// Changes the list as one locked read-modify-write of the file as it now is, so that two
+// teachers adding names at the same time both keep theirs.
+void changeNames(const std::string& dir,
+                 const std::function<void(std::vector<std::string>&)>& change) {
+    loadNames(dir);  // a missing or damaged list fails with its own message
+    const bool saved =
+        updateFile(userListPath(dir), IfMissing::Fail,
+                   [&](std::string_view bytes) -> std::optional<std::string> {
+                       const auto users = parseUserList(bytes);
+                       if (bytes.empty() || !users) return std::nullopt;
+                       std::vector<std::string> names(users->begin() + 1, users->end());
+                       change(names);
+                       return encodeUserList(names);
+                   });
+    if (!saved) throw CommandFailed("Could not write " + terminalPath(userListPath(dir)) + ".");
 }
 
 // In individual-settings mode a child without a settings file cannot sign in: give the new
@@ -52,16 +64,16 @@ void giveOwnSettings(const std::string& dir, const std::string& name) {
     if (fileLength(joinPath(dir, own))) return;
     auto shared = loadUserSettings(dir, "TEACHER.WQ");
     if (!shared) failWith(shared.error());
-    if (!saveUserSettings(dir, own, shared.value())) {
-        throw CommandFailed("Could not write " + joinPath(dir, own) + ".");
+    if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
+        throw CommandFailed("Could not write " + terminalPath(joinPath(dir, own)) + ".");
     }
     std::cout << "Created " << cp1252ToUtf8(own) << " from TEACHER.WQ.\n";
 }
 
 void add(const std::string& dir, const std::string& utf8Name) {
     const std::string name = checkedName(utf8Name);
-    auto names = loadNames(dir);
-    if (std::find(names.begin(), names.end(), name) != names.end()) {
+    if (const auto names = loadNames(dir);
+        std::find(names.begin(), names.end(), name) != names.end()) {
         throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
     }
     auto globals = loadGlobalSettings(dir);
@@ -71,24 +83,29 @@ void add(const std::string& dir, const std::string& utf8Name) {
         failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
     }
     const std::string stem = fileStem(name, 0);
-    for (const auto& other : names) {
-        if (fileStem(other, 0) == stem) {
-            std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \"" << cp1252ToUtf8(other)
-                      << "\" share the settings file " << cp1252ToUtf8(stem) << ".WQ.\n";
+    changeNames(dir, [&](std::vector<std::string>& names) {
+        if (std::find(names.begin(), names.end(), name) != names.end()) {
+            throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
         }
-    }
-    names.push_back(name);
-    saveNames(dir, names);
+        for (const auto& other : names) {
+            if (fileStem(other, 0) == stem) {
+                std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \""
+                          << cp1252ToUtf8(other) << "\" share the settings file "
+                          << cp1252ToUtf8(stem) << ".WQ.\n";
+            }
+        }
+        names.push_back(name);
+    });
     if (individual) giveOwnSettings(dir, name);
 }
 
 void remove(const std::string& dir, const std::string& utf8Name) {
     const std::string name = std::string(trimSpaces(toFileText(utf8Name, "The name")));
-    auto names = loadNames(dir);
-    const auto it = std::find(names.begin(), names.end(), name);
-    if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
-    names.erase(it);
-    saveNames(dir, names);
+    changeNames(dir, [&](std::vector<std::string>& names) {
+        const auto it = std::find(names.begin(), names.end(), name);
+        if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
+        names.erase(it);
+    });
 }
 
 }  // namespace
@@ -97,7 +114,7 @@ void addUsersCommands(CLI::App& app) {
     auto* cmd =
         app.add_subcommand("users", "List, add or remove the users who may sign in (USERS.WQ)");
     auto dir = std::make_shared<std::string>();
-    cmd->add_option("DIR", *dir, "Installation directory")->required();
+    cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
     cmd->require_subcommand(1);
 
     cmd->add_subcommand("list", "Print the names, one a line, in the sign-in list's order")

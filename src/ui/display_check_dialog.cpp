@@ -65,7 +65,18 @@ void DisplayCheckDialog::omitClicked(bool ticked) {
 }
 
 void DisplayCheckDialog::proceed() {
-    if (m_clicked) saveGlobalSettings(m_state, m_host, false);
+    if (m_clicked) {
+        // Only the flag of this warning is saved; the rest of the file stays as it now is.
+        const bool colour = m_kind == DisplayWarning::Colour;
+        const int16_t value =
+            colour ? m_state.global.omitColourWarning() : m_state.global.omitFontWarning();
+        saveGlobalSettings(m_state, m_host, false, [colour, value](GlobalSettings& g) {
+            if (colour)
+                g.setOmitColourWarning(value);
+            else
+                g.setOmitFontWarning(value);
+        });
+    }
     accept();
 }
 

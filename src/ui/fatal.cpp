@@ -49,8 +49,10 @@ void quitProgram() { unloadAndEnd(0); }
 void fatalError(const FatalError& error) {
     while (QApplication::overrideCursor()) QApplication::restoreOverrideCursor();
     const FatalMessage m = fatalMessage(error, handlers().dataDir ? handlers().dataDir() : "");
-    MessageService::show(nullptr, {fromFileText(m.text), fromFileText(m.caption),
-                                   MessageIcon::Exclamation, MessageButtons::Ok});
+    QWidget* over = QApplication::activeModalWidget();
+    MessageService::show(over ? over : QApplication::activeWindow(),
+                         {fromFileText(m.text), fromFileText(m.caption), MessageIcon::Exclamation,
+                          MessageButtons::Ok});
     unloadAndEnd(1);
 }
 

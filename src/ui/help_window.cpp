@@ -11,6 +11,7 @@
 #include <map>
 
 #include "files/paths.h"
+#include "qt_text.h"
 
 namespace kz::ui {
 
@@ -75,7 +76,7 @@ void HelpWindow::load() {
     const auto bytes = readWholeFile(m_documentPath);
     if (!bytes) {
         m_text->setHtml(tr("<p>The help document %1 could not be read.</p>")
-                            .arg(QString::fromStdString(m_documentPath).toHtmlEscaped()));
+                            .arg(fromFileText(shownPath(m_documentPath)).toHtmlEscaped()));
         return;
     }
     const QString html = QString::fromUtf8(bytes->data(), qsizetype(bytes->size()));

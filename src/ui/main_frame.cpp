@@ -132,8 +132,8 @@ void MainFrame::runDisplayCheck() {
         checkDisplay(m_ports.colourDepth(), m_ports.arialAvailable(),
                      m_state.global.omitColourWarning(), m_state.global.omitFontWarning());
     if (check.clearOmitColour) {
-        m_state.global.setOmitColourWarning(0);
-        saveGlobalSettings(m_state, m_host, false);
+        saveGlobalSettings(m_state, m_host, false,
+                           [](GlobalSettings& g) { g.setOmitColourWarning(0); });
     }
     if (check.warnColour) {
         runDisplayCheckDialog(this, m_state, m_host, DisplayWarning::Colour, m_ports.colourDepth());

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -42,13 +43,20 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     // on X11 a display name would be appended to every window title ("Password — Words"), and
     // captions are shown exactly as the windows give them.
     QApplication::setApplicationName(info.caption);
+    // The program ends through its main window's unload, never because some window closed last:
+    // during the start-up and sign-in the main window is not shown yet, and closing a message box
+    // there would otherwise end the run.
+    QApplication::setQuitOnLastWindowClosed(false);
 
     AppState state;
     const char* path = std::getenv("PATH");
     state.appDir =
         installationDirectory(argv[0], path ? path : "", std::filesystem::current_path().string());
     state.dataDir = state.appDir;
-    UiHost host([] { return QApplication::activeWindow(); });
+    QPointer<MainFrame> mainWindow;
+    UiHost host([&mainWindow] {
+        return mainWindow ? static_cast<QWidget*>(mainWindow) : QApplication::activeWindow();
+    });
     const FatalErrorHandlers beforeTheFrame({}, [&state] { return state.dataDir; });
 
     auto globals = loadGlobalSettings(state.appDir);
@@ -70,6 +78,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
         if (startupAlive) startupAlive->close();
     };
     MainFrame frame(state, host, info, std::move(ports));
+    mainWindow = &frame;
     const FatalErrorHandlers withTheFrame([&frame] { frame.unload(); },
                                           [&state] { return state.dataDir; });
 
@@ -91,7 +100,14 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
             frame.showMaximized();
         });
     });
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    // The program ends with its main window's unload (help and players closed, the log entry
+    // written), as a fatal error does. Tearing down the sound output on the way out would close
+    // the audio device, and SDL's close waits until the sound server next asks for samples: up to
+    // about two seconds under PulseAudio.
+    frame.unload();
+    std::fflush(nullptr);
+    std::_Exit(status);
 }
 
 }  // namespace kz::ui

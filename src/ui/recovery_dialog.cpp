@@ -11,7 +11,9 @@
 
 #include "dialogs.h"
 #include "fatal.h"
+#include "files/paths.h"
 #include "files/text.h"
+#include "message_service.h"
 #include "qt_ports.h"
 #include "qt_text.h"
 #include "session/app_state.h"
@@ -28,6 +30,12 @@ constexpr int kDesignHeight = 5400;
 
 void setClipboard(const QString& text) {
     if (QClipboard* clipboard = QGuiApplication::clipboard()) clipboard->setText(text);
+}
+
+// The data directory for the box: file text, or the system's own bytes for a folder that
+// Windows-1252 cannot name (taken from the command line for this session).
+QString directoryText(const std::string& dir) {
+    return storablePath(dir) ? fromFileText(dir) : QString::fromStdString(dir);
 }
 
 }  // namespace
@@ -65,7 +73,7 @@ RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state)
         b->setAutoDefault(false);
     }
 
-    m_directory->setText(fromFileText(state.dataDir));
+    m_directory->setText(directoryText(state.dataDir));
     m_directory->hide();
     m_instructions->setText(fromFileText(recoveryInstructions(m_reason, state.dataDir)));
     if (m_reason == "AGAIN") {
@@ -93,8 +101,15 @@ void RecoveryDialog::tryAgain() {
         m_state.request = "YES";
     } else {
         const auto typed = toFileText(m_directory->text());
-        // A directory Windows-1252 cannot hold cannot be stored either: keep the old one.
-        if (typed) m_state.dataDir = toUpperAscii(trimSpaces(*typed));
+        if (!typed) {
+            // The settings file could not store it: say so, and stay open for another try.
+            MessageService::show(this, {fromFileText(kUnstorableFolderMessage),
+                                        {},
+                                        MessageIcon::Exclamation,
+                                        MessageButtons::Ok});
+            return;
+        }
+        m_state.dataDir = toUpperCp1252(trimSpaces(*typed));
         m_state.request = "AGAIN";
     }
     leaveWithSignal();
@@ -106,11 +121,9 @@ void RecoveryDialog::tryAgain() {
 
 void RecoveryDialog::waitThenAccept() {
     if (m_waiting) return;
-    m_waiting = std::make_unique<InputBlocker>();
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_waiting = std::make_unique<Waiting>();
     QTimer::singleShot(millisecondsToNextSecond(SystemClock().secondsSinceMidnight()), this,
                        [this] {
-                           QApplication::restoreOverrideCursor();
                            m_waiting.reset();
                            accept();
                        });

@@ -45,7 +45,12 @@ private:
     AppState& m_state;
     std::string m_reason;
     bool m_quit = false;
-    std::unique_ptr<InputBlocker> m_waiting;  // set while it waits before the next look
+    // While it waits before the next look: input swallowed, the busy pointer shown.
+    struct Waiting {
+        InputBlocker blocker;
+        BusyPointer busy;
+    };
+    std::unique_ptr<Waiting> m_waiting;
     QLabel* m_instructions;
     QLineEdit* m_directory;
     QPushButton* m_again;

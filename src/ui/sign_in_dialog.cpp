@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <algorithm>
 
 #include "fatal.h"
 #include "files/user_list.h"
@@ -97,6 +98,13 @@ void SignInDialog::confirm() {
 bool SignInDialog::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
+        if (watched == m_names && (key->key() == Qt::Key_Down || key->key() == Qt::Key_Up) &&
+            m_names->selectedItems().isEmpty() && m_names->count() > 0) {
+            // With nobody chosen yet the first arrow key chooses the name the list stands on
+            // (the first, when the list has just taken the focus) rather than moving past it.
+            m_names->setCurrentRow(std::max(m_names->currentRow(), 0));
+            return true;
+        }
         if (key->key() == Qt::Key_F3 || key->key() == Qt::Key_Escape ||
             key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
             keyPressEvent(key);

@@ -11,14 +11,22 @@ namespace kz::ui {
 
 UiHost::UiHost(std::function<QWidget*()> parent) : m_parent(std::move(parent)) {}
 
+QWidget* UiHost::dialogParent() const {
+    // The dialog being answered, whichever window the window manager has activated meanwhile
+    // (none, just after a dialog closed). A box without a parent is a main window of its own, and
+    // closing it could end the program.
+    if (QWidget* modal = QApplication::activeModalWidget()) return modal;
+    return m_parent ? m_parent() : nullptr;
+}
+
 MessageAnswer UiHost::message(std::string_view text, std::string_view caption, MessageIcon icon,
                               MessageButtons buttons) {
-    return MessageService::show(m_parent ? m_parent() : nullptr,
+    return MessageService::show(dialogParent(),
                                 {fromFileText(text), fromFileText(caption), icon, buttons});
 }
 
 bool UiHost::showRecoveryDialog(AppState& state) {
-    return runRecoveryDialog(m_parent ? m_parent() : nullptr, state);
+    return runRecoveryDialog(dialogParent(), state);
 }
 
 void UiHost::setBusy(bool busy) {

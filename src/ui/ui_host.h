@@ -12,6 +12,8 @@ namespace kz::ui {
 // recovery dialog, the busy pointer, and the log's retry waits. Tests may replace the waits.
 class UiHost : public HostPorts {
 public:
+    // The boxes and the recovery dialog open over the modal dialog in progress, else over the
+    // window parent() gives (the main window).
     explicit UiHost(std::function<QWidget*()> parent = {});
 
     MessageAnswer message(std::string_view text, std::string_view caption, MessageIcon icon,
@@ -23,6 +25,8 @@ public:
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
 private:
+    QWidget* dialogParent() const;
+
     std::function<QWidget*()> m_parent;
 };
 

@@ -37,8 +37,11 @@ TEST(ChooserList, TitlesRestrictionAndPreselection) {
 TEST(ListFolder, MatchesThePatternWhateverTheCase) {
     test::TempDir dir;
     for (const char* name : {"b.txt", "A.TXT", "c.dat", "d.TXT.bak"}) dir.write(name, "x");
-    dir.write("sub.txt/x", "x");  // a folder is not listed
-    EXPECT_EQ(listFolder(dir.str(), "*.TXT"), (std::vector<std::string>{"A.TXT", "b.txt"}));
+    dir.write("sub.txt/x", "x");                           // a folder is not listed
+    dir.write("\u00E9t\u00E9.TXT", "x");                   // held as Windows-1252
+    dir.write("\u0395\u03BB\u03AD\u03BD\u03B7.TXT", "x");  // no Windows-1252 form: left out
+    EXPECT_EQ(listFolder(dir.str(), "*.TXT"),
+              (std::vector<std::string>{"A.TXT", "b.txt", "\xE9t\xE9.TXT"}));
     EXPECT_EQ(listFolder(dir.str() + "\\nothing", "*.TXT"), std::vector<std::string>{});
 }
 
@@ -73,18 +76,25 @@ TEST(RecoveryTexts, EachReasonHasItsForm) {
 
 TEST(RecoveryTexts, DetailsNameTheMissingFileAndPlaces) {
     const std::string n = "\r\n";
-    const std::string file = recoveryDetails("wavs\\click.wav", "/media/cd", "/opt/kz");
+    const std::string cdHint =
+        "If you are using a CD, type the folder where it is mounted, for example /media/cdrom";
+    // Paths are shown the Linux way, whatever separators the joining gave them.
+    const std::string file = recoveryDetails("wavs\\click.wav", "/media/cd\\", "/opt/kz");
     EXPECT_TRUE(
-        startsWith(file, "The file that cannot be found is" + n + "WAVS\\CLICK.WAV" + n + n));
+        startsWith(file, "The file that cannot be found is" + n + "WAVS/CLICK.WAV" + n + n));
     EXPECT_NE(
-        file.find("the data directory" + n + "/MEDIA/CD" + n + "or the installation directory" + n +
-                  "/OPT/KZ" + n + "(These may be the same.)"),
+        file.find("the data directory" + n + "/MEDIA/CD/" + n + "or the installation directory" +
+                  n + "/OPT/KZ" + n + "(These may be the same.)"),
         std::string::npos);
+    EXPECT_TRUE(file.ends_with("click on \"Try again\".  " + cdHint)) << file;
     const std::string startup = recoveryDetails("STARTUPBLUE", "/media/cd", "/opt/kz");
     EXPECT_NE(startup.find("The expected location is" + n + "/MEDIA/CD" + n + n),
               std::string::npos);
-    EXPECT_NE(startup.find("then type" + n + n + "E:\\IBM" + n + n + "If this does not help"),
-              std::string::npos);
+    EXPECT_NE(startup.find("click on \"Try again\".  " + cdHint + n + n +
+                           "If this does not help, re-install the software."),
+              std::string::npos)
+        << startup;
+    for (const auto& text : {file, startup}) EXPECT_EQ(text.find("E:"), std::string::npos);
 }
 
 }  // namespace

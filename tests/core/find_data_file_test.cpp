@@ -81,11 +81,12 @@ TEST(FindDataFile, QuitEndsTheSearch) {
 
 TEST(SaveGlobalSettings, ReportsFailureAndReadsTheFileBack) {
     Fixture f;
-    f.state.global.setDataDir("/changed");
+    const auto change = [](GlobalSettings& g) { g.setDataDir("/changed"); };
     f.state.appDir = (f.app / "missing-folder").string();
-    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, false));
+    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, false, change));
     EXPECT_TRUE(f.host.messages.empty());
-    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, true));
+    EXPECT_EQ(f.state.global.dataDir(), "/changed");  // in force for this run
+    EXPECT_FALSE(saveGlobalSettings(f.state, f.host, true, change));
     ASSERT_EQ(f.host.messages.size(), 1u);
     EXPECT_EQ(f.host.messages[0],
               "It was not possible to save the settings/password.\r\n\r\n"

@@ -93,9 +93,7 @@ TEST(GlobalSettings, LoadAndSave) {
     dir.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' ') + "TAIL");
     auto g = loadGlobalSettings(dir.str());
     ASSERT_TRUE(g.ok());
-    GlobalSettings changed = g.value();
-    changed.setDataDir("/data");
-    ASSERT_TRUE(saveGlobalSettings(dir.str(), changed));
+    ASSERT_TRUE(updateGlobalSettings(dir.str(), [](GlobalSettings& s) { s.setDataDir("/data"); }));
     const std::string saved = dir.read("GLOBSET.WQ");
     EXPECT_EQ(saved.size(), GlobalSettings::kSize + 4);
     EXPECT_EQ(saved.substr(GlobalSettings::kSize), "TAIL");
@@ -181,9 +179,13 @@ TEST(UserSettings, LoadSaveAndTheFileInForce) {
     EXPECT_EQ(wordRange(s.value()), "0001TO24");
     UserSettings changed = s.value();
     changed.setKivWordlist("0009TO24");
-    ASSERT_TRUE(saveUserSettings(dir.str(), "SAM.WQ", changed));
+    // A save to a missing file writes the whole record.
+    ASSERT_TRUE(saveUserSettings(dir.str(), "SAM.WQ", changed, SettingsFields::KivChoices));
     EXPECT_EQ(wordRange(loadUserSettings(dir.str(), "SAM.WQ").value()), "0009TO24");
     EXPECT_EQ(dir.read("SAM.WQ").substr(0, 5), "short");
+
+    EXPECT_EQ(userSaveFailedMessage(dir.str() + "\\SAM.WQ"),
+              "It was not possible to save the settings file\r\n" + dir.str() + "/SAM.WQ");
 
     EXPECT_EQ(settingsFileName(0, "Sam", 0), "TEACHER.WQ");
     EXPECT_EQ(settingsFileName(1, "Sam", 0), "TEACHER.WQ");

@@ -6,6 +6,7 @@
 
 #include "fake_host.h"
 #include "fake_ports.h"
+#include "files/paths.h"
 #include "files/tracking_log.h"
 #include "session/app_state.h"
 #include "session/display_check.h"
@@ -26,17 +27,32 @@ TEST(InstallationDirectory, KeepsLinksAndSearchesPath) {
     EXPECT_EQ(installationDirectory("../class/kiv", "", d + "/real"), d + "/class");
 }
 
+TEST(InstallationDirectory, IsFileTextWhereWindows1252CanHoldIt) {
+    test::TempDir dir;
+    dir.write("\u00E9l\u00E8ve/kiv", "#!");
+    dir.write("\u0395\u03BB\u03AD\u03BD\u03B7/kiv", "#!");
+    const std::string d = dir.str();
+    EXPECT_EQ(installationDirectory(d + "/\u00E9l\u00E8ve/kiv", "", "/"), d + "/\xE9l\xE8ve");
+    // No Windows-1252 form: the system's own bytes, found as they are for this session.
+    const std::string greek = d + "/\u0395\u03BB\u03AD\u03BD\u03B7";
+    EXPECT_EQ(installationDirectory(greek + "/kiv", "", "/"), greek);
+    EXPECT_TRUE(fileLength(greek + "\\kiv").has_value());
+}
+
 TEST(SettleDataDirectory, FirstRunRemembersTheArgumentOrTheInstallation) {
     struct Case {
         const char* remembered;
-        const char* argument;
-        std::string expected;  // "" = the installation directory
+        const char* argument;  // as the system gives it: UTF-8
+        std::string expected;  // file text; "" = the installation directory
         bool saved;
     };
     const Case cases[] = {
         {"", "", "", true},
         {"", "  /media/cd  ", "/media/cd", true},
         {"/srv/data  ", "/media/cd", "/srv/data", false},
+        {"", "/srv/zo\u00EB", "/srv/zo\xEB", true},
+        // Windows-1252 cannot hold it: used for the session, not stored.
+        {"", "/srv/\u0395\u03BB\u03AD\u03BD\u03B7", "/srv/\u0395\u03BB\u03AD\u03BD\u03B7", false},
     };
     for (const auto& c : cases) {
         test::TempDir app;
@@ -50,6 +66,32 @@ TEST(SettleDataDirectory, FirstRunRemembersTheArgumentOrTheInstallation) {
         EXPECT_EQ(state.dataDir, expected) << c.argument;
         const auto onDisk = loadGlobalSettings(app.str())->dataDir();
         EXPECT_EQ(onDisk, c.saved ? expected : "") << c.argument;
+    }
+}
+
+TEST(SettleDataDirectory, AnInstallationFolderIsStoredAsWindows1252OrNotAtAll) {
+    test::TempDir root;
+    struct Case {
+        const char* onDisk;
+        const char* stored;  // "" = not stored
+    };
+    const Case cases[] = {
+        {"\u00E9l\u00E8ve", "\xE9l\xE8ve"},
+        {"\u0395\u03BB\u03AD\u03BD\u03B7", ""},
+    };
+    for (const auto& c : cases) {
+        root.write(std::string(c.onDisk) + "/GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
+        root.write(std::string(c.onDisk) + "/kiv", "#!");
+        AppState state;
+        state.appDir = state.dataDir =
+            installationDirectory((root / c.onDisk / "kiv").string(), "", "/");
+        auto global = loadGlobalSettings(state.appDir);
+        ASSERT_TRUE(global.ok()) << c.onDisk;
+        state.global = global.value();
+        test::FakeHost host;
+        settleDataDirectory(state, host, "");
+        const std::string stored = std::string(c.stored).empty() ? "" : root.str() + "/" + c.stored;
+        EXPECT_EQ(loadGlobalSettings(state.appDir)->dataDir(), stored) << c.onDisk;
     }
 }
 

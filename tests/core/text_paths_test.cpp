@@ -44,6 +44,56 @@ TEST(ResolvePath, FindsFilesWhateverTheLetterCase) {
     EXPECT_FALSE(fileLength(base + "\\nothing").has_value());
 }
 
+TEST(ResolvePath, NamesOnDiskAreUtf8AndEveryWesternLetterFoldsCase) {
+    test::TempDir dir;
+    // Names on disk as the system writes them (UTF-8); paths as the files hold them
+    // (Windows-1252), typed in any letter case.
+    for (const char* folder :
+         {"zo\u00EB", "\u00E9l\u00E8ve/\u0152uvre", "Stra\u00DFe", "\u00FFves"}) {
+        std::filesystem::create_directories(dir / folder);
+    }
+    struct Case {
+        const char* fileText;
+        const char* onDisk;
+    };
+    const Case cases[] = {
+        {"zo\xEB", "zo\u00EB"},
+        {"ZO\xCB", "zo\u00EB"},
+        {"\xC9L\xC8VE\\\x9Cuvre", "\u00E9l\u00E8ve/\u0152uvre"},
+        {"STRA\xDF"
+         "E",
+         "Stra\u00DFe"},
+        {"\x9FVES", "\u00FFves"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(resolvePath(dir.str() + "\\" + c.fileText), (dir / c.onDisk).string())
+            << c.onDisk;
+    }
+    // A new file gets the UTF-8 form of its name.
+    ASSERT_TRUE(writeFileAtomically(dir.str() + "\\zo\xEB\\\xE9t\xE9.WQ", "x"));
+    EXPECT_TRUE(std::filesystem::exists(dir / "zo\u00EB/\u00E9t\u00E9.WQ"));
+}
+
+TEST(LetterCase, EveryWindows1252LetterHasItsOtherCase) {
+    struct Case {
+        const char* lower;
+        const char* upper;
+    };
+    const Case cases[] = {
+        {"/srv/zo\xEB", "/SRV/ZO\xCB"},
+        {"\xE0\xE7\xF0\xF8\xFE", "\xC0\xC7\xD0\xD8\xDE"},
+        {"\x9A\x9C\x9E\xFF", "\x8A\x8C\x8E\x9F"},  // š œ ž ÿ
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(toUpperCp1252(c.lower), c.upper) << c.lower;
+        EXPECT_EQ(toLowerCp1252(c.upper), c.lower) << c.lower;
+    }
+    // No single-letter other case: ß, µ; and the signs × ÷ between the letters.
+    const std::string alone = "\xDF\xB5\xD7\xF7\\1";
+    EXPECT_EQ(toUpperCp1252(alone), alone);
+    EXPECT_EQ(toLowerCp1252(alone), alone);
+}
+
 TEST(WriteFileAtomically, ReplacesWholeAndKeepsPermissions) {
     test::TempDir dir;
     dir.write("F.WQ", "old");
@@ -80,7 +130,9 @@ TEST(RoundToInt16, HalvesToEvenAndRange) {
 
 TEST(FatalMessage, EveryTypeIsWordedExactly) {
     const std::string n = "\r\n";
-    const std::string path = "/opt/kz\\DATA\\01PIP.DAT";
+    // The joined path a file operation used; a person reads it the Linux way.
+    const std::string joined = "/opt/kz\\DATA\\01PIP.DAT";
+    const std::string path = "/opt/kz/DATA/01PIP.DAT";
     struct Case {
         const char* type;
         std::string text;
@@ -106,14 +158,14 @@ TEST(FatalMessage, EveryTypeIsWordedExactly) {
         {"Badfile", "Fatal error." + n + n + "Error type: Badfile" + n + n + path, ""},
         {"badstart",
          "Fatal error.  Unable to open a suitable story." + n + n +
-             "Please ensure that the directory" + n + "/media/cd\\\\DATA" + n +
+             "Please ensure that the directory" + n + "/media/cd//DATA" + n +
              "contains a data file for one of the red or yellow level stories as its first "
              "entry.  A likely file would be 25SAMPLE.DAT" +
              n + n + "This software will now quit.",
          "Unable to start"},
     };
     for (const auto& c : cases) {
-        const auto m = fatalMessage({c.type, path}, "/media/cd\\");
+        const auto m = fatalMessage({c.type, joined}, "/media/cd\\");
         EXPECT_EQ(m.text, c.text) << c.type;
         EXPECT_EQ(m.caption, c.caption) << c.type;
     }

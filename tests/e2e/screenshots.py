@@ -65,6 +65,39 @@ def run(width, height):
             remove(folder)
 
 
+def sign_in(width, height):
+    """The sign-in and the teacher password as the real kiv shows them: the password box and its
+    message over the sign-in."""
+    with Desktop(width, height) as d:
+        folder, wqadmin = installation(BUILD, ("kiv",))
+        try:
+            subprocess.run([wqadmin, "globals", folder, "set", "password=OWL7", "userMode=1"],
+                           check=True, capture_output=True)
+            for name in ("Amy", "Ben Okafor", "Chloe"):
+                subprocess.run([wqadmin, "users", folder, "add", name], check=True,
+                               capture_output=True)
+            proc = d.start(os.path.join(folder, "kiv"))
+            time.sleep(2.5)
+            d.key("Down", "Down", "Down")
+            time.sleep(0.3)
+            shoot(d, "kiv-sign-in")
+            d.key("Up", "Up", "Return")  # Teacher
+            time.sleep(0.8)
+            d.type("owlsowl7")
+            time.sleep(0.3)
+            shoot(d, "kiv-password")
+            d.key("BackSpace", "Return")
+            d.wait_window("^Password$", 10)
+            time.sleep(0.5)
+            shoot(d, "kiv-wrong-password")
+            d.key("Return")
+            time.sleep(0.5)
+            d.key("Escape")
+            proc.wait(10)
+        finally:
+            remove(folder)
+
+
 def dialogs(width, height):
     """The shared dialogs, each with its window frame, drawn by the dialog gallery."""
     with Desktop(width, height) as d, tempfile.TemporaryDirectory() as shots:
@@ -80,4 +113,5 @@ if __name__ == "__main__":
     os.makedirs(OUT, exist_ok=True)
     for size in ((640, 480), (1280, 1024)):
         run(*size)
+        sign_in(*size)
         dialogs(*size)

@@ -109,6 +109,48 @@ class StartupTest(unittest.TestCase):
         self.desktop.key("x")
         self.assertEqual(self.wait_exit(), 0)
 
+    def test_wrong_teacher_password_returns_to_the_names(self):
+        self.admin("globals", self.folder, "set", "password=OWL7", "userMode=1")
+        self.admin("users", self.folder, "add", "Sam")
+        self.start("kiv")
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15), "no sign-in window")
+        time.sleep(1.5)
+        self.desktop.key("Down", "Return")  # Teacher, the first name
+        time.sleep(1.0)
+        self.desktop.type("zz")
+        self.desktop.key("Return")
+        box = self.desktop.wait_window("^Password$", 10)
+        self.assertIsNotNone(box, "no Wrong password message")
+        self.desktop.key("Return", window=box)
+        time.sleep(1.5)
+        self.assertIsNone(self.proc.poll(), "the program ended with the message")
+        self.assertTrue(self.program_windows(), "the sign-in is gone")
+        self.assertIsNone(self.desktop.wait_main_window("Words", 0.5))
+        self.desktop.key("Down", "Return")  # Sam
+        frame = self.desktop.wait_main_window("Words")
+        self.assertIsNotNone(frame, "no main window after signing in")
+        self.desktop.key("alt+f", window=frame)
+        time.sleep(0.3)
+        self.desktop.key("x")
+        self.assertEqual(self.wait_exit(), 0)
+
+    def test_first_arrow_key_chooses_the_first_name(self):
+        # Each child has a settings file of their own: the teacher's exists, Sam's does not, so
+        # signing in as Sam would end in the settings message instead of the main window.
+        self.admin("users", self.folder, "add", "Sam")  # before mode 3, which would copy one
+        self.admin("globals", self.folder, "set", "userMode=3")
+        self.assertFalse(os.path.exists(os.path.join(self.folder, "SAM.WQ")))
+        self.start("kiv")
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15), "no sign-in window")
+        time.sleep(1.5)
+        self.desktop.key("Down", "Return")
+        frame = self.desktop.wait_main_window("Words")
+        self.assertIsNotNone(frame, "Down did not choose the first name, Teacher")
+        self.desktop.key("alt+f", window=frame)
+        time.sleep(0.3)
+        self.desktop.key("x")
+        self.assertEqual(self.wait_exit(), 0)
+
     def test_escape_at_sign_in_quits(self):
         self.admin("globals", self.folder, "set", "userMode=3")
         self.start("kiv")

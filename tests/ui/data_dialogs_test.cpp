@@ -3,12 +3,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
 #include "chooser_dialog.h"
 #include "display_check_dialog.h"
 #include "files/global_settings.h"
+#include "qt_text.h"
 #include "recovery_dialog.h"
 #include "session/app_state.h"
 #include "session/find_data_file.h"
@@ -78,15 +80,58 @@ private slots:
         QVERIFY(d.quitChosen());
     }
 
+    void recoveryRefusesAFolderTheSettingsCannotHold() {
+        AppState state;
+        // Given on the command line for this session: no Windows-1252 form. The box shows it,
+        // and "Try again" with it refuses it as it would a typed one.
+        const std::string greek = "/srv/\u0395\u03BB\u03AD\u03BD\u03B7";
+        state.dataDir = greek;
+        state.request = "DATA\\X.DAT";
+        RecoveryDialog d(nullptr, state);
+        d.show();
+        child<QPushButton>(&d, "cmdDetails")->click();
+        QCOMPARE(child<QLineEdit>(&d, "Text1")->text(), QString::fromStdString(greek));
+        QWidget* parent = nullptr;
+        QString text;
+        test::whenModal([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            parent = box->parentWidget();
+            text = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        child<QPushButton>(&d, "cmdAgain")->click();
+        QCOMPARE(text, QString("This folder name has letters that cannot be stored in the settings "
+                               "file. Please use a folder whose name has only Western European "
+                               "letters."));
+        QCOMPARE(parent, &d);
+        QVERIFY(d.isVisible());  // the dialog stays open for another try
+        QCOMPARE(state.dataDir, greek);
+        QCOMPARE(state.request, std::string("DATA\\X.DAT"));
+
+        // A Western European name is taken, upper-cased letter by letter.
+        child<QLineEdit>(&d, "Text1")->setText(QString::fromUtf8(" /srv/zo\u00EB "));
+        child<QPushButton>(&d, "cmdAgain")->click();
+        QCOMPARE(state.dataDir, std::string("/SRV/ZO\xCB"));
+        QCOMPARE(state.request, std::string("AGAIN"));
+        QTRY_VERIFY(!d.isVisible());
+    }
+
+    void typedDirectoryIsFoundWhateverItsCase_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("ASCII") << "cd";
+        QTest::newRow("Western European letters") << QString::fromUtf8("Zo\u00EB \u00C9l\u00E8ve");
+    }
     void typedDirectoryIsFoundWhateverItsCase() {
+        QFETCH(QString, folder);
         test::TempDir app, data;
-        data.write("cd/Data/X.DAT", "x");
+        data.write(folder.toStdString() + "/Data/X.DAT", "x");
         app.write("GLOBSET.WQ", std::string(GlobalSettings::kSize, ' '));
         AppState state;
         state.appDir = app.str();
         state.dataDir = app.str();
         UiHost host;
-        const std::string typed = (data / "cd").string();
+        const std::string typed = (data / folder.toLower().toStdString()).string();
         test::whenModal([typed](QWidget* d) {
             child<QPushButton>(d, "cmdDetails")->click();
             child<QLineEdit>(d, "Text1")->setText(QString::fromStdString(typed));
@@ -97,7 +142,7 @@ private slots:
         });
         const std::string found = findDataFile(state, host, "DATA\\X.DAT", true);
         QVERIFY(!found.empty());
-        QCOMPARE(state.dataDir, QString::fromStdString(typed).toUpper().toStdString());
+        QCOMPARE(state.dataDir, *toFileText(QString::fromStdString(typed).toUpper()));
         QCOMPARE(loadGlobalSettings(app.str())->dataDir(), state.dataDir);
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
@@ -148,11 +193,16 @@ private slots:
                              kind == "Colour" ? DisplayWarning::Colour : DisplayWarning::Font, 4);
         QCOMPARE(d.windowTitle(), QString("WQ Story Books Software"));
         for (int i = 0; i < clicks; ++i) child<QCheckBox>(&d, "Check3D1")->click();
+        // Meanwhile the teacher sets a password: the warning's save keeps it.
+        GlobalSettings teachers = GlobalSettings::decode(blank);
+        teachers.setPassword("OWL7");
+        app.write("GLOBSET.WQ", teachers.encode());
         child<QPushButton>(&d, "Command1")->click();
         QVERIFY(!d.quitChosen());
         const std::string onDisk = app.read("GLOBSET.WQ");
+        QCOMPARE(GlobalSettings::decode(onDisk).password(), std::string("OWL7"));
         if (stored == -2) {
-            QCOMPARE(onDisk, blank);
+            QCOMPARE(onDisk, teachers.encode());
         } else {
             const auto g = GlobalSettings::decode(onDisk);
             QCOMPARE(int(kind == "Colour" ? g.omitColourWarning() : g.omitFontWarning()), stored);

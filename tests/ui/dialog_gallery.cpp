@@ -1,5 +1,7 @@
 // Draws every shared dialog on the current screen and saves each as a PNG, for looking at the
 // windows at several screen sizes: dialog_gallery OUTPUT_FOLDER SUFFIX DATA_FOLDER
+// Each dialog has the parent it has in the programs (the main window, not shown yet while it
+// loads; the sign-in under the password box), since what a parent wears can reach its dialogs.
 #include <QApplication>
 #include <QDir>
 #include <QEventLoop>
@@ -9,10 +11,14 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "audio_output.h"
 #include "chooser_dialog.h"
 #include "display_check_dialog.h"
 #include "files/user_list.h"
+#include "main_frame.h"
+#include "message_service.h"
 #include "password_dialog.h"
+#include "ports/seeded_random.h"
 #include "recovery_dialog.h"
 #include "session/app_state.h"
 #include "sign_in_dialog.h"
@@ -41,6 +47,18 @@ void save(QWidget& w, const QString& folder, const QString& name, const QString&
     w.hide();
 }
 
+// Saves the message box the service shows over parent, then answers it.
+void saveMessage(QWidget* parent, const MessageRequest& request, const QString& folder,
+                 const QString& name, const QString& suffix) {
+    QTimer::singleShot(0, [=] {
+        QWidget* box = QApplication::activeModalWidget();
+        if (!box) return;
+        save(*box, folder, name, suffix);
+        QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+    });
+    MessageService::show(parent, request);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -57,33 +75,47 @@ int main(int argc, char** argv) {
     state.dataDir = args[3].toStdString();
     state.global.setPassword("");
     UiHost host;
+    AudioOutput audio;
+    MainFrame::Ports ports;
+    ports.makePlayer = [&audio] { return audio.createPlayer(); };
+    ports.random = std::make_unique<kz::SeededRandom>(1);
+    ports.colourDepth = [] { return 32; };
+    ports.arialAvailable = [] { return true; };
+    MainFrame frame(state, host, zanProgram(), std::move(ports));  // loading: not shown yet
 
-    StartupWindow startup(StartupWindow::Role::About);
+    StartupWindow startup(StartupWindow::Role::About, &frame);
     save(startup, out, "about", suffix);
 
     state.request = "What\r\nis your name?";
-    SignInDialog signIn(nullptr, state, host);
+    SignInDialog signIn(&frame, state, host);
     signIn.findChild<QListWidget*>()->setCurrentRow(2);
     save(signIn, out, "sign-in", suffix);
 
-    PasswordDialog password(nullptr, state);
+    // The password box and its message over the sign-in, which stays on screen behind them.
+    signIn.findChild<QListWidget*>()->setCurrentRow(0);
+    signIn.show();
+    PasswordDialog password(&signIn, state);
     password.findChild<QLineEdit*>()->setText("OWL");
     save(password, out, "password", suffix);
+    saveMessage(&signIn,
+                {"Wrong password", "Password", MessageIcon::Exclamation, MessageButtons::Ok}, out,
+                "wrong-password", suffix);
+    signIn.hide();
 
     state.request = "WAVS\\CLICK.WAV";
-    RecoveryDialog recovery(nullptr, state);
+    RecoveryDialog recovery(&frame, state);
     save(recovery, out, "recovery", suffix);
     recovery.findChild<QPushButton*>("cmdDetails")->click();
     save(recovery, out, "recovery-details", suffix);
     state.request = "AGAIN";
-    RecoveryDialog again(nullptr, state);
+    RecoveryDialog again(&frame, state);
     save(again, out, "recovery-success", suffix);
 
-    DisplayCheckDialog colour(nullptr, state, host, DisplayWarning::Colour, 4);
+    DisplayCheckDialog colour(&frame, state, host, DisplayWarning::Colour, 4);
     save(colour, out, "display-check", suffix);
 
-    ChooserDialog chooser(nullptr, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",
-                                                "25SAMPLE", Program::Zan}));
+    ChooserDialog chooser(&frame, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",
+                                               "25SAMPLE", Program::Zan}));
     save(chooser, out, "chooser", suffix);
     return 0;
 }

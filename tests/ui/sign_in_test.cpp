@@ -2,12 +2,18 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionFrame>
 #include <QtTest>
 
 #include "dialogs.h"
+#include "fake_ports.h"
+#include "fake_wave_player.h"
 #include "files/text.h"
 #include "files/user_list.h"
+#include "files/user_settings.h"
+#include "main_frame.h"
 #include "password_dialog.h"
 #include "session/app_state.h"
 #include "sign_in_dialog.h"
@@ -31,6 +37,44 @@ struct SignIn {
         state.global.setPassword(password);
         dir.write("USERS.WQ", encodeUserList(names));
     }
+};
+
+// The sign-in as the program runs it: over the main window that is not shown yet, with real
+// message boxes (no responder), inside the application's own event loop.
+struct RealSignIn {
+    test::TempDir dir;
+    AppState state;
+    UiHost host;
+    MainFrame frame;
+    explicit RealSignIn(std::vector<std::string> names, const std::string& password)
+        : frame(state, host, kivProgram(), ports()) {
+        state.appDir = state.dataDir = dir.str();
+        state.global.setUserMode(1);
+        state.global.setPassword(password);
+        dir.write("USERS.WQ", encodeUserList(names));
+        dir.write("TEACHER.WQ", UserSettings().encode());
+    }
+    static MainFrame::Ports ports() {
+        MainFrame::Ports p;
+        p.makePlayer = [] { return std::make_unique<FakeWavePlayer>(); };
+        p.random = std::make_unique<test::ScriptedRandom>();
+        p.colourDepth = [] { return 32; };
+        p.arialAvailable = [] { return true; };
+        return p;
+    }
+    // Runs the main window's load in QApplication::exec(), as the program does, with answer
+    // acting on its first dialog; true when the load finished with a name chosen and nothing else
+    // ended the event loop.
+    bool load(std::function<void(QWidget*)> answer) {
+        bool loaded = false;
+        QTimer::singleShot(0, &frame, [&] {
+            test::whenModal(std::move(answer));
+            loaded = frame.load();
+            QCoreApplication::exit(kLoadReturned);
+        });
+        return QApplication::exec() == kLoadReturned && loaded;
+    }
+    static constexpr int kLoadReturned = 7;
 };
 
 QListWidget* names(QWidget* w) { return w->findChild<QListWidget*>("listnames"); }
@@ -156,6 +200,121 @@ private slots:
         pick(&d, 0);
         QCOMPARE(d.choice(), NameChoice::Chosen);
         QCOMPARE(s.state.userName, std::string("Teacher"));
+    }
+
+    void firstArrowKeyChoosesTheNameTheListStandsOn_data() {
+        QTest::addColumn<QStringList>("list");
+        QTest::addColumn<int>("key");
+        QTest::newRow("down") << QStringList{"Zoe", "Sam", "Al"} << int(Qt::Key_Down);
+        QTest::newRow("up") << QStringList{"Zoe", "Sam", "Al"} << int(Qt::Key_Up);
+        QTest::newRow("down, one name") << QStringList{"Teacher"} << int(Qt::Key_Down);
+    }
+    void firstArrowKeyChoosesTheNameTheListStandsOn() {
+        QFETCH(QStringList, list);
+        QFETCH(int, key);
+        std::vector<std::string> userNames;
+        for (const QString& n : list) userNames.push_back(n.toStdString());
+        SignIn s(userNames);
+        SignInDialog d(nullptr, s.state, s.host);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(names(&d), Qt::Key(key));
+        QCOMPARE(names(&d)->selectedItems().size(), 1);
+        QCOMPARE(names(&d)->currentRow(), 0);
+        QTest::keyClick(names(&d), Qt::Key_Return);
+        QCOMPARE(d.choice(), NameChoice::Chosen);
+        QCOMPARE(s.state.userName, userNames.front());
+    }
+
+    void arrowKeysMoveOnceANameIsChosen() {
+        SignIn s({"Zoe", "Sam", "Al"});
+        SignInDialog d(nullptr, s.state, s.host);
+        d.show();
+        d.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&d));
+        QTest::keyClick(names(&d), Qt::Key_Down);
+        QTest::keyClick(names(&d), Qt::Key_Down);
+        QTest::keyClick(names(&d), Qt::Key_Down);
+        QTest::keyClick(names(&d), Qt::Key_Up);
+        QCOMPARE(names(&d)->currentRow(), 1);
+        QVERIFY(names(&d)->currentItem()->isSelected());
+    }
+
+    void wrongTeacherPasswordReturnsToTheNames() {
+        // The real windows end to end: the sign-in over the hidden main window, the password box
+        // over the sign-in, the real "Wrong password" box, each answered with real key presses.
+        RealSignIn s({"Teacher", "Sam"}, "OWL7");
+        QString boxText;
+        bool boxOverTheNames = false;
+        bool namesShownAfterTheBox = false;
+        const bool loaded = s.load([&](QWidget* signIn) {
+            test::whenModal([&](QWidget* pass) {
+                test::whenModal([&](QWidget* box) {
+                    if (auto* b = qobject_cast<QMessageBox*>(box)) boxText = b->text();
+                    boxOverTheNames = box->parentWidget() == signIn;
+                    QTest::keyClick(box, Qt::Key_Return);
+                });
+                QTest::keyClicks(pass->findChild<QLineEdit*>("Text1"), "zz");
+                QTest::keyClick(pass->findChild<QLineEdit*>("Text1"), Qt::Key_Return);
+            });
+            pick(signIn, 0);
+            // Back at the names once the events after the box have run.
+            QTimer::singleShot(0, signIn, [&namesShownAfterTheBox, signIn] {
+                namesShownAfterTheBox = signIn->isVisible();
+                pick(signIn, 1);
+            });
+        });
+        QVERIFY(loaded);
+        QCOMPARE(boxText, QString("Wrong password"));
+        QVERIFY(boxOverTheNames);
+        QVERIFY(namesShownAfterTheBox);
+        QCOMPARE(s.state.userName, std::string("Sam"));
+    }
+
+    void passwordBoxKeepsItsLookOverTheSignIn() {
+        // Opened from the sign-in as in the program, not on its own: what the sign-in window
+        // wears must not reach it.
+        RealSignIn s({"Teacher", "Sam"}, "OWL7");
+        QString shown;
+        int whitePixels = 0, darkPixels = 0;
+        int spare = -1;
+        const bool loaded = s.load([&](QWidget* signIn) {
+            test::whenModal([&](QWidget* pass) {
+                auto* box = pass->findChild<QLineEdit*>("Text1");
+                QTest::keyClicks(box, "OWLSOWL7");
+                shown = box->displayText();
+                // All eight fit in the room the box's frame leaves for text.
+                QStyleOptionFrame frame;
+                frame.initFrom(box);
+                frame.lineWidth =
+                    box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+                const QRect room =
+                    box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box);
+                const int kLineEditMargin = 2;  // QLineEdit keeps this much either side of the text
+                spare = room.width() - 2 * kLineEditMargin -
+                        box->fontMetrics().horizontalAdvance(box->displayText());
+                for (QLabel* label : pass->findChildren<QLabel*>()) {
+                    if (label->text() != "PASSWORD") continue;
+                    const QImage image = label->grab().toImage();
+                    for (int y = 0; y < image.height(); ++y) {
+                        for (int x = 0; x < image.width(); ++x) {
+                            const QColor c = image.pixelColor(x, y);
+                            if (c.lightness() > 230) ++whitePixels;
+                            if (c.lightness() < 60) ++darkPixels;
+                        }
+                    }
+                }
+                QTest::keyClick(box, Qt::Key_Escape);
+            });
+            pick(signIn, 0);
+            pick(signIn, 1);
+        });
+        QVERIFY(loaded);
+        QCOMPARE(shown, QString("********"));
+        QVERIFY2(spare >= 0, qPrintable(QString("%1 pixels short").arg(-spare)));
+        QVERIFY(whitePixels > 0);  // white letters on red
+        QCOMPARE(darkPixels, 0);
     }
 
     void passwordBoxLetsOnlyLettersAndDigitsThrough() {

@@ -87,4 +87,14 @@ std::optional<std::string> utf8ToCp1252(std::string_view utf8) {
     return out;
 }
 
+bool isUtf8BeyondCp1252(std::string_view text) {
+    bool beyond = false;
+    for (size_t i = 0; i < text.size();) {
+        const auto cp = nextCodePoint(text, i);
+        if (!cp) return false;
+        beyond = beyond || !byteForCodePoint(*cp);
+    }
+    return beyond;
+}
+
 }  // namespace kz

@@ -14,6 +14,9 @@ std::string cp1252ToUtf8(std::string_view cp1252);
 // nullopt when the text holds a character Windows-1252 cannot store or is not valid UTF-8.
 std::optional<std::string> utf8ToCp1252(std::string_view utf8);
 
+// Whether the text is valid UTF-8 holding a character Windows-1252 cannot store.
+bool isUtf8BeyondCp1252(std::string_view text);
+
 // The Unicode code point of one Windows-1252 byte.
 char32_t cp1252ToCodePoint(unsigned char byte);
 

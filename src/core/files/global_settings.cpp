@@ -73,8 +73,10 @@ Result<GlobalSettings> loadGlobalSettings(std::string_view appDir) {
     return GlobalSettings::decode(*bytes);
 }
 
-bool saveGlobalSettings(std::string_view appDir, const GlobalSettings& settings) {
-    return writeRecordFile(globalSettingsPath(appDir), settings.encode());
+std::optional<GlobalSettings> updateGlobalSettings(
+    std::string_view appDir, const std::function<void(GlobalSettings&)>& change,
+    const std::optional<GlobalSettings>& whole) {
+    return updateRecordFile(globalSettingsPath(appDir), change, whole);
 }
 
 std::string globalSaveFailedMessage() {

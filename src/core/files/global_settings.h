@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -50,8 +52,14 @@ std::string globalSettingsPath(std::string_view appDir);
 // Missing or empty file: the "settingload" error with the file's path.
 Result<GlobalSettings> loadGlobalSettings(std::string_view appDir);
 
-// False when the file could not be written; the old file is then left whole.
-bool saveGlobalSettings(std::string_view appDir, const GlobalSettings& settings);
+// Saves the fields change() sets and nothing else, so that a change another program or the
+// teacher's tool made since this one read the file stays: under the file's lock the file is read
+// again, changed and written. A missing file is written from `whole` with the change, or the save
+// fails when none is given. Returns the record as written; nullopt when it could not be written
+// (the old file is then left whole).
+std::optional<GlobalSettings> updateGlobalSettings(
+    std::string_view appDir, const std::function<void(GlobalSettings&)>& change,
+    const std::optional<GlobalSettings>& whole = std::nullopt);
 
 // Shown when a save asked to report its failure fails.
 std::string globalSaveFailedMessage();

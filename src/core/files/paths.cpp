@@ -10,6 +10,7 @@
 #include <fstream>
 #include <vector>
 
+#include "files/cp1252.h"
 #include "files/text.h"
 
 namespace fs = std::filesystem;
@@ -26,6 +27,12 @@ std::string joinPath(std::string_view dir, std::string& name) {
 std::string joinPath(std::string_view dir, std::string_view name) {
     std::string copy(name);
     return joinPath(dir, copy);
+}
+
+std::string shownPath(std::string_view path) {
+    std::string shown(path);
+    std::replace(shown.begin(), shown.end(), '\\', '/');
+    return shown;
 }
 
 namespace {
@@ -45,25 +52,22 @@ std::vector<std::string> splitComponents(std::string_view path) {
     return parts;
 }
 
-// The entry of folder whose name equals component but for letter case; empty when none.
+// The entry of folder whose name equals component (file text) but for letter case; empty when
+// none. Entries whose names Windows-1252 cannot hold match nothing.
 std::string caseInsensitiveMatch(const fs::path& folder, const std::string& component) {
-    const std::string wanted = toLowerAscii(component);
+    const std::string wanted = toLowerCp1252(component);
     std::vector<std::string> matches;
     std::error_code ec;
     for (fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec), end;
          !ec && it != end; it.increment(ec)) {
         std::string candidate = it->path().filename().string();
-        if (toLowerAscii(candidate) == wanted) matches.push_back(std::move(candidate));
+        const auto asFileText = utf8ToCp1252(candidate);
+        if (asFileText && toLowerCp1252(*asFileText) == wanted) {
+            matches.push_back(std::move(candidate));
+        }
     }
     if (matches.empty()) return {};
     return *std::min_element(matches.begin(), matches.end());
-}
-
-// What open() would give a new file: 0666 less the process's umask.
-mode_t newFileMode() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return 0666 & ~mask;
 }
 
 }  // namespace
@@ -73,19 +77,30 @@ std::string resolvePath(std::string_view path) {
     fs::path result = absolute ? fs::path("/") : fs::path();
     bool resolving = true;
     for (const auto& component : splitComponents(path)) {
-        fs::path next = result / component;
+        const std::string onDisk = cp1252ToUtf8(component);
+        fs::path next = result / onDisk;
         std::error_code ec;
         if (resolving && component != "." && component != ".." && !fs::exists(next, ec)) {
-            const std::string match = caseInsensitiveMatch(result, component);
-            if (match.empty())
-                resolving = false;
-            else
+            if (onDisk != component && fs::exists(result / component, ec)) {
+                next = result / component;  // the system's own bytes
+            } else if (const std::string match = caseInsensitiveMatch(result, component);
+                       !match.empty()) {
                 next = result / match;
+            } else {
+                resolving = false;
+            }
         }
         result = std::move(next);
     }
     return result.string();
 }
+
+std::string fromSystemPath(std::string_view systemPath) {
+    auto fileText = utf8ToCp1252(systemPath);
+    return fileText ? *fileText : std::string(systemPath);
+}
+
+bool storablePath(std::string_view path) { return !isUtf8BeyondCp1252(path); }
 
 std::optional<std::uintmax_t> fileLength(std::string_view path) {
     const std::string real = resolvePath(path);
@@ -112,28 +127,6 @@ std::optional<std::string> readWholeFile(std::string_view path) {
     } catch (const std::ios_base::failure&) {
         return std::nullopt;
     }
-}
-
-bool writeFileAtomically(std::string_view path, std::string_view bytes) {
-    const fs::path target = resolvePath(path);
-    const fs::path folder = target.parent_path().empty() ? fs::path(".") : target.parent_path();
-    std::string temp = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) return false;
-    bool ok = true;
-    for (size_t done = 0; ok && done < bytes.size();) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        ok = n > 0;
-        if (ok) done += static_cast<size_t>(n);
-    }
-    struct stat old {};
-    const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : newFileMode();
-    ok = ok && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temp.c_str(), target.c_str()) == 0;
-    if (!ok) ::unlink(temp.c_str());
-    return ok;
 }
 
 }  // namespace kz

@@ -13,11 +13,26 @@ namespace kz {
 std::string joinPath(std::string_view dir, std::string& name);
 std::string joinPath(std::string_view dir, std::string_view name);
 
-// Maps a path as the formats write it (backslashes, any letter case) onto this file system:
-// "\" becomes "/", and each component that does not exist as written is matched
-// case-insensitively against its folder. Components that match nothing are kept as written, so
-// the result also names a file about to be created.
+// A path as a person reads it on this system: "/" between folders, whatever separators the
+// joining gave it. Only what is shown changes; files are still named through joinPath.
+std::string shownPath(std::string_view path);
+
+// Maps a path as the programs hold it (Windows-1252 file text, backslashes, any letter case)
+// onto this file system, whose names are UTF-8: "\" becomes "/", each component is converted,
+// and one that does not exist so is matched against its folder with the case of every
+// Windows-1252 letter folded. Components that match nothing are kept (converted), so the result
+// also names a file about to be created. A component held as the system's own bytes (see
+// fromSystemPath) is found as it is.
 std::string resolvePath(std::string_view path);
+
+// A path the system gave (the program's folder, the command line) as the programs hold paths:
+// its Windows-1252 form, or, where it has none, the system's own bytes, usable for the session
+// but never stored in a file.
+std::string fromSystemPath(std::string_view systemPath);
+
+// Whether a path the programs hold can be stored in a settings file: false for one kept as the
+// system's own bytes because Windows-1252 cannot hold it.
+bool storablePath(std::string_view path);
 
 // The length of an existing regular file that can be opened for reading; nullopt otherwise.
 std::optional<std::uintmax_t> fileLength(std::string_view path);
@@ -25,8 +40,8 @@ std::optional<std::uintmax_t> fileLength(std::string_view path);
 // The whole file; nullopt when it cannot be read.
 std::optional<std::string> readWholeFile(std::string_view path);
 
-// Writes bytes as the whole content of path without ever leaving a torn file: a temporary file
-// in the same folder, flushed, given the old file's permissions, then renamed over it.
+// Writes bytes as the whole content of path, never leaving a torn file where the folder allows
+// a temporary file beside it; see updateFile (files/file_update.h), which does the work.
 bool writeFileAtomically(std::string_view path, std::string_view bytes);
 
 }  // namespace kz

@@ -40,6 +40,10 @@ void RecordBytes::setTextAt(size_t offset, size_t width, std::string_view text) 
     m_bytes.replace(offset, width, padField(text, width));
 }
 
+void RecordBytes::copyFrom(const RecordBytes& other, size_t offset, size_t width) {
+    m_bytes.replace(offset, width, other.m_bytes, offset, width);
+}
+
 std::string overlayPrefix(std::string blank, std::string_view file) {
     blank.replace(0, std::min(blank.size(), file.size()), file.substr(0, blank.size()));
     return blank;
@@ -59,16 +63,6 @@ std::optional<std::string> readRecordFile(std::string_view path) {
     auto bytes = readWholeFile(path);
     if (!bytes || bytes->empty()) return std::nullopt;
     return bytes;
-}
-
-bool writeRecordFile(std::string_view path, std::string_view record) {
-    std::string old;
-    if (fileLength(path)) {
-        auto bytes = readWholeFile(path);
-        if (!bytes) return false;
-        old = std::move(*bytes);
-    }
-    return writeFileAtomically(path, withRecordWritten(old, record));
 }
 
 }  // namespace kz

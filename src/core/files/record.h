@@ -1,9 +1,12 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "files/file_update.h"
 
 namespace kz {
 
@@ -21,6 +24,9 @@ public:
     std::string_view textAt(size_t offset, size_t width) const;
     // Left-aligned assignment: cut to the width or padded with spaces.
     void setTextAt(size_t offset, size_t width, std::string_view text);
+
+    // The bytes of a field exactly as another record of the same layout holds them.
+    void copyFrom(const RecordBytes& other, size_t offset, size_t width);
 
     const std::string& bytes() const { return m_bytes; }
 
@@ -45,7 +51,27 @@ namespace kz {
 // file counts as missing).
 std::optional<std::string> readRecordFile(std::string_view path);
 
-// Writes record 1 over the file atomically, keeping any bytes the old file held past the record.
-bool writeRecordFile(std::string_view path, std::string_view record);
+// Saves record 1 of a file field by field, as one locked read-modify-write (files/file_update.h):
+// the file is read again, change() sets on its record the fields this save changes, and the
+// record goes back with whatever the file held past it. A missing or empty file is written from
+// `whole` with the change applied, or the save fails when no whole record is given. Returns the
+// record as written (with other processes' changes to the other fields); nullopt on failure.
+template <typename Record>
+std::optional<Record> updateRecordFile(std::string_view path,
+                                       const std::function<void(Record&)>& change,
+                                       const std::optional<Record>& whole = std::nullopt) {
+    std::optional<Record> written;
+    const bool ok = updateFile(path, whole ? IfMissing::Create : IfMissing::Fail,
+                               [&](std::string_view current) -> std::optional<std::string> {
+                                   if (current.empty() && !whole) return std::nullopt;
+                                   Record record =
+                                       current.empty() ? *whole : Record::decode(current);
+                                   change(record);
+                                   written = record;
+                                   return withRecordWritten(current, record.encode());
+                               });
+    if (!ok) return std::nullopt;
+    return written;
+}
 
 }  // namespace kz

@@ -39,6 +39,42 @@ std::string toLowerAscii(std::string_view text) {
 
 namespace {
 
+char upperCp1252(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'a' && b <= 'z') || (b >= 0xE0 && b <= 0xFE && b != 0xF7)) {
+        return static_cast<char>(b - 0x20);
+    }
+    if (b == 0x9A || b == 0x9C || b == 0x9E) return static_cast<char>(b - 0x10);  // š œ ž
+    if (b == 0xFF) return static_cast<char>(0x9F);                                // ÿ
+    return c;
+}
+
+char lowerCp1252(char c) {
+    const auto b = static_cast<unsigned char>(c);
+    if ((b >= 'A' && b <= 'Z') || (b >= 0xC0 && b <= 0xDE && b != 0xD7)) {
+        return static_cast<char>(b + 0x20);
+    }
+    if (b == 0x8A || b == 0x8C || b == 0x8E) return static_cast<char>(b + 0x10);  // Š Œ Ž
+    if (b == 0x9F) return static_cast<char>(0xFF);                                // Ÿ
+    return c;
+}
+
+}  // namespace
+
+std::string toUpperCp1252(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = upperCp1252(c);
+    return out;
+}
+
+std::string toLowerCp1252(std::string_view text) {
+    std::string out(text);
+    for (char& c : out) c = lowerCp1252(c);
+    return out;
+}
+
+namespace {
+
 // Files are read the same way whatever locale the program runs in (Qt sets the user's, whose
 // decimal point may be a comma).
 double strtodInCLocale(const std::string& number) {

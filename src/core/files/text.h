@@ -20,6 +20,11 @@ std::string padField(std::string_view text, size_t width);
 std::string toUpperAscii(std::string_view text);
 std::string toLowerAscii(std::string_view text);
 
+// Upper and lower case of every letter Windows-1252 has: a-z, the accented letters, and the
+// pairs Š/š, Œ/œ, Ž/ž, Ÿ/ÿ. Letters without a single-letter other case (ß, µ) stay as they are.
+std::string toUpperCp1252(std::string_view text);
+std::string toLowerCp1252(std::string_view text);
+
 // The usual text-to-number reading: white space anywhere is skipped, then an optional sign,
 // digits with an optional fraction and exponent, and "&H"/"&O" prefixes for hexadecimal and octal.
 // Reading stops at the first character that does not fit; no number at all reads as 0.

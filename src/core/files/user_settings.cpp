@@ -74,6 +74,23 @@ void UserSettings::setZanStory(std::string_view code) {
     m_rec.setTextAt(slotText(kZanSlot), kNameWidth, code);
 }
 
+void UserSettings::takeFields(const UserSettings& from, SettingsFields fields) {
+    switch (fields) {
+        case SettingsFields::KivChoices:
+            m_rec.copyFrom(from.m_rec, slotOptions(kKivSlot), kSlotSize);
+            break;
+        case SettingsFields::ZanChoices:
+            m_rec.copyFrom(from.m_rec, slotOptions(kZanSlot), kSlotSize);
+            break;
+        case SettingsFields::ZanStory:
+            m_rec.copyFrom(from.m_rec, slotText(kZanSlot), kNameWidth);
+            break;
+        case SettingsFields::WholeRecord:
+            m_rec = from.m_rec;
+            break;
+    }
+}
+
 std::string settingsFileName(int16_t userMode, std::string_view userName, int16_t voiceA) {
     if (userMode != 3) return "TEACHER.WQ";
     return fileStem(userName, voiceA) + ".WQ";
@@ -86,14 +103,22 @@ Result<UserSettings> loadUserSettings(std::string_view appDir, std::string_view 
     return UserSettings::decode(*bytes);
 }
 
-bool saveUserSettings(std::string_view appDir, std::string_view fileName,
-                      const UserSettings& settings) {
-    return writeRecordFile(joinPath(appDir, fileName), settings.encode());
+std::optional<UserSettings> saveUserSettings(std::string_view appDir, std::string_view fileName,
+                                             const UserSettings& settings, SettingsFields fields) {
+    const std::function<void(UserSettings&)> change = [&](UserSettings& record) {
+        record.takeFields(settings, fields);
+    };
+    return updateRecordFile(joinPath(appDir, fileName), change, std::optional(settings));
+}
+
+std::optional<UserSettings> updateUserSettings(std::string_view appDir, std::string_view fileName,
+                                               const std::function<void(UserSettings&)>& change) {
+    return updateRecordFile(joinPath(appDir, fileName), change);
 }
 
 std::string userSaveFailedMessage(std::string_view fullPath) {
     return "It was not possible to save the settings file" + std::string(kNewLine) +
-           std::string(fullPath);
+           shownPath(fullPath);
 }
 
 std::string wordRange(const UserSettings& settings) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -8,6 +10,12 @@
 #include "session/fatal_error.h"
 
 namespace kz {
+
+// The fields a save writes. Both programs and the teacher's tool share these files, so each
+// save writes only what it changed: the word activity's Save its options and word list, the story
+// reader's Save its options and story, the reader's silent fallback to another start story only
+// the story; Save As makes or replaces another user's file and writes the whole record.
+enum class SettingsFields { KivChoices, ZanChoices, ZanStory, WholeRecord };
 
 // The 214-byte per-user settings record that both programs read and write (TEACHER.WQ and one
 // file per child). Each program changes only its own fields; every other byte travels unchanged.
@@ -39,6 +47,9 @@ public:
     std::string zanStory() const;  // trimmed
     void setZanStory(std::string_view code);
 
+    // The bytes of those fields exactly as `from` holds them.
+    void takeFields(const UserSettings& from, SettingsFields fields);
+
     bool operator==(const UserSettings& other) const { return encode() == other.encode(); }
 
 private:
@@ -53,9 +64,17 @@ std::string settingsFileName(int16_t userMode, std::string_view userName, int16_
 // "settingload" error with the full path.
 Result<UserSettings> loadUserSettings(std::string_view appDir, std::string_view fileName);
 
-// False when the file could not be written; the old file is then left whole.
-bool saveUserSettings(std::string_view appDir, std::string_view fileName,
-                      const UserSettings& settings);
+// Saves those fields of `settings` into a settings file of the installation directory, every
+// other field as the file now holds it (read again under the file's lock). A missing or empty
+// file is written whole from `settings`. Returns the record as written; nullopt when it could
+// not be written (the old file is then left whole).
+std::optional<UserSettings> saveUserSettings(std::string_view appDir, std::string_view fileName,
+                                             const UserSettings& settings, SettingsFields fields);
+
+// The same locked read-modify-write for any change (the teacher's tool); a missing or empty file
+// fails.
+std::optional<UserSettings> updateUserSettings(std::string_view appDir, std::string_view fileName,
+                                               const std::function<void(UserSettings&)>& change);
 
 // The warning a settings window shows when a save fails.
 std::string userSaveFailedMessage(std::string_view fullPath);

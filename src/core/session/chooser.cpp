@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "files/cp1252.h"
 #include "files/paths.h"
 #include "files/text.h"
 
@@ -60,8 +61,10 @@ std::vector<std::string> listFolder(std::string_view folder, std::string_view pa
     for (std::filesystem::directory_iterator it(resolvePath(folder), ec), end; !ec && it != end;
          it.increment(ec)) {
         if (!it->is_regular_file(ec)) continue;
-        std::string name = it->path().filename().string();
-        if (matchesPattern(name, pattern)) names.push_back(std::move(name));
+        // Names on disk are UTF-8; a name Windows-1252 cannot hold could not be stored in a
+        // settings file either, so it is not offered.
+        auto name = utf8ToCp1252(it->path().filename().string());
+        if (name && matchesPattern(*name, pattern)) names.push_back(std::move(*name));
     }
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
         return toUpperAscii(a) < toUpperAscii(b);

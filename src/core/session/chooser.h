@@ -25,7 +25,8 @@ struct ChooserList {
 ChooserList chooserList(const std::vector<std::string>& fileNames, std::string_view request,
                         std::string_view currentFile, Program program);
 
-// The files of a folder matching a pattern such as "*.TXT" (letter case ignored), in name order.
+// The files of a folder matching a pattern such as "*.TXT" (letter case ignored), in name order,
+// named as the programs hold names (Windows-1252); a name without that form is left out.
 std::vector<std::string> listFolder(std::string_view folder, std::string_view pattern);
 
 }  // namespace kz

@@ -1,5 +1,6 @@
 #include "session/fatal_error.h"
 
+#include "files/paths.h"
 #include "files/text.h"
 
 namespace kz {
@@ -15,7 +16,9 @@ std::string joinLines(std::initializer_list<std::string_view> parts) {
 
 FatalMessage fatalMessage(const FatalError& error, std::string_view dataDir) {
     const std::string_view n = kNewLine;
-    const std::string_view d = error.detail;
+    // The detail is normally a joined path, and the data directory one too: shown with "/".
+    const std::string shownDetail = shownPath(error.detail);
+    const std::string_view d = shownDetail;
     const std::string_view reinstall = "If necessary, re-install the software.";
     const std::string_view deleteIt = "Delete it, and then if necessary re-install the software.";
     if (error.type == "settingload") {
@@ -42,7 +45,7 @@ FatalMessage fatalMessage(const FatalError& error, std::string_view dataDir) {
     }
     if (error.type == "badstart") {
         return {joinLines({"Fatal error.  Unable to open a suitable story.", n, n,
-                           "Please ensure that the directory", n, dataDir, "\\DATA", n,
+                           "Please ensure that the directory", n, shownPath(dataDir), "/DATA", n,
                            "contains a data file for one of the red or yellow level stories as its "
                            "first entry.  A likely file would be 25SAMPLE.DAT",
                            n, n, "This software will now quit."}),

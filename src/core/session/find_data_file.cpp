@@ -13,10 +13,15 @@ int millisecondsToNextSecond(double now) {
     return static_cast<int>(std::ceil((deadline - now) * 1000)) + 1;
 }
 
-bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage) {
+bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage,
+                        const std::function<void(GlobalSettings&)>& change) {
+    change(state.global);
     host.setBusy(true);
-    const bool saved = saveGlobalSettings(state.appDir, state.global);
+    // A vanished file is written whole from what this program holds.
+    const auto written = updateGlobalSettings(state.appDir, change, state.global);
     host.setBusy(false);
+    const bool saved = written.has_value();
+    if (saved) state.global = *written;
     if (!saved && showMessage) {
         host.message(globalSaveFailedMessage(), {}, MessageIcon::Exclamation, MessageButtons::Ok);
         if (auto reread = loadGlobalSettings(state.appDir)) state.global = reread.value();
@@ -43,8 +48,9 @@ std::string findDataFile(AppState& state, HostPorts& host, std::string_view name
                     return {};
                 }
                 if (state.request == "YES") {
-                    state.global.setDataDir(state.dataDir);
-                    saveGlobalSettings(state, host, true);
+                    const std::string dir = state.dataDir;
+                    saveGlobalSettings(state, host, true,
+                                       [&dir](GlobalSettings& g) { g.setDataDir(dir); });
                 }
             }
             return inDataDir;

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 
 namespace kz {
 
 struct AppState;
+class GlobalSettings;
 class HostPorts;
 
 // Where a data file (name may hold a folder) is looked for, in the order the programs look: the
@@ -22,9 +24,13 @@ std::array<std::string, 2> dataFileLocations(std::string_view appDir, std::strin
 // askUser is false, or when the user chose to quit in the dialog (state.request is then "QUIT").
 std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser);
 
-// Saves the global settings; on failure, when showMessage is set, tells the user and reads the
-// file back (the in-memory values then match the file again where it can be read).
-bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage);
+// Saves the fields change() sets in the global settings: they take effect in state.global for
+// this run whatever happens, and the file gets them and nothing else (other fields as the file
+// now holds them, which state.global then takes too). On failure, when showMessage is set, tells
+// the user and reads the file back (the in-memory values then match the file again where it can
+// be read).
+bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage,
+                        const std::function<void(GlobalSettings&)>& change);
 
 // The milliseconds until the time of day passes the next whole second: the wait before the data
 // is looked for again in a directory just typed.

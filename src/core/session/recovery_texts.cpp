@@ -1,5 +1,6 @@
 #include "session/recovery_texts.h"
 
+#include "files/paths.h"
 #include "files/text.h"
 
 namespace kz {
@@ -7,6 +8,12 @@ namespace {
 
 const std::string kBreak(kNewLine);
 const std::string kGap = kBreak + kBreak;
+// Where a CD is on this system: a folder it is mounted on, not a drive letter.
+const std::string kCdHint =
+    "If you are using a CD, type the folder where it is mounted, for example /media/cdrom";
+
+// A place named in the texts: upper case, as typed directories are, and shown with "/".
+std::string shownUpper(std::string_view path) { return shownPath(toUpperCp1252(path)); }
 
 // "RED", "YELLOW", "BLUE", "GREEN" for the coloured-CD reasons; empty otherwise.
 std::string_view cdColour(std::string_view reason) {
@@ -43,7 +50,7 @@ std::string recoveryInstructions(std::string_view reason, std::string_view dataD
     if (reason == "AGAIN") {
         return "SUCCESS!" + kGap +
                "The file was found at the new data directory which you gave, namely" + kGap +
-               std::string(dataDir) + kGap +
+               shownPath(dataDir) + kGap +
                "Do you want to save this change, and use this new directory PERMANENTLY as the "
                "data directory?" +
                kGap + "(If you answer \"No\", the change will apply for this session only.)";
@@ -58,19 +65,18 @@ std::string recoveryDetails(std::string_view reason, std::string_view dataDir,
                             std::string_view appDir) {
     if (isStartupReason(reason)) {
         return "Various data files are missing." + kGap + "The expected location is" + kBreak +
-               toUpperAscii(dataDir) + kGap +
+               shownUpper(dataDir) + kGap +
                "One possibility is that network or CD drive letters have changed.  You can type "
-               "a new location in the box below then click on \"Try again\".  If you are using a "
-               "CD in drive E: then type" +
-               kGap + "E:\\IBM" + kGap + "If this does not help, re-install the software.";
+               "a new location in the box below then click on \"Try again\".  " +
+               kCdHint + kGap + "If this does not help, re-install the software.";
     }
-    return "The file that cannot be found is" + kBreak + toUpperAscii(reason) + kGap +
-           "The expected location is the data directory" + kBreak + toUpperAscii(dataDir) + kBreak +
-           "or the installation directory" + kBreak + toUpperAscii(appDir) + kBreak +
+    return "The file that cannot be found is" + kBreak + shownUpper(reason) + kGap +
+           "The expected location is the data directory" + kBreak + shownUpper(dataDir) + kBreak +
+           "or the installation directory" + kBreak + shownUpper(appDir) + kBreak +
            "(These may be the same.)" + kGap +
            "To try another location (for example if network or CD drive letters have been "
-           "altered), type it in the box below then click on \"Try again\".  If you are using a "
-           "CD in drive E: then the path should be E:\\IBM";
+           "altered), type it in the box below then click on \"Try again\".  " +
+           kCdHint;
 }
 
 }  // namespace kz

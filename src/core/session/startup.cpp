@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "files/paths.h"
 #include "files/text.h"
 #include "files/tracking_log.h"
 #include "ports/ports.h"
@@ -32,7 +33,7 @@ std::string installationDirectory(std::string_view argv0, std::string_view pathV
     }
     if (program.is_relative()) program = fs::path(workingDirectory) / program;
     // Lexical only: "." and ".." go, symbolic links stay.
-    return program.lexically_normal().parent_path().string();
+    return fromSystemPath(program.lexically_normal().parent_path().string());
 }
 
 void settleDataDirectory(AppState& state, HostPorts& host, std::string_view commandLine) {
@@ -42,9 +43,12 @@ void settleDataDirectory(AppState& state, HostPorts& host, std::string_view comm
         return;
     }
     const auto argument = trimSpaces(commandLine);
-    if (!argument.empty()) state.dataDir = std::string(argument);
-    state.global.setDataDir(state.dataDir);
-    saveGlobalSettings(state, host, false);
+    if (!argument.empty()) state.dataDir = fromSystemPath(argument);
+    // A folder whose name Windows-1252 cannot hold is used for this session and not stored,
+    // silently, as a failed save is.
+    if (!storablePath(state.dataDir)) return;
+    const std::string dir = state.dataDir;
+    saveGlobalSettings(state, host, false, [&dir](GlobalSettings& g) { g.setDataDir(dir); });
 }
 
 ScaleFactors scaleFactors(double clientWidthTwips, double clientHeightTwips) {

@@ -17,13 +17,14 @@ inline constexpr std::string_view kProductTitle = "WQ Story Books";
 // The installation directory: the folder of the program file as it was started, without
 // resolving symbolic links, so a classroom folder may hold links to installed programs beside
 // its own settings files. A bare program name is looked up in PATH; a relative one is taken from
-// the working directory.
+// the working directory. The result is held as the programs hold paths (fromSystemPath).
 std::string installationDirectory(std::string_view argv0, std::string_view pathVariable,
                                   std::string_view workingDirectory);
 
 // Settles the data directory once the global settings are read: the remembered one, or on the
-// first run the trimmed command-line argument (else the installation directory), which is then
-// remembered (a failed save is ignored: it is tried again at the next start).
+// first run the trimmed command-line argument (as the system gives it; else the installation
+// directory), which is then remembered (a failed save is ignored: it is tried again at the next
+// start; a folder whose name Windows-1252 cannot hold is used for the session and not stored).
 void settleDataDirectory(AppState& state, HostPorts& host, std::string_view commandLine);
 
 // The child windows' scale factors from the frame's client size against the 9600 by 6630 twip

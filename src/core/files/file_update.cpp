@@ -1,0 +1,256 @@
+// Every write of the programs and of wqadmin ends here: locked, re-read, changed, and written
+// whole without tearing where the folder allows it.
+#include "files/file_update.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+
+#include "files/paths.h"
+
+namespace fs = std::filesystem;
+
+namespace kz {
+namespace {
+
+// A descriptor closed on scope exit. Closing any descriptor of a file drops this process's
+// fcntl locks on it, so the file is opened once and everything goes through this one.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0) ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    void reset(int fd) {
+        if (m_fd >= 0) ::close(m_fd);
+        m_fd = fd;
+    }
+    // Closes now, reporting whether the data reached the file system.
+    bool close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+// A temporary file beside the target, removed unless it was renamed or linked into place.
+// Saves under the target's lock reuse one name, cleared first, so that a save killed half-way
+// leaves one file that the next save clears rather than a pile of them; a new file is created
+// through a unique name, since nothing serialises its creators.
+class TempFile {
+public:
+    TempFile(const fs::path& target, bool underLock) : m_fd(-1) {
+        const std::string stem = (folderOf(target) / ("." + target.filename().string())).string();
+        if (underLock) {
+            m_path = stem + ".new";
+            ::unlink(m_path.c_str());
+            m_fd.reset(
+                ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600));
+            if (m_fd.get() >= 0) return;
+        }
+        m_path = stem + ".XXXXXX";
+        m_fd.reset(::mkstemp(m_path.data()));
+        if (m_fd.get() < 0) m_error = errno;
+    }
+    ~TempFile() {
+        if (!m_kept) ::unlink(m_path.c_str());
+    }
+    TempFile(const TempFile&) = delete;
+    TempFile& operator=(const TempFile&) = delete;
+
+    static fs::path folderOf(const fs::path& target) {
+        return target.parent_path().empty() ? fs::path(".") : target.parent_path();
+    }
+    bool created() const { return m_fd.get() >= 0; }
+    // The folder refuses new files: its permissions, or a read-only file system.
+    bool folderRefused() const { return m_error == EACCES || m_error == EPERM || m_error == EROFS; }
+    int fd() const { return m_fd.get(); }
+    bool close() { return m_fd.close(); }
+    const std::string& path() const { return m_path; }
+    void keep() { m_kept = true; }
+
+private:
+    std::string m_path;
+    Descriptor m_fd;
+    int m_error = 0;
+    bool m_kept = false;
+};
+
+bool writeAt(int fd, std::string_view bytes) {
+    for (size_t done = 0; done < bytes.size();) {
+        const ssize_t n =
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        done += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+std::optional<std::string> readAll(int fd) {
+    std::string bytes;
+    char buffer[8192];
+    for (off_t offset = 0;;) {
+        const ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return std::nullopt;
+        if (n == 0) return bytes;
+        bytes.append(buffer, static_cast<size_t>(n));
+        offset += n;
+    }
+}
+
+// A rename is durable only once the folder holding the names is synced.
+void syncFolder(const fs::path& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+// What open() would give a new file: 0666 less the process's umask.
+mode_t newFileMode() {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
+// The file a save writes: the resolved path, a symbolic link followed to its target.
+std::string saveTarget(std::string_view path) {
+    std::string target = resolvePath(path);
+    struct stat st {};
+    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
+        if (char* real = ::realpath(target.c_str(), nullptr)) {
+            target = real;
+            std::free(real);
+        }
+    }
+    return target;
+}
+
+enum class Replace { Done, FolderRefused, Failed };
+
+// The new content in a temporary file with the old file's mode and group, flushed, renamed over
+// the old name, and the folder synced.
+Replace replaceWhole(const fs::path& target, std::string_view bytes, const struct stat* old) {
+    TempFile temp(target, true);
+    if (!temp.created()) return temp.folderRefused() ? Replace::FolderRefused : Replace::Failed;
+    bool ok = writeAt(temp.fd(), bytes);
+    // Owner and group first: changing them may clear set-id bits that the mode then restores.
+    // The group is kept where the writer belongs to it (elsewhere the writer's stays); the owner
+    // only an administrator can keep.
+    if (old) {
+        const uid_t owner = ::geteuid() == 0 ? old->st_uid : static_cast<uid_t>(-1);
+        (void)!::fchown(temp.fd(), owner, old->st_gid);
+    }
+    ok = ok && ::fchmod(temp.fd(), old ? (old->st_mode & 07777) : newFileMode()) == 0;
+    ok = ok && ::fsync(temp.fd()) == 0;
+    ok = temp.close() && ok;
+    if (!ok) return Replace::Failed;
+    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+        // A folder with the sticky bit lets only the file's owner replace it.
+        return errno == EACCES || errno == EPERM ? Replace::FolderRefused : Replace::Failed;
+    }
+    temp.keep();
+    syncFolder(TempFile::folderOf(target));
+    return Replace::Done;
+}
+
+// Where only the file is writable: the whole content in one write from the start, then the
+// length, then a sync. A crash in between can leave a mix of old and new bytes; see
+// docs/saving.md.
+bool writeInPlace(int fd, std::string_view bytes) {
+    return writeAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           ::fsync(fd) == 0;
+}
+
+enum class Create { Done, Exists, Failed };
+
+// A new file, whole or not at all; never over one another process made meanwhile.
+Create createWhole(const fs::path& target, std::string_view bytes) {
+    TempFile temp(target, false);
+    if (!temp.created()) return Create::Failed;
+    bool ok = writeAt(temp.fd(), bytes) && ::fchmod(temp.fd(), newFileMode()) == 0 &&
+              ::fsync(temp.fd()) == 0;
+    ok = temp.close() && ok;
+    if (!ok) return Create::Failed;
+    if (::link(temp.path().c_str(), target.c_str()) != 0) {
+        if (errno == EEXIST) return Create::Exists;
+        // Some network file systems have no hard links: a rename is the next best.
+        if (::rename(temp.path().c_str(), target.c_str()) != 0) return Create::Failed;
+        temp.keep();
+    }
+    syncFolder(TempFile::folderOf(target));
+    return Create::Done;
+}
+
+bool lockWhole(int fd) {
+    struct flock lock {};
+    lock.l_type = F_WRLCK;
+    lock.l_whence = SEEK_SET;
+    int rc;
+    while ((rc = ::fcntl(fd, F_SETLKW, &lock)) < 0 && errno == EINTR) {
+    }
+    return rc == 0;
+}
+
+// Another process may have renamed a new version over the name while this one waited for the
+// lock; the lock then guards a file nobody reads any more.
+bool stillNamedBy(const struct stat& mine, const std::string& path) {
+    struct stat named {};
+    return ::stat(path.c_str(), &named) == 0 && mine.st_dev == named.st_dev &&
+           mine.st_ino == named.st_ino;
+}
+
+}  // namespace
+
+bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change) {
+    const std::string target = saveTarget(path);
+    for (;;) {
+        Descriptor file(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+        if (file.get() < 0) {
+            if (errno != ENOENT || ifMissing == IfMissing::Fail) return false;
+            const auto bytes = change({});
+            if (!bytes) return false;
+            const Create created = createWhole(target, *bytes);
+            if (created == Create::Exists) continue;
+            return created == Create::Done;
+        }
+        struct stat st {};
+        if (!lockWhole(file.get()) || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
+            return false;
+        }
+        if (!stillNamedBy(st, target)) continue;
+        const auto current = readAll(file.get());
+        if (!current) return false;
+        const auto next = change(*current);
+        if (!next) return false;
+        switch (replaceWhole(target, *next, &st)) {
+            case Replace::Done:
+                return true;
+            case Replace::FolderRefused:
+                return writeInPlace(file.get(), *next);
+            case Replace::Failed:
+                return false;
+        }
+        return false;
+    }
+}
+
+bool writeFileAtomically(std::string_view path, std::string_view bytes) {
+    return updateFile(path, IfMissing::Create,
+                      [&](std::string_view) { return std::optional<std::string>(bytes); });
+}
+
+}  // namespace kz

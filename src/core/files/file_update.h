@@ -1,0 +1,27 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace kz {
+
+// Whether a read-modify-write of a missing file may create it.
+enum class IfMissing { Fail, Create };
+
+// The new content of a file from its current bytes (empty when the file is missing or empty), or
+// nullopt to leave the file as it is.
+using FileChange = std::function<std::optional<std::string>(std::string_view current)>;
+
+// One read-modify-write of a file, serialised with every other one (on this computer and, where
+// the file system honours fcntl locks, on others): the file is locked, read, changed and written
+// before the lock goes. The new content replaces the file whole through a temporary file renamed
+// over it, keeping its mode and, where permitted, its group; where the folder does not allow
+// that but the file is writable (a classroom folder owned by the teacher), it is written in
+// place. A symbolic link is written through to its target. False when the file cannot be locked,
+// read or written, is no regular file, or change left it alone; a file this user may not write
+// is never replaced.
+bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change);
+
+}  // namespace kz
