@@ -10,7 +10,6 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "console_text.h"
 #include "files/cp1252.h"
 #include "files/file_stem.h"
 #include "files/global_settings.h"
@@ -41,7 +40,7 @@ struct Installation {
 Installation openInstallation(const std::string& dir) {
     const auto global = loadGlobalSettings(dir);
     if (!global) {
-        throw CommandFailed(dir +
+        throw CommandFailed(terminalPath(dir) +
                             " is not an installation: it holds no global settings file "
                             "GLOBSET.WQ (wqadmin init makes one).");
     }
@@ -49,8 +48,8 @@ Installation openInstallation(const std::string& dir) {
     if (inst.dataDir.empty()) inst.dataDir = dir;
     std::error_code ec;
     if (!fs::is_directory(resolvePath(inst.dataDir), ec)) {
-        throw CommandFailed("The data directory " + forTerminal(inst.dataDir) + " that " +
-                            globalSettingsPath(dir) + " names does not exist.");
+        throw CommandFailed("The data directory " + terminalPath(inst.dataDir) + " that " +
+                            terminalPath(globalSettingsPath(dir)) + " names does not exist.");
     }
     return inst;
 }
@@ -63,8 +62,8 @@ std::string listPath(const std::string& given, const Installation& inst) {
     return fileLength(inFolder) ? inFolder : given;
 }
 
-// A path as a person reads it on this system: with "/" and the letter case found on disk.
-std::string shown(const std::string& path) { return forTerminal(resolvePath(path)); }
+// A file as a person finds it on this system: "/" between folders, the letter case on disk.
+std::string onDisk(const std::string& path) { return resolvePath(path); }
 
 enum class Where { Nowhere, InstallationDirectory, DataDirectory };
 
@@ -81,9 +80,9 @@ WordSound findWordSound(const Installation& inst, const std::string& word) {
         dataFileLocations(inst.appDir, inst.dataDir, wordSoundPath(word));
     WordSound sound{word, fileStem(word, 0), Where::Nowhere, {}, 0};
     if (fileLength(inAppDir))
-        sound = {word, sound.stem, Where::InstallationDirectory, resolvePath(inAppDir), 0};
+        sound = {word, sound.stem, Where::InstallationDirectory, onDisk(inAppDir), 0};
     else if (fileLength(inDataDir))
-        sound = {word, sound.stem, Where::DataDirectory, resolvePath(inDataDir), 0};
+        sound = {word, sound.stem, Where::DataDirectory, onDisk(inDataDir), 0};
     return sound;
 }
 
@@ -119,14 +118,15 @@ std::vector<std::string> choosingProblems(const Installation& inst, const std::s
     const fs::path file = resolvePath(path);
     std::error_code ec;
     const bool inFolder = fs::equivalent(file.parent_path(), resolvePath(folder), ec);
-    const std::string name = file.filename().string();
+    // As the chooser lists names: Windows-1252, as the settings files store them.
+    const std::string name = fromSystemPath(file.filename().string());
     if (!inFolder || std::find(listed.begin(), listed.end(), name) == listed.end()) {
         problems.push_back("The list is not a .TXT file in the data directory's WORDLIST folder (" +
-                           resolvePath(folder) + "), the only folder the chooser lists.");
+                           onDisk(folder) + "), the only folder the chooser lists.");
     }
     if (chooserList({name}, "NO", "", Program::Kiv).entries.empty()) {
         const std::string suggestion = freeRangeName(listed);
-        std::string text = "The name \"" + wordListBaseName(name) +
+        std::string text = "The name \"" + forTerminal(wordListBaseName(name)) +
                            "\" has no title, so neither the chooser nor the settings window ever "
                            "offers this list. Lists are titled by a book range 00nnTOmm (shown "
                            "as \"Books n to m\") or by a story code of the catalogue";
@@ -155,9 +155,9 @@ std::string whereText(Where where) {
 // list can be chosen.
 bool printReport(const Installation& inst, const std::string& path) {
     const WordList list = loadWordList(path);
-    std::cout << "Word list: " << shown(path) << '\n';
+    std::cout << "Word list: " << onDisk(path) << '\n';
     if (list.outcome != WordListOutcome::Loaded) {
-        std::cout << withNewlines(wordListMessage(list.outcome, shown(path))) << "\n";
+        std::cout << forTerminal(wordListMessage(list.outcome, shownPath(path))) << "\n";
     } else {
         const std::string title = storyTitle(wordListBaseName(path), Program::Kiv).title;
         std::cout << "Loaded " << list.words.size() << " words; the activity's title: "
@@ -203,6 +203,12 @@ bool printReport(const Installation& inst, const std::string& path) {
     return list.outcome == WordListOutcome::Loaded && missing.empty() && problems.empty();
 }
 
+void makeFolder(const std::string& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (ec) throw CommandFailed("Cannot make the folder " + folder + ": " + ec.message());
+}
+
 struct MakeOptions {
     SpeechVoice voice;
     bool force = false;
@@ -213,7 +219,7 @@ struct MakeOptions {
 void makeRecordings(const Installation& inst, const std::string& path, const MakeOptions& opts) {
     const WordList list = loadWordList(path);
     if (list.outcome != WordListOutcome::Loaded) {
-        std::cout << withNewlines(wordListMessage(list.outcome, shown(path))) << '\n';
+        std::cout << forTerminal(wordListMessage(list.outcome, shownPath(path))) << '\n';
         throw CommandFailed("Only a list the activity can load gets recordings.");
     }
     if (!speechProgramInstalled()) {
@@ -221,14 +227,10 @@ void makeRecordings(const Installation& inst, const std::string& path, const Mak
             "espeak-ng is not installed, so no recording was made. Install the Debian package "
             "espeak-ng (sudo apt install espeak-ng) and run the command again.");
     }
-    const std::string folder = resolvePath(joinPath(inst.dataDir, kWordSoundFolder));
-    std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (ec) throw CommandFailed("Cannot make the folder " + folder + ": " + ec.message());
 
     int made = 0, left = 0;
     for (const auto& s : wordSounds(inst, list.words)) {
-        const std::string target = resolvePath(joinPath(inst.dataDir, wordSoundPath(s.word)));
+        const std::string target = joinPath(inst.dataDir, wordSoundPath(s.word));
         const bool exists = fileLength(target).has_value();
         if (s.where != Where::Nowhere && !opts.force) {
             std::cout << "left  " << s.foundAt << " (" << s.word << ")\n";
@@ -246,8 +248,11 @@ void makeRecordings(const Installation& inst, const std::string& path, const Mak
             throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" + s.word +
                                 "\".");
         }
-        if (!writeFileAtomically(target, *trimmed)) throw CommandFailed("Cannot write " + target);
-        std::cout << (exists ? "remade " : "made  ") << target << " (" << s.word << ")\n";
+        // Made only now, so that a voice espeak-ng does not know leaves no empty folder behind.
+        makeFolder(onDisk(joinPath(inst.dataDir, kWordSoundFolder)));
+        if (!writeFileAtomically(target, *trimmed))
+            throw CommandFailed("Cannot write " + onDisk(target));
+        std::cout << (exists ? "remade " : "made  ") << onDisk(target) << " (" << s.word << ")\n";
         ++made;
     }
     std::cout << "Made " << made << ", left " << left << ".\n\n";
@@ -264,9 +269,10 @@ void addRecordingsCommand(CLI::App& app) {
     auto list = std::make_shared<std::string>();
     auto make = std::make_shared<bool>(false);
     auto opts = std::make_shared<MakeOptions>();
-    cmd->add_option("DIR", *dir, "Installation directory")->required();
+    cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
     cmd->add_option("LIST", *list,
                     "Word list file, or the name of one in the data directory's WORDLIST folder")
+        ->transform(heldPath)
         ->required();
     cmd->add_flag("--make", *make,
                   "Make the missing recordings in the data directory's WAVS/WDS folder");

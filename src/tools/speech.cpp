@@ -53,7 +53,7 @@ std::optional<std::string> speak(const std::string& text, const SpeechVoice& voi
     const auto status = runSpeechProgram(
         {"-v", voice.name, "-s", std::to_string(voice.wordsPerMinute), "-w", temp, "--", text});
     std::optional<std::string> wave;
-    if (status && *status == 0) wave = readWholeFile(temp);
+    if (status && *status == 0) wave = readWholeFile(fromSystemPath(temp));
     ::unlink(temp.c_str());
     return wave;
 }
