@@ -71,7 +71,7 @@ TEST_F(WqadminRecordings, ReportsWhereTheProgramsFindEachWordsRecording) {
     write("data/WAVS/WDS/pig.wav", "data pig");
     write("data/WORDLIST/0033TO40.TXT",
           "*WORDLIST*\r\n* "
-          "farm\r\ncat,dog,pig,elephants,hen\r\nDog\r\nno,don't\r\nelephnats\r\n*END*\r\n"
+          "farm\r\ncat,dog,pig,elephants,hen\r\nDog\r\nno,don't\r\nelephanst\r\n*END*\r\n"
           "owl\r\n");
     const auto run = test::runWqadmin({"recordings", app(), "0033TO40.TXT"});
     EXPECT_EQ(run.status, 1);
@@ -88,8 +88,8 @@ TEST_F(WqadminRecordings, ReportsWhereTheProgramsFindEachWordsRecording) {
              "  dog: 2 times\n",
              // The same first six letters and the same letter sum: one file for both words.
              "Warning: these words share the recording ELEPHA76.WAV, so all are said as one of "
-             "them: elephants elephnats\n",
-             "\n3 of 6 words have no recording: elephants, hen, elephnats.\n",
+             "them: elephants elephanst\n",
+             "\n3 of 6 words have no recording: elephants, hen, elephanst.\n",
          }) {
         EXPECT_NE(run.out.find(line), std::string::npos) << line << "\n--- in ---\n" << run.out;
     }
