@@ -243,7 +243,7 @@ void makeRecordings(const Installation& inst, const std::string& path, const Mak
                                 opts.voice.name + "\"; " + std::to_string(made) +
                                 " recordings were made before it.");
         }
-        const auto trimmed = trimLeadingSilence(*wave);
+        const auto trimmed = trimSilence(*wave);
         if (!trimmed) {
             throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" + s.word +
                                 "\".");

@@ -54,23 +54,27 @@ std::vector<int16_t> samplesOf(const std::string& trimmed) {
     return out;
 }
 
-// 1000 frames of near-silence (zeros and a faint hiss under the threshold), then the word.
-std::vector<int16_t> speechAfterSilence() {
-    std::vector<int16_t> s(1000, 0);
+constexpr size_t kWordStart = 1000, kWordEnd = 1500;
+
+// Near-silence (zeros and a faint hiss under the threshold) before and after the word, which
+// fills frames kWordStart to kWordEnd.
+std::vector<int16_t> speechInSilence() {
+    std::vector<int16_t> s(kWordEnd + 4000, 0);
     for (size_t i = 0; i < s.size(); i += 7) s[i] = int16_t(i % 2 ? kSilenceThreshold : -200);
-    for (int i = 0; i < 500; ++i) s.push_back(int16_t(i % 2 ? 8000 : -8000));
+    for (size_t i = kWordStart; i < kWordEnd; ++i) s[i] = int16_t(i % 2 ? 8000 : -8000);
     return s;
 }
 
-TEST(WaveTrim, CutsTheSilenceBeforeTheWordKeepingTheLeadIn) {
-    const auto samples = speechAfterSilence();
+TEST(WaveTrim, CutsTheSilenceAroundTheWordKeepingLeadInAndTail) {
+    const auto samples = speechInSilence();
     for (const bool listChunk : {false, true}) {
         for (const uint32_t rate : {22050u, 11025u}) {
-            const auto trimmed = trimLeadingSilence(wave(samples, {1, 1, 16, rate, listChunk}));
+            const auto trimmed = trimSilence(wave(samples, {1, 1, 16, rate, listChunk}));
             ASSERT_TRUE(trimmed);
             const size_t leadIn = rate * kLeadInMilliseconds / 1000;
-            const std::vector<int16_t> expected(samples.begin() + long(1000 - leadIn),
-                                                samples.end());
+            const size_t tail = rate * kTailMilliseconds / 1000;
+            const std::vector<int16_t> expected(samples.begin() + long(kWordStart - leadIn),
+                                                samples.begin() + long(kWordEnd + tail));
             EXPECT_EQ(samplesOf(*trimmed), expected) << rate;
             // A plain header that keeps the rate and says how much data follows.
             EXPECT_EQ(trimmed->substr(0, 4), "RIFF");
@@ -87,19 +91,19 @@ TEST(WaveTrim, SoundAtTheStartOrSilenceOnlyKeepsEverySample) {
     const std::vector<int16_t> loudAtOnce = {9000, -9000, 0, 0, 5};
     const std::vector<int16_t> silent(300, 3);
     for (const auto& samples : {loudAtOnce, silent}) {
-        const auto trimmed = trimLeadingSilence(wave(samples));
+        const auto trimmed = trimSilence(wave(samples));
         ASSERT_TRUE(trimmed);
         EXPECT_EQ(samplesOf(*trimmed), samples);
     }
 }
 
 TEST(WaveTrim, ReadsAnOverstatedDataChunkAsFarAsItGoes) {
-    const auto samples = speechAfterSilence();
+    const auto samples = speechInSilence();
     WaveShape shape;
     shape.dataSizeField = 0x7FFFFFFF;
-    const auto trimmed = trimLeadingSilence(wave(samples, shape));
+    const auto trimmed = trimSilence(wave(samples, shape));
     ASSERT_TRUE(trimmed);
-    EXPECT_EQ(samplesOf(*trimmed).size(), samples.size() - 1000 + 220);
+    EXPECT_EQ(samplesOf(*trimmed).size(), 220 + (kWordEnd - kWordStart) + 2646);
 }
 
 TEST(WaveTrim, RefusesWhatIsNotSixteenBitMonoPcm) {
@@ -112,7 +116,7 @@ TEST(WaveTrim, RefusesWhatIsNotSixteenBitMonoPcm) {
         wave(samples).substr(0, 30),  // cut inside the format chunk
         "not a wave file at all",     "",
     };
-    for (const auto& bytes : cases) EXPECT_FALSE(trimLeadingSilence(bytes)) << bytes.size();
+    for (const auto& bytes : cases) EXPECT_FALSE(trimSilence(bytes)) << bytes.size();
 }
 
 }  // namespace

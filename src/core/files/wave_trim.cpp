@@ -57,18 +57,26 @@ std::optional<Pcm16Mono> readPcm16Mono(std::string_view b) {
 
 }  // namespace
 
-std::optional<std::string> trimLeadingSilence(std::string_view wave) {
+std::optional<std::string> trimSilence(std::string_view wave) {
     const auto pcm = readPcm16Mono(wave);
     if (!pcm) return std::nullopt;
     const size_t frames = pcm->samples.size() / 2;
+    auto loud = [&](size_t frame) {
+        return std::abs(int(int16_t(u16At(pcm->samples, 2 * frame)))) > kSilenceThreshold;
+    };
     size_t first = 0;
-    while (first < frames &&
-           std::abs(int(int16_t(u16At(pcm->samples, 2 * first)))) <= kSilenceThreshold)
-        ++first;
-    if (first == frames) first = 0;  // nothing but silence: keep it all
+    while (first < frames && !loud(first)) ++first;
+    size_t end = frames;  // one past the last sound
+    while (end > first && !loud(end - 1)) --end;
+    if (first == frames) {  // nothing but silence: keep it all
+        first = 0;
+        end = frames;
+    }
     const size_t leadIn = size_t(pcm->rate) * kLeadInMilliseconds / 1000;
+    const size_t tail = size_t(pcm->rate) * kTailMilliseconds / 1000;
     first = first > leadIn ? first - leadIn : 0;
-    const std::string_view kept = pcm->samples.substr(2 * first);
+    end = frames - end > tail ? end + tail : frames;
+    const std::string_view kept = pcm->samples.substr(2 * first, 2 * (end - first));
 
     std::string out = "RIFF";
     putU32(out, uint32_t(36 + kept.size()));
