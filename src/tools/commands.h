@@ -16,6 +16,7 @@ void addSettingsCommands(CLI::App& app);
 void addLogCommands(CLI::App& app);
 void addInitCommand(CLI::App& app);
 void addWordlistCommands(CLI::App& app);
+void addRecordingsCommand(CLI::App& app);
 void addStoryCommands(CLI::App& app);
 
 }  // namespace kz::admin

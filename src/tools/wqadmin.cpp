@@ -18,6 +18,7 @@ int main(int argc, char** argv) {
     kz::admin::addLogCommands(app);
     kz::admin::addInitCommand(app);
     kz::admin::addWordlistCommands(app);
+    kz::admin::addRecordingsCommand(app);
     kz::admin::addStoryCommands(app);
     try {
         app.parse(argc, argv);

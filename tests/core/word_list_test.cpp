@@ -52,6 +52,31 @@ TEST(WordList, ReadsWordsAfterTheMarker) {
     }
 }
 
+// What the teacher is told about each field the loader leaves out; blank fields and what follows
+// "*END*" are not fields the loader looked at as words.
+TEST(WordList, KeepsTheSkippedFieldsWithTheirReason) {
+    const WordList list = parseWordList(
+        "*WORDLIST*\r\n* farm animals\r\ncow, ox, ,don't,ice-cream\r\n\r\n"
+        "caf\xE9,abcdefghijkl,pig2,hen,\"  a  \",duck\r\n*END*\r\nno\r\n");
+    EXPECT_EQ(list.words, (Words{"cow", "hen", "duck"}));
+    const std::pair<std::string, SkipReason> expected[] = {
+        {"* farm animals", SkipReason::Comment}, {"ox", SkipReason::TooShort},
+        {"don't", SkipReason::NotLetters},       {"ice-cream", SkipReason::NotLetters},
+        {"caf\xE9", SkipReason::NotLetters},     {"abcdefghijkl", SkipReason::TooLong},
+        {"pig2", SkipReason::NotLetters},        {"a", SkipReason::TooShort},
+    };
+    ASSERT_EQ(list.skipped.size(), std::size(expected));
+    for (size_t i = 0; i < list.skipped.size(); ++i) {
+        EXPECT_EQ(list.skipped[i], expected[i].first);
+        EXPECT_EQ(skipReason(list.skipped[i]), expected[i].second) << list.skipped[i];
+        EXPECT_FALSE(skipReasonText(expected[i].second).empty());
+    }
+    // A short comment is a comment, and the word tests' limits are inclusive.
+    EXPECT_EQ(skipReason("*"), SkipReason::Comment);
+    EXPECT_EQ(skipReason("cat"), SkipReason::None);
+    EXPECT_EQ(skipReason("abcdefghijk"), SkipReason::None);
+}
+
 TEST(WordList, HoldsAtMost32767Words) {
     std::string file = "*WORDLIST*\r\n";
     for (int i = 0; i < 32767; ++i) file += "cat\r\n";

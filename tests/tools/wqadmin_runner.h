@@ -21,11 +21,15 @@ inline std::string shellQuote(const std::string& arg) {
     return q + "'";
 }
 
-// Runs the built wqadmin with these arguments and collects what it printed.
-inline RunResult runWqadmin(const std::vector<std::string>& args) {
+// Runs the built wqadmin with these arguments and collects what it printed. A non-empty
+// pathVariable replaces PATH for wqadmin (to hide a program it would start).
+inline RunResult runWqadmin(const std::vector<std::string>& args,
+                            const std::string& pathVariable = {}) {
     const auto errFile =
         std::filesystem::temp_directory_path() / ("wqadmin-err-" + std::to_string(::getpid()));
-    std::string cmd = shellQuote(WQADMIN_PATH);
+    std::string cmd =
+        pathVariable.empty() ? std::string() : "PATH=" + shellQuote(pathVariable) + " ";
+    cmd += shellQuote(WQADMIN_PATH);
     for (const auto& a : args) cmd += " " + shellQuote(a);
     cmd += " 2>" + shellQuote(errFile.string());
     RunResult r;

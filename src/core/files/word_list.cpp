@@ -14,8 +14,30 @@ bool isAllLetters(std::string_view text) {
     return true;
 }
 
-bool isListWord(std::string_view field) {
-    return field.size() >= 3 && field.size() <= 11 && field.front() != '*' && isAllLetters(field);
+SkipReason skipReason(std::string_view field) {
+    if (!field.empty() && field.front() == '*') return SkipReason::Comment;
+    if (field.size() < 3) return SkipReason::TooShort;
+    if (field.size() > 11) return SkipReason::TooLong;
+    if (!isAllLetters(field)) return SkipReason::NotLetters;
+    return SkipReason::None;
+}
+
+bool isListWord(std::string_view field) { return skipReason(field) == SkipReason::None; }
+
+std::string_view skipReasonText(SkipReason reason) {
+    switch (reason) {
+        case SkipReason::None:
+            return {};
+        case SkipReason::TooShort:
+            return "shorter than 3 letters";
+        case SkipReason::TooLong:
+            return "longer than 11 letters";
+        case SkipReason::Comment:
+            return "starts with \"*\" (a comment)";
+        case SkipReason::NotLetters:
+            return "not only the letters A to Z";
+    }
+    return {};
 }
 
 WordList parseWordList(std::string_view bytes) {
@@ -33,12 +55,16 @@ WordList parseWordList(std::string_view bytes) {
             continue;
         }
         if (text == "*END*") break;
-        if (!isListWord(trimSpaces(*field))) continue;
+        const std::string word(trimSpaces(*field));
+        if (!isListWord(word)) {
+            if (!word.empty()) list.skipped.push_back(word);
+            continue;
+        }
         if (list.words.size() == kMaxListWords) {
             list.outcome = WordListOutcome::Failed;
             return list;
         }
-        list.words.emplace_back(trimSpaces(*field));
+        list.words.push_back(word);
     }
     if (!markerSeen)
         list.outcome = WordListOutcome::NotAList;

@@ -21,7 +21,13 @@ struct WordList {
     // The words accepted before reading stopped, in file order, letter case as written. Only a
     // Loaded list may be asked from; the others are kept for inspection.
     std::vector<std::string> words;
+    // The fields read but not taken as words (trimmed, in file order), so a teacher can be told
+    // why; blank fields are left out.
+    std::vector<std::string> skipped;
 };
+
+// Why a field does not enter a list; None when it does.
+enum class SkipReason { None, TooShort, TooLong, Comment, NotLetters };
 
 inline constexpr size_t kMinListWords = 4;
 inline constexpr size_t kMaxListWords = 32767;  // the count is a signed 16-bit number
@@ -43,7 +49,11 @@ std::string wordListBaseName(std::string_view path);
 
 // A field enters a list when it has 3 to 11 characters, does not start with "*", and is all
 // letters A-Z once upper-cased.
+SkipReason skipReason(std::string_view field);
 bool isListWord(std::string_view field);
+
+// The reason in words, for the teacher: "shorter than 3 letters" and so on; empty for None.
+std::string_view skipReasonText(SkipReason reason);
 
 // True when every character, upper-cased, is one of A-Z (true for an empty text).
 bool isAllLetters(std::string_view text);

@@ -29,13 +29,17 @@ bool saveGlobalSettings(AppState& state, HostPorts& host, bool showMessage,
     return saved;
 }
 
+std::array<std::string, 2> dataFileLocations(std::string_view appDir, std::string_view dataDir,
+                                             std::string_view name) {
+    return {joinPath(appDir, name), joinPath(dataDir, name)};
+}
+
 std::string findDataFile(AppState& state, HostPorts& host, std::string_view name, bool askUser) {
     const std::string dataDirAtEntry = state.dataDir;
     bool triedAgain = false;
     for (;;) {
-        std::string inAppDir = joinPath(state.appDir, name);
+        auto [inAppDir, inDataDir] = dataFileLocations(state.appDir, state.dataDir, name);
         if (fileLength(inAppDir)) return inAppDir;
-        std::string inDataDir = joinPath(state.dataDir, name);
         if (fileLength(inDataDir)) {
             if (triedAgain && state.dataDir != dataDirAtEntry) {
                 // The user has just named a new data location and the file is there: the

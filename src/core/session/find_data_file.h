@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,11 @@ namespace kz {
 struct AppState;
 class GlobalSettings;
 class HostPorts;
+
+// Where a data file (name may hold a folder) is looked for, in the order the programs look: the
+// installation directory first, then the data directory.
+std::array<std::string, 2> dataFileLocations(std::string_view appDir, std::string_view dataDir,
+                                             std::string_view name);
 
 // The full path of a data file (name may hold a folder, as in "WAVS\CLICK.WAV"), looked for in
 // the installation directory first, then in the data directory. When it is in neither and
