@@ -11,7 +11,6 @@
 #include "fatal.h"
 #include "help_window.h"
 #include "main_frame.h"
-#include "main_window_shape.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/startup.h"
@@ -142,7 +141,7 @@ bool ZanSettingsWindow::start() {
 
 void ZanSettingsWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    if (!m_started || reshapeMainWindow(window(), m_askedFrameSize)) return;
+    if (!m_started || m_shape.reshape(window())) return;
     layoutControls();
 }
 

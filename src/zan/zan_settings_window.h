@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "shape_keeper.h"
 #include "zan/zan_settings.h"
 
 class QCheckBox;
@@ -68,7 +69,7 @@ private:
     QCheckBox* m_checks[4] = {};  // Check3D1, Check3D4, Check3D3, Check3D2: bits 0 to 3
     bool m_filling = false;
     bool m_started = false;
-    QSize m_askedFrameSize;
+    ui::ShapeKeeper m_shape;
 };
 
 }  // namespace kz::zan

@@ -13,7 +13,6 @@
 #include "files/paths.h"
 #include "help_window.h"
 #include "main_frame.h"
-#include "main_window_shape.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "startup_window.h"
@@ -221,7 +220,7 @@ void ZanWindow::resizeEvent(QResizeEvent* event) {
 
 void ZanWindow::applySize() {
     QWidget* main = window();
-    if (reshapeMainWindow(main, m_askedFrameSize)) return;
+    if (m_shape.reshape(main)) return;
     if (main->windowState() & Qt::WindowMinimized) return;
     m_reader->resize(static_cast<int>(ui::pixelsToTwips(width(), this)),
                      static_cast<int>(ui::pixelsToTwips(height(), this)));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "shape_keeper.h"
 #include "zan/story_reader.h"
 #include "zan/zan_view.h"
 
@@ -109,7 +110,7 @@ private:
     QPixmap m_nextPicture;  // imagenext
     FontSpec m_textFont;
     bool m_started = false;
-    QSize m_askedFrameSize;
+    ui::ShapeKeeper m_shape;
 };
 
 }  // namespace kz::zan

@@ -8,17 +8,6 @@
 namespace kz {
 namespace {
 
-TEST(KivLayout, TheShapeRuleKeepsNearFourByThree) {
-    struct Row {
-        int w, h;
-        ShapeCheck expected;
-    };
-    for (const Row& r : {Row{800, 600, {true, 800, 600}}, Row{800, 500, {false, 666, 500}},
-                         Row{300, 200, {false, 320, 240}}, Row{620, 480, {true, 620, 480}},
-                         Row{600, 800, {false, 600, 450}}, Row{320, 100, {false, 320, 240}}})
-        EXPECT_EQ(checkShape(r.w, r.h), r.expected) << r.w << "x" << r.h;
-}
-
 TEST(KivLayout, TheDesignSizeGivesTheDesignLayout) {
     const ScaleFactors f = scaleFactors(9650, 6600);
     ASSERT_EQ(f.x, 1.0f);

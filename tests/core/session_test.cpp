@@ -7,6 +7,7 @@
 #include "session/app_state.h"
 #include "session/password.h"
 #include "session/session_start.h"
+#include "session/window_shape.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -89,6 +90,23 @@ TEST(SessionStart, AChildWithoutASettingsFileIsTheSettingsError) {
     EXPECT_EQ(s.error.type, "settingload");
     EXPECT_NE(s.error.detail.find("ZOE.WQ"), std::string::npos);
     EXPECT_FALSE(inst.state.started);
+}
+
+TEST(WindowShape, TheMainWindowIsKeptNearFourByThree) {
+    struct Case {
+        int w, h;
+        std::optional<PixelSize> moveTo;
+    };
+    const Case cases[] = {
+        {640, 480, std::nullopt},        {1024, 768, std::nullopt},
+        {800, 600, std::nullopt},        {650, 480, std::nullopt},  // within a thirtieth
+        {620, 480, std::nullopt},        {800, 480, PixelSize{640, 480}},
+        {800, 500, PixelSize{666, 500}}, {640, 600, PixelSize{640, 480}},
+        {600, 800, PixelSize{600, 450}}, {200, 150, PixelSize{320, 240}},
+        {300, 200, PixelSize{320, 240}}, {320, 100, PixelSize{320, 240}},
+        {0, 0, PixelSize{320, 240}},     {40000, 30000, std::nullopt},  // no overflow
+    };
+    for (const auto& c : cases) EXPECT_EQ(shapeRule(c.w, c.h), c.moveTo) << c.w << "x" << c.h;
 }
 
 TEST(Password, TheBoxFilterTurnsLettersUpAndRefusesTheRest) {

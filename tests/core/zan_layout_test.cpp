@@ -8,20 +8,6 @@
 namespace kz::test {
 namespace {
 
-TEST(ZanLayout, ShapeRuleKeepsTheMainWindowNear4To3) {
-    struct Case {
-        int w, h;
-        std::optional<PixelSize> moveTo;
-    };
-    const Case cases[] = {
-        {640, 480, std::nullopt},        {1024, 768, std::nullopt},
-        {650, 480, std::nullopt},  // within a thirtieth
-        {800, 480, PixelSize{640, 480}}, {640, 600, PixelSize{640, 480}},
-        {200, 150, PixelSize{320, 240}}, {0, 0, PixelSize{320, 240}},
-    };
-    for (const auto& c : cases) EXPECT_EQ(shapeRule(c.w, c.h), c.moveTo) << c.w << "x" << c.h;
-}
-
 TEST(ZanLayout, ControlsAtScaleOneAndHalf) {
     const ControlsLayout one = layoutControls({1, 1, 1}, 15);
     EXPECT_FALSE(one.stretchPictures);

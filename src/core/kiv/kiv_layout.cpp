@@ -81,16 +81,4 @@ int answerWidthFor(int measuredTwips, double scaleX) {
     return static_cast<int>(roundEven(std::fmin(w, limit)));
 }
 
-ShapeCheck checkShape(int w, int h, int minWidth, int minHeight) {
-    const int64_t c = std::llabs(3LL * w - 4LL * h);
-    if (30 * c <= 3LL * w && 30 * c <= 4LL * h && w >= minWidth && h >= minHeight)
-        return {true, w, h};
-    if (3LL * w > 4LL * h)
-        w = static_cast<int>((4LL * h) / 3);
-    else
-        h = static_cast<int>((3LL * w) / 4);
-    if (w < minWidth || h < minHeight) w = minWidth, h = minHeight;
-    return {false, w, h};
-}
-
 }  // namespace kz

@@ -48,14 +48,4 @@ TwipRect frogJumpRect(int p, int padCount, const KivScales& scales);
 // text (twips in the window's font). Computed wide, so long words on big windows cannot wrap.
 int answerWidthFor(int measuredTwips, double scaleX);
 
-// The 4:3 shape rule on the main window's outer size in pixels (normal state only). Accepted: the
-// shape is within a thirtieth of 4:3 and at least the minimum size; otherwise the size to move
-// the window to, keeping its top-left corner.
-struct ShapeCheck {
-    bool accepted = true;
-    int width = 0, height = 0;
-    bool operator==(const ShapeCheck&) const = default;
-};
-ShapeCheck checkShape(int width, int height, int minWidth = 320, int minHeight = 240);
-
 }  // namespace kz

@@ -25,18 +25,6 @@ constexpr int kMarginHeight = 6660;
 
 }  // namespace
 
-std::optional<PixelSize> shapeRule(int width, int height) {
-    const long long d = std::llabs(3LL * width - 4LL * height) * 30;
-    if (3LL * width >= d && 4LL * height >= d && width >= 320 && height >= 240) return std::nullopt;
-    PixelSize size{width, height};
-    if (4LL * height >= 3LL * width)
-        size.height = 3 * width / 4;
-    else
-        size.width = 4 * height / 3;
-    if (size.width < 320 || size.height < 240) size = {320, 240};
-    return size;
-}
-
 ControlsLayout layoutControls(const ScaleFactors& scale, double twipsPerPixel) {
     ControlsLayout layout;
     layout.stretchPictures = twipsPerPixel != 15 || scale.scale != 1;

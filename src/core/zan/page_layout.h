@@ -22,14 +22,6 @@ enum class ZanButton { Hear, Book, Back, Next, Restart };
 inline constexpr ZanButton kZanButtons[] = {ZanButton::Hear, ZanButton::Book, ZanButton::Back,
                                             ZanButton::Next, ZanButton::Restart};
 
-// The main window's outer size in pixels when it breaks the 4:3 shape rule: the size to move it
-// to (the shape within about a thirtieth of 4:3, at least 320 x 240). nullopt: the size is fine.
-struct PixelSize {
-    int width = 0, height = 0;
-    bool operator==(const PixelSize&) const = default;
-};
-std::optional<PixelSize> shapeRule(int width, int height);
-
 // Where LayoutControls puts the margin and the buttons, and how pictures are shown.
 struct ControlsLayout {
     TwipRect margin;               // the left margin panel; its edge line runs down its right

@@ -4,12 +4,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "kiv/kiv_layout.h"
+#include "session/window_shape.h"
 
 namespace kz::ui {
 
-// Keeps the main window near a 4:3 shape while it is in its normal state. When the window
-// manager does not grant the size asked for, the size it gives stands: the rule asks once.
+// Keeps the main window near a 4:3 shape while it is in its normal state, for the child windows
+// of both programs. When the window manager does not grant the size asked for, the size it gives
+// stands: the rule asks once.
 class ShapeKeeper {
 public:
     // True when the frame was asked for a new size (a further resize follows, so the caller
@@ -22,10 +23,10 @@ public:
             return false;
         }
         const QSize outer = frame->frameGeometry().size();
-        const ShapeCheck shape = checkShape(outer.width(), outer.height());
-        if (shape.accepted) return false;
+        const auto shape = shapeRule(outer.width(), outer.height());
+        if (!shape) return false;
         m_asked = true;
-        const QSize inner = QSize(shape.width, shape.height) - (outer - frame->size());
+        const QSize inner = QSize(shape->width, shape->height) - (outer - frame->size());
         // Asked for once the current resize is over, never from inside it.
         QTimer::singleShot(0, frame, [frame, inner] { frame->resize(inner); });
         return true;
