@@ -46,9 +46,9 @@ void addSettingsCommands(CLI::App& app) {
         "settings",
         "Show a per-user settings file (TEACHER.WQ or a child's) as JSON, or change it");
     auto file = std::make_shared<std::string>();
-    auto json = std::make_shared<bool>(false);
     cmd->add_option("FILE", *file, "The settings file")->required();
-    cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
+    // JSON is what is printed either way; the flag is accepted and stores nothing.
+    cmd->add_flag("--json", "Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
         "Change fields, every other byte unchanged. Keys: storyFont, storyBold, "

@@ -102,6 +102,7 @@ TEST(WqadminGlobals, ShowsAndChangesOnlyTheNamedFields) {
         runWqadmin({"globals", dir.str(), "set", "password=Cat9", "dataDir=/srv/d\xC3\xA9"}).status,
         0);
     const auto shown = runWqadmin({"globals", dir.str(), "--json"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_NE(shown.out.find("\"password\": \"Cat9\""), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("\"dataDir\": \"/srv/d\xC3\xA9\""), std::string::npos);
     EXPECT_NE(shown.out.find("\"userMode\": 3"), std::string::npos);
@@ -205,6 +206,7 @@ TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
         EXPECT_NE(std::find(expected.begin(), expected.end(), at), expected.end()) << at;
     EXPECT_EQ(dir.read("SAM.WQ").substr(214), "TAIL");
     const auto shown = runWqadmin({"settings", path, "--json"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_NE(shown.out.find("\"zanStory\": \"01PIP\""), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("\"voiceA\": -1"), std::string::npos);
 
