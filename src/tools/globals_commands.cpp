@@ -61,7 +61,7 @@ void addGlobalsCommands(CLI::App& app) {
     auto dir = std::make_shared<std::string>();
     cmd->add_option("DIR", *dir, "Installation directory")->required();
     // JSON is what is printed either way; the flag is accepted and stores nothing.
-    cmd->add_flag("--json", "Print the settings as JSON (the default)");
+    cmd->add_flag("--json")->description("Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
         "Change settings, every other byte unchanged. Keys: password (0-8 letters or "

@@ -48,7 +48,7 @@ void addSettingsCommands(CLI::App& app) {
     auto file = std::make_shared<std::string>();
     cmd->add_option("FILE", *file, "The settings file")->required();
     // JSON is what is printed either way; the flag is accepted and stores nothing.
-    cmd->add_flag("--json", "Print the settings as JSON (the default)");
+    cmd->add_flag("--json")->description("Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
         "Change fields, every other byte unchanged. Keys: storyFont, storyBold, "
