@@ -257,6 +257,38 @@ TEST(WqadminLog, PrintsAndAddsNotes) {
     EXPECT_EQ(dir.read("LOG.WQ"), before);
 }
 
+// Notes are free text, so the CSV reader meets lines of any length the log can hold; each note
+// here is added by wqadmin itself and read back as the one session it spells, or as none.
+TEST(WqadminLog, CsvReadsEveryLineTheLogCanHold) {
+    const std::string header = "9:05 pm, 7 March 2026.  Session time: ";
+    const std::string digits(26000, '1');
+    const struct {
+        std::string note, row;
+    } cases[] = {
+        {std::string(26000, ' '), ""},
+        {"   Words" + std::string(32000, ' ') + "12 mins", ""},
+        {header + "12 minutes.\n   Words" + std::string(32000, ' ') + "12 mins",
+         "Sam,2026-03-07T21:05,12,Kiv\n"},
+        {header + digits + " minutes.\n   Phrases 1 min",
+         "Sam,2026-03-07T21:05," + digits + ",Zan\n"},
+        {header + "1 minute.\n   Phrases " + digits + " mins", "Sam,2026-03-07T21:05,1,Zan\n"},
+        {"12:30 am, 31 Smarch 2026.  Session time: 2 minutes.\n   Words  2 mins", "Sam,,2,Kiv\n"},
+        {"9:5 am, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins", ""},
+        {header + "2 minutes.\n   Words  2 mins ", ""},
+        {header + "2 minutes. \n   Words  2 mins", ""},
+        {header + "2 minutes.\n   Words2 mins", ""},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        dir.write("LOG.WQ", encodeLogFile({}, ""));
+        const auto added = runWqadmin({"log", dir.str(), "add", "--user", "Sam", c.note});
+        ASSERT_EQ(added.status, 0) << added.err;
+        const auto csv = runWqadmin({"log", dir.str(), "--csv"});
+        EXPECT_EQ(csv.status, 0) << c.note.substr(0, 60);
+        EXPECT_EQ(csv.out, "user,start,minutes,program\n" + c.row) << c.note.substr(0, 60);
+    }
+}
+
 TEST(WqadminLog, FullMissingAndDamagedLogs) {
     test::TempDir dir;
     EXPECT_EQ(runWqadmin({"log", dir.str()}).status, 1);
