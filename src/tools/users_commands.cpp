@@ -39,6 +39,21 @@ std::vector<std::string> loadNames(const std::string& dir) {
     return {users.value().begin() + 1, users.value().end()};
 }
 
+// The names of a list about to be rewritten. A first record that is not a plain count means
+// the file is not a list this tool wrote, or is damaged: rewriting it would lose what it holds.
+std::vector<std::string> loadNamesToChange(const std::string& dir) {
+    auto users = loadUserList(dir);
+    if (!users) failWith(users.error());
+    const std::string& count = users.value().front();
+    if (count.empty() ||
+        !std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        throw CommandFailed(userListPath(dir) +
+                            " does not start with the number of names (it reads \"" +
+                            cp1252ToUtf8(count) + "\"); it was left alone.");
+    }
+    return {users.value().begin() + 1, users.value().end()};
+}
+
 void saveNames(const std::string& dir, const std::vector<std::string>& names) {
     if (!writeFileAtomically(userListPath(dir), encodeUserList(names))) {
         throw CommandFailed("Could not write " + userListPath(dir) + ".");
@@ -46,30 +61,28 @@ void saveNames(const std::string& dir, const std::vector<std::string>& names) {
 }
 
 // In individual-settings mode a child without a settings file cannot sign in: give the new
-// child a copy of the shared settings.
-void giveOwnSettings(const std::string& dir, const std::string& name) {
+// child a copy of the shared settings. An empty file reads as missing, so it is replaced too.
+// Returns whether a file was created.
+bool giveOwnSettings(const std::string& dir, const std::string& name) {
     const std::string own = settingsFileName(3, name, 0);
-    if (fileLength(joinPath(dir, own))) return;
+    if (fileLength(joinPath(dir, own)).value_or(0) > 0) return false;
     auto shared = loadUserSettings(dir, "TEACHER.WQ");
     if (!shared) failWith(shared.error());
     if (!saveUserSettings(dir, own, shared.value())) {
         throw CommandFailed("Could not write " + joinPath(dir, own) + ".");
     }
     std::cout << "Created " << cp1252ToUtf8(own) << " from TEACHER.WQ.\n";
+    return true;
 }
 
-void add(const std::string& dir, const std::string& utf8Name) {
-    const std::string name = checkedName(utf8Name);
-    auto names = loadNames(dir);
-    if (std::find(names.begin(), names.end(), name) != names.end()) {
-        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
-    }
+bool individualSettings(const std::string& dir) {
     auto globals = loadGlobalSettings(dir);
     if (!globals) failWith(globals.error());
-    const bool individual = globals->userMode() == 3;
-    if (individual && !fileLength(joinPath(dir, "TEACHER.WQ"))) {
-        failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
-    }
+    return globals->userMode() == 3;
+}
+
+void warnOfSharedStems(const std::vector<std::string>& names, const std::string& name,
+                       const std::string& utf8Name) {
     const std::string stem = fileStem(name, 0);
     for (const auto& other : names) {
         if (fileStem(other, 0) == stem) {
@@ -77,14 +90,36 @@ void add(const std::string& dir, const std::string& utf8Name) {
                       << "\" share the settings file " << cp1252ToUtf8(stem) << ".WQ.\n";
         }
     }
+}
+
+// The settings file comes before the name: a name in the list without its file would be a child
+// who cannot sign in. Adding a listed name whose file is missing (an add cut short) creates the
+// file and succeeds.
+void add(const std::string& dir, const std::string& utf8Name) {
+    const std::string name = checkedName(utf8Name);
+    auto names = loadNamesToChange(dir);
+    const bool individual = individualSettings(dir);
+    const bool listed = std::find(names.begin(), names.end(), name) != names.end();
+    if (listed && !(individual && giveOwnSettings(dir, name))) {
+        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
+    }
+    if (listed) return;
+    if (names.size() >= kMaxUserNames) {
+        throw CommandFailed("The list already holds " + std::to_string(kMaxUserNames) +
+                            " names, as many as its count can say.");
+    }
+    if (individual && fileLength(joinPath(dir, "TEACHER.WQ")).value_or(0) == 0) {
+        failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
+    }
+    warnOfSharedStems(names, name, utf8Name);
+    if (individual) giveOwnSettings(dir, name);
     names.push_back(name);
     saveNames(dir, names);
-    if (individual) giveOwnSettings(dir, name);
 }
 
 void remove(const std::string& dir, const std::string& utf8Name) {
     const std::string name = std::string(trimSpaces(toFileText(utf8Name, "The name")));
-    auto names = loadNames(dir);
+    auto names = loadNamesToChange(dir);
     const auto it = std::find(names.begin(), names.end(), name);
     if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
     names.erase(it);

@@ -192,6 +192,63 @@ TEST(WqadminUsers, IndividualSettingsModeGivesNewChildrenTheirOwnFile) {
     EXPECT_EQ(runWqadmin({"users", dir.str(), "list"}).out, "Teacher\nAnn Lee\nBo\n");
 }
 
+// A list the programs could not read, or one this tool did not write, is left as it is.
+TEST(WqadminUsers, RefusesToRewriteListsItCannotCarryOn) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+
+    std::vector<std::string> full;
+    for (size_t i = 0; i < kMaxUserNames; ++i) full.push_back("Child " + std::to_string(i));
+    dir.write("USERS.WQ", encodeUserList(full));
+    auto r = runWqadmin({"users", dir.str(), "add", "One More"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("32767"), std::string::npos) << r.err;
+    EXPECT_TRUE(dir.read("USERS.WQ") == encodeUserList(full));  // unchanged
+    full.pop_back();  // one place free: the list takes the last name the count can say
+    dir.write("USERS.WQ", encodeUserList(full));
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "One More"}).status, 0);
+    const auto users = parseUserList(dir.read("USERS.WQ"));
+    ASSERT_TRUE(users.has_value());
+    EXPECT_EQ(users->front(), "32767");
+    EXPECT_EQ(users->back(), "One More");
+
+    for (const std::string count : {"abc", "-1", "2 names", "1.0"}) {
+        const std::string file = padField(count, 16) + padField("Ann", 16) + padField("Bo", 16);
+        dir.write("USERS.WQ", file);
+        EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Cy"}).status, 1) << count;
+        EXPECT_EQ(runWqadmin({"users", dir.str(), "remove", "Ann"}).status, 1) << count;
+        EXPECT_EQ(dir.read("USERS.WQ"), file) << count;
+    }
+}
+
+// In individual-settings mode a name is listed only once its settings file exists, and adding a
+// listed name whose file is missing (an add cut short) completes it.
+TEST(WqadminUsers, IndividualSettingsModeNeverListsAChildWithoutAFile) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    ASSERT_EQ(runWqadmin({"globals", dir.str(), "set", "userMode=3"}).status, 0);
+    dir.write("TEACHER.WQ", randomBytes(214, 6));
+    const std::string before = dir.read("USERS.WQ");
+
+    std::filesystem::create_directory(dir / "ANNLEE.WQ");  // the settings file cannot be written
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Ann Lee"}).status, 1);
+    EXPECT_EQ(dir.read("USERS.WQ"), before);
+    std::filesystem::remove(dir / "ANNLEE.WQ");
+
+    // The state a kill between the two writes of an older wqadmin left behind.
+    dir.write("USERS.WQ", encodeUserList({"Teacher", "Ann Lee"}));
+    const auto r = runWqadmin({"users", dir.str(), "add", "Ann Lee"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.read("ANNLEE.WQ"), dir.read("TEACHER.WQ"));
+    EXPECT_EQ(parseUserList(dir.read("USERS.WQ")),
+              (std::vector<std::string>{"2", "Teacher", "Ann Lee"}));
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Ann Lee"}).status, 1);  // now complete
+
+    dir.write("BO.WQ", "");  // an empty file reads as missing
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "Bo"}).status, 0);
+    EXPECT_EQ(dir.read("BO.WQ"), dir.read("TEACHER.WQ"));
+}
+
 TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
     test::TempDir dir;
     const std::string file = randomBytes(214, 21) + "TAIL";
