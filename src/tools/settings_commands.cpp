@@ -1,4 +1,7 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -39,6 +42,20 @@ void applyChanges(UserSettings& s, const std::map<std::string, std::string>& val
     }
 }
 
+// Settings files are named by a stem and ".WQ"; the installation's other files share the
+// extension but not the record, and a settings write over them would ruin them.
+void refuseOtherFiles(const std::string& file) {
+    std::string name = std::filesystem::path(file).filename().string();
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const bool wq = name.size() > 3 && name.compare(name.size() - 3, 3, ".WQ") == 0;
+    if (!wq || name == "USERS.WQ" || name == "GLOBSET.WQ" || name == "LOG.WQ") {
+        throw CommandFailed(file +
+                            " is not a settings file: those are TEACHER.WQ and the children's "
+                            "files named by their stem and .WQ.");
+    }
+}
+
 }  // namespace
 
 void addSettingsCommands(CLI::App& app) {
@@ -57,6 +74,7 @@ void addSettingsCommands(CLI::App& app) {
     auto pairs = std::make_shared<std::vector<std::string>>();
     set->add_option("KEY=VALUE", *pairs, "Fields to change")->required();
     cmd->callback([=] {
+        if (set->parsed()) refuseOtherFiles(*file);
         const auto bytes = readRecordFile(*file);
         if (!bytes) failWith({"settingload", *file});
         UserSettings s = UserSettings::decode(*bytes);

@@ -277,6 +277,24 @@ TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
     EXPECT_FALSE(std::filesystem::exists(dir / "NONE.WQ"));
 }
 
+TEST(WqadminSettings, SetRefusesFilesThatAreNotSettingsFiles) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    dir.write("LOG.WQ", encodeLogFile({}, "notes"));
+    dir.write("notes.txt", randomBytes(214, 7));
+    dir.write("sub/users.wq", encodeUserList({"Ann"}));
+    for (const std::string name :
+         {"USERS.WQ", "GLOBSET.WQ", "LOG.WQ", "notes.txt", "sub/users.wq"}) {
+        const std::string before = dir.read(name);
+        const auto r = runWqadmin({"settings", (dir / name).string(), "set", "voiceA=-1"});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_NE(r.err.find("not a settings file"), std::string::npos) << name << r.err;
+        EXPECT_EQ(dir.read(name), before) << name;
+    }
+    EXPECT_EQ(runWqadmin({"settings", (dir / "TEACHER.WQ").string(), "set", "voiceA=-1"}).status,
+              0);
+}
+
 TEST(WqadminLog, PrintsAndAddsNotes) {
     test::TempDir dir;
     std::string text =
