@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "files/global_settings.h"
@@ -88,6 +89,32 @@ TEST(WqadminInit, CreatesANewInstallationOnce) {
     EXPECT_NE(again.err.find("exists already"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "school/USERS.WQ"));  // nothing written
     EXPECT_EQ(dir.read("school/LOG.WQ"), "kept");
+}
+
+// Every command that prints fails, with a message, when what it prints cannot be written.
+TEST(WqadminOutput, AFullOutputIsAFailure) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    dir.write("LOG.WQ", encodeLogFile({}, "=====\r\nLog for Sam\r\n\r\nnote\r\n"));
+    const std::vector<std::vector<std::string>> commands = {
+        {"globals", dir.str()},
+        {"globals", dir.str(), "--json"},
+        {"users", dir.str(), "list"},
+        {"log", dir.str()},
+        {"log", dir.str(), "--csv"},
+        {"settings", (dir / "TEACHER.WQ").string()},
+        {"stem", "Sam"},
+        {"--help"}};
+    for (const auto& args : commands) {
+        std::string cmd = test::shellQuote(WQADMIN_PATH);
+        for (const auto& a : args) cmd += " " + test::shellQuote(a);
+        const std::string errFile = (dir / "err.txt").string();
+        const int status =
+            std::system((cmd + " >/dev/full 2>" + test::shellQuote(errFile)).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << cmd;
+        EXPECT_NE(dir.read("err.txt").find("the output could not be written"), std::string::npos)
+            << cmd;
+    }
 }
 
 TEST(WqadminGlobals, ShowsAndChangesOnlyTheNamedFields) {
