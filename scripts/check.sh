@@ -7,3 +7,5 @@ bash "$here/scripts/build.sh"
 bash "$here/scripts/format-check.sh"
 export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
+# The core and wqadmin once more, under the address and undefined-behaviour sanitizers.
+bash "$here/scripts/sanitize.sh"

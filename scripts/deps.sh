@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  cmake g++ make pkgconf clang-format-14
+  cmake g++ make pkgconf clang-format-14 clang-14 libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev
   libsndfile1-dev libsdl2-dev

@@ -39,7 +39,8 @@ QList<QRgb> choosePalette(const QList<QImage>& pictures) {
     const auto sorted = coloursByUse(pictures);
     QList<QRgb> palette{qRgb(0, 0, 0), qRgb(255, 255, 255)};
     auto fill = [&](int minDistance2) {
-        for (const auto& [colour, count] : sorted) {
+        for (const auto& entry : sorted) {
+            const QRgb colour = entry.first;
             if (palette.size() == paletteSize) return;
             const bool distinct = std::all_of(palette.begin(), palette.end(), [&](QRgb c) {
                 return distance2(c, colour) >= minDistance2;

@@ -60,9 +60,9 @@ void addGlobalsCommands(CLI::App& app) {
         "globals",
         "Show the global settings (GLOBSET.WQ) of an installation as JSON, or change them");
     auto dir = std::make_shared<std::string>();
-    auto json = std::make_shared<bool>(false);
     cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
-    cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
+    // JSON is what is printed either way; the flag is accepted and stores nothing.
+    cmd->add_flag("--json")->description("Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
         "Change settings, every other byte unchanged. Keys: password (0-8 letters or "

@@ -1,14 +1,13 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
-#include <regex>
 
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "files/cp1252.h"
 #include "files/paths.h"
 #include "files/text.h"
 #include "files/tracking_log.h"
+#include "log_csv.h"
 
 namespace kz::admin {
 namespace {
@@ -22,58 +21,6 @@ std::string readLogText(const std::string& dir) {
                             " is damaged: its length prefix says more than it holds.");
     }
     return *text;
-}
-
-std::string csvCell(const std::string& utf8) {
-    if (utf8.find_first_of(",\"\n") == std::string::npos) return utf8;
-    std::string quoted = "\"";
-    for (char c : utf8) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
-
-// A session header: "9:05 am, 7 March 2026.  Session time: 12 minutes."
-const std::regex kHeader(
-    R"(^(\d{1,2}):(\d\d) (am|pm), (\d{1,2}) ([A-Za-z]+) (\d{4})\.  Session time: (\d+) minutes?\.$)");
-// The activity line under it.
-const std::regex kActivity(R"(^   (Words|Phrases) +\d+ mins?$)");
-
-// The header's start time as 2026-03-07T09:05; empty when the month is not known.
-std::string isoTime(const std::smatch& m) {
-    static const char* kMonths[] = {"January",   "February", "March",    "April",
-                                    "May",       "June",     "July",     "August",
-                                    "September", "October",  "November", "December"};
-    int month = 0;
-    for (int i = 0; i < 12; ++i) {
-        if (m[5] == kMonths[i]) month = i + 1;
-    }
-    if (month == 0) return {};
-    const int hour = std::stoi(m[1]) % 12 + (m[3] == "pm" ? 12 : 0);
-    char out[40];
-    std::snprintf(out, sizeof out, "%s-%02d-%02dT%02d:%s", m[6].str().c_str(), month,
-                  std::stoi(m[4]), hour, m[2].str().c_str());
-    return out;
-}
-
-// One row a logged session: user, start, minutes, program (teachers' notes are left out).
-void printCsv(const std::string& text) {
-    std::cout << "user,start,minutes,program\n";
-    std::string user;
-    std::string previous;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string::npos) end = text.size();
-        const std::string line = text.substr(start, end - start);
-        start = end + 2;
-        std::smatch header, activity;
-        if (line.rfind("Log for ", 0) == 0) {
-            user = line.substr(8);
-        } else if (std::regex_match(line, activity, kActivity) &&
-                   std::regex_match(previous, header, kHeader)) {
-            std::cout << csvCell(cp1252ToUtf8(user)) << ',' << isoTime(header) << ',' << header[7]
-                      << ',' << (activity[1] == "Words" ? "Kiv" : "Zan") << '\n';
-        }
-        previous = line;
-    }
 }
 
 // A teacher's note as the log holds it: CR LF lines, nothing that would end the section early
@@ -123,7 +70,10 @@ void addLogCommands(CLI::App& app) {
     cmd->callback([=] {
         if (add->parsed()) return addNote(*dir, *user, *text);
         const std::string log = readLogText(*dir);
-        if (*csv) return printCsv(log);
+        if (*csv) {
+            std::cout << logCsv(log);
+            return;
+        }
         std::cout << forTerminal(log);
         if (!log.empty() && log.back() != '\n') std::cout << '\n';
     });

@@ -1,4 +1,7 @@
 #include <CLI/CLI.hpp>
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
 #include <iostream>
 #include <nlohmann/json.hpp>
 
@@ -40,6 +43,20 @@ void applyChanges(UserSettings& s, const std::map<std::string, std::string>& val
     }
 }
 
+// Settings files are named by a stem and ".WQ"; the installation's other files share the
+// extension but not the record, and a settings write over them would ruin them.
+void refuseOtherFiles(const std::string& file) {
+    std::string name = std::filesystem::path(file).filename().string();
+    std::transform(name.begin(), name.end(), name.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    const bool wq = name.size() > 3 && name.compare(name.size() - 3, 3, ".WQ") == 0;
+    if (!wq || name == "USERS.WQ" || name == "GLOBSET.WQ" || name == "LOG.WQ") {
+        throw CommandFailed(file +
+                            " is not a settings file: those are TEACHER.WQ and the children's "
+                            "files named by their stem and .WQ.");
+    }
+}
+
 }  // namespace
 
 void addSettingsCommands(CLI::App& app) {
@@ -47,9 +64,9 @@ void addSettingsCommands(CLI::App& app) {
         "settings",
         "Show a per-user settings file (TEACHER.WQ or a child's) as JSON, or change it");
     auto file = std::make_shared<std::string>();
-    auto json = std::make_shared<bool>(false);
     cmd->add_option("FILE", *file, "The settings file")->transform(heldPath)->required();
-    cmd->add_flag("--json", *json, "Print the settings as JSON (the default)");
+    // JSON is what is printed either way; the flag is accepted and stores nothing.
+    cmd->add_flag("--json")->description("Print the settings as JSON (the default)");
     auto* set = cmd->add_subcommand(
         "set",
         "Change fields, every other byte unchanged. Keys: storyFont, storyBold, "
@@ -58,6 +75,7 @@ void addSettingsCommands(CLI::App& app) {
     auto pairs = std::make_shared<std::vector<std::string>>();
     set->add_option("KEY=VALUE", *pairs, "Fields to change")->required();
     cmd->callback([=] {
+        if (set->parsed()) refuseOtherFiles(*file);
         const auto bytes = readRecordFile(*file);
         if (!bytes) failWith({"settingload", *file});
         UserSettings s = UserSettings::decode(*bytes);

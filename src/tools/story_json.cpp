@@ -44,7 +44,8 @@ public:
     Members(const json& object, std::string where, std::initializer_list<const char*> keys)
         : m_object(object), m_where(std::move(where)) {
         if (!object.is_object()) fail("is not an object");
-        for (const auto& [key, value] : object.items()) {
+        for (const auto& item : object.items()) {
+            const std::string& key = item.key();
             if (std::find_if(keys.begin(), keys.end(), [&](const char* k) { return key == k; }) ==
                 keys.end()) {
                 fail("has the unknown key \"" + key + "\"");

@@ -40,16 +40,38 @@ std::vector<std::string> loadNames(const std::string& dir) {
     return {users.value().begin() + 1, users.value().end()};
 }
 
+// A first record that is not a plain count means the file is not a list this tool wrote, or is
+// damaged: rewriting it would lose what it holds.
+bool plainCount(const std::string& count) {
+    return !count.empty() &&
+           std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The names of a list about to be rewritten, refused when its count is not a plain number.
+std::vector<std::string> loadNamesToChange(const std::string& dir) {
+    auto users = loadUserList(dir);
+    if (!users) failWith(users.error());
+    const std::string& count = users.value().front();
+    if (!plainCount(count)) {
+        throw CommandFailed(terminalPath(userListPath(dir)) +
+                            " does not start with the number of names (it reads \"" +
+                            cp1252ToUtf8(count) + "\"); it was left alone.");
+    }
+    return {users.value().begin() + 1, users.value().end()};
+}
+
 // Changes the list as one locked read-modify-write of the file as it now is, so that two
 // teachers adding names at the same time both keep theirs.
 void changeNames(const std::string& dir,
                  const std::function<void(std::vector<std::string>&)>& change) {
-    loadNames(dir);  // a missing or damaged list fails with its own message
+    loadNamesToChange(dir);  // a missing, damaged or foreign list fails with its own message
     const bool saved =
         updateFile(userListPath(dir), IfMissing::Fail,
                    [&](std::string_view bytes) -> std::optional<std::string> {
                        const auto users = parseUserList(bytes);
-                       if (bytes.empty() || !users) return std::nullopt;
+                       if (bytes.empty() || !users || !plainCount(users->front())) {
+                           return std::nullopt;
+                       }
                        std::vector<std::string> names(users->begin() + 1, users->end());
                        change(names);
                        return encodeUserList(names);
@@ -58,45 +80,68 @@ void changeNames(const std::string& dir,
 }
 
 // In individual-settings mode a child without a settings file cannot sign in: give the new
-// child a copy of the shared settings.
-void giveOwnSettings(const std::string& dir, const std::string& name) {
+// child a copy of the shared settings. An empty file reads as missing, so it is replaced too.
+// Returns whether a file was created.
+bool giveOwnSettings(const std::string& dir, const std::string& name) {
     const std::string own = settingsFileName(3, name, 0);
-    if (fileLength(joinPath(dir, own))) return;
+    if (fileLength(joinPath(dir, own)).value_or(0) > 0) return false;
     auto shared = loadUserSettings(dir, "TEACHER.WQ");
     if (!shared) failWith(shared.error());
     if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
         throw CommandFailed("Could not write " + terminalPath(joinPath(dir, own)) + ".");
     }
     std::cout << "Created " << cp1252ToUtf8(own) << " from TEACHER.WQ.\n";
+    return true;
 }
 
-void add(const std::string& dir, const std::string& utf8Name) {
-    const std::string name = checkedName(utf8Name);
-    if (const auto names = loadNames(dir);
-        std::find(names.begin(), names.end(), name) != names.end()) {
-        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
-    }
+bool individualSettings(const std::string& dir) {
     auto globals = loadGlobalSettings(dir);
     if (!globals) failWith(globals.error());
-    const bool individual = globals->userMode() == 3;
-    if (individual && !fileLength(joinPath(dir, "TEACHER.WQ"))) {
+    return globals->userMode() == 3;
+}
+
+void warnOfSharedStems(const std::vector<std::string>& names, const std::string& name,
+                       const std::string& utf8Name) {
+    const std::string stem = fileStem(name, 0);
+    for (const auto& other : names) {
+        if (fileStem(other, 0) == stem) {
+            std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \"" << cp1252ToUtf8(other)
+                      << "\" share the settings file " << cp1252ToUtf8(stem) << ".WQ.\n";
+        }
+    }
+}
+
+// The settings file comes before the name: a name in the list without its file would be a child
+// who cannot sign in. Adding a listed name whose file is missing (an add cut short) creates the
+// file and succeeds.
+void add(const std::string& dir, const std::string& utf8Name) {
+    const std::string name = checkedName(utf8Name);
+    const auto names = loadNamesToChange(dir);
+    const bool individual = individualSettings(dir);
+    const bool listed = std::find(names.begin(), names.end(), name) != names.end();
+    if (listed && !(individual && giveOwnSettings(dir, name))) {
+        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
+    }
+    if (listed) return;
+    if (names.size() >= kMaxUserNames) {  // said before any file is made for the child
+        throw CommandFailed("The list already holds " + std::to_string(kMaxUserNames) +
+                            " names, as many as its count can say.");
+    }
+    if (individual && fileLength(joinPath(dir, "TEACHER.WQ")).value_or(0) == 0) {
         failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
     }
-    const std::string stem = fileStem(name, 0);
-    changeNames(dir, [&](std::vector<std::string>& names) {
-        if (std::find(names.begin(), names.end(), name) != names.end()) {
+    if (individual) giveOwnSettings(dir, name);
+    changeNames(dir, [&](std::vector<std::string>& current) {
+        if (std::find(current.begin(), current.end(), name) != current.end()) {
             throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
         }
-        for (const auto& other : names) {
-            if (fileStem(other, 0) == stem) {
-                std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \""
-                          << cp1252ToUtf8(other) << "\" share the settings file "
-                          << cp1252ToUtf8(stem) << ".WQ.\n";
-            }
+        if (current.size() >= kMaxUserNames) {
+            throw CommandFailed("The list already holds " + std::to_string(kMaxUserNames) +
+                                " names, as many as its count can say.");
         }
-        names.push_back(name);
+        warnOfSharedStems(current, name, utf8Name);
+        current.push_back(name);
     });
-    if (individual) giveOwnSettings(dir, name);
 }
 
 void remove(const std::string& dir, const std::string& utf8Name) {

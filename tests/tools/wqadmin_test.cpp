@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <random>
 
 #include "files/global_settings.h"
@@ -90,6 +91,32 @@ TEST(WqadminInit, CreatesANewInstallationOnce) {
     EXPECT_EQ(dir.read("school/LOG.WQ"), "kept");
 }
 
+// Every command that prints fails, with a message, when what it prints cannot be written.
+TEST(WqadminOutput, AFullOutputIsAFailure) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    dir.write("LOG.WQ", encodeLogFile({}, "=====\r\nLog for Sam\r\n\r\nnote\r\n"));
+    const std::vector<std::vector<std::string>> commands = {
+        {"globals", dir.str()},
+        {"globals", dir.str(), "--json"},
+        {"users", dir.str(), "list"},
+        {"log", dir.str()},
+        {"log", dir.str(), "--csv"},
+        {"settings", (dir / "TEACHER.WQ").string()},
+        {"stem", "Sam"},
+        {"--help"}};
+    for (const auto& args : commands) {
+        std::string cmd = test::shellQuote(WQADMIN_PATH);
+        for (const auto& a : args) cmd += " " + test::shellQuote(a);
+        const std::string errFile = (dir / "err.txt").string();
+        const int status =
+            std::system((cmd + " >/dev/full 2>" + test::shellQuote(errFile)).c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << cmd;
+        EXPECT_NE(dir.read("err.txt").find("the output could not be written"), std::string::npos)
+            << cmd;
+    }
+}
+
 TEST(WqadminGlobals, ShowsAndChangesOnlyTheNamedFields) {
     test::TempDir dir;
     const std::string file = randomBytes(313, 11);
@@ -102,6 +129,7 @@ TEST(WqadminGlobals, ShowsAndChangesOnlyTheNamedFields) {
         runWqadmin({"globals", dir.str(), "set", "password=Cat9", "dataDir=/srv/d\xC3\xA9"}).status,
         0);
     const auto shown = runWqadmin({"globals", dir.str(), "--json"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_NE(shown.out.find("\"password\": \"Cat9\""), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("\"dataDir\": \"/srv/d\xC3\xA9\""), std::string::npos);
     EXPECT_NE(shown.out.find("\"userMode\": 3"), std::string::npos);
@@ -191,6 +219,63 @@ TEST(WqadminUsers, IndividualSettingsModeGivesNewChildrenTheirOwnFile) {
     EXPECT_EQ(runWqadmin({"users", dir.str(), "list"}).out, "Teacher\nAnn Lee\nBo\n");
 }
 
+// A list the programs could not read, or one this tool did not write, is left as it is.
+TEST(WqadminUsers, RefusesToRewriteListsItCannotCarryOn) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+
+    std::vector<std::string> full;
+    for (size_t i = 0; i < kMaxUserNames; ++i) full.push_back("Child " + std::to_string(i));
+    dir.write("USERS.WQ", encodeUserList(full));
+    auto r = runWqadmin({"users", dir.str(), "add", "One More"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("32767"), std::string::npos) << r.err;
+    EXPECT_TRUE(dir.read("USERS.WQ") == encodeUserList(full));  // unchanged
+    full.pop_back();  // one place free: the list takes the last name the count can say
+    dir.write("USERS.WQ", encodeUserList(full));
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "One More"}).status, 0);
+    const auto users = parseUserList(dir.read("USERS.WQ"));
+    ASSERT_TRUE(users.has_value());
+    EXPECT_EQ(users->front(), "32767");
+    EXPECT_EQ(users->back(), "One More");
+
+    for (const std::string count : {"abc", "-1", "2 names", "1.0"}) {
+        const std::string file = padField(count, 16) + padField("Ann", 16) + padField("Bo", 16);
+        dir.write("USERS.WQ", file);
+        EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Cy"}).status, 1) << count;
+        EXPECT_EQ(runWqadmin({"users", dir.str(), "remove", "Ann"}).status, 1) << count;
+        EXPECT_EQ(dir.read("USERS.WQ"), file) << count;
+    }
+}
+
+// In individual-settings mode a name is listed only once its settings file exists, and adding a
+// listed name whose file is missing (an add cut short) completes it.
+TEST(WqadminUsers, IndividualSettingsModeNeverListsAChildWithoutAFile) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    ASSERT_EQ(runWqadmin({"globals", dir.str(), "set", "userMode=3"}).status, 0);
+    dir.write("TEACHER.WQ", randomBytes(214, 6));
+    const std::string before = dir.read("USERS.WQ");
+
+    std::filesystem::create_directory(dir / "ANNLEE.WQ");  // the settings file cannot be written
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Ann Lee"}).status, 1);
+    EXPECT_EQ(dir.read("USERS.WQ"), before);
+    std::filesystem::remove(dir / "ANNLEE.WQ");
+
+    // The state a kill between the two writes of an older wqadmin left behind.
+    dir.write("USERS.WQ", encodeUserList({"Teacher", "Ann Lee"}));
+    const auto r = runWqadmin({"users", dir.str(), "add", "Ann Lee"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(dir.read("ANNLEE.WQ"), dir.read("TEACHER.WQ"));
+    EXPECT_EQ(parseUserList(dir.read("USERS.WQ")),
+              (std::vector<std::string>{"2", "Teacher", "Ann Lee"}));
+    EXPECT_EQ(runWqadmin({"users", dir.str(), "add", "Ann Lee"}).status, 1);  // now complete
+
+    dir.write("BO.WQ", "");  // an empty file reads as missing
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "Bo"}).status, 0);
+    EXPECT_EQ(dir.read("BO.WQ"), dir.read("TEACHER.WQ"));
+}
+
 TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
     test::TempDir dir;
     const std::string file = randomBytes(214, 21) + "TAIL";
@@ -205,6 +290,7 @@ TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
         EXPECT_NE(std::find(expected.begin(), expected.end(), at), expected.end()) << at;
     EXPECT_EQ(dir.read("SAM.WQ").substr(214), "TAIL");
     const auto shown = runWqadmin({"settings", path, "--json"});
+    ASSERT_EQ(shown.status, 0) << shown.err;
     EXPECT_NE(shown.out.find("\"zanStory\": \"01PIP\""), std::string::npos) << shown.out;
     EXPECT_NE(shown.out.find("\"voiceA\": -1"), std::string::npos);
 
@@ -216,6 +302,24 @@ TEST(WqadminSettings, ShowsAndChangesOnlyTheNamedFields) {
     EXPECT_EQ(dir.read("SAM.WQ"), now);
     EXPECT_EQ(runWqadmin({"settings", (dir / "NONE.WQ").string()}).status, 1);
     EXPECT_FALSE(std::filesystem::exists(dir / "NONE.WQ"));
+}
+
+TEST(WqadminSettings, SetRefusesFilesThatAreNotSettingsFiles) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    dir.write("LOG.WQ", encodeLogFile({}, "notes"));
+    dir.write("notes.txt", randomBytes(214, 7));
+    dir.write("sub/users.wq", encodeUserList({"Ann"}));
+    for (const std::string name :
+         {"USERS.WQ", "GLOBSET.WQ", "LOG.WQ", "notes.txt", "sub/users.wq"}) {
+        const std::string before = dir.read(name);
+        const auto r = runWqadmin({"settings", (dir / name).string(), "set", "voiceA=-1"});
+        EXPECT_EQ(r.status, 1) << name;
+        EXPECT_NE(r.err.find("not a settings file"), std::string::npos) << name << r.err;
+        EXPECT_EQ(dir.read(name), before) << name;
+    }
+    EXPECT_EQ(runWqadmin({"settings", (dir / "TEACHER.WQ").string(), "set", "voiceA=-1"}).status,
+              0);
 }
 
 TEST(WqadminLog, PrintsAndAddsNotes) {
@@ -253,6 +357,38 @@ TEST(WqadminLog, PrintsAndAddsNotes) {
         EXPECT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", bad}).status, 1) << bad;
     }
     EXPECT_EQ(dir.read("LOG.WQ"), before);
+}
+
+// Notes are free text, so the CSV reader meets lines of any length the log can hold; each note
+// here is added by wqadmin itself and read back as the one session it spells, or as none.
+TEST(WqadminLog, CsvReadsEveryLineTheLogCanHold) {
+    const std::string header = "9:05 pm, 7 March 2026.  Session time: ";
+    const std::string digits(26000, '1');
+    const struct {
+        std::string note, row;
+    } cases[] = {
+        {std::string(26000, ' '), ""},
+        {"   Words" + std::string(32000, ' ') + "12 mins", ""},
+        {header + "12 minutes.\n   Words" + std::string(32000, ' ') + "12 mins",
+         "Sam,2026-03-07T21:05,12,Kiv\n"},
+        {header + digits + " minutes.\n   Phrases 1 min",
+         "Sam,2026-03-07T21:05," + digits + ",Zan\n"},
+        {header + "1 minute.\n   Phrases " + digits + " mins", "Sam,2026-03-07T21:05,1,Zan\n"},
+        {"12:30 am, 31 Smarch 2026.  Session time: 2 minutes.\n   Words  2 mins", "Sam,,2,Kiv\n"},
+        {"9:5 am, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins", ""},
+        {header + "2 minutes.\n   Words  2 mins ", ""},
+        {header + "2 minutes. \n   Words  2 mins", ""},
+        {header + "2 minutes.\n   Words2 mins", ""},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        dir.write("LOG.WQ", encodeLogFile({}, ""));
+        const auto added = runWqadmin({"log", dir.str(), "add", "--user", "Sam", c.note});
+        ASSERT_EQ(added.status, 0) << added.err;
+        const auto csv = runWqadmin({"log", dir.str(), "--csv"});
+        EXPECT_EQ(csv.status, 0) << c.note.substr(0, 60);
+        EXPECT_EQ(csv.out, "user,start,minutes,program\n" + c.row) << c.note.substr(0, 60);
+    }
 }
 
 TEST(WqadminLog, FullMissingAndDamagedLogs) {

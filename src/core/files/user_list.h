@@ -12,6 +12,8 @@ namespace kz {
 // USERS.WQ: 16-byte records of space-padded text; the first holds the number of names as
 // decimal text, the rest one name each.
 inline constexpr size_t kUserRecordSize = 16;
+// The most names a list can hold: the count is read as a 16-bit number.
+inline constexpr size_t kMaxUserNames = 32767;
 
 // The list as the sign-in shows it: element 0 the trimmed count text, then the trimmed names in
 // file order. A count larger than the records present yields only the names present (a list of
