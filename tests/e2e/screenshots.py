@@ -259,7 +259,7 @@ def zan(width, height):
 
 
 def start_and_help(width, height):
-    """The start-up window, the About box and the help window."""
+    """The start-up windows, the About box over the activity and the help window."""
     with Desktop(width, height) as d:
         folder, wqadmin = sample_installation(("kiv", "zan"))
         try:
@@ -274,7 +274,7 @@ def start_and_help(width, height):
                     time.sleep(0.3)
                     d.key("a")
                     time.sleep(0.8)
-                    shoot(d, "about")
+                    shoot(d, "kiv-about")  # over the activity; "about" is the gallery's
                     d.key("Return")
                     time.sleep(0.3)
                     d.key("alt+p", window=frame)
