@@ -170,11 +170,13 @@ void ZanWindow::buildMenus() {
     m_open->setObjectName("mnuFileOpen");
     file->addSeparator()->setObjectName("mnuBlank");
     file->addAction(tr("E&xit"), &m_frame, &QWidget::close)->setObjectName("mnuExit");
-    auto* settings = new QMenu(tr("&Settings"));
+    // The buttons have Alt+H (Hear) and Alt+S (Start): a menu sharing a key would leave both
+    // doing nothing, so the menus take other letters.
+    auto* settings = new QMenu(tr("Se&ttings"));
     settings->setObjectName("mnuSettingsHead");
     settings->addAction(tr("&Alter the settings"), this, &ZanWindow::alterSettings)
         ->setObjectName("mnuSettings");
-    auto* help = new QMenu(tr("&Help"));
+    auto* help = new QMenu(tr("Hel&p"));
     help->setObjectName("mnuHelp");
     help->addAction(tr("&Contents"), this, [this] { m_frame.help().showContents(); })
         ->setObjectName("mnuHelpContents");

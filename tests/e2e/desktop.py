@@ -60,11 +60,47 @@ class Desktop:
         found = self.wait_for(lambda: self.windows(name), seconds)
         return found[0] if found else None
 
+    def geometry(self, window):
+        """The window's client area: x, y, width, height on the screen."""
+        r = subprocess.run(["xwininfo", "-id", window], env=self.env, capture_output=True,
+                           text=True)
+        fields = dict(line.strip().split(":", 1) for line in r.stdout.splitlines()
+                      if line.count(":") == 1)
+        return tuple(int(fields.get(k, 0)) for k in ("Absolute upper-left X",
+                                                     "Absolute upper-left Y", "Width", "Height"))
+
     def width_of(self, window):
-        r = subprocess.run(["xdotool", "getwindowgeometry", "--shell", window], env=self.env,
+        return self.geometry(window)[2]
+
+    def outer_geometry(self, window):
+        """The window with the window manager's frame: x, y, width, height on the screen."""
+        x, y, w, h = self.geometry(window)
+        left, right, top, bottom = self.frame_extents(window)
+        return x - left, y - top, w + left + right, h + top + bottom
+
+    def frame_extents(self, window):
+        """The window manager's frame around the window: left, right, top, bottom."""
+        r = subprocess.run(["xprop", "-id", window, "_NET_FRAME_EXTENTS"], env=self.env,
                            capture_output=True, text=True)
-        fields = dict(line.split("=", 1) for line in r.stdout.split() if "=" in line)
-        return int(fields.get("WIDTH", 0))
+        try:
+            return tuple(int(v) for v in r.stdout.split("=")[1].split(","))
+        except (IndexError, ValueError):
+            return 0, 0, 0, 0
+
+    def restore(self, window, width, height):
+        """Takes a maximised window back to its normal state (a double click on its title bar),
+        then asks for that client size at the screen's top left."""
+        x, y, w, _ = self.outer_geometry(window)
+        subprocess.run(["xdotool", "mousemove", str(x + w // 2), str(y + 6), "click", "--repeat",
+                        "2", "--delay", "80", "1"], env=self.env, check=True)
+        time.sleep(0.8)
+        subprocess.run(["xdotool", "windowsize", window, str(width), str(height)], env=self.env,
+                       check=True)
+        left, _, top, _ = self.frame_extents(window)
+        subprocess.run(["xdotool", "windowmove", window, str(left), str(top)], env=self.env,
+                       check=True)
+        subprocess.run(["xdotool", "mousemove", str(self.width - 1), str(self.height - 1)],
+                       env=self.env, check=True)
 
     def wait_main_window(self, caption, seconds=15):
         """The program's main window: the window of that caption that fills the screen's width
@@ -73,14 +109,19 @@ class Desktop:
                                        if self.width_of(w) >= self.width * 0.9], seconds)
         return found[0] if found else None
 
+    def activate(self, window):
+        subprocess.run(["xdotool", "windowactivate", "--sync", window], env=self.env,
+                       capture_output=True)
+
     def key(self, *keys, window=None):
         cmd = ["xdotool", "key", "--clearmodifiers"]
         if window:
-            subprocess.run(["xdotool", "windowactivate", "--sync", window], env=self.env,
-                           capture_output=True)
+            self.activate(window)
         subprocess.run(cmd + list(keys), env=self.env, check=True)
 
-    def type(self, text):
+    def type(self, text, window=None):
+        if window:
+            self.activate(window)
         subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env, check=True)
 
     def screenshot(self, path):

@@ -1,9 +1,16 @@
-"""Takes screenshots of the programs' windows at two screen sizes into docs/screenshots/.
+"""Takes screenshots of the programs' windows into docs/screenshots/.
 
 Usage: python3 tests/e2e/screenshots.py [BUILD_DIR]
-Runs on a fresh installation next to the build (links to the programs, the sample data when the
-build staged it)."""
+Runs on fresh installations next to the build (links to the programs, the sample data the build
+staged in BUILD_DIR/stage). Each picture is named after the screen it was taken on: 640x480 (the
+word activity's design client area, scale 1) and 1280x1024 (scale 2); "small" is the word
+activity in a normal window of about 440x330 on a 640x480 screen (scale about 0.7, the small
+buttons without captions).
+
+The word activity is driven with the keys 1 to 4. Which choice is right is not known in advance,
+so each is tried from the top: a wrong one turns red, which the screen shows."""
 import os
+import shutil
 import subprocess
 import sys
 import tempfile
@@ -14,53 +21,270 @@ from desktop import Desktop, installation, remove  # noqa: E402
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
 BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
+STAGE = os.path.join(BUILD, "stage")
 OUT = os.path.join(ROOT, "docs", "screenshots")
+SIZES = ((640, 480), (1280, 1024))
+SMALL_WINDOW = (440, 292)  # the client area; with the frame near 4:3
+
+# kivOptions: show and speak (3), the word always shown (time code 50), five questions a set;
+# with four choices (answer style 4) or the typed answer (1).
+PADS = 5
+KIV_CHOICES = 3 + 16 * 4 + 128 * 50 + 8192 * PADS
+KIV_TYPED = 3 + 16 * 1 + 128 * 50 + 8192 * PADS
+# A teacher's list of one word: every answer is known in advance.
+TEACHER_LIST = ("0065TO65", "frog")
 
 
-def shoot(desktop, name):
-    path = os.path.join(OUT, f"{name}-{desktop.width}x{desktop.height}.png")
+def reduce(source, target):
+    subprocess.run(["convert", source, "-colors", "64", target], check=False)
+    print(target)
+
+
+def grab(desktop, path, crop=None):
     desktop.screenshot(path)
-    subprocess.run(["convert", path, "-colors", "64", path], check=False)
-    print(path)
+    if crop:
+        x, y, w, h = crop
+        subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", path],
+                       check=True)
 
 
-def run(width, height):
+def shoot(desktop, name, suffix=None, crop=None):
+    path = os.path.join(OUT, f"{name}-{suffix or f'{desktop.width}x{desktop.height}'}.png")
+    grab(desktop, path, crop)
+    reduce(path, path)
+
+
+def count_colour(path, colour):
+    """How many pixels of the picture are near that colour."""
+    r = subprocess.run(["convert", path, "-fuzz", "12%", "-fill", "black", "+opaque", colour,
+                        "-fill", "white", "-opaque", colour, "-format", "%[fx:mean*w*h]", "info:"],
+                       capture_output=True, text=True, check=True)
+    return int(float(r.stdout.strip() or 0))
+
+
+def sample_installation(programs, wordlist=None):
+    """A fresh installation with the sample library's data; its own WORDLIST folder holding
+    wordlist (name, text) when given, else the sample lists."""
+    folder, wqadmin = installation(BUILD, programs)
+    for part in ("DATA", "BMPS", "WAVS"):
+        if os.path.exists(os.path.join(STAGE, part)):
+            os.symlink(os.path.join(STAGE, part), os.path.join(folder, part))
+    if wordlist:
+        os.makedirs(os.path.join(folder, "WORDLIST"))
+        with open(os.path.join(folder, "WORDLIST", wordlist[0] + ".TXT"), "wb") as f:
+            f.write(wordlist[1])
+    else:
+        os.symlink(os.path.join(STAGE, "WORDLIST"), os.path.join(folder, "WORDLIST"))
+    for name in ("kiv-help.html", "zan-help.html"):
+        staged = os.path.join(STAGE, name)
+        os.symlink(staged if os.path.exists(staged) else os.path.join(ROOT, "help", name),
+                   os.path.join(folder, name))
+    return folder, wqadmin
+
+
+def set_teacher(wqadmin, folder, *fields):
+    subprocess.run([wqadmin, "settings", os.path.join(folder, "TEACHER.WQ"), "set", *fields],
+                   check=True, capture_output=True)
+
+
+def exit_program(desktop, frame, proc):
+    desktop.key("alt+f", window=frame)
+    time.sleep(0.3)
+    desktop.key("x")
+    try:
+        proc.wait(10)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+
+
+def start_kiv(d, folder, small):
+    """Kiv started on its first question; returns the process, its window and the crop of a
+    small window (None when maximised)."""
+    proc = d.start(os.path.join(folder, "kiv"))
+    frame = d.wait_main_window("Words")
+    time.sleep(2.0)
+    crop = None
+    if small:
+        d.restore(frame, *SMALL_WINDOW)
+        time.sleep(1.5)
+        crop = d.outer_geometry(frame)
+    return proc, frame, crop
+
+
+def kiv_choices(width, height, small=False):
+    """The word activity with four choices: a question, a wrong choice, a right one, the frog
+    along the pads, the set complete; then its settings window."""
+    suffix = "small" if small else None
+    with Desktop(width, height) as d, tempfile.TemporaryDirectory() as tmp:
+        taken_as = os.path.join(OUT, "kiv-{}-" + (suffix or f"{width}x{height}") + ".png")
+        folder, wqadmin = sample_installation(("kiv",))
+        try:
+            set_teacher(wqadmin, folder, f"kivOptions={KIV_CHOICES}")
+            proc, frame, crop = start_kiv(d, folder, small)
+            shoot(d, "kiv-question", suffix, crop)
+            taken = set()
+            position, missed = 0, False
+            probe = os.path.join(tmp, "probe.png")
+            for _ in range(40):  # questions; each wrong answer costs one more
+                if position == 3 and "frog" not in taken:
+                    shoot(d, "kiv-frog", suffix, crop)
+                    taken.add("frog")
+                grab(d, probe, crop)
+                red = count_colour(probe, "#ff0000")
+                cyan = count_colour(probe, "#00ffff")
+                for key in "1234":
+                    d.key(key, window=frame)
+                    time.sleep(0.25)
+                    grab(d, probe, crop)
+                    now = count_colour(probe, "#ff0000")
+                    if now <= red + 20 and count_colour(probe, "#00ffff") > cyan * 0.6:
+                        raise RuntimeError(f"the activity did not answer the key {key}")
+                    if now > red + 20:  # turned red: a wrong choice, the frog sad
+                        red = now
+                        missed = True
+                        if "wrong" not in taken:
+                            reduce(probe, taken_as.format("wrong"))
+                            taken.add("wrong")
+                        continue
+                    # Right: the word shown, the frog jumping (or back from sad to sitting).
+                    if missed:
+                        missed = False
+                    else:
+                        position += 1
+                        if "right" not in taken:
+                            reduce(probe, taken_as.format("right"))
+                            taken.add("right")
+                    break
+                else:
+                    raise RuntimeError("no choice was right")
+                if position == PADS:
+                    time.sleep(1.0)  # the landing: the winning frog and Next
+                    shoot(d, "kiv-set-complete", suffix, crop)
+                    break
+                time.sleep(2.2)  # the jump and the pause, then the next question
+            d.key("alt+t", window=frame)
+            time.sleep(0.3)
+            d.key("a")
+            time.sleep(1.5)
+            shoot(d, "kiv-settings", suffix, crop)
+            exit_program(d, frame, proc)
+        finally:
+            remove(folder)
+
+
+def kiv_typed(width, height, small=False):
+    """The typed answer on a teacher's list of one word: a beginning, a wrong letter (red), the
+    word typed whole."""
+    suffix = "small" if small else None
+    name, word = TEACHER_LIST
+    text = ("*WORDLIST*\r\n* One word, for practice\r\n" + f"{word}\r\n" * 4).encode()
     with Desktop(width, height) as d:
-        folder, wqadmin = installation(BUILD)
-        stage = os.path.join(BUILD, "stage")
-        for part in ("DATA", "BMPS", "WAVS", "WORDLIST", "kiv-help.html", "zan-help.html"):
-            if os.path.exists(os.path.join(stage, part)):
-                os.symlink(os.path.join(stage, part), os.path.join(folder, part))
-        for name in ("kiv-help.html", "zan-help.html"):
-            if not os.path.exists(os.path.join(folder, name)):
-                os.symlink(os.path.join(ROOT, "help", name), os.path.join(folder, name))
+        folder, wqadmin = sample_installation(("kiv",), (name, text))
+        try:
+            set_teacher(wqadmin, folder, f"kivOptions={KIV_TYPED}", f"kivWordlist={name}")
+            proc, frame, crop = start_kiv(d, folder, small)
+            d.type(word[:2], window=frame)
+            time.sleep(0.3)
+            shoot(d, "kiv-typed", suffix, crop)
+            d.type(word[2:])
+            time.sleep(0.25)
+            shoot(d, "kiv-typed-right", suffix, crop)
+            time.sleep(2.5)  # the jump and the pause, then the next question
+            d.type(word[:2] + "x")
+            time.sleep(0.15)
+            shoot(d, "kiv-typed-wrong", suffix, crop)
+            time.sleep(1.0)
+            exit_program(d, frame, proc)
+        finally:
+            remove(folder)
+
+
+def zan(width, height):
+    """The story reader on the sample story: its title page, a phrase half clicked, the last page
+    read; then its settings window."""
+    with Desktop(width, height) as d, tempfile.TemporaryDirectory() as tmp:
+        folder, wqadmin = sample_installation(("zan",))
+        probe = os.path.join(tmp, "probe.png")
+
+        def list_shown():
+            grab(d, probe)
+            return count_colour(probe, "#00ffff") > 200
+
+        def read_page():
+            """Clicks every phrase of the page in order (the list holds its words in order)
+            until the list stays away."""
+            gone_since = None
+            while True:
+                if list_shown():
+                    gone_since = None
+                    d.key("Home")
+                    for _ in range(8):
+                        d.key("Return")
+                        time.sleep(0.15)
+                        d.key("Down")
+                    time.sleep(0.4)
+                    continue
+                gone_since = gone_since or time.time()
+                if time.time() - gone_since > 2.0:
+                    return
+                time.sleep(0.2)
+
+        try:
+            proc = d.start(os.path.join(folder, "zan"))
+            frame = d.wait_main_window("Phrases")
+            time.sleep(2.5)
+            shoot(d, "zan-title")
+            d.key("alt+n", window=frame)
+            time.sleep(2.0)
+            d.key("Return")
+            time.sleep(0.2)
+            d.key("Down", "Return")
+            time.sleep(0.5)
+            shoot(d, "zan-phrase")
+            for page in range(2, 8):
+                read_page()
+                if page < 7:
+                    d.key("alt+n", window=frame)
+                    time.sleep(1.5)
+            shoot(d, "zan-last-page")
+            d.key("alt+t", window=frame)
+            time.sleep(0.3)
+            d.key("a")
+            time.sleep(1.5)
+            shoot(d, "zan-settings")
+            exit_program(d, frame, proc)
+        finally:
+            remove(folder)
+
+
+def start_and_help(width, height):
+    """The start-up windows, the About box over the activity and the help window."""
+    with Desktop(width, height) as d:
+        folder, wqadmin = sample_installation(("kiv", "zan"))
         try:
             for program, caption in (("kiv", "Words"), ("zan", "Phrases")):
                 proc = d.start(os.path.join(folder, program))
                 time.sleep(0.6)
                 shoot(d, f"{program}-startup")
                 frame = d.wait_main_window(caption)
-                time.sleep(1.0)
-                shoot(d, f"{program}-frame")
+                time.sleep(2.0)
                 if program == "kiv":
-                    d.key("alt+h", window=frame)
+                    d.key("alt+p", window=frame)  # Hel&p: the activity's Hear button has H
                     time.sleep(0.3)
                     d.key("a")
                     time.sleep(0.8)
-                    shoot(d, "about")
+                    shoot(d, "kiv-about")  # over the activity; "about" is the gallery's
                     d.key("Return")
                     time.sleep(0.3)
-                    d.key("alt+h", window=frame)
+                    d.key("alt+p", window=frame)
                     time.sleep(0.3)
                     d.key("c")
                     help_window = d.wait_window(f"^{caption} Help$")
                     time.sleep(0.8)
                     shoot(d, "help")
                     d.key("alt+F4", window=help_window)
-                d.key("alt+f", window=frame)
-                time.sleep(0.3)
-                d.key("x")
-                proc.wait(10)
+                exit_program(d, frame, proc)
         finally:
             remove(folder)
 
@@ -102,16 +326,21 @@ def dialogs(width, height):
     """The shared dialogs, each with its window frame, drawn by the dialog gallery."""
     with Desktop(width, height) as d, tempfile.TemporaryDirectory() as shots:
         subprocess.run([os.path.join(BUILD, "tests", "ui", "dialog_gallery"), shots,
-                        f"{width}x{height}", os.path.join(BUILD, "stage")], env=d.env, check=True)
+                        f"{width}x{height}", STAGE], env=d.env, check=True)
         for name in os.listdir(shots):
-            subprocess.run(["convert", os.path.join(shots, name), "-colors", "64",
-                            os.path.join(OUT, name)], check=False)
-            print(os.path.join(OUT, name))
+            reduce(os.path.join(shots, name), os.path.join(OUT, name))
 
 
 if __name__ == "__main__":
+    if not shutil.which("convert"):
+        sys.exit("imagemagick's convert is needed")
     os.makedirs(OUT, exist_ok=True)
-    for size in ((640, 480), (1280, 1024)):
-        run(*size)
+    kiv_choices(640, 480, small=True)
+    kiv_typed(640, 480, small=True)
+    for size in SIZES:
+        kiv_choices(*size)
+        kiv_typed(*size)
+        zan(*size)
+        start_and_help(*size)
         sign_in(*size)
         dialogs(*size)

@@ -125,6 +125,21 @@ private slots:
         QCOMPARE(in.caption(1), QString("Pip can "));
     }
 
+    // A menu and a button sharing an access key would leave Alt+key doing nothing for either.
+    void menusAndButtonsHaveTheirOwnAccessKeys() {
+        Installation in;
+        auto key = [](const QString& text) {
+            const qsizetype at = text.indexOf('&');
+            return at >= 0 && at + 1 < text.size() ? text.at(at + 1).toLower() : QChar();
+        };
+        QSet<QChar> menuKeys;
+        for (QMenu* menu : in.reader()->menus()) menuKeys.insert(key(menu->title()));
+        for (const char* name : {"cmdHear", "cmdBook", "cmdBack", "cmdNext", "cmdRestart"}) {
+            const QString caption = in.reader()->findChild<QToolButton*>(name)->text();
+            QVERIFY2(!menuKeys.contains(key(caption)), qPrintable(caption));
+        }
+    }
+
     void resizeInTheMiddleOfAPhraseKeepsTextAndList() {
         Installation in;
         in.reader()->reader().cmdNextClick();
