@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBrowser>
@@ -57,7 +58,12 @@ HelpWindow::HelpWindow(const QString& title, const std::string& documentPath, QW
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(splitter);
     m_text->setOpenExternalLinks(false);
-    resize(760, 520);
+    // Its usual size, or less on a small screen, so that no text runs off the screen's edge.
+    QSize size(760, 520);
+    if (const QScreen* shownOn = screen()) {
+        size = size.boundedTo(shownOn->availableGeometry().size() * 0.9);
+    }
+    resize(size);
 
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::filterIndex);
     auto open = [this](QListWidgetItem* item) { goTo(item->data(Qt::UserRole).toString()); };
