@@ -4,6 +4,7 @@ import shutil
 import subprocess
 import tempfile
 import time
+import unittest
 
 
 class Desktop:
@@ -151,3 +152,38 @@ def add_word_data(folder):
 
 def remove(folder):
     shutil.rmtree(folder, ignore_errors=True)
+
+
+class ProgramTest(unittest.TestCase):
+    """One display for a class of tests; each test gets a fresh installation (self.folder) and
+    the program it starts (self.proc) is ended and the installation removed afterwards."""
+    build = None  # the build folder; set by the subclass
+    programs = ("kiv", "zan")
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(640, 480).__enter__()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.__exit__(None, None, None)
+
+    def setUp(self):
+        self.folder, self.wqadmin = installation(self.build, programs=self.programs)
+        self.proc = None
+
+    def tearDown(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        remove(self.folder)
+
+    def log_bytes(self):
+        with open(os.path.join(self.folder, "LOG.WQ"), "rb") as f:
+            return f.read()
+
+    def wait_exit(self, seconds=10):
+        try:
+            return self.proc.wait(seconds)
+        except subprocess.TimeoutExpired:
+            self.fail("the program did not end")

@@ -6,7 +6,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop, add_word_data, installation, remove  # noqa: E402
+from desktop import ProgramTest, add_word_data  # noqa: E402
 
 BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 
@@ -18,34 +18,12 @@ def write(folder, name, data):
         f.write(data)
 
 
-class KivTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(640, 480).__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.__exit__(None, None, None)
-
-    def setUp(self):
-        self.folder, _ = installation(BUILD, programs=("kiv",))
-        self.proc = None
-
-    def tearDown(self):
-        if self.proc and self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
-        remove(self.folder)
+class KivTest(ProgramTest):
+    build = BUILD
+    programs = ("kiv",)
 
     def log(self):
-        with open(os.path.join(self.folder, "LOG.WQ"), "rb") as f:
-            return f.read()
-
-    def wait_exit(self, seconds=10):
-        try:
-            return self.proc.wait(seconds)
-        except Exception:
-            self.fail("the program did not end")
+        return self.log_bytes()
 
     def test_missing_data_asks_for_it_and_the_session_counts_from_there(self):
         self.proc = self.desktop.start(os.path.join(self.folder, "kiv"))

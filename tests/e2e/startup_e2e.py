@@ -7,7 +7,7 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop, add_word_data, installation, remove  # noqa: E402
+from desktop import ProgramTest, add_word_data, remove  # noqa: E402
 
 BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 
@@ -21,30 +21,12 @@ def link_sample_data(folder):
         os.symlink(os.path.join(stage, part), os.path.join(folder, part))
 
 
-def log_bytes(folder):
-    with open(os.path.join(folder, "LOG.WQ"), "rb") as f:
-        return f.read()
-
-
-class StartupTest(unittest.TestCase):
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(640, 480).__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.__exit__(None, None, None)
+class StartupTest(ProgramTest):
+    build = BUILD
 
     def setUp(self):
-        self.folder, self.wqadmin = installation(BUILD)
+        super().setUp()
         add_word_data(self.folder)  # Kiv's activity starts as soon as its frame is up
-        self.proc = None
-
-    def tearDown(self):
-        if self.proc and self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
-        remove(self.folder)
 
     def admin(self, *args):
         subprocess.run([self.wqadmin, *args], check=True, capture_output=True)
@@ -58,12 +40,6 @@ class StartupTest(unittest.TestCase):
                            env=self.desktop.env, capture_output=True, text=True)
         return r.stdout.split()
 
-    def wait_exit(self, seconds=10):
-        try:
-            return self.proc.wait(seconds)
-        except subprocess.TimeoutExpired:
-            self.fail("the program did not end")
-
     def test_fatal_error_before_any_window_ends_cleanly(self):
         open(os.path.join(self.folder, "GLOBSET.WQ"), "wb").close()
         self.start("kiv")
@@ -71,7 +47,7 @@ class StartupTest(unittest.TestCase):
         self.assertIsNotNone(box, "no message box")
         self.desktop.key("Return", window=box)
         self.assertEqual(self.wait_exit(), 1)
-        self.assertEqual(log_bytes(self.folder), b"\0\0")
+        self.assertEqual(self.log_bytes(), b"\0\0")
 
     def test_child_without_own_settings_meets_the_settings_message(self):
         self.admin("globals", self.folder, "set", "userMode=3")
@@ -88,7 +64,7 @@ class StartupTest(unittest.TestCase):
         self.assertIsNotNone(box, "no message box")
         self.desktop.key("Return", window=box[0])
         self.assertEqual(self.wait_exit(), 1)
-        self.assertEqual(log_bytes(self.folder), b"\0\0")
+        self.assertEqual(self.log_bytes(), b"\0\0")
 
     def test_first_run_records_the_data_directory_and_exit_logs_the_session(self):
         # DataDir is blank: the first run takes the installation folder as the data directory.
@@ -100,7 +76,7 @@ class StartupTest(unittest.TestCase):
         time.sleep(0.3)
         self.desktop.key("x")
         self.assertEqual(self.wait_exit(), 0)
-        self.assertIn(b"   Words        ", log_bytes(self.folder))
+        self.assertIn(b"   Words        ", self.log_bytes())
         r = subprocess.run([self.wqadmin, "globals", self.folder], capture_output=True, text=True)
         self.assertIn(f'"dataDir": "{self.folder}"', r.stdout)
 
@@ -114,7 +90,7 @@ class StartupTest(unittest.TestCase):
         time.sleep(0.3)
         self.desktop.key("x")
         self.assertEqual(self.wait_exit(), 0)
-        self.assertIn(b"Phrases", log_bytes(self.folder))
+        self.assertIn(b"Phrases", self.log_bytes())
 
     def test_sign_in_then_exit(self):
         self.admin("globals", self.folder, "set", "userMode=1")
@@ -182,7 +158,7 @@ class StartupTest(unittest.TestCase):
         self.desktop.key("Escape")
         self.assertEqual(self.wait_exit(), 0)
         self.assertIsNone(self.desktop.wait_main_window("Words", 0.5))
-        self.assertEqual(log_bytes(self.folder), b"\0\0")
+        self.assertEqual(self.log_bytes(), b"\0\0")
 
 
 if __name__ == "__main__":
