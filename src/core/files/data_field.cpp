@@ -33,16 +33,17 @@ std::string decodeDataField(std::string_view field, DataKey& key) {
         for (unsigned char c : field) key += c;
         return std::string(field);
     }
-    std::string out;
-    out.reserve(field.size());
+    // One character out for each in: written in place, with no size check per character.
+    std::string out(field.size(), '\0');
+    char* to = out.data();
     for (unsigned char c : field) {
         if (c < kQuote) {
-            out += static_cast<char>(kClassChar[classOf(c, key)]);
+            *to++ = static_cast<char>(kClassChar[classOf(c, key)]);
         } else if (c == kQuote) {
-            out += static_cast<char>(c);
+            *to++ = static_cast<char>(c);
         } else {
             const DataKey v = ((c - kFirstScrambled - key) % kModulus + kModulus) % kModulus;
-            out += static_cast<char>(v);
+            *to++ = static_cast<char>(v);
             key += v;
         }
     }
