@@ -33,17 +33,16 @@ std::string decodeDataField(std::string_view field, DataKey& key) {
         for (unsigned char c : field) key += c;
         return std::string(field);
     }
-    // One character out for each in: written in place, with no size check per character.
-    std::string out(field.size(), '\0');
-    char* to = out.data();
+    std::string out;
+    out.reserve(field.size());
     for (unsigned char c : field) {
         if (c < kQuote) {
-            *to++ = static_cast<char>(kClassChar[classOf(c, key)]);
+            out += static_cast<char>(kClassChar[classOf(c, key)]);
         } else if (c == kQuote) {
-            *to++ = static_cast<char>(c);
+            out += static_cast<char>(c);
         } else {
             const DataKey v = ((c - kFirstScrambled - key) % kModulus + kModulus) % kModulus;
-            *to++ = static_cast<char>(v);
+            out += static_cast<char>(v);
             key += v;
         }
     }
