@@ -53,10 +53,14 @@ double nowMs() { return static_cast<double>(g_clock.nsecsElapsed()) / 1e6; }
 class PaintClock : public QObject {
 public:
     double lastEnd = -1;
+    bool trace = false;
     bool eventFilter(QObject* object, QEvent* event) override {
         if (event->type() != QEvent::Paint || !object->isWidgetType()) return false;
         object->event(event);
         lastEnd = nowMs();
+        if (trace)
+            std::printf("  paint %s %s ended %.2f\n", object->metaObject()->className(),
+                        qPrintable(object->objectName()), lastEnd);
         return true;
     }
 };
@@ -114,6 +118,15 @@ AudioOutput::Options audioOptions() {
     options.appName = "window_bench";
     options.onSoundStart = [] { g_soundStart = nowMs(); };
     return options;
+}
+
+// Called right after an action (a click, a key, a resize) returns: runs the event loop until the
+// window's next repaint is done; its end less t0, -1 after two seconds without one. A repaint
+// during the action (a button drawn pressed, at once) does not count: the action's result is
+// drawn only after it.
+double repaintedAfter(double t0) {
+    g_paints->lastEnd = -1;
+    return paintedAfter(t0);
 }
 
 // Waits up to `ms` for a sound to start after t0; its delay, or -1.
@@ -188,7 +201,7 @@ void resizeSeries(QWidget* window, Series& series, int rounds) {
     for (int i = 0; i < rounds; ++i) {
         const double t0 = nowMs();
         window->resize(sizes[i % 4]);
-        series.add(paintedAfter(t0));
+        series.add(repaintedAfter(t0));
         QTest::qWait(30);
     }
 }
@@ -243,17 +256,17 @@ int run(int questions) {
         if (wrongJ) {
             const double t0 = nowMs();
             clickAt(window.findChild<QLabel*>(QString("lbl_choice%1").arg(wrongJ)));
-            wrong.add(paintedAfter(t0));
+            wrong.add(repaintedAfter(t0));
             QTest::qWait(300);
         }
         timers.lastFire = -1;
         const double t0 = nowMs();
         if (q % 2) {
             QTest::keyClick(&window, Qt::Key(Qt::Key_0 + rightJ));
-            key.add(paintedAfter(t0));
+            key.add(repaintedAfter(t0));
         } else {
             clickAt(window.findChild<QLabel*>(QString("lbl_choice%1").arg(rightJ)));
-            right.add(paintedAfter(t0));
+            right.add(repaintedAfter(t0));
         }
         sound.add(soundAfter(t0));
         // The pause, then the next question.
@@ -319,8 +332,15 @@ int run(int rounds) {
         if (nextButton->isVisible() && nextButton->isEnabled()) {
             const int before = reader->reader().page();
             const double t0 = nowMs();
+            g_paints->trace = std::getenv("KZ_VERBOSE") != nullptr;
+            if (g_paints->trace) std::printf("  click at %.2f\n", t0);
             clickAt(nextButton);
-            const double painted = paintedAfter(t0);
+            const double handled = nowMs() - t0;
+            const double painted = repaintedAfter(t0);
+            g_paints->trace = false;
+            if (std::getenv("KZ_VERBOSE"))
+                std::printf("page %d -> %d: click handled %.2f ms, painted %.2f ms\n", before,
+                            reader->reader().page(), handled, painted);
             if (reader->reader().page() != before) next.add(painted);
         } else if (backButton->isVisible()) {
             clickAt(backButton);
@@ -335,7 +355,7 @@ int run(int rounds) {
             const QRect rect = list->visualItemRect(list->item(i));
             const double t0 = nowMs();
             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-            wordPaint.add(paintedAfter(t0));
+            wordPaint.add(repaintedAfter(t0));
             word.add(soundAfter(t0, 300));
         }
     }
@@ -344,7 +364,7 @@ int run(int rounds) {
         QTest::qWait(300);
         const double t0 = nowMs();
         reader->reader().openStory(code + ".DAT");
-        open.add(paintedAfter(t0));
+        open.add(repaintedAfter(t0));
     }
     resizeSeries(frame.get(), resize, 40);
     QTest::qWait(1000);
