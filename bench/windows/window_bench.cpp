@@ -37,6 +37,7 @@
 #include "zan_window.h"
 #else
 #include "activity_window.h"
+#include "kiv/choice_builder.h"
 #include "kiv/word_activity.h"
 #endif
 
@@ -207,6 +208,48 @@ void resizeSeries(QWidget* window, Series& series, int rounds) {
 }
 
 #ifndef KZ_BENCH_ZAN
+// The choice builder's worst lists of 32767 words, measured as the activity measures (its text
+// port, 12-point Arial): the draws keep failing, so each choice takes its 1000 measurements.
+void choicesWithTheWindowsMeasure(TextMeasure& text) {
+    const FontSpec font;
+    const std::function<int(std::string_view)> width = [&](std::string_view t) {
+        return text.measure(t, font).width;
+    };
+    std::vector<std::string> repeated(32765, "cat");
+    repeated.push_back("dog");
+    repeated.push_back("hen");
+    std::vector<std::string> farRepeated(32767, std::string(40, 'w'));
+    farRepeated[0] = "a";
+    farRepeated[1] = std::string(39, 'x');
+    farRepeated[2] = std::string(41, 'y');
+    std::vector<std::string> different;
+    SeededRandom letters(3);
+    for (int i = 0; i < 32767; ++i) {
+        std::string w;
+        for (int n = 2 + static_cast<int>(letters.next() * 8); n > 0; --n)
+            w += static_cast<char>('a' + static_cast<int>(letters.next() * 26));
+        different.push_back(w);
+    }
+    struct List {
+        const char* name;
+        const std::vector<std::string>& words;
+        std::string word;
+    };
+    const List lists[] = {{"kiv: buildChoices, 32767 different words", different, different[100]},
+                          {"kiv: buildChoices, the word repeated", repeated, "cat"},
+                          {"kiv: buildChoices, far widths repeated", farRepeated, "a"}};
+    SeededRandom random(5);
+    for (const auto& list : lists) {
+        Series series{list.name};
+        for (int i = 0; i < 30; ++i) {
+            const double t0 = nowMs();
+            auto choices = buildChoices(list.word, list.words, 4, random, width);
+            series.add(nowMs() - t0);
+        }
+        series.print();
+    }
+}
+
 int run(int questions) {
     AppState state;
     state.appDir = state.dataDir = dataDir();
@@ -284,6 +327,7 @@ int run(int questions) {
     QTest::qWait(3000);  // the sound output closes its device after two quiet seconds
     for (auto* s : {&wrong, &right, &key, &sound, &next, &resize}) s->print();
     idleCpu("kiv: processor while a question waits, 10 s", 10);
+    choicesWithTheWindowsMeasure(text);
     return 0;
 }
 
