@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <vector>
 
 #include "files/text.h"
@@ -52,6 +54,18 @@ TEST(LeadingDecimalNumber, ReadsOnlyTheLeadingNumber) {
     };
     for (const auto& c : cases) {
         EXPECT_EQ(leadingDecimalNumber(c.text), c.value) << c.text;
+    }
+}
+
+TEST(LeadingDecimalNumber, ReadsWholeNumbersAsStrtodDoes) {
+    for (const char* text :
+         {"0", "-0", "+0", "007", "-32768", "32767", "65536", "-99999", "123456789012345",
+          "-999999999999999", "1234567890123456", "98765432109876543210", "12x", "-4 5"}) {
+        const auto value = leadingDecimalNumber(text);
+        ASSERT_TRUE(value.has_value()) << text;
+        const double expected = std::strtod(text, nullptr);
+        EXPECT_EQ(*value, expected) << text;
+        EXPECT_EQ(std::signbit(*value), std::signbit(expected)) << text;
     }
 }
 

@@ -172,7 +172,17 @@ std::optional<double> leadingDecimalNumber(std::string_view text) {
         if (j < text.size() && (text[j] == '+' || text[j] == '-')) ++j;
         if (skipDigits(text, j) > 0) i = j;
     }
-    const double value = strtodInCLocale(std::string(text.substr(start, i - start)));
+    const std::string_view number = text.substr(start, i - start);
+    // A whole number of up to 15 digits, as most numbers of the files are, is exact in a double:
+    // read at once, to the value strtod gives.
+    const bool sign = number.front() == '+' || number.front() == '-';
+    if (number.size() - (sign ? 1 : 0) <= 15 &&
+        number.find_first_not_of("0123456789", sign ? 1 : 0) == std::string_view::npos) {
+        double whole = 0;
+        for (char c : number.substr(sign ? 1 : 0)) whole = whole * 10 + (c - '0');
+        return number.front() == '-' ? -whole : whole;
+    }
+    const double value = strtodInCLocale(std::string(number));
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }

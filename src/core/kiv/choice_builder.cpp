@@ -21,12 +21,16 @@ int drawPosition(Random& random, size_t count) {
     return static_cast<int>(std::min(pos, count - 1));
 }
 
-// How many wrong choices the list can give at all: its different words other than the word.
-size_t distinctOthers(std::string_view word, const std::vector<std::string>& words) {
+// How many wrong choices the list can give, up to `enough`: its different words other than the
+// word. Counting stops at `enough`, so a long list of different words is not sorted whole.
+size_t distinctOthers(std::string_view word, const std::vector<std::string>& words, size_t enough) {
     std::set<std::string> others;
     const std::string target = toUpperAscii(word);
-    for (const auto& w : words)
-        if (toUpperAscii(w) != target) others.insert(toUpperAscii(w));
+    for (const auto& w : words) {
+        if (others.size() >= enough) break;
+        std::string upper = toUpperAscii(w);
+        if (upper != target) others.insert(std::move(upper));
+    }
     return others.size();
 }
 
@@ -94,7 +98,8 @@ Choices buildChoices(std::string_view word, const std::vector<std::string>& word
     Choices result;
     result.texts.emplace_back(word);
     if (!words.empty()) {
-        const size_t wanted = std::min<size_t>(count - 1, distinctOthers(word, words));
+        const size_t wanted =
+            distinctOthers(word, words, static_cast<size_t>(std::max(count - 1, 0)));
         Drawer drawer(word, words, random, width);
         for (size_t k = 0; k < wanted; ++k) result.texts.push_back(drawer.next());
     }

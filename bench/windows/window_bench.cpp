@@ -1,0 +1,431 @@
+// Event to paint in the real windows. Run on the offscreen platform with SDL's disk driver:
+//   QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null kiv_window_bench
+//   [questions]
+//   ... zan_window_bench [pages]
+// Times are from the event (a click sent to the widget, a resize, the pause's timer firing) to
+// the end of the last paint event of the window's first repaint after it; a sound's time is to
+// the moment the mixer hands its first samples to SDL (the disk driver writes them at once).
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QListWidget>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <sstream>
+#include <thread>
+
+#include "audio_output.h"
+#include "fake_host.h"
+#include "files/user_settings.h"
+#include "main_frame.h"
+#include "ports/seeded_random.h"
+#include "qt_ports.h"
+#include "session/app_state.h"
+#include "ui_host.h"
+// Kiv and Zan each have their own layout header, each defining the same rectangle type, so the
+// program is built twice: kiv_window_bench and zan_window_bench.
+#ifdef KZ_BENCH_ZAN
+#include "zan_program.h"
+#include "zan_window.h"
+#else
+#include "activity_window.h"
+#include "kiv/choice_builder.h"
+#include "kiv/word_activity.h"
+#endif
+
+using namespace kz;
+using namespace kz::ui;
+
+namespace {
+
+QElapsedTimer g_clock;
+double nowMs() { return static_cast<double>(g_clock.nsecsElapsed()) / 1e6; }
+
+// Delivers every paint event itself and notes when it ended; counts the event loop's passes so
+// that the paints of one repaint (all done in one pass) are told from later ones.
+class PaintClock : public QObject {
+public:
+    double lastEnd = -1;
+    bool trace = false;
+    bool eventFilter(QObject* object, QEvent* event) override {
+        if (event->type() != QEvent::Paint || !object->isWidgetType()) return false;
+        object->event(event);
+        lastEnd = nowMs();
+        if (trace)
+            std::printf("  paint %s %s ended %.2f\n", object->metaObject()->className(),
+                        qPrintable(object->objectName()), lastEnd);
+        return true;
+    }
+};
+PaintClock* g_paints = nullptr;
+
+// Runs the event loop until a repaint has been done after t0; the end of that repaint's last
+// paint, less t0. -1 after two seconds without one. A pass of the event loop does a whole repaint.
+double paintedAfter(double t0) {
+    // A repaint already done in the pass that ran the event (a timer's, say) counts.
+    if (g_paints->lastEnd >= t0) return g_paints->lastEnd - t0;
+    g_paints->lastEnd = -1;
+    const double deadline = nowMs() + 2000;
+    while (nowMs() < deadline) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        if (g_paints->lastEnd >= 0) return g_paints->lastEnd - t0;
+    }
+    return -1;
+}
+
+// The programs' timers, noting when a timer of a given length fires.
+class TimingTimers final : public Timers {
+public:
+    explicit TimingTimers(Timers& inner) : m_inner(inner) {}
+    int watchedMs = -1;
+    double lastFire = -1;
+    std::unique_ptr<Timer> make(Kind kind, std::function<void()> onTimeout) override {
+        auto timer = std::make_unique<Watched>(*this);
+        Watched* self = timer.get();
+        timer->inner = m_inner.make(kind, [this, self, onTimeout] {
+            if (self->ms == watchedMs) lastFire = nowMs();
+            onTimeout();
+        });
+        return timer;
+    }
+
+private:
+    struct Watched final : Timer {
+        explicit Watched(TimingTimers& owner) : owner(owner) {}
+        TimingTimers& owner;
+        std::unique_ptr<Timer> inner;
+        int ms = 0;
+        void start(int milliseconds) override {
+            ms = milliseconds;
+            inner->start(milliseconds);
+        }
+        void stop() override { inner->stop(); }
+        bool isActive() const override { return inner->isActive(); }
+    };
+    Timers& m_inner;
+};
+
+std::atomic<double> g_soundStart{-1};
+AudioOutput::Options audioOptions() {
+    AudioOutput::Options options;
+    options.appName = "window_bench";
+    options.onSoundStart = [] { g_soundStart = nowMs(); };
+    return options;
+}
+
+// Called right after an action (a click, a key, a resize) returns: runs the event loop until the
+// window's next repaint is done; its end less t0, -1 after two seconds without one. A repaint
+// during the action (a button drawn pressed, at once) does not count: the action's result is
+// drawn only after it.
+double repaintedAfter(double t0) {
+    g_paints->lastEnd = -1;
+    return paintedAfter(t0);
+}
+
+// Waits up to `ms` for a sound to start after t0; its delay, or -1.
+double soundAfter(double t0, int ms = 1000) {
+    const double deadline = nowMs() + ms;
+    while (nowMs() < deadline) {
+        if (g_soundStart.load() >= t0) return g_soundStart.load() - t0;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 1);
+    }
+    return -1;
+}
+
+// The sample library (build/stage), or the installation KZ_DATA names.
+std::string dataDir() {
+    const char* data = std::getenv("KZ_DATA");
+    return data ? data : KZ_STAGE;
+}
+
+struct Series {
+    const char* name;
+    std::vector<double> values{};
+    void add(double v) {
+        if (v >= 0) values.push_back(v);
+    }
+    void print() {
+        if (values.empty()) {
+            std::printf("%-44s no samples\n", name);
+            return;
+        }
+        auto v = values;
+        std::sort(v.begin(), v.end());
+        auto at = [&](double q) {
+            return v[std::min(v.size() - 1, static_cast<size_t>(q * v.size()))];
+        };
+        std::printf("%-44s n=%3zu  median %7.2f ms  95%% %7.2f ms  worst %7.2f ms\n", name,
+                    v.size(), at(0.5), at(0.95), v.back());
+    }
+};
+
+// The process's user and system time, in clock ticks.
+long cpuTicks() {
+    std::ifstream in("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), {});
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string f;
+    long utime = 0, stime = 0;
+    for (int i = 3; i <= 15 && fields >> f; ++i) {
+        if (i == 14) utime = std::stol(f);
+        if (i == 15) stime = std::stol(f);
+    }
+    return utime + stime;
+}
+
+void idleCpu(const char* what, int seconds) {
+    const long before = cpuTicks();
+    const double t0 = nowMs();
+    // A plain event loop: QTest::qWait would wake every few milliseconds itself.
+    QEventLoop loop;
+    QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
+    loop.exec();
+    const double spent =
+        static_cast<double>(cpuTicks() - before) / static_cast<double>(sysconf(_SC_CLK_TCK));
+    std::printf("%-44s %.2f %% of one core (%ld ticks in %.1f s)\n", what,
+                100.0 * spent * 1000.0 / (nowMs() - t0), cpuTicks() - before,
+                (nowMs() - t0) / 1000);
+}
+
+void clickAt(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+
+void resizeSeries(QWidget* window, Series& series, int rounds) {
+    const QSize sizes[] = {{1024, 768}, {800, 600}, {640, 480}, {1280, 960}};
+    for (int i = 0; i < rounds; ++i) {
+        const double t0 = nowMs();
+        window->resize(sizes[i % 4]);
+        series.add(repaintedAfter(t0));
+        QTest::qWait(30);
+    }
+}
+
+#ifndef KZ_BENCH_ZAN
+// The choice builder's worst lists of 32767 words, measured as the activity measures (its text
+// port, 12-point Arial): the draws keep failing, so each choice takes its 1000 measurements.
+void choicesWithTheWindowsMeasure(TextMeasure& text) {
+    const FontSpec font;
+    const std::function<int(std::string_view)> width = [&](std::string_view t) {
+        return text.measure(t, font).width;
+    };
+    std::vector<std::string> repeated(32765, "cat");
+    repeated.push_back("dog");
+    repeated.push_back("hen");
+    std::vector<std::string> farRepeated(32767, std::string(40, 'w'));
+    farRepeated[0] = "a";
+    farRepeated[1] = std::string(39, 'x');
+    farRepeated[2] = std::string(41, 'y');
+    std::vector<std::string> different;
+    SeededRandom letters(3);
+    for (int i = 0; i < 32767; ++i) {
+        std::string w;
+        for (int n = 2 + static_cast<int>(letters.next() * 8); n > 0; --n)
+            w += static_cast<char>('a' + static_cast<int>(letters.next() * 26));
+        different.push_back(w);
+    }
+    struct List {
+        const char* name;
+        const std::vector<std::string>& words;
+        std::string word;
+    };
+    const List lists[] = {{"kiv: buildChoices, 32767 different words", different, different[100]},
+                          {"kiv: buildChoices, the word repeated", repeated, "cat"},
+                          {"kiv: buildChoices, far widths repeated", farRepeated, "a"}};
+    SeededRandom random(5);
+    for (const auto& list : lists) {
+        Series series{list.name};
+        for (int i = 0; i < 30; ++i) {
+            const double t0 = nowMs();
+            auto choices = buildChoices(list.word, list.words, 4, random, width);
+            series.add(nowMs() - t0);
+        }
+        series.print();
+    }
+}
+
+int run(int questions) {
+    AppState state;
+    state.appDir = state.dataDir = dataDir();
+    // Three choices, the word not shown, ten pads.
+    state.workSettings.setKivOptions(3 + 16 * 3 + 128 * 20 + 8192 * 10);
+    QtTimers qtTimers;
+    TimingTimers timers(qtTimers);
+    timers.watchedMs = 1300;
+    AudioOutput audio(audioOptions());
+    auto word = audio.createPlayer();
+    auto click = audio.createPlayer();
+    QtTextMeasure text;
+    SeededRandom random(12345);
+    SystemClock clock;
+    test::FakeHost host;
+    ProgramPorts ports{timers, *word, *click, text, random, clock, host};
+    ActivityWindow window(state, ports, ActivityWindow::Hooks{});
+    window.resize(800, 600);
+    window.show();
+    if (!window.start()) {
+        std::printf("the activity did not start on %s\n", dataDir().c_str());
+        return 1;
+    }
+    QTest::qWait(500);
+
+    Series wrong{"kiv: wrong choice clicked -> marked, painted"};
+    Series right{"kiv: right choice clicked -> shown, painted"};
+    Series key{"kiv: right choice's key -> shown, painted"};
+    Series sound{"kiv: right choice clicked -> word's sound"};
+    Series next{"kiv: pause's end -> next question painted"};
+    Series resize{"kiv: resize -> relaid out, painted"};
+    for (int q = 0; q < questions; ++q) {
+        const std::string current = window.activity().currentWord();
+        int rightJ = 0, wrongJ = 0;
+        for (int j = 1; j <= 4; ++j) {
+            auto* label = window.findChild<QLabel*>(QString("lbl_choice%1").arg(j));
+            if (!label || !label->isVisible()) continue;
+            if (label->text().toStdString() == current)
+                rightJ = j;
+            else if (!wrongJ)
+                wrongJ = j;
+        }
+        if (!rightJ) {
+            std::printf("question %d: no right choice shown\n", q);
+            return 1;
+        }
+        if (wrongJ) {
+            const double t0 = nowMs();
+            clickAt(window.findChild<QLabel*>(QString("lbl_choice%1").arg(wrongJ)));
+            wrong.add(repaintedAfter(t0));
+            QTest::qWait(300);
+        }
+        timers.lastFire = -1;
+        const double t0 = nowMs();
+        if (q % 2) {
+            QTest::keyClick(&window, Qt::Key(Qt::Key_0 + rightJ));
+            key.add(repaintedAfter(t0));
+        } else {
+            clickAt(window.findChild<QLabel*>(QString("lbl_choice%1").arg(rightJ)));
+            right.add(repaintedAfter(t0));
+        }
+        sound.add(soundAfter(t0));
+        // The pause, then the next question.
+        const double deadline = nowMs() + 10000;
+        while (timers.lastFire < 0 && nowMs() < deadline)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 2);
+        if (timers.lastFire < 0) {
+            std::printf("question %d: no pause ended\n", q);
+            return 1;
+        }
+        next.add(paintedAfter(timers.lastFire));
+        QTest::qWait(200);
+    }
+    resizeSeries(&window, resize, 40);
+    QTest::qWait(3000);  // the sound output closes its device after two quiet seconds
+    for (auto* s : {&wrong, &right, &key, &sound, &next, &resize}) s->print();
+    idleCpu("kiv: processor while a question waits, 10 s", 10);
+    choicesWithTheWindowsMeasure(text);
+    return 0;
+}
+
+#else
+int run(int rounds) {
+    AppState state;
+    state.appDir = state.dataDir = dataDir();
+    UserSettings teacher;
+    std::ifstream settingsFile(dataDir() + "/TEACHER.WQ", std::ios::binary);
+    if (settingsFile)
+        teacher =
+            UserSettings::decode(std::string((std::istreambuf_iterator<char>(settingsFile)), {}));
+    if (const char* story = std::getenv("KZ_STORY")) teacher.setZanStory(story);
+    state.fileSettings = state.workSettings = teacher;
+    UiHost host;
+    AudioOutput audio(audioOptions());
+    MainFrame::Ports framePorts;
+    framePorts.makePlayer = [&audio] { return audio.createPlayer(); };
+    framePorts.random = std::make_unique<SeededRandom>(12345);
+    framePorts.colourDepth = [] { return 32; };
+    framePorts.arialAvailable = [] { return true; };
+    auto frame = std::make_unique<MainFrame>(state, host, zanProgram(), std::move(framePorts));
+    frame->resize(800, 600);
+    frame->show();
+    zan::ZanProgram program;
+    program.makeChild({frame->programPorts(), state, *frame});
+    QTest::qWait(500);
+    auto* reader = qobject_cast<zan::ZanWindow*>(frame->child());
+    if (!reader) {
+        std::printf("the reader did not start on %s\n", dataDir().c_str());
+        return 1;
+    }
+    std::printf("story %s, %d pages\n", reader->reader().storyCode().c_str(),
+                static_cast<int>(reader->reader().story().pageCount));
+    auto* nextButton = reader->findChild<QToolButton*>("cmdNext");
+    auto* backButton = reader->findChild<QToolButton*>("cmdRestart");
+    auto* list = reader->findChild<QListWidget*>("Wordlist");
+
+    Series next{"zan: Next clicked -> new page painted"};
+    Series word{"zan: word clicked -> its sound"};
+    Series wordPaint{"zan: word clicked -> painted"};
+    Series open{"zan: story chosen -> first page painted"};
+    Series resize{"zan: resize -> relaid out, painted"};
+    for (int r = 0; r < rounds; ++r) {
+        QTest::qWait(300);
+        if (nextButton->isVisible() && nextButton->isEnabled()) {
+            const int before = reader->reader().page();
+            const double t0 = nowMs();
+            g_paints->trace = std::getenv("KZ_VERBOSE") != nullptr;
+            if (g_paints->trace) std::printf("  click at %.2f\n", t0);
+            clickAt(nextButton);
+            const double handled = nowMs() - t0;
+            const double painted = repaintedAfter(t0);
+            g_paints->trace = false;
+            if (std::getenv("KZ_VERBOSE"))
+                std::printf("page %d -> %d: click handled %.2f ms, painted %.2f ms\n", before,
+                            reader->reader().page(), handled, painted);
+            if (reader->reader().page() != before) next.add(painted);
+        } else if (backButton->isVisible()) {
+            clickAt(backButton);
+            QTest::qWait(100);
+            continue;
+        }
+        // The page's recording, then its words: each entry clicked once.
+        const double waitUntil = nowMs() + 60000;
+        while (!list->isVisible() && nowMs() < waitUntil) QTest::qWait(20);
+        for (int i = 0; i < list->count() && list->isVisible() && i < 6; ++i) {
+            QTest::qWait(150);
+            const QRect rect = list->visualItemRect(list->item(i));
+            const double t0 = nowMs();
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            wordPaint.add(repaintedAfter(t0));
+            word.add(soundAfter(t0, 300));
+        }
+    }
+    const std::string code = state.workSettings.zanStory();
+    for (int r = 0; r < 10; ++r) {
+        QTest::qWait(300);
+        const double t0 = nowMs();
+        reader->reader().openStory(code + ".DAT");
+        open.add(repaintedAfter(t0));
+    }
+    resizeSeries(frame.get(), resize, 40);
+    QTest::qWait(1000);
+    for (auto* s : {&next, &wordPaint, &word, &open, &resize}) s->print();
+    QTest::qWait(15000);  // the page's recording ends; the device closes after two quiet seconds
+    idleCpu("zan: processor while a page waits, 10 s", 10);
+    return 0;
+}
+#endif
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    g_clock.start();
+    QApplication app(argc, argv);
+    PaintClock paints;
+    g_paints = &paints;
+    app.installEventFilter(&paints);
+    return run(argc > 1 ? std::atoi(argv[1]) : 20);
+}
