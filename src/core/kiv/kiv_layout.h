@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "session/design_size.h"
+
 namespace kz {
 
 // The activity window's geometry, in twips of the window, for a design client area of 9600 by
@@ -9,11 +11,6 @@ namespace kz {
 // smaller) for fonts and the square pictures of the frog row.
 struct KivScales {
     double x = 1, y = 1, s = 1;
-};
-
-struct TwipRect {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const TwipRect&) const = default;
 };
 
 struct ActivityLayout {

@@ -11,4 +11,10 @@ inline constexpr int kDesignScreenHeight = 7200;
 inline constexpr int kDesignClientWidth = 9600;
 inline constexpr int kDesignClientHeight = 6630;
 
+// A rectangle in twips of a design or of the window it is scaled to.
+struct TwipRect {
+    int left = 0, top = 0, width = 0, height = 0;
+    bool operator==(const TwipRect&) const = default;
+};
+
 }  // namespace kz

@@ -7,15 +7,10 @@
 
 #include "files/story.h"
 #include "ports/ports.h"
+#include "session/design_size.h"
 #include "session/startup.h"
 
 namespace kz {
-
-// A rectangle in twips of the reader window.
-struct TwipRect {
-    int left = 0, top = 0, width = 0, height = 0;
-    bool operator==(const TwipRect&) const = default;
-};
 
 // The five navigation buttons of the margin, in the order of their image cells' table.
 enum class ZanButton { Hear, Book, Back, Next, Restart };
