@@ -148,9 +148,8 @@ NameAnswer runNameList(QWidget* parent, AppState& state, HostPorts& host, std::s
         BusyPointer busy;
         auto users = loadUserList(state.appDir);
         if (!users) fatalError(users.error());
-        state.users = users.value();
+        list.names.assign(users->begin() + 1, users->end());
     }
-    list.names.assign(state.users.begin() + 1, state.users.end());
     SignInDialog dialog(parent, state, host, std::move(list));
     dialog.exec();
     return {dialog.choice(), dialog.chosenName()};

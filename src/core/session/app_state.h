@@ -10,13 +10,12 @@
 namespace kz {
 
 // What a running program shares between its windows: the directories, the global settings, the
-// user list, the signed-in user and the two copies of the per-user settings. main() creates one
+// signed-in user and the two copies of the per-user settings. main() creates one
 // and hands it to whatever needs it; each program keeps its own state in its own classes.
 struct AppState {
     std::string appDir;   // installation directory, never changed after start-up
     std::string dataDir;  // data directory
     GlobalSettings global;
-    std::vector<std::string> users;  // element 0: the count text; then the names
     std::string userName = "Unknown";
     bool started = false;
     bool sessionActivity = false;
