@@ -11,6 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 espeak-ng sox python3
   xvfb xdotool openbox xauth
+  dpkg-dev appstream desktop-file-utils libglib2.0-bin groff-base man-db
 )
 
 missing=()
