@@ -13,13 +13,14 @@ namespace {
 
 struct Program {
     const char* name;
+    const char* title;
     const char* genericName;
     const char* comment;
 };
 
 constexpr std::array<Program, 2> kPrograms{{
-    {"kiv", "Word activity", "See, hear and type the words of a word list"},
-    {"zan", "Story reader", "Read an illustrated story, clicking and hearing its words"},
+    {"kiv", "Kiv", "Word activity", "See, hear and type the words of a word list"},
+    {"zan", "Zan", "Story reader", "Read an illustrated story, clicking and hearing its words"},
 }};
 
 bool validUtf8(std::string_view s) {
@@ -78,11 +79,11 @@ std::string desktopEntry(const Program& program, const fs::path& classroom, cons
     std::string folderName = classroom.filename().native();
     if (folderName.empty()) folderName = classroom.native();
     std::string text = "[Desktop Entry]\nType=Application\n";
-    text +=
-        "Name=" + std::string(1, char(std::toupper(program.name[0]))) + (program.name + 1) + "\n";
+    // The class folder in the name tells this entry from the menu's own, which starts the
+    // installed folder: no sign-in, nothing logged.
+    text += std::string("Name=") + program.title + " (" + escaped(folderName) + ")\n";
     text += std::string("GenericName=") + program.genericName + "\n";
-    text += std::string("Comment=") + program.comment + ", in the class folder " +
-            escaped(folderName) + "\n";
+    text += std::string("Comment=") + program.comment + "\n";
     text += "Exec=" + execArgument(classroom / program.name) + "\n";
     if (!icon.empty()) text += "Icon=" + escaped(icon.native()) + "\n";
     text += "Terminal=false\nCategories=Education;Languages;\n";
