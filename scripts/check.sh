@@ -9,3 +9,5 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"
 # The core and wqadmin once more, under the address and undefined-behaviour sanitizers.
 bash "$here/scripts/sanitize.sh"
+# The Debian package built, installed, used and removed (as root only).
+bash "$here/scripts/package-test.sh"

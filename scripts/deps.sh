@@ -11,6 +11,7 @@ packages=(
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 espeak-ng sox python3
   xvfb xdotool openbox xauth
+  dpkg-dev appstream desktop-file-utils libglib2.0-bin groff-base man-db
 )
 
 missing=()
@@ -32,4 +33,4 @@ else
 fi
 export DEBIAN_FRONTEND=noninteractive
 "${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${as_root[@]}" apt-get install -y -q --no-install-recommends -o DPkg::Lock::Timeout=300 "${missing[@]}"

@@ -21,6 +21,18 @@ inline std::string shellQuote(const std::string& arg) {
     return q + "'";
 }
 
+// Runs a shell command line and collects its standard output and exit status.
+inline RunResult runCommand(const std::string& commandLine) {
+    RunResult r;
+    FILE* pipe = ::popen(commandLine.c_str(), "r");
+    if (!pipe) return r;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
+    const int status = ::pclose(pipe);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return r;
+}
+
 // Runs the built wqadmin with these arguments and collects what it printed. A non-empty
 // pathVariable replaces PATH for wqadmin (to hide a program it would start).
 inline RunResult runWqadmin(const std::vector<std::string>& args,
@@ -32,13 +44,7 @@ inline RunResult runWqadmin(const std::vector<std::string>& args,
     cmd += shellQuote(WQADMIN_PATH);
     for (const auto& a : args) cmd += " " + shellQuote(a);
     cmd += " 2>" + shellQuote(errFile.string());
-    RunResult r;
-    FILE* pipe = ::popen(cmd.c_str(), "r");
-    if (!pipe) return r;
-    char buffer[4096];
-    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
-    const int status = ::pclose(pipe);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    RunResult r = runCommand(cmd);
     std::ifstream in(errFile, std::ios::binary);
     r.err.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     std::filesystem::remove(errFile);

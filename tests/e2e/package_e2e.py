@@ -1,0 +1,164 @@
+"""The installed package at work, as a class uses it: a classroom folder made with
+`wqadmin init --programs`, each program started from it by a user who may not write the
+installation, to its main window and out again, its settings and log landing in the classroom;
+and the installed programs started directly, read-only, without a sign-in.
+Run by scripts/package-test.sh as root once the package is installed:
+    python3 package_e2e.py [INSTALLED]   (default /opt/kiv-zan)"""
+import os
+import pwd
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Desktop  # noqa: E402
+
+INSTALLED = sys.argv[1] if len(sys.argv) > 1 else "/opt/kiv-zan"
+WQADMIN = "wqadmin"  # the package's link on the PATH, as a teacher types it
+PUPIL = "nobody"  # an account that may write nothing of the installation
+
+
+class DisplayOfItsOwn(Desktop):
+    """Xvfb on a display number it picks itself (-displayfd), with openbox."""
+
+    def __enter__(self):
+        read, write = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{self.width}x{self.height}x24",
+             "-noreset", "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        os.close(write)
+        with os.fdopen(read) as f:
+            self.display = ":" + f.readline().strip()
+        self.procs.append(xvfb)
+        self.env = dict(os.environ, DISPLAY=self.display, SDL_AUDIODRIVER="dummy")
+        for name in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY", "XDG_RUNTIME_DIR"):
+            self.env.pop(name, None)
+        self.procs.append(subprocess.Popen(["openbox"], env=self.env, stdout=subprocess.DEVNULL,
+                                           stderr=subprocess.DEVNULL))
+        time.sleep(0.5)
+        return self
+
+
+def admin(*args):
+    r = subprocess.run([WQADMIN, *args], capture_output=True, text=True)
+    if r.returncode != 0:
+        raise AssertionError(f"wqadmin {' '.join(args)}: {r.stderr}")
+    return r.stdout
+
+
+def read(path):
+    with open(path, "rb") as f:
+        return f.read()
+
+
+class PackageTest(unittest.TestCase):
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = DisplayOfItsOwn(640, 480).__enter__()
+        cls.home = tempfile.mkdtemp(prefix="kz-pupil-")
+        shutil.chown(cls.home, PUPIL)
+        cls.desktop.env["HOME"] = cls.home
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.__exit__(None, None, None)
+        shutil.rmtree(cls.home, ignore_errors=True)
+
+    def setUp(self):
+        self.proc = None
+        self.room = tempfile.mkdtemp(prefix="kz-class-")
+        os.chmod(self.room, 0o755)  # mkdtemp's 0700 would hide the class from nobody else
+        os.rmdir(self.room)  # init makes the folder, as for a teacher
+
+    def tearDown(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        shutil.rmtree(self.room, ignore_errors=True)
+
+    def start_as_pupil(self, program):
+        """Starts the program as PUPIL, by the path given, as a desktop entry starts it."""
+        self.proc = subprocess.Popen(
+            ["setpriv", f"--reuid={PUPIL}", "--regid=nogroup", "--clear-groups", program],
+            env=self.desktop.env, cwd="/", stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def program_windows(self):
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid)],
+                           env=self.desktop.env, capture_output=True, text=True)
+        return r.stdout.split()
+
+    def exit_through_the_file_menu(self, frame):
+        time.sleep(1.5)  # the program loads its word list or story at the first activation
+        self.desktop.key("alt+f", window=frame)
+        time.sleep(0.3)
+        self.desktop.key("x")
+        try:
+            self.assertEqual(self.proc.wait(15), 0)
+        except subprocess.TimeoutExpired:
+            self.fail("the program did not end")
+
+    def make_classroom(self):
+        """A classroom where children sign in and the shared settings name a story the library
+        lacks, so that the reader writes the story it falls back to into TEACHER.WQ."""
+        admin("init", self.room, "--programs")
+        admin("users", self.room, "add", "Sam Lee")
+        admin("globals", self.room, "set", "userMode=1")
+        admin("settings", os.path.join(self.room, "TEACHER.WQ"), "set", "zanStory=99GONE")
+        uid = pwd.getpwnam(PUPIL).pw_uid
+        for name in os.listdir(self.room) + ["."]:
+            os.lchown(os.path.join(self.room, name), uid, -1)
+
+    def sign_in_and_leave(self, program, caption):
+        self.start_as_pupil(os.path.join(self.room, program))
+        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 20), "no sign-in window")
+        time.sleep(1.5)
+        self.assertIsNone(self.desktop.wait_main_window(caption, 0.5), "no sign-in was asked")
+        self.desktop.key("Down", "Down", "Return")  # Teacher, then Sam Lee
+        frame = self.desktop.wait_main_window(caption, 20)
+        self.assertIsNotNone(frame, f"{program}: no main window after signing in")
+        self.exit_through_the_file_menu(frame)
+
+    def test_the_classroom_made_by_wqadmin_has_everything_the_programs_need(self):
+        admin("init", self.room, "--programs")
+        for name in ("kiv", "zan", "kiv-help.html", "zan-help.html"):
+            self.assertEqual(os.readlink(os.path.join(self.room, name)),
+                             os.path.join(INSTALLED, name))
+        self.assertIn(f'"dataDir": "{INSTALLED}"', admin("globals", self.room))
+        for entry in ("kiv.desktop", "zan.desktop"):
+            r = subprocess.run(["desktop-file-validate", os.path.join(self.room, entry)],
+                               capture_output=True, text=True)
+            self.assertEqual((r.returncode, r.stdout), (0, ""), entry)
+            self.assertIn(f'\nExec="{self.room}/{entry[:3]}"\n',
+                          read(os.path.join(self.room, entry)).decode())
+
+    def test_word_activity_from_the_classroom_logs_there(self):
+        self.make_classroom()
+        self.sign_in_and_leave("kiv", "Words")
+        log = read(os.path.join(self.room, "LOG.WQ"))
+        self.assertIn(b"Sam Lee", log)
+        self.assertIn(b"Words", log)
+
+    def test_story_reader_from_the_classroom_saves_and_logs_there(self):
+        self.make_classroom()
+        self.sign_in_and_leave("zan", "Phrases")
+        log = read(os.path.join(self.room, "LOG.WQ"))
+        self.assertIn(b"Sam Lee", log)
+        self.assertIn(b"Phrases", log)
+        settings = admin("settings", os.path.join(self.room, "TEACHER.WQ"))
+        self.assertRegex(settings, '"zanStory": "19MOON *"')  # the first numbered 17 to 32
+
+    def test_installed_programs_start_read_only_without_sign_in(self):
+        for program, caption in (("kiv", "Words"), ("zan", "Phrases")):
+            with self.subTest(program=program):
+                self.start_as_pupil(os.path.join(INSTALLED, program))
+                frame = self.desktop.wait_main_window(caption, 20)
+                self.assertIsNotNone(frame, f"{program}: no main window")
+                self.exit_through_the_file_menu(frame)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=2)
