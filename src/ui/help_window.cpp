@@ -1,6 +1,7 @@
 #include "help_window.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
@@ -15,6 +16,44 @@
 #include "qt_text.h"
 
 namespace kz::ui {
+
+namespace {
+
+// The help document's text view. Its pictures are named relative to the document, the way the
+// formats name files ("help-pictures/kiv-frog.png"), and found as data files are: whatever the
+// letter case of the folder copied from a CD or a shared folder.
+class HelpText : public QTextBrowser {
+public:
+    explicit HelpText(std::string folder) : m_folder(std::move(folder)) {}
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::ImageResource && name.isRelative() && !name.path().isEmpty()) {
+            QString relative = name.path();
+            relative.replace('/', '\\');
+            if (const auto held = toFileText(relative)) {
+                if (const auto bytes = readWholeFile(joinPath(m_folder, *held))) {
+                    QImage picture;
+                    if (picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
+                                             qsizetype(bytes->size()))) {
+                        return picture;
+                    }
+                }
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+
+private:
+    std::string m_folder;
+};
+
+// The folder part of a path as the formats write it ("\" or "/" before the name).
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+}  // namespace
 
 std::vector<HelpSection> helpSections(const QString& html) {
     static const QRegularExpression heading(
@@ -42,7 +81,7 @@ HelpWindow::HelpWindow(const QString& title, const std::string& documentPath, QW
       m_contents(new QListWidget),
       m_search(new QLineEdit),
       m_index(new QListWidget),
-      m_text(new QTextBrowser) {
+      m_text(new HelpText(folderOf(documentPath))) {
     setWindowTitle(title);
     auto* searchPage = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPage);
