@@ -8,8 +8,11 @@
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "files/paths.h"
@@ -41,6 +44,37 @@ public:
             }
         }
         return QTextBrowser::loadResource(type, name);
+    }
+
+    // Each picture at its own size, or narrower to fit the view's width: a picture of the screen
+    // must not run past the edge of a help window on a small screen.
+    void fitPictures() {
+        const qreal room = viewport()->width() - 2 * document()->documentMargin() - 4;
+        QTextCursor cursor(document());
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment part = it.fragment();
+                QTextImageFormat picture = part.charFormat().toImageFormat();
+                if (!picture.isValid()) continue;
+                const QImage image = document()
+                                         ->resource(QTextDocument::ImageResource, picture.name())
+                                         .value<QImage>();
+                if (image.isNull() || image.width() <= 0) continue;
+                const qreal width = std::max<qreal>(16, std::min<qreal>(image.width(), room));
+                if (qFuzzyCompare(picture.width(), width)) continue;
+                picture.setWidth(width);
+                picture.setHeight(image.height() * width / image.width());
+                cursor.setPosition(part.position());
+                cursor.setPosition(part.position() + part.length(), QTextCursor::KeepAnchor);
+                cursor.setCharFormat(picture);
+            }
+        }
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTextBrowser::resizeEvent(event);
+        fitPictures();
     }
 
 private:
@@ -126,6 +160,7 @@ void HelpWindow::load() {
     }
     const QString html = QString::fromUtf8(bytes->data(), qsizetype(bytes->size()));
     m_text->setHtml(html);
+    static_cast<HelpText*>(m_text)->fitPictures();
     m_sections = helpSections(html);
     for (const auto& s : m_sections) {
         auto* item = new QListWidgetItem(s.heading, m_contents);
@@ -135,11 +170,21 @@ void HelpWindow::load() {
 }
 
 void HelpWindow::filterIndex(const QString& text) {
+    // A keyword of several sections names each entry's section, so that no two entries read
+    // alike and lead to different places.
+    std::map<QString, int> sectionsOf;
+    for (const auto& s : m_sections) {
+        QSet<QString> words{s.heading.toLower()};
+        for (const QString& k : s.keywords) words.insert(k.toLower());
+        for (const QString& k : words) ++sectionsOf[k];
+    }
     std::multimap<QString, QString> entries;  // sorted, case-insensitively, by keyword
     for (const auto& s : m_sections) {
         for (const QString& k : QStringList(s.heading) + s.keywords) {
-            if (k.contains(text.trimmed(), Qt::CaseInsensitive))
-                entries.emplace(k.toLower() + '\0' + k, s.anchor);
+            if (!k.contains(text.trimmed(), Qt::CaseInsensitive)) continue;
+            const QString shown =
+                sectionsOf[k.toLower()] > 1 ? QString("%1 (%2)").arg(k, s.heading) : k;
+            entries.emplace(shown.toLower() + '\0' + shown, s.anchor);
         }
     }
     m_index->clear();

@@ -123,6 +123,55 @@ private slots:
                     .isNull());
         help.close();
     }
+
+    // A keyword two sections share is two entries, each naming its section.
+    void sharedKeywordsNameTheirSections() {
+        test::TempDir dir;
+        dir.write("kiv-help.html",
+                  "<h2 id=\"screen\" title=\"frog, word\">The screen</h2><p>x</p>"
+                  "<h2 id=\"pads\" title=\"Frog, jump\">Lily pads</h2><p>y</p>");
+        HelpWindow help("Words Help", dir.str() + "\\kiv-help.html");
+        help.showSearch();
+        QTest::keyClicks(help.findChild<QLineEdit*>(), "fro");
+        QCOMPARE(help.indexEntries(), QStringList({"Frog (Lily pads)", "frog (The screen)"}));
+        help.close();
+    }
+
+    // On a small screen each picture shrinks to the text's width, keeping its shape.
+    void picturesFitTheWindow() {
+        HelpWindow help("Help", KZ_HELP_DIR "/kiv-help.html");
+        help.resize(360, 300);
+        help.showContents();
+        QTextBrowser* text = textOf(help);
+        const auto fits = [&] {
+            const qreal room = text->viewport()->width();
+            int checked = 0;
+            for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next()) {
+                for (auto it = b.begin(); !it.atEnd(); ++it) {
+                    const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+                    if (!f.isValid()) continue;
+                    ++checked;
+                    if (f.width() <= 0 || f.width() > room) return false;
+                }
+            }
+            return checked > 0;
+        };
+        QVERIFY(QTest::qWaitFor(fits));
+        help.resize(1200, 900);
+        QTRY_VERIFY(text->viewport()->width() > 800);
+        // Wide again: the pictures are back at their own size (400 pixels at most).
+        bool atOwnSize = false;
+        for (QTextBlock b = text->document()->begin(); b.isValid(); b = b.next()) {
+            for (auto it = b.begin(); !it.atEnd(); ++it) {
+                const QTextImageFormat f = it.fragment().charFormat().toImageFormat();
+                if (f.isValid() && f.name().endsWith("kiv-question.png")) {
+                    atOwnSize = qFuzzyCompare(f.width(), 400.0);
+                }
+            }
+        }
+        QVERIFY(atOwnSize);
+        help.close();
+    }
 };
 
 QTEST_MAIN(HelpDocumentsTest)
