@@ -158,7 +158,7 @@ std::vector<Child> tallied(const std::vector<LoggedSession>& sessions) {
     return children;
 }
 
-constexpr int kWeekWidth = 22, kBarWidth = 8, kChartHeight = 48, kBarArea = 36;
+constexpr int kWeekWidth = 22, kBarWidth = 8, kChartHeight = 38, kBarArea = 27;
 
 std::string svgOpen(int width, int height, const std::string& label) {
     return "<svg width=\"" + std::to_string(width) + "\" height=\"" + std::to_string(height) +
@@ -247,7 +247,8 @@ td.chart, th.chart { padding-top: 0; padding-bottom: 0; }
 .what { color: #555; font-size: 12px; }
 svg { display: block; }
 svg text { font-size: 9px; fill: #333; }
-ul.never { columns: 3; font-size: 13px; margin: 4px 0; padding-left: 20px; }
+ul.never { list-style: none; display: flex; flex-wrap: wrap; gap: 2px 24px; max-width: 640px;
+           font-size: 13px; margin: 4px 0; padding: 0; }
 * { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
 @page { size: A4; margin: 10mm; }
 @media print {
@@ -260,37 +261,92 @@ ul.never { columns: 3; font-size: 13px; margin: 4px 0; padding-left: 20px; }
 }
 )css";
 
-}  // namespace
+// A class printed on one A4 page: the page's height, less its margins, in CSS pixels; and the
+// printed height of the page's parts, measured in Chromium with a margin to spare.
+constexpr double kPrintedPage = 1000, kPrintedTop = 110, kPrintedRow = 41, kPrintedNames = 60;
 
-std::string logReportHtml(const ReportInput& input) {
-    const std::vector<Child> children = tallied(input.sessions);
+// The print style's zoom that keeps a class of this many children (and names never read) on one
+// page; empty when the page fits as it is.
+std::string printZoom(size_t rows, size_t neverRead) {
+    const double height =
+        kPrintedTop + kPrintedRow * double(rows) + kPrintedNames * double((neverRead + 5) / 6);
+    if (height <= kPrintedPage) return {};
+    const int percent = std::max(40, int(kPrintedPage / height * 100));
+    return "@media print { body { zoom: " + std::to_string(percent) + "%; } }\n";
+}
+
+// The charted weeks: the last kReportWeeks up to the class's latest week with a session.
+std::vector<chr::sys_days> chartedWeeks(const std::vector<Child>& children) {
+    std::set<chr::sys_days> all;
+    for (const auto& c : children) {
+        for (const auto& [week, tally] : c.weeks) all.insert(week);
+    }
+    std::vector<chr::sys_days> weeks;
+    if (all.empty()) return weeks;
+    const chr::sys_days first =
+        std::max(*all.begin(), *all.rbegin() - chr::weeks(kReportWeeks - 1));
+    for (auto w = first; w <= *all.rbegin(); w += chr::weeks(1)) weeks.push_back(w);
+    return weeks;
+}
+
+// The list's names without a session, once each, in the list's order; "Teacher" is the
+// teacher's own name.
+std::vector<std::string> neverRead(const std::vector<std::string>& listed,
+                                   const std::vector<Child>& children) {
+    std::set<std::string> seen;
+    for (const auto& c : children) seen.insert(c.name);
+    std::vector<std::string> names;
+    for (const auto& name : listed) {
+        if (!name.empty() && name != "Teacher" && seen.insert(name).second) {
+            names.push_back(name);
+        }
+    }
+    return names;
+}
+
+std::string tableHtml(const std::vector<Child>& children) {
     std::vector<const Child*> order;
     for (const auto& c : children) order.push_back(&c);
     std::sort(order.begin(), order.end(), alphabetical);
-
-    // The charted weeks: the last kReportWeeks up to the class's latest week with a session.
-    std::set<chr::sys_days> allWeeks;
-    for (const auto& c : children) {
-        for (const auto& [week, tally] : c.weeks) allWeeks.insert(week);
-    }
-    std::vector<chr::sys_days> weeks;
-    if (!allWeeks.empty()) {
-        const chr::sys_days first =
-            std::max(*allWeeks.begin(), *allWeeks.rbegin() - chr::weeks(kReportWeeks - 1));
-        for (auto w = first; w <= *allWeeks.rbegin(); w += chr::weeks(1)) weeks.push_back(w);
-    }
+    const std::vector<chr::sys_days> weeks = chartedWeeks(children);
     uint64_t mostMinutes = 1;
     for (const auto& c : children) {
         for (const auto& [week, tally] : c.weeks) {
             for (const Tally& t : tally) mostMinutes = std::max(mostMinutes, t.minutes);
         }
     }
+    std::string html = "<p>";
+    for (int p = 0; p < kPrograms; ++p) {
+        html += std::string("<span class=\"key\" style=\"background:") + kColours[p] +
+                "\"></span>" + kActivities[p] + (p == 0 ? " (Kiv)" : " (Zan)");
+    }
+    html +=
+        ". A bar's height is the minutes read that week; the figure above it, the "
+        "sessions.</p>\n"
+        "<table>\n<thead><tr><th>Child</th><th>Last session</th><th>Words</th>"
+        "<th>Phrases</th><th class=\"chart\">" +
+        weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
+    for (const Child* c : order) {
+        html += "<tr><td class=\"name\">" + nameHtml(c->name) + "</td>" + lastCell(*c) +
+                tallyCell(c->total[0]) + tallyCell(c->total[1]) + "<td class=\"chart\">" +
+                weekChart(*c, weeks, mostMinutes) + "</td></tr>\n";
+    }
+    return html + "</tbody>\n</table>\n";
+}
+
+}  // namespace
+
+std::string logReportHtml(const ReportInput& input) {
+    const std::vector<Child> children = tallied(input.sessions);
+    const std::vector<std::string> never = neverRead(input.listedUsers, children);
+    const std::vector<chr::sys_days> weeks = chartedWeeks(children);
 
     const std::string title = "Reading report: " + escaped(input.className);
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>" +
-        title + "</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n";
+        title + "</title>\n<style>" + kStyle + printZoom(children.size(), never.size()) +
+        "</style>\n</head>\n<body>\n";
     html += "<h1>" + title + "</h1>\n<p class=\"sub\">From the tracking log, made on " +
             escaped(input.madeOn) + ".";
     if (!weeks.empty()) {
@@ -300,48 +356,18 @@ std::string logReportHtml(const ReportInput& input) {
                 ".";
     }
     html += "</p>\n";
+    html += children.empty() ? "<p>The log holds no sessions yet.</p>\n" : tableHtml(children);
 
-    if (children.empty()) {
-        html += "<p>The log holds no sessions yet.</p>\n";
-    } else {
-        html += "<p>";
-        for (int p = 0; p < kPrograms; ++p) {
-            html += std::string("<span class=\"key\" style=\"background:") + kColours[p] +
-                    "\"></span>" + kActivities[p] + (p == 0 ? " (Kiv)" : " (Zan)");
-        }
-        html +=
-            ". A bar's height is the minutes read that week; the figure above it, the "
-            "sessions.</p>\n";
-        html +=
-            "<table>\n<thead><tr><th>Child</th><th>Last session</th><th>Words</th>"
-            "<th>Phrases</th><th class=\"chart\">" +
-            weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
-        for (const Child* c : order) {
-            html += "<tr><td class=\"name\">" + nameHtml(c->name) + "</td>" + lastCell(*c) +
-                    tallyCell(c->total[0]) + tallyCell(c->total[1]) + "<td class=\"chart\">" +
-                    weekChart(*c, weeks, mostMinutes) + "</td></tr>\n";
-        }
-        html += "</tbody>\n</table>\n";
-    }
-
-    // The list's children without a session; "Teacher" is the teacher's own name.
-    std::set<std::string> read, named;
-    for (const auto& c : children) read.insert(c.name);
-    std::string never;
-    size_t neverCount = 0;
-    for (const auto& name : input.listedUsers) {
-        if (name.empty() || name == "Teacher" || read.count(name) || !named.insert(name).second) {
-            continue;
-        }
-        never += "<li>" + nameHtml(name) + "</li>";
-        ++neverCount;
-    }
     html += "<div class=\"nevers\">\n<h2>On the user list, never read (" +
-            std::to_string(neverCount) + ")</h2>\n";
-    html += neverCount == 0 ? "<p>Everyone on the user list has read.</p>\n"
-                            : "<ul class=\"never\">" + never + "</ul>\n";
-    html += "</div>\n</body>\n</html>\n";
-    return html;
+            std::to_string(never.size()) + ")</h2>\n";
+    if (never.empty()) {
+        html += "<p>Everyone on the user list has read.</p>\n";
+    } else {
+        html += "<ul class=\"never\">";
+        for (const auto& name : never) html += "<li>" + nameHtml(name) + "</li>";
+        html += "</ul>\n";
+    }
+    return html + "</div>\n</body>\n</html>\n";
 }
 
 }  // namespace kz::admin

@@ -69,10 +69,9 @@ void report(const std::string& dir, const std::string& out) {
 void addReportCommand(CLI::App& app) {
     auto* cmd = app.add_subcommand(
         "report",
-        "Write a page on the class's reading from the tracking log (LOG.WQ) and the user list: "
-        "per child the sessions and minutes in each program, the last session and a bar chart "
-        "of each week; and who on the list never read. One HTML file with no scripts and no "
-        "other files, for any browser; it prints on one page");
+        "Write the class's reading as one HTML page for any browser, from the tracking log "
+        "(LOG.WQ) and the user list (USERS.WQ): per child the last session, and the sessions and "
+        "minutes of each week in each program as bar charts; then who on the list never read");
     auto dir = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
     cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
