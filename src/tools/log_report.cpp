@@ -7,6 +7,7 @@
 #include <map>
 #include <optional>
 #include <set>
+#include <tuple>
 
 #include "files/cp1252.h"
 
@@ -344,6 +345,7 @@ std::string logReportHtml(const ReportInput& input) {
     const std::string title = "Reading report: " + escaped(input.className);
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
+        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
         "<title>" +
         title + "</title>\n<style>" + kStyle + printZoom(children.size(), never.size()) +
         "</style>\n</head>\n<body>\n";
