@@ -8,6 +8,7 @@
 #include "console_text.h"
 #include "files/cp1252.h"
 #include "files/paths.h"
+#include "files/tracking_log.h"
 
 namespace kz::admin {
 
@@ -88,6 +89,17 @@ std::string fieldText(std::string_view utf8, size_t width, std::string_view key)
                             " characters.");
     }
     return bytes;
+}
+
+std::string readLogText(const std::string& dir) {
+    const auto bytes = readWholeFile(logPath(dir));
+    if (!bytes || bytes->empty()) failWith({"file", logPath(dir)});
+    const auto text = decodeLogText(*bytes);
+    if (!text) {
+        throw CommandFailed(terminalPath(logPath(dir)) +
+                            " is damaged: its length prefix says more than it holds.");
+    }
+    return *text;
 }
 
 }  // namespace kz::admin

@@ -34,6 +34,10 @@ std::string heldPath(std::string systemPath);
 // A path the core holds, as the terminal shows it: "/" between folders, in UTF-8.
 std::string terminalPath(std::string_view path);
 
+// The text of the installation's tracking log; fails with a message when the log is missing,
+// empty or damaged.
+std::string readLogText(const std::string& dir);
+
 // A field value checked to fit its width in the file; fails naming the key.
 std::string fieldText(std::string_view utf8, size_t width, std::string_view key);
 

@@ -14,6 +14,7 @@ void addGlobalsCommands(CLI::App& app);
 void addUsersCommands(CLI::App& app);
 void addSettingsCommands(CLI::App& app);
 void addLogCommands(CLI::App& app);
+void addReportCommand(CLI::App& app);
 void addInitCommand(CLI::App& app);
 void addWordlistCommands(CLI::App& app);
 void addRecordingsCommand(CLI::App& app);

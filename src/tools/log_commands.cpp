@@ -12,17 +12,6 @@
 namespace kz::admin {
 namespace {
 
-std::string readLogText(const std::string& dir) {
-    const auto bytes = readWholeFile(logPath(dir));
-    if (!bytes || bytes->empty()) failWith({"file", logPath(dir)});
-    const auto text = decodeLogText(*bytes);
-    if (!text) {
-        throw CommandFailed(terminalPath(logPath(dir)) +
-                            " is damaged: its length prefix says more than it holds.");
-    }
-    return *text;
-}
-
 // A teacher's note as the log holds it: CR LF lines, nothing that would end the section early
 // for later entries.
 std::string noteText(const std::string& utf8) {

@@ -133,8 +133,8 @@ std::string csvCell(const std::string& utf8) {
 
 }  // namespace
 
-std::string logCsv(std::string_view text) {
-    std::string csv = "user,start,minutes,program\n";
+std::vector<LoggedSession> loggedSessions(std::string_view text) {
+    std::vector<LoggedSession> sessions;
     std::string_view user;
     std::string_view previous;
     for (size_t start = 0; start < text.size();) {
@@ -146,11 +146,20 @@ std::string logCsv(std::string_view text) {
             user = line.substr(8);
         } else if (const auto program = parseActivity(line)) {
             if (const auto header = parseHeader(previous)) {
-                csv += csvCell(cp1252ToUtf8(user)) + ',' + isoTime(*header) + ',' +
-                       std::string(header->minutes) + ',' + std::string(*program) + '\n';
+                sessions.push_back({std::string(user), isoTime(*header),
+                                    std::string(header->minutes), std::string(*program)});
             }
         }
         previous = line;
+    }
+    return sessions;
+}
+
+std::string logCsv(std::string_view text) {
+    std::string csv = "user,start,minutes,program\n";
+    for (const auto& s : loggedSessions(text)) {
+        csv += csvCell(cp1252ToUtf8(s.user)) + ',' + s.start + ',' + s.minutes + ',' + s.program +
+               '\n';
     }
     return csv;
 }

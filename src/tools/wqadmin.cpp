@@ -53,6 +53,7 @@ int main(int argc, char** argv) {
     kz::admin::addUsersCommands(app);
     kz::admin::addSettingsCommands(app);
     kz::admin::addLogCommands(app);
+    kz::admin::addReportCommand(app);
     kz::admin::addInitCommand(app);
     kz::admin::addWordlistCommands(app);
     kz::admin::addRecordingsCommand(app);

@@ -1,20 +1,93 @@
 #include "help_window.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 
 #include "files/paths.h"
 #include "qt_text.h"
 
 namespace kz::ui {
+
+namespace {
+
+// The help document's text view. Its pictures are named relative to the document, the way the
+// formats name files ("help-pictures/kiv-frog.png"), and found as data files are: whatever the
+// letter case of the folder copied from a CD or a shared folder.
+class HelpText : public QTextBrowser {
+public:
+    explicit HelpText(std::string folder) : m_folder(std::move(folder)) {}
+
+    QVariant loadResource(int type, const QUrl& name) override {
+        if (type == QTextDocument::ImageResource && name.isRelative() && !name.path().isEmpty()) {
+            QString relative = name.path();
+            relative.replace('/', '\\');
+            if (const auto held = toFileText(relative)) {
+                if (const auto bytes = readWholeFile(joinPath(m_folder, *held))) {
+                    QImage picture;
+                    if (picture.loadFromData(reinterpret_cast<const uchar*>(bytes->data()),
+                                             qsizetype(bytes->size()))) {
+                        return picture;
+                    }
+                }
+            }
+        }
+        return QTextBrowser::loadResource(type, name);
+    }
+
+    // Each picture at its own size, or narrower to fit the view's width: a picture of the screen
+    // must not run past the edge of a help window on a small screen.
+    void fitPictures() {
+        const qreal room = viewport()->width() - 2 * document()->documentMargin() - 4;
+        QTextCursor cursor(document());
+        for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment part = it.fragment();
+                QTextImageFormat picture = part.charFormat().toImageFormat();
+                if (!picture.isValid()) continue;
+                const QImage image = document()
+                                         ->resource(QTextDocument::ImageResource, picture.name())
+                                         .value<QImage>();
+                if (image.isNull() || image.width() <= 0) continue;
+                const qreal width = std::max<qreal>(16, std::min<qreal>(image.width(), room));
+                if (qFuzzyCompare(picture.width(), width)) continue;
+                picture.setWidth(width);
+                picture.setHeight(image.height() * width / image.width());
+                cursor.setPosition(part.position());
+                cursor.setPosition(part.position() + part.length(), QTextCursor::KeepAnchor);
+                cursor.setCharFormat(picture);
+            }
+        }
+    }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override {
+        QTextBrowser::resizeEvent(event);
+        fitPictures();
+    }
+
+private:
+    std::string m_folder;
+};
+
+// The folder part of a path as the formats write it ("\" or "/" before the name).
+std::string folderOf(const std::string& path) {
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+}
+
+}  // namespace
 
 std::vector<HelpSection> helpSections(const QString& html) {
     static const QRegularExpression heading(
@@ -42,7 +115,7 @@ HelpWindow::HelpWindow(const QString& title, const std::string& documentPath, QW
       m_contents(new QListWidget),
       m_search(new QLineEdit),
       m_index(new QListWidget),
-      m_text(new QTextBrowser) {
+      m_text(new HelpText(folderOf(documentPath))) {
     setWindowTitle(title);
     auto* searchPage = new QWidget;
     auto* searchLayout = new QVBoxLayout(searchPage);
@@ -87,6 +160,7 @@ void HelpWindow::load() {
     }
     const QString html = QString::fromUtf8(bytes->data(), qsizetype(bytes->size()));
     m_text->setHtml(html);
+    static_cast<HelpText*>(m_text)->fitPictures();
     m_sections = helpSections(html);
     for (const auto& s : m_sections) {
         auto* item = new QListWidgetItem(s.heading, m_contents);
@@ -96,11 +170,21 @@ void HelpWindow::load() {
 }
 
 void HelpWindow::filterIndex(const QString& text) {
+    // A keyword of several sections names each entry's section, so that no two entries read
+    // alike and lead to different places.
+    std::map<QString, int> sectionsOf;
+    for (const auto& s : m_sections) {
+        QSet<QString> words{s.heading.toLower()};
+        for (const QString& k : s.keywords) words.insert(k.toLower());
+        for (const QString& k : words) ++sectionsOf[k];
+    }
     std::multimap<QString, QString> entries;  // sorted, case-insensitively, by keyword
     for (const auto& s : m_sections) {
         for (const QString& k : QStringList(s.heading) + s.keywords) {
-            if (k.contains(text.trimmed(), Qt::CaseInsensitive))
-                entries.emplace(k.toLower() + '\0' + k, s.anchor);
+            if (!k.contains(text.trimmed(), Qt::CaseInsensitive)) continue;
+            const QString shown =
+                sectionsOf[k.toLower()] > 1 ? QString("%1 (%2)").arg(k, s.heading) : k;
+            entries.emplace(shown.toLower() + '\0' + shown, s.anchor);
         }
     }
     m_index->clear();

@@ -1,6 +1,8 @@
 """Takes screenshots of the programs' windows into docs/screenshots/.
 
-Usage: python3 tests/e2e/screenshots.py [BUILD_DIR]
+Usage: python3 tests/e2e/screenshots.py [BUILD_DIR] [GROUP...]
+GROUP is one of kiv, zan, help, sign-in, dialogs, help-pictures (all of them when none is given).
+help-pictures makes the help documents' pictures (help/help-pictures/) from the 640x480 ones.
 Runs on fresh installations next to the build (links to the programs, the sample data the build
 staged in BUILD_DIR/stage). Each picture is named after the screen it was taken on: 640x480 (the
 word activity's design client area, scale 1) and 1280x1024 (scale 2); "small" is the word
@@ -23,6 +25,13 @@ ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "../.."))
 BUILD = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build"))
 STAGE = os.path.join(BUILD, "stage")
 OUT = os.path.join(ROOT, "docs", "screenshots")
+HELP_PICTURES = os.path.join(ROOT, "help", "help-pictures")
+# The help documents' pictures, from OUT: at most 400 pixels wide, so that they fit the help
+# window's text on a small screen.
+HELP_SCREENS = ("kiv-question", "kiv-wrong", "kiv-typed", "kiv-typed-wrong", "kiv-frog",
+                "kiv-set-complete", "kiv-settings", "zan-title", "zan-phrase", "zan-last-page",
+                "zan-settings")
+HELP_DIALOGS = ("sign-in", "password", "recovery", "chooser")
 SIZES = ((640, 480), (1280, 1024))
 SMALL_WINDOW = (440, 292)  # the client area; with the frame near 4:3
 
@@ -75,7 +84,7 @@ def sample_installation(programs, wordlist=None):
             f.write(wordlist[1])
     else:
         os.symlink(os.path.join(STAGE, "WORDLIST"), os.path.join(folder, "WORDLIST"))
-    for name in ("kiv-help.html", "zan-help.html"):
+    for name in ("kiv-help.html", "zan-help.html", "help-pictures"):
         staged = os.path.join(STAGE, name)
         os.symlink(staged if os.path.exists(staged) else os.path.join(ROOT, "help", name),
                    os.path.join(folder, name))
@@ -284,6 +293,30 @@ def start_and_help(width, height):
                     time.sleep(0.8)
                     shoot(d, "help")
                     d.key("alt+F4", window=help_window)
+                    time.sleep(0.3)
+                    d.key("alt+p", window=frame)  # Help > Search, looking for the frog
+                    time.sleep(0.3)
+                    d.key("s")
+                    help_window = d.wait_window(f"^{caption} Help$")
+                    time.sleep(0.5)
+                    d.type("frog")
+                    time.sleep(0.3)
+                    d.key("Return")
+                    time.sleep(0.8)
+                    shoot(d, "help-search")
+                    d.key("alt+F4", window=help_window)
+                else:
+                    d.key("alt+p", window=frame)  # the story reader's help on its settings
+                    time.sleep(0.3)
+                    d.key("s")
+                    help_window = d.wait_window(f"^{caption} Help$")
+                    time.sleep(0.5)
+                    d.type("settings")
+                    time.sleep(0.3)
+                    d.key("Return")
+                    time.sleep(0.8)
+                    shoot(d, "zan-help-settings")
+                    d.key("alt+F4", window=help_window)
                 exit_program(d, frame, proc)
         finally:
             remove(folder)
@@ -331,16 +364,40 @@ def dialogs(width, height):
             reduce(os.path.join(shots, name), os.path.join(OUT, name))
 
 
+def help_pictures():
+    """The help documents' pictures, from the 640x480 screenshots: the screen as a child sees it
+    at the activity's design size."""
+    os.makedirs(HELP_PICTURES, exist_ok=True)
+    for name in HELP_SCREENS + HELP_DIALOGS:
+        source = os.path.join(OUT, f"{name}-640x480.png")
+        target = os.path.join(HELP_PICTURES, f"{name}.png")
+        subprocess.run(["convert", source, "-resize", "400x>", "-colors", "64", target],
+                       check=True)
+        print(target)
+
+
+GROUPS = {
+    "kiv": lambda w, h: (kiv_choices(w, h), kiv_typed(w, h)),
+    "zan": zan,
+    "help": start_and_help,
+    "sign-in": sign_in,
+    "dialogs": dialogs,
+}
+
 if __name__ == "__main__":
     if not shutil.which("convert"):
         sys.exit("imagemagick's convert is needed")
+    groups = sys.argv[2:] or [*GROUPS, "help-pictures"]
+    unknown = set(groups) - set(GROUPS) - {"help-pictures"}
+    if unknown:
+        sys.exit(f"unknown groups: {', '.join(sorted(unknown))}")
     os.makedirs(OUT, exist_ok=True)
-    kiv_choices(640, 480, small=True)
-    kiv_typed(640, 480, small=True)
+    if "kiv" in groups:
+        kiv_choices(640, 480, small=True)
+        kiv_typed(640, 480, small=True)
     for size in SIZES:
-        kiv_choices(*size)
-        kiv_typed(*size)
-        zan(*size)
-        start_and_help(*size)
-        sign_in(*size)
-        dialogs(*size)
+        for group, take in GROUPS.items():
+            if group in groups:
+                take(*size)
+    if "help-pictures" in groups:
+        help_pictures()

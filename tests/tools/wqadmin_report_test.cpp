@@ -1,0 +1,203 @@
+// wqadmin report, run as the teacher runs it, on logs written by the programs' own entry code.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+
+#include "files/tracking_log.h"
+#include "files/user_list.h"
+#include "temp_dir.h"
+#include "wqadmin_runner.h"
+
+namespace kz {
+namespace {
+
+using test::runWqadmin;
+
+std::string session(LocalTime at, int minutes, std::string_view activity) {
+    return composeSessionEntry(at, 0, float(minutes * 60), activity);
+}
+
+// An installation whose log holds these (user, entry) pairs in order, and whose user list
+// holds these names.
+void makeInstallation(const test::TempDir& dir,
+                      const std::vector<std::pair<std::string, std::string>>& entries,
+                      const std::vector<std::string>& users) {
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    std::string text;
+    for (const auto& [user, entry] : entries) text = insertLogEntry(text, entry, user);
+    dir.write("LOG.WQ", encodeLogFile({}, text));
+    dir.write("USERS.WQ", encodeUserList(users));
+}
+
+// The table row of one child: from its name cell to the row's end.
+std::string rowOf(const std::string& html, const std::string& nameHtml) {
+    const size_t at = html.find("<td class=\"name\">" + nameHtml + "</td>");
+    if (at == std::string::npos) return {};
+    return html.substr(at, html.find("</tr>", at) - at);
+}
+
+bool holds(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+TEST(WqadminReport, CountsSessionsAndMinutesPerChildWeekAndProgram) {
+    test::TempDir dir;
+    makeInstallation(
+        dir,
+        {{"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")},
+         {"Ann", session({2026, 3, 3, 13, 30}, 20, "Phrases")},
+         {"Sam", session({2026, 3, 4, 10, 0}, 5, "Words")},
+         {"Sam", "Reads well; needs help with th.\r\n"},  // a teacher's note: no session
+         {"Sam", session({2026, 3, 11, 14, 15}, 2, "Phrases")},
+         {"Ann", session({2026, 3, 12, 9, 0}, 7, "Words")},
+         // A session whose date cannot be read counts in the totals, in no week.
+         {"Ann", "12:30 am, 31 Smarch 2026.  Session time: 2 minutes.\r\n   Words  2 mins\r\n"}},
+        {"Teacher", "Sam", "Ann"});
+    const auto r = runWqadmin({"report", dir.str()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string& html = r.out;
+    EXPECT_TRUE(holds(html,
+                      "2 children read in 6 sessions; the charts show 2 weeks from "
+                      "2 March 2026."))
+        << html;
+
+    const struct {
+        std::string name;
+        std::vector<std::string> parts, absent;
+    } rows[] = {
+        {"Sam",
+         {"Wed 11 Mar 2026, 2:15 pm<br><span class=\"what\">Phrases, 2 min",
+          "2 sessions<br>17 min</td>", "1 session<br>2 min</td>",
+          "Week of 2 March 2026, Words: 2 sessions, 17 minutes",
+          "Week of 9 March 2026, Phrases: 1 session, 2 minutes"},
+         {"Week of 2 March 2026, Phrases", "Week of 9 March 2026, Words"}},
+        {"Ann",
+         {"Thu 12 Mar 2026, 9:00 am<br><span class=\"what\">Words, 7 min",
+          "2 sessions<br>9 min</td>", "1 session<br>20 min</td>",
+          "Week of 2 March 2026, Phrases: 1 session, 20 minutes",
+          "Week of 9 March 2026, Words: 1 session, 7 minutes"},
+         {"Week of 2 March 2026, Words", "Week of 9 March 2026, Phrases"}},
+    };
+    for (const auto& row : rows) {
+        const std::string cells = rowOf(html, row.name);
+        ASSERT_FALSE(cells.empty()) << row.name << html;
+        for (const auto& part : row.parts) EXPECT_TRUE(holds(cells, part)) << row.name << part;
+        for (const auto& part : row.absent) EXPECT_FALSE(holds(cells, part)) << row.name << part;
+    }
+    EXPECT_LT(html.find(rowOf(html, "Ann")), html.find(rowOf(html, "Sam")));  // alphabetical
+    EXPECT_TRUE(holds(html, "never read (0)")) << html;
+}
+
+TEST(WqadminReport, ListsChildrenOnTheListWhoNeverRead) {
+    test::TempDir dir;
+    makeInstallation(dir, {{"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")}},
+                     {"Teacher", "Sam", "Ben Okafor", "Chloe", "Ben Okafor"});
+    const auto r = runWqadmin({"report", dir.str()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(holds(r.out,
+                      "never read (2)</h2>\n<ul class=\"never\"><li>Ben Okafor</li>"
+                      "<li>Chloe</li></ul>"))
+        << r.out;
+    EXPECT_FALSE(holds(r.out, "<li>Teacher</li>"));  // the teacher is no child
+    EXPECT_FALSE(holds(r.out, "<li>Sam</li>"));
+}
+
+// Names come from teachers' files in Windows-1252 and may hold anything HTML gives a meaning.
+TEST(WqadminReport, NamesAreConvertedAndEscaped) {
+    test::TempDir dir;
+    const std::string jose = "Jos\xE9 <b>&amp;";  // Windows-1252 é
+    const std::string zoe = "Zo\xEB \"O'Neil\"";
+    makeInstallation(dir, {{jose, session({2026, 3, 2, 9, 5}, 3, "Words")}},
+                     {"Teacher", jose, zoe, "Tab\tname"});
+    const auto r = runWqadmin({"report", dir.str()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_FALSE(rowOf(r.out, "Jos\xC3\xA9 &lt;b&gt;&amp;amp;").empty()) << r.out;
+    EXPECT_TRUE(holds(r.out, "<li>Zo\xC3\xAB &quot;O&#39;Neil&quot;</li>")) << r.out;
+    EXPECT_TRUE(holds(r.out, "<li>Tab\xEF\xBF\xBDname</li>")) << r.out;
+    EXPECT_FALSE(holds(r.out, "<b>"));
+    EXPECT_FALSE(holds(r.out, "\xE9"));  // no Windows-1252 byte reaches the UTF-8 page
+}
+
+// The page stands alone: nothing it shows or runs comes from elsewhere.
+TEST(WqadminReport, ThePageIsSelfContained) {
+    test::TempDir dir;
+    makeInstallation(dir,
+                     {{"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")},
+                      {"Ann", session({2026, 1, 5, 9, 5}, 4, "Phrases")}},
+                     {"Teacher", "Sam", "Ann"});
+    const auto r = runWqadmin({"report", dir.str()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    for (const char* outside : {"<script", "src=", "href=", "url(", "http:", "https:", "@import",
+                                "<link", "<img", "<iframe", "<object"}) {
+        EXPECT_FALSE(holds(r.out, outside)) << outside;
+    }
+    EXPECT_FALSE(std::regex_search(r.out, std::regex(R"(\son[a-z]+\s*=)")));  // event handlers
+    EXPECT_TRUE(holds(r.out, "<meta charset=\"utf-8\">"));
+    EXPECT_TRUE(holds(r.out, "@media print"));
+    // Sessions nine weeks apart: the weeks between are charted too, empty.
+    EXPECT_TRUE(holds(r.out, "the charts show 9 weeks from 5 January 2026")) << r.out;
+}
+
+TEST(WqadminReport, AnEmptyLogAndTheOutFile) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    ASSERT_EQ(runWqadmin({"users", dir.str(), "add", "Sam"}).status, 0);
+    const auto r = runWqadmin({"report", dir.str()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(holds(r.out, "The log holds no sessions yet.")) << r.out;
+    EXPECT_TRUE(holds(r.out, "never read (1)</h2>\n<ul class=\"never\"><li>Sam</li></ul>"));
+    EXPECT_FALSE(holds(r.out, "<table>"));
+
+    const std::string out = (dir / "report.html").string();
+    dir.write("report.html", "an older report");
+    const auto written = runWqadmin({"report", dir.str(), "--out", out});
+    ASSERT_EQ(written.status, 0) << written.err;
+    EXPECT_TRUE(written.out.empty());
+    EXPECT_EQ(dir.read("report.html"), r.out);
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
+        EXPECT_NE(entry.path().filename().string()[0], '.') << entry.path();  // no temporary
+    }
+}
+
+TEST(WqadminReport, RefusesWhatIsNoInstallation) {
+    test::TempDir dir;
+    const struct {
+        std::vector<std::string> args;
+        std::string says;
+    } cases[] = {
+        {{"report", (dir / "nowhere").string()}, "is not an installation of Kiv and Zan"},
+        {{"report", dir.str()}, "is not an installation of Kiv and Zan"},
+    };
+    for (const auto& c : cases) {
+        const auto r = runWqadmin(c.args);
+        EXPECT_EQ(r.status, 1) << c.args[1];
+        EXPECT_TRUE(holds(r.err, c.says)) << r.err;
+        EXPECT_TRUE(r.out.empty());
+    }
+
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    const struct {
+        std::string file, bytes, says;
+    } damaged[] = {
+        {"LOG.WQ", "", "LOG.WQ"},
+        {"LOG.WQ", std::string("\x50\x00short", 7), "is damaged"},
+        {"USERS.WQ", "", "USERS.WQ"},
+    };
+    for (const auto& d : damaged) {
+        test::TempDir inst;
+        ASSERT_EQ(runWqadmin({"init", inst.str()}).status, 0);
+        inst.write(d.file, d.bytes);
+        const auto r = runWqadmin({"report", inst.str(), "--out", (inst / "r.html").string()});
+        EXPECT_EQ(r.status, 1) << d.file;
+        EXPECT_TRUE(holds(r.err, d.says)) << r.err;
+        EXPECT_FALSE(std::filesystem::exists(inst / "r.html"));
+    }
+
+    const auto unwritable = runWqadmin({"report", dir.str(), "--out", dir.str() + "/no/r.html"});
+    EXPECT_EQ(unwritable.status, 1);
+    EXPECT_TRUE(holds(unwritable.err, "Could not write")) << unwritable.err;
+}
+
+}  // namespace
+}  // namespace kz
