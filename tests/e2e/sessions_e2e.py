@@ -294,10 +294,11 @@ class TeacherSettingsTest(KivSessions):
         self.desktop.key("Return")
         self.wait_screen(lambda s: activity(s) is None, what="the settings window")
         self.shot("settings")
-        # The focus starts on the question style; Tab goes on to the answer style, whose
-        # arrows choose; then the start list, whose arrows step through the lists in name
-        # order (0001TO16, 0001TO24, 0017TO32, 0065TO65, ...); then on to OK.
-        self.desktop.key("Tab", "Down")  # Choice of four -> Type the answer
+        # The focus starts on the question style; Tab goes on to the answer styles, whose
+        # arrows move down to the last, Type the answer (Space chooses it); then the start
+        # list, whose arrows step through the lists in name order (0001TO16, 0001TO24,
+        # 0017TO32, 0065TO65, ...); then on to OK.
+        self.desktop.key("Tab", "Down", "Down", "Down", "space")
         self.desktop.key("Tab", "Down", "Down")  # Books 1 to 24 -> Books 65 to 65
         self.shot("settings-changed")
         self.desktop.key("Tab", "Tab", "Tab", "Tab", "Tab", "space")  # OK
