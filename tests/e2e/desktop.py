@@ -407,6 +407,12 @@ class SessionTest(unittest.TestCase):
         self.desktop.screenshot(path)
         return path
 
+    def keep(self, screen, moment):
+        """Keeps a grabbed screen in the output folder."""
+        path = os.path.join(self.output, f"{self.name()}-{moment}.png")
+        subprocess.run(["convert", "-size", f"{screen.width}x{screen.height}", "-depth", "8",
+                        "rgb:-", path], input=screen.rgb, check=True)
+
     def admin(self, *args):
         r = subprocess.run([self.wqadmin, *args], capture_output=True, text=True)
         self.assertEqual(r.returncode, 0, r.stderr)
@@ -493,4 +499,7 @@ def decoded(path):
 def heard(output, path):
     """True when the disk output holds every sample of the sound file, in order, as one
     piece: the program played it whole, and nothing else sounded meanwhile."""
-    return decoded(path) in normalised(output)
+    sound = decoded(path)
+    if not sound:
+        raise ValueError(f"{path} holds no sound")
+    return sound in normalised(output)
