@@ -454,10 +454,20 @@ class SessionTest(unittest.TestCase):
             self.fail(f"waited in vain for {what}")
         return found
 
-    def menu(self, *keys, window=None):
-        """Opens a menu with its Alt key and picks an item by its underlined letter."""
+    def menu(self, *keys, window):
+        """Opens a menu of the window with its Alt key and, once it shows, picks an item by its
+        underlined letter."""
+        pid = subprocess.run(["xdotool", "getwindowpid", window], env=self.desktop.env,
+                             capture_output=True, text=True).stdout.strip()
+
+        def shown():
+            r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", pid],
+                               env=self.desktop.env, capture_output=True, text=True)
+            return set(r.stdout.split())
+
+        before = shown()
         self.desktop.key(keys[0], window=window)
-        time.sleep(0.3)  # the menu opens on the next paint
+        self.wait_until(lambda: shown() - before, f"the menu of {keys[0]}", 5)
         self.desktop.key(*keys[1:])
 
     def exit_program(self, frame):

@@ -553,7 +553,12 @@ class RecoveryTest(Sessions):
         first = self.wait_dialog(frame)
         self.shot("recovery")
         self.desktop.key("alt+d", window=first)
-        time.sleep(0.3)  # the box shows and takes the focus
+        # Details hides itself and shows the directory box, which takes the focus. The dialog
+        # is 7200 by 5400 design units; the button's left end is at 2632 + 150, 4680 + 247.
+        x, y, w, _ = self.desktop.geometry(first)
+        f = w / 7200
+        spot = (int(x + 2782 * f), int(y + 4927 * f))
+        self.wait_screen(lambda s: s.pixel(*spot) == (255, 255, 255), what="the details")
         self.shot("details")
         self.desktop.key("ctrl+a")
         self.desktop.type(moved.lower())
