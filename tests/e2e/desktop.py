@@ -302,41 +302,6 @@ def remove(folder):
     shutil.rmtree(folder, ignore_errors=True)
 
 
-class ProgramTest(unittest.TestCase):
-    """One display for a class of tests; each test gets a fresh installation (self.folder) and
-    the program it starts (self.proc) is ended and the installation removed afterwards."""
-    build = None  # the build folder; set by the subclass
-    programs = ("kiv", "zan")
-
-    @classmethod
-    def setUpClass(cls):
-        cls.desktop = Desktop(640, 480).__enter__()
-
-    @classmethod
-    def tearDownClass(cls):
-        cls.desktop.__exit__(None, None, None)
-
-    def setUp(self):
-        self.folder, self.wqadmin = installation(self.build, programs=self.programs)
-        self.proc = None
-
-    def tearDown(self):
-        if self.proc and self.proc.poll() is None:
-            self.proc.kill()
-            self.proc.wait()
-        remove(self.folder)
-
-    def log_bytes(self):
-        with open(os.path.join(self.folder, "LOG.WQ"), "rb") as f:
-            return f.read()
-
-    def wait_exit(self, seconds=10):
-        try:
-            return self.proc.wait(seconds)
-        except subprocess.TimeoutExpired:
-            self.fail("the program did not end")
-
-
 def staged_copy(build):
     """A fresh copy of the sample installation the build staged in build/stage, readable by
     every account (the classroom test runs the programs as another user)."""
@@ -347,13 +312,13 @@ def staged_copy(build):
     return copy
 
 
-class SessionTest(unittest.TestCase):
-    """Sessions on a fresh copy of the sample installation (self.folder), one display for the
-    class. start() runs a program with its sound taken from SDL's disk driver; whatever a test
-    started is ended afterwards and the copy removed. Screenshots and the programs' output go to
-    the test output folder (KZ_E2E_OUTPUT, else e2e-output in the build folder)."""
-    build = None  # set by the subclass
+class DesktopTest(unittest.TestCase):
+    """One display for a class of tests, and the ways a test waits for what it shows and drives
+    it. Screenshots and the programs' output go to the test output folder (KZ_E2E_OUTPUT, else
+    e2e-output in the build folder)."""
+    build = None  # the build folder; set by the subclass
     size = (640, 480)
+    proc = None  # the program started last
 
     @classmethod
     def setUpClass(cls):
@@ -365,35 +330,8 @@ class SessionTest(unittest.TestCase):
     def tearDownClass(cls):
         cls.desktop.__exit__(None, None, None)
 
-    def setUp(self):
-        self.folder = staged_copy(self.build)
-        self.scratch = tempfile.mkdtemp(prefix="kz-e2e-run-")
-        os.chmod(self.scratch, 0o755)
-        self.wqadmin = os.path.join(self.build, "src", "tools", "wqadmin")
-        self.runs = []  # (process, audio capture)
-
-    def tearDown(self):
-        for proc, audio in self.runs:
-            if proc.poll() is None:
-                proc.kill()
-                proc.wait()
-            audio.stop()
-        remove(os.path.dirname(self.folder))
-        remove(self.scratch)
-
     def name(self):
         return self.id().split(".")[-1]
-
-    def start(self, program, *args, user=None, folder=None):
-        """Starts the installation's program; returns its process. Its sound is self.audio."""
-        n = len(self.runs)
-        audio = AudioCapture(self.scratch, f"{program}-{n}.raw")
-        proc = self.desktop.start(os.path.join(folder or self.folder, program), *args,
-                                  audio=audio, user=user,
-                                  output=os.path.join(self.output, f"{self.name()}-{program}.txt"))
-        self.runs.append((proc, audio))
-        self.proc, self.audio = proc, audio
-        return proc
 
     def wait_exit(self, proc=None, seconds=15):
         try:
@@ -412,25 +350,6 @@ class SessionTest(unittest.TestCase):
         path = os.path.join(self.output, f"{self.name()}-{moment}.png")
         subprocess.run(["convert", "-size", f"{screen.width}x{screen.height}", "-depth", "8",
                         "rgb:-", path], input=screen.rgb, check=True)
-
-    def admin(self, *args):
-        r = subprocess.run([self.wqadmin, *args], capture_output=True, text=True)
-        self.assertEqual(r.returncode, 0, r.stderr)
-        return r.stdout
-
-    def globals(self):
-        import json
-        return json.loads(self.admin("globals", self.folder, "--json"))
-
-    def read(self, name):
-        with open(os.path.join(self.folder, *name.split("/")), "rb") as f:
-            return f.read()
-
-    def write(self, name, data):
-        path = os.path.join(self.folder, *name.split("/"))
-        os.makedirs(os.path.dirname(path), exist_ok=True)
-        with open(path, "wb") as f:
-            f.write(data)
 
     def program_windows(self, proc=None):
         """The visible windows of the program: (id, x, y, width, height)."""
@@ -454,6 +373,47 @@ class SessionTest(unittest.TestCase):
             self.fail(f"waited in vain for {what}")
         return found
 
+    def main_window(self, caption):
+        frame = self.desktop.wait_main_window(caption, 20)
+        if frame is None:
+            self.shot("no-main-window")
+            self.fail(f"no main window {caption}")
+        return frame
+
+    def message_box(self, caption, seconds=20):
+        """A message box: it carries the program's caption, as its main window does, but is
+        smaller than the screen."""
+        found = self.desktop.wait_for(lambda: [
+            w for w in self.desktop.windows(f"^{caption}$")
+            if self.desktop.width_of(w) < self.desktop.width * 0.9], seconds)
+        if not found:
+            self.shot("no-message")
+            self.fail(f"no message box {caption}")
+        return found[0]
+
+    def wait_dialog(self, frame, other_than=None):
+        """The program's dialog over its main window (a window that is not the frame)."""
+        found = self.desktop.wait_for(
+            lambda: [w for w, *_ in self.program_windows() if w not in (frame, other_than)], 20)
+        if not found:
+            self.shot("no-dialog")
+            self.fail("no dialog")
+        return found[0]
+
+    def wait_sign_in(self):
+        """Waits for the sign-in's name list (its light cyan)."""
+        self.wait_screen(sign_in_shown, what="the sign-in")
+
+    def wait_activity(self):
+        """Waits for the word activity (its yellow panel)."""
+        self.wait_screen(lambda s: s.count(yellow) > 5000, 20, what="the word activity")
+
+    def wait_page(self):
+        """Waits for the story reader's page, alone on the screen."""
+        self.wait_screen(lambda s: len(self.program_windows()) == 1 and
+                         s.count(lambda r, g, b: r > 230 and g > 230 and b > 230) > 50000,
+                         20, what="the story's page")
+
     def menu(self, *keys, window):
         """Opens a menu of the window with its Alt key and, once it shows, picks an item by its
         underlined letter."""
@@ -473,6 +433,82 @@ class SessionTest(unittest.TestCase):
     def exit_program(self, frame):
         self.menu("alt+f", "x", window=frame)
         self.assertEqual(self.wait_exit(), 0)
+
+
+def sign_in_shown(screen):
+    return screen.count(lambda r, g, b: (r, g, b) == (192, 255, 255)) > 20000
+
+
+class ProgramTest(DesktopTest):
+    """Each test gets a fresh installation made by wqadmin (self.folder); the program it starts
+    (self.proc) is ended and the installation removed afterwards."""
+    programs = ("kiv", "zan")
+
+    def setUp(self):
+        self.folder, self.wqadmin = installation(self.build, programs=self.programs)
+        self.proc = None
+
+    def tearDown(self):
+        if self.proc and self.proc.poll() is None:
+            self.proc.kill()
+            self.proc.wait()
+        remove(self.folder)
+
+    def log_bytes(self):
+        with open(os.path.join(self.folder, "LOG.WQ"), "rb") as f:
+            return f.read()
+
+
+class SessionTest(DesktopTest):
+    """Sessions on a fresh copy of the sample installation (self.folder). start() runs a program
+    with its sound taken from SDL's disk driver; whatever a test started is ended afterwards and
+    the copy removed."""
+
+    def setUp(self):
+        self.folder = staged_copy(self.build)
+        self.scratch = tempfile.mkdtemp(prefix="kz-e2e-run-")
+        os.chmod(self.scratch, 0o755)
+        self.wqadmin = os.path.join(self.build, "src", "tools", "wqadmin")
+        self.runs = []  # (process, audio capture)
+
+    def tearDown(self):
+        for proc, audio in self.runs:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+            audio.stop()
+        remove(os.path.dirname(self.folder))
+        remove(self.scratch)
+
+    def start(self, program, *args, user=None, folder=None):
+        """Starts the installation's program; returns its process. Its sound is self.audio."""
+        n = len(self.runs)
+        audio = AudioCapture(self.scratch, f"{program}-{n}.raw")
+        proc = self.desktop.start(os.path.join(folder or self.folder, program), *args,
+                                  audio=audio, user=user,
+                                  output=os.path.join(self.output, f"{self.name()}-{program}.txt"))
+        self.runs.append((proc, audio))
+        self.proc, self.audio = proc, audio
+        return proc
+
+    def admin(self, *args):
+        r = subprocess.run([self.wqadmin, *args], capture_output=True, text=True)
+        self.assertEqual(r.returncode, 0, r.stderr)
+        return r.stdout
+
+    def globals(self):
+        import json
+        return json.loads(self.admin("globals", self.folder, "--json"))
+
+    def read(self, name):
+        with open(os.path.join(self.folder, *name.split("/")), "rb") as f:
+            return f.read()
+
+    def write(self, name, data):
+        path = os.path.join(self.folder, *name.split("/"))
+        os.makedirs(os.path.dirname(path), exist_ok=True)
+        with open(path, "wb") as f:
+            f.write(data)
 
 
 def samples(raw):

@@ -53,26 +53,8 @@ class Sessions(SessionTest):
 
     def sign_in(self, name):
         """Waits for the sign-in's name list and chooses the name."""
-        self.wait_screen(sign_in_list, what="the sign-in")
+        self.wait_sign_in()
         self.desktop.key(*sign_in_keys(name))
-
-    def main_window(self, caption):
-        frame = self.desktop.wait_main_window(caption, 20)
-        if frame is None:
-            self.shot("no-main-window")
-            self.fail(f"no main window {caption}")
-        return frame
-
-    def message_box(self, caption, seconds=20):
-        """A message box: it carries the program's caption, as its main window does, but is
-        smaller than the screen."""
-        found = self.desktop.wait_for(lambda: [
-            w for w in self.desktop.windows(f"^{caption}$")
-            if self.desktop.width_of(w) < self.desktop.width * 0.9], seconds)
-        if not found:
-            self.shot("no-message")
-            self.fail(f"no message box {caption}")
-        return found[0]
 
     def assert_logged(self, name, activity):
         entries = log_entries(self.read("LOG.WQ"), name)
@@ -91,10 +73,7 @@ class FirstRunTest(Sessions):
         self.start("zan", library)
         self.sign_in("Ben")
         frame = self.main_window("Phrases")
-        # The reader found its story in the given folder: its page, not the recovery dialog.
-        self.wait_screen(lambda s: len(self.program_windows()) == 1 and
-                         s.count(lambda r, g, b: r > 230 and g > 230 and b > 230) > 50000,
-                         what="the story's first page")
+        self.wait_page()  # the reader found its story in the given folder: no recovery dialog
         self.shot("first-page")
         self.assertEqual(self.globals()["dataDir"], library)
         self.exit_program(frame)
@@ -526,7 +505,7 @@ class PasswordAtSignInTest(Sessions):
         self.desktop.key("Return", window=box)
         # Back to the names, the program still running and no activity; Teacher still chosen.
         self.wait_screen(lambda s: not password_box(s), what="the password box to go")
-        self.wait_screen(sign_in_list, what="the names")
+        self.wait_sign_in()
         self.desktop.key("Home", "Return")
         self.assertIsNone(self.proc.poll(), "the program ended with the message")
         self.assertIsNone(self.desktop.wait_main_window("Words", 0.2))
@@ -572,15 +551,6 @@ class RecoveryTest(Sessions):
                                   "the new data directory in GLOBSET.WQ")
         self.exit_program(frame)
         self.assert_logged("Chloe", "Words")
-
-    def wait_dialog(self, frame, other_than=None):
-        """The program's dialog over its main window (a window that is not the frame)."""
-        found = self.desktop.wait_for(
-            lambda: [w for w, *_ in self.program_windows() if w not in (frame, other_than)], 20)
-        if not found:
-            self.shot("no-dialog")
-            self.fail("no dialog")
-        return found[0]
 
 
 class DamagedFilesTest(Sessions):
@@ -651,10 +621,6 @@ def lock_waiters(path):
     inode = os.stat(path).st_ino
     with open("/proc/locks") as f:
         return sum(1 for line in f if "->" in line and line.split()[-3].endswith(f":{inode}"))
-
-
-def sign_in_list(screen):
-    return screen.count(lambda r, g, b: (r, g, b) == (192, 255, 255)) > 20000
 
 
 def password_box(screen):
