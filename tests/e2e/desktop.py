@@ -391,13 +391,16 @@ class DesktopTest(unittest.TestCase):
             self.fail(f"no message box {caption}")
         return found[0]
 
-    def wait_dialog(self, frame, other_than=None):
-        """The program's dialog over its main window (a window that is not the frame)."""
+    def wait_recovery_dialog(self, frame, other_than=None):
+        """The data recovery dialog over the program's main window: 7200 twips wide on the
+        9600 of the screen (the start-up window, which may still be up, is narrower)."""
         found = self.desktop.wait_for(
-            lambda: [w for w, *_ in self.program_windows() if w not in (frame, other_than)], 20)
+            lambda: [w for w, _, _, width, _ in self.program_windows()
+                     if w not in (frame, other_than) and
+                     abs(width - 0.75 * self.desktop.width) < 0.05 * self.desktop.width], 20)
         if not found:
             self.shot("no-dialog")
-            self.fail("no dialog")
+            self.fail("no recovery dialog")
         return found[0]
 
     def wait_sign_in(self):

@@ -27,7 +27,7 @@ class KivTest(ProgramTest):
     def test_missing_data_asks_for_it_and_the_session_counts_from_there(self):
         self.proc = self.desktop.start(os.path.join(self.folder, "kiv"))
         frame = self.main_window("Words")
-        dialog = self.wait_dialog(frame)  # the activity's data check asks for the data
+        dialog = self.wait_recovery_dialog(frame)  # the activity's data check asks for the data
         self.desktop.key("alt+q", window=dialog)
         self.assertEqual(self.wait_exit(), 0)
         self.assertIn(b"Words", self.log())

@@ -529,7 +529,7 @@ class RecoveryTest(Sessions):
         self.start("kiv")
         self.sign_in("Chloe")
         frame = self.main_window("Words")
-        first = self.wait_dialog(frame)
+        first = self.wait_recovery_dialog(frame)
         self.shot("recovery")
         self.desktop.key("alt+d", window=first)
         # Details hides itself and shows the directory box, which takes the focus. The dialog
@@ -544,7 +544,7 @@ class RecoveryTest(Sessions):
         self.desktop.key("Return")  # as Try again
         # The dialog waits into the next second, the activity looks again and finds the data
         # there: the success question, whose Yes keeps the place.
-        success = self.wait_dialog(frame, other_than=first)
+        success = self.wait_recovery_dialog(frame, other_than=first)
         self.shot("success")
         self.desktop.key("alt+y", window=success)
         self.wait_until(lambda: self.globals()["dataDir"] == moved.upper(),
