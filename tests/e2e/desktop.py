@@ -264,6 +264,11 @@ class AudioCapture:
         with self._lock:
             return b"".join(self._chunks)
 
+    def quiet(self, seconds=0.3):
+        """True when the last samples taken (a fraction of a second) are silent."""
+        tail = self.data()[-int(seconds * 48000 * 2 * 4):]
+        return all(v == 0.0 for v in samples(tail))
+
     def stop(self):
         """Ends the reading once the program has ended."""
         with self._lock:

@@ -121,11 +121,12 @@ class Activity:
         return self.screen.count(lambda r, g, b: (r, g, b) != (128, 128, 128), box) > area / 3
 
     def typed(self):
-        """What the answer box shows: None (empty), "black" or "red"."""
+        """What the answer box shows: None (empty), "black" or "red". The caret, a thin black
+        line that blinks, is no text."""
         box = self.answer_box()
-        if self.screen.count(red, box) > 15:
+        if self.text_width(box, red) > 4:
             return "red"
-        return "black" if self.screen.count(dark, box) > 15 else None
+        return "black" if self.text_width(box) > 4 else None
 
     def choices_shown(self):
         return [j for j in range(1, 5) if self.screen.count(cyan, self.choice_box(j)) > 400]
@@ -137,8 +138,8 @@ class Activity:
             return None
         return b"".join(bytes(p[2:]) for p in self.screen.pixels(found))
 
-    def text_width(self, box):
-        found = self.screen.bounds(dark, box)
+    def text_width(self, box, colour=dark):
+        found = self.screen.bounds(colour, box)
         return found[2] - found[0] if found else 0
 
     def right_choice(self):
@@ -362,39 +363,46 @@ class WordList:
 class ZanSessionTest(Sessions):
     STORY, PAGES, OTHER = "10MUD", 6, "19MOON"
 
-    def click_line(self, line):
-        """Clicks a word of the list and waits for the screen to answer."""
-        box = WordList(self.desktop.grab()).box
-        before = self.desktop.grab().rgb
-        self.desktop.click((box[0] + box[2]) // 2, (line[0] + line[1]) // 2)
-        self.wait_until(lambda: self.desktop.grab().rgb != before, "the click's answer", 5)
-
-    def click_margin_button(self, frame, top, height):
-        """Clicks a button of the reader's margin, given by its top and height in the reader's
-        design units (its 6630 run from the menu bar's foot to the window's)."""
+    def margin_spot(self, frame, top, height):
+        """The middle of a button's place in the reader's margin, given by its top and height
+        in the reader's design units (its 6630 run from the menu bar's foot to the window's)."""
         x, y, _, h = self.desktop.geometry(frame)
         screen = self.desktop.grab()
         bar = screen.pixel(3, y + 2)
         reader = next(row for row in range(y + 2, y + h) if screen.pixel(3, row) != bar)
         scale = (y + h - reader) / 6630
-        self.desktop.click(x + 20, int(reader + (top + height / 2) * scale))
+        return x + 20, int(reader + (top + height / 2) * scale)
 
-    def read_page(self, wrong_click=False):
-        """Clicks the listed words from the top until the page's phrases are all read."""
+    def page_read(self, frame, screen):
+        """Next or, on the last page, Start shows at the margin's foot (bare, it is light
+        yellow)."""
+        r, g, b = screen.pixel(*self.margin_spot(frame, 4950, 1665))
+        return not (r > 240 and g > 240 and b < 235)
+
+    def read_page(self, frame, wrong_click=False):
+        """Clicks the listed words from the top until the page is read: Next or, on the last
+        page, Start shows in their place at the margin's foot (the bare margin is light
+        yellow)."""
+        def state():
+            screen = self.desktop.grab()
+            return WordList(screen).lines() or (self.page_read(frame, screen) and "read")
+
         while True:
-            lines = self.desktop.wait_for(lambda: WordList(self.desktop.grab()).lines(), 1.5)
-            if not lines:
+            lines = self.wait_until(state, "the words or the page's end", 10)
+            if lines == "read":
                 return
+            box = WordList(self.desktop.grab()).box
             if wrong_click and len(lines) >= 2:
                 wrong_click = False
-                box = WordList(self.desktop.grab()).box
                 self.desktop.click((box[0] + box[2]) // 2, (lines[1][0] + lines[1][1]) // 2)
                 flash = self.wait_screen(lambda s: WordList(s).flashed() and s, 3,
                                          what="the red flash")
                 self.keep(flash, "wrong-word")
                 self.wait_screen(lambda s: WordList(s).lines(), 3, what="the list back")
                 continue
-            self.click_line(lines[0])
+            before = self.desktop.grab().rgb
+            self.desktop.click((box[0] + box[2]) // 2, (lines[0][0] + lines[0][1]) // 2)
+            self.wait_until(lambda: self.desktop.grab().rgb != before, "the click's answer", 5)
 
     def test_a_child_reads_a_story_to_its_end_and_opens_another(self):
         self.admin("globals", self.folder, "set", "userMode=3")
@@ -409,17 +417,18 @@ class ZanSessionTest(Sessions):
         title = os.path.join(self.folder, "WAVS", self.STORY, "SNT01.WAV")
         self.wait_until(lambda: heard(self.audio.data(), title), "the story's title spoken")
         for page in range(1, self.PAGES + 1):
-            if page > 1:
-                before = self.desktop.grab().rgb
+            if page > 1:  # Next, which hides until the new page's phrases are read
                 self.desktop.key("alt+n", window=frame)
-                self.wait_until(lambda: self.desktop.grab().rgb != before, f"page {page}", 5)
-            self.read_page(wrong_click=page == 2)
+                self.wait_screen(lambda s: not self.page_read(frame, s), 5, what=f"page {page}")
+            self.read_page(frame, wrong_click=page == 2)
             if page == 2:
                 self.shot("page-read")
         self.shot("last-page")
+        # The last word said to its end, so that the next story's title sounds alone.
+        self.wait_until(self.audio.quiet, "the last word to end")
         # Book, clicked: on the last page Back is shown too, and Alt+B, which both their
         # captions underline, only moves the focus between the two.
-        self.click_margin_button(frame, 1650, 1665)
+        self.desktop.click(*self.margin_spot(frame, 1650, 1665))
         chooser = self.desktop.wait_window("^Choose a story$")
         self.assertIsNotNone(chooser, "no chooser")
         self.shot("chooser")
