@@ -264,6 +264,10 @@ class AudioCapture:
         with self._lock:
             return b"".join(self._chunks)
 
+    def sounded_since(self, taken):
+        """True when a sample after the first `taken` bytes is not silent."""
+        return any(v != 0.0 for v in samples(self.data()[taken:]))
+
     def quiet(self, seconds=0.3):
         """True when the last samples taken (a fraction of a second) are silent."""
         tail = self.data()[-int(seconds * 48000 * 2 * 4):]

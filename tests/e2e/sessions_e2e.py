@@ -7,10 +7,10 @@ import fcntl
 import grp
 import math
 import os
+import re
 import shutil
 import subprocess
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -35,10 +35,11 @@ def log_text(log):
 
 
 def log_entries(log, name):
-    """The lines of one user's section of LOG.WQ; None when the user has none."""
+    """The lines of one user's section of LOG.WQ (after its header: "=====", "Log for NAME" and
+    an empty line); None when the user has none."""
     lines = log_text(log).split("\r\n")
     for i, line in enumerate(lines):
-        if line == f"Log for {name}":
+        if line == f"Log for {name}" and lines[i - 1:i] == ["====="] and lines[i + 1:i + 2] == [""]:
             section = []
             for entry in lines[i + 1:]:
                 if entry.startswith("Log") or entry.startswith("==="):
@@ -57,10 +58,15 @@ class Sessions(SessionTest):
         self.desktop.key(*sign_in_keys(name))
 
     def assert_logged(self, name, activity):
+        """The user's section of the log holds a session of the activity: its time line, then
+        the activity's line with the minutes."""
         entries = log_entries(self.read("LOG.WQ"), name)
         self.assertIsNotNone(entries, f"no section for {name} in LOG.WQ")
-        self.assertTrue(any(e.startswith(f"   {activity}") for e in entries),
-                        f"no {activity} entry under {name}: {entries}")
+        sessions = [(when, what) for when, what in zip(entries, entries[1:])
+                    if re.fullmatch(r"\d+:\d\d [ap]m, \d+ \w+ \d{4}\.  Session time: \d+ "
+                                    r"minutes?\.", when) and
+                    re.fullmatch(f"   {activity} +\\d+ mins?", what)]
+        self.assertTrue(sessions, f"no {activity} session under {name}: {entries}")
 
 
 class FirstRunTest(Sessions):
@@ -478,15 +484,18 @@ class OwnWordListTest(KivSessions):
         self.desktop.key("Down", "Down", window=chooser)
         self.shot("chooser")
         self.desktop.key("Return", window=chooser)
-        # Each change of the answer style asks a new word, said as it comes, once the word
-        # before has been said to its end.
+        # Each change of the answer style asks a new word (never the one just asked), said as
+        # it comes, once the word before has been said to its end; the next change waits for
+        # that.
         paths = {w: os.path.join(sounds, f"{w.upper()}.WAV") for w in words}
         unheard = set(words)
-        for change in range(80):
+        for change in range(60):
             shown = self.question(lambda a: a.shown_word())
-            self.menu("alt+a", "3" if change % 2 else "2", window=frame)
-            # The next word: never the one just asked.
+            taken = len(self.audio.data())
+            self.menu("alt+a", "2" if change % 2 else "3", window=frame)  # from 2 choices
             self.question(lambda a: a.shown_word() not in (None, shown))
+            self.wait_until(lambda: self.audio.sounded_since(taken) and self.audio.quiet(),
+                            "the word said")
             if change % 5 == 4:
                 output = self.audio.data()
                 unheard = {w for w in unheard if not heard(output, paths[w])}
