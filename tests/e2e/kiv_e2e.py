@@ -2,11 +2,10 @@
 with the keyboard, and the session it leaves in the log."""
 import os
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import ProgramTest, add_word_data  # noqa: E402
+from desktop import ProgramTest, add_word_data, cyan, yellow  # noqa: E402
 
 BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 
@@ -27,9 +26,9 @@ class KivTest(ProgramTest):
 
     def test_missing_data_asks_for_it_and_the_session_counts_from_there(self):
         self.proc = self.desktop.start(os.path.join(self.folder, "kiv"))
-        self.assertIsNotNone(self.desktop.wait_main_window("Words"), "no main window")
-        time.sleep(2)  # the activity's data check brings up the recovery dialog
-        self.desktop.key("alt+q")
+        frame = self.main_window("Words")
+        dialog = self.wait_recovery_dialog(frame)  # the activity's data check asks for the data
+        self.desktop.key("alt+q", window=dialog)
         self.assertEqual(self.wait_exit(), 0)
         self.assertIn(b"Words", self.log())
 
@@ -38,15 +37,20 @@ class KivTest(ProgramTest):
         # One word written four times: its only choice is label 1.
         write(self.folder, "WORDLIST/0001TO24.TXT", b"*WORDLIST*\r\ncat\r\ncat\r\ncat\r\ncat\r\n")
         self.proc = self.desktop.start(os.path.join(self.folder, "kiv"))
-        frame = self.desktop.wait_main_window("Words")
-        self.assertIsNotNone(frame, "no main window")
-        time.sleep(2)
-        self.desktop.key("1", window=frame)
-        time.sleep(2.5)  # the jump and the pause, then the next word
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
-        self.assertEqual(self.wait_exit(), 0)
+        frame = self.main_window("Words")
+        self.wait_screen(lambda s: s.count(cyan) > 1000, what="the choice")
+        # The frog's row, above the yellow panel, changes when the frog jumps. Until the
+        # question is open a key is dropped: press again until it does.
+        left, top, right, _ = self.desktop.grab().bounds(yellow)
+        row = (left, top - 40, right, top - 2)
+
+        def frog():
+            return list(self.desktop.grab().pixels(row))
+
+        sitting = frog()
+        self.wait_until(lambda: self.desktop.key("1", window=frame) or self.desktop.wait_for(
+            lambda: frog() != sitting, 1.0), "the frog's jump")
+        self.exit_program(frame)
         self.assertIn(b"Words", self.log())
 
 

@@ -3,7 +3,6 @@ frame, and out again, as a child or teacher would."""
 import os
 import subprocess
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -35,11 +34,6 @@ class StartupTest(ProgramTest):
         self.proc = self.desktop.start(os.path.join(self.folder, program))
         return self.proc
 
-    def program_windows(self):
-        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid)],
-                           env=self.desktop.env, capture_output=True, text=True)
-        return r.stdout.split()
-
     def test_fatal_error_before_any_window_ends_cleanly(self):
         open(os.path.join(self.folder, "GLOBSET.WQ"), "wb").close()
         self.start("kiv")
@@ -56,26 +50,19 @@ class StartupTest(ProgramTest):
         with open(os.path.join(self.folder, "USERS.WQ"), "r+b") as f:
             f.write(b"2               ")
         self.start("kiv")
-        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15))
-        time.sleep(1.5)
+        self.wait_sign_in()
         self.desktop.key("Down", "Down", "Return")  # Newcomer has no NEWCOMER.WQ
-        time.sleep(1.0)  # the sign-in closes; the message carries the program's caption too
-        box = self.desktop.wait_for(lambda: self.desktop.windows("^Words$"), 10)
-        self.assertIsNotNone(box, "no message box")
-        self.desktop.key("Return", window=box[0])
+        box = self.message_box("Words")
+        self.desktop.key("Return", window=box)
         self.assertEqual(self.wait_exit(), 1)
         self.assertEqual(self.log_bytes(), b"\0\0")
 
     def test_first_run_records_the_data_directory_and_exit_logs_the_session(self):
         # DataDir is blank: the first run takes the installation folder as the data directory.
         self.start("kiv")
-        frame = self.desktop.wait_main_window("Words")
-        self.assertIsNotNone(frame, "kiv: no main window")
-        time.sleep(1.5)  # the activity checks its data and starts at the first activation
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
-        self.assertEqual(self.wait_exit(), 0)
+        frame = self.main_window("Words")
+        self.wait_activity()  # it checks its data and starts at the first activation
+        self.exit_program(frame)
         self.assertIn(b"   Words        ", self.log_bytes())
         r = subprocess.run([self.wqadmin, "globals", self.folder], capture_output=True, text=True)
         self.assertIn(f'"dataDir": "{self.folder}"', r.stdout)
@@ -83,13 +70,9 @@ class StartupTest(ProgramTest):
     def test_reader_opens_its_story_and_exit_logs_the_session(self):
         link_sample_data(self.folder)
         self.start("zan")
-        frame = self.desktop.wait_main_window("Phrases")
-        self.assertIsNotNone(frame, "zan: no main window")
-        time.sleep(1.5)  # the reader loads its start story at the first activation
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
-        self.assertEqual(self.wait_exit(), 0)
+        frame = self.main_window("Phrases")
+        self.wait_page()  # the reader loads its start story at the first activation
+        self.exit_program(frame)
         self.assertIn(b"Phrases", self.log_bytes())
 
     def test_sign_in_then_exit(self):
@@ -97,41 +80,32 @@ class StartupTest(ProgramTest):
         self.admin("users", self.folder, "add", "Sam")
         link_sample_data(self.folder)
         self.start("zan")
-        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15), "no sign-in window")
-        time.sleep(1.5)
+        self.wait_sign_in()
         self.assertIsNone(self.desktop.wait_main_window("Phrases", 0.5))
         self.desktop.key("Down", "Down", "Return")
-        frame = self.desktop.wait_main_window("Phrases")
-        self.assertIsNotNone(frame, "no main window after sign-in")
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
-        self.assertEqual(self.wait_exit(), 0)
+        frame = self.main_window("Phrases")
+        self.exit_program(frame)
 
     def test_wrong_teacher_password_returns_to_the_names(self):
         self.admin("globals", self.folder, "set", "password=OWL7", "userMode=1")
         self.admin("users", self.folder, "add", "Sam")
         self.start("kiv")
-        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15), "no sign-in window")
-        time.sleep(1.5)
+        self.wait_sign_in()
         self.desktop.key("Down", "Return")  # Teacher, the first name
-        time.sleep(1.0)
+        self.wait_screen(lambda s: s.count(lambda r, g, b: (r, g, b) == (255, 0, 0)) > 20000,
+                         what="the password box")
         self.desktop.type("zz")
         self.desktop.key("Return")
         box = self.desktop.wait_window("^Password$", 10)
         self.assertIsNotNone(box, "no Wrong password message")
         self.desktop.key("Return", window=box)
-        time.sleep(1.5)
+        self.wait_until(lambda: not self.desktop.windows("^Password$"), "the message to go")
+        self.wait_sign_in()
         self.assertIsNone(self.proc.poll(), "the program ended with the message")
-        self.assertTrue(self.program_windows(), "the sign-in is gone")
         self.assertIsNone(self.desktop.wait_main_window("Words", 0.5))
         self.desktop.key("Down", "Return")  # Sam
-        frame = self.desktop.wait_main_window("Words")
-        self.assertIsNotNone(frame, "no main window after signing in")
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
-        self.assertEqual(self.wait_exit(), 0)
+        frame = self.main_window("Words")
+        self.exit_program(frame)
 
     def test_first_arrow_key_chooses_the_first_name(self):
         # Each child has a settings file of their own: the teacher's exists, Sam's does not, so
@@ -140,21 +114,16 @@ class StartupTest(ProgramTest):
         self.admin("globals", self.folder, "set", "userMode=3")
         self.assertFalse(os.path.exists(os.path.join(self.folder, "SAM.WQ")))
         self.start("kiv")
-        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15), "no sign-in window")
-        time.sleep(1.5)
+        self.wait_sign_in()
         self.desktop.key("Down", "Return")
         frame = self.desktop.wait_main_window("Words")
         self.assertIsNotNone(frame, "Down did not choose the first name, Teacher")
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
-        self.assertEqual(self.wait_exit(), 0)
+        self.exit_program(frame)
 
     def test_escape_at_sign_in_quits(self):
         self.admin("globals", self.folder, "set", "userMode=3")
         self.start("kiv")
-        self.assertIsNotNone(self.desktop.wait_for(self.program_windows, 15))
-        time.sleep(1.5)
+        self.wait_sign_in()
         self.desktop.key("Escape")
         self.assertEqual(self.wait_exit(), 0)
         self.assertIsNone(self.desktop.wait_main_window("Words", 0.5))
