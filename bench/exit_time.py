@@ -1,7 +1,7 @@
 """How long kiv and zan take to end after File > Exit: from the Exit key to the end of the process,
 and from the last change of LOG.WQ to the end when the run wrote a log entry.
 
-Usage: python3 bench/exit_time.py [BUILD_DIR] [--runs N] [--pulse]
+Usage: python3 bench/exit_time.py [BUILD_DIR] [--runs N] [--pulse] [--display :72]
 Runs the real programs under Xvfb with openbox (tests/e2e/desktop.py). Sound goes to SDL's dummy
 driver unless SDL_AUDIODRIVER says otherwise; --pulse starts a private PulseAudio server with a
 null sink (needs the pulseaudio program) and lets SDL pick it."""
@@ -54,12 +54,13 @@ def main():
     parser.add_argument("build", nargs="?", default=os.path.join(ROOT, "build"))
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--pulse", action="store_true")
+    parser.add_argument("--display", help="the Xvfb display to use (one is picked otherwise)")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     scratch = tempfile.mkdtemp(prefix="kz-exit-")
     pulse = None
     try:
-        with Desktop(640, 480) as d:
+        with Desktop(640, 480, display=args.display) as d:
             if args.pulse:
                 pulse, server = pulse_server(scratch)
                 d.env.pop("SDL_AUDIODRIVER", None)

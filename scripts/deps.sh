@@ -10,7 +10,7 @@ packages=(
   libsndfile1-dev libsdl2-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 espeak-ng sox python3
-  xvfb xdotool openbox xauth
+  xvfb xdotool openbox xauth python3-xlib
 )
 
 missing=()
