@@ -159,7 +159,9 @@ TEST(Mixer, AClipStillDecodingActsAsIfLoaded) {
         for (const Step step : c.steps) {
             switch (step) {
                 case Play:
-                    if (mixer.play(voice)) EXPECT_TRUE(mixer.anyPlaying());
+                    if (mixer.play(voice)) {
+                        EXPECT_TRUE(mixer.anyPlaying());
+                    }
                     break;
                 case Rewind:
                     mixer.rewind(voice);
