@@ -43,7 +43,12 @@ def measure(desktop, folder, program, caption):
     time.sleep(0.3)
     start = time.time()
     desktop.key("x")
-    proc.wait(30)
+    try:
+        proc.wait(30)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+        raise RuntimeError(f"{program} did not end after File > Exit")
     end = time.time()
     written = os.stat(log).st_mtime_ns
     return end - start, (end - written / 1e9) if written != before else None
@@ -68,6 +73,9 @@ def main():
             elif "SDL_AUDIODRIVER" in os.environ:
                 d.env["SDL_AUDIODRIVER"] = os.environ["SDL_AUDIODRIVER"]
             folder, wqadmin = installation(build)
+            # The sample library's data, so that neither program stops at the recovery dialog.
+            for data in ("BMPS", "DATA", "WAVS", "WORDLIST"):
+                shutil.copytree(os.path.join(build, "stage", data), os.path.join(folder, data))
             subprocess.run([wqadmin, "globals", folder, "set", "logSessions=1"], check=True,
                            capture_output=True)
             try:

@@ -36,40 +36,43 @@ step() { echo "== $1 (load $(load))" >&2; echo "$1 $(load)" >>"$out/load.txt"; }
 : >"$out/load.txt"
 
 export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
-offscreen=(env QT_QPA_PLATFORM=offscreen)
+# One measurement: its output to NAME.txt, its messages to NAME.err.
+keep() { local name=$1; shift; "$@" >"$out/$name.txt" 2>"$out/$name.err"; }
+offscreen() { QT_QPA_PLATFORM=offscreen "$@"; }
 
 step "core benchmarks"
 "$build/bench/core/core_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
-  --benchmark_format=json >"$out/core.json" 2>/dev/null
+  --benchmark_format=json >"$out/core.json" 2>"$out/core.err"
 
 step "start-up beside a bare Qt window and klettres"
-python3 "$here/bench/startup.py" "$build" --runs "$runs" --idle 10 --display "${displays[0]}" \
-  --json "$out/startup.json" >"$out/startup.txt"
+keep startup python3 "$here/bench/startup.py" "$build" --runs "$runs" --idle 10 \
+  --display "${displays[0]}" --json "$out/startup.json"
 
 step "window benchmarks: kiv"
-"${offscreen[@]}" "$build/bench/windows/kiv_window_bench" 30 >"$out/kiv_window.txt"
+keep kiv_window offscreen "$build/bench/windows/kiv_window_bench" 30
 step "window benchmarks: zan, sample library"
-"${offscreen[@]}" "$build/bench/windows/zan_window_bench" 30 >"$out/zan_window.txt"
+keep zan_window offscreen "$build/bench/windows/zan_window_bench" 30
 step "window benchmarks: zan, 30-second page recordings"
 sh "$here/bench/long_recordings.sh" "$build" "$build/bench-long" >/dev/null 2>&1
-KZ_DATA=$build/bench-long "${offscreen[@]}" "$build/bench/windows/zan_window_bench" 30 \
-  >"$out/zan_window_long.txt"
+KZ_DATA=$build/bench-long keep zan_window_long offscreen "$build/bench/windows/zan_window_bench" 30
+step "sound: Open and Play to the first sample"
+keep audio "$build/bench/audio/audio_bench" --benchmark_filter='BM_Open'
 
 step "memory: 20 Kiv sets, 20 stories"
-"${offscreen[@]}" "$build/bench/windows/kiv_window_bench" --memory 20 >"$out/kiv_memory.txt"
-"${offscreen[@]}" "$build/bench/windows/zan_window_bench" --memory 20 >"$out/zan_memory.txt"
+keep kiv_memory offscreen "$build/bench/windows/kiv_window_bench" --memory 20
+keep zan_memory offscreen "$build/bench/windows/zan_window_bench" --memory 20
 
 step "exit"
-SDL_AUDIODRIVER=dummy python3 "$here/bench/exit_time.py" "$build" --runs "$runs" \
-  --display "${displays[2]}" >"$out/exit.txt"
+SDL_AUDIODRIVER=dummy keep exit python3 "$here/bench/exit_time.py" "$build" --runs "$runs" \
+  --display "${displays[2]}"
 
 # Processor time is the processes' own, so the two programs wait side by side on two displays.
 step "processor while waiting"
-SDL_AUDIODRIVER=dummy python3 "$here/bench/idle_cpu.py" "$build" --runs "$runs" --programs kiv \
-  --display "${displays[1]}" >"$out/idle_kiv.txt" &
+SDL_AUDIODRIVER=dummy keep idle_kiv python3 "$here/bench/idle_cpu.py" "$build" --runs "$runs" \
+  --programs kiv --display "${displays[1]}" &
 kiv_idle=$!
-SDL_AUDIODRIVER=dummy python3 "$here/bench/idle_cpu.py" "$build" --runs "$runs" --programs zan \
-  --display "${displays[2]}" >"$out/idle_zan.txt"
+SDL_AUDIODRIVER=dummy keep idle_zan python3 "$here/bench/idle_cpu.py" "$build" --runs "$runs" \
+  --programs zan --display "${displays[2]}"
 wait "$kiv_idle"
 
 echo "ended $(date -u '+%H:%M UTC'), load average $(load)" >>"$out/machine.txt"

@@ -119,6 +119,15 @@ def main():
              zan.get("zan: word clicked -> its sound")),
     ):
         row(target, f"{budget:g} ms", ms(s), "", "", bool(s) and s["median"] < budget)
+    audio = read(folder, "audio.txt")
+    for name, what in (("Page30s", "a 30-second page recording"), ("Word1s", "a 1-second word")):
+        call = re.search(rf"^BM_Open/{name}\s+([\d.]+) ms", audio, re.M)
+        first = re.search(rf"^BM_OpenPlayToFirstSample/{name}.*first_sample_max_ms=([\d.]+) "
+                          rf"first_sample_p50_ms=([\d.]+)", audio, re.M)
+        if call and first:
+            row(f"sound: Open of {what} on the calling thread; Open and Play to its first sample",
+                "prompt", f"{float(call[1]):.2f} ms; {float(first[2]):.1f} ms "
+                f"(worst {float(first[1]):.1f})", "", "", None)
     exits = read(folder, "exit.txt")
     for m in re.finditer(r"^(\w+): log entry to end of process: median (\d+) ms, worst (\d+) ms",
                          exits, re.M):

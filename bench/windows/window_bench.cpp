@@ -388,7 +388,9 @@ int run(int questions) {
 int memory(int sets) {
     AppState state;
     state.appDir = state.dataDir = dataDir();
-    state.workSettings.setKivOptions(3 + 16 * 3 + 128 * 20 + 8192 * 10);
+    // The word shown, not spoken (the answer still speaks it): no wait for a sound before
+    // each key.
+    state.workSettings.setKivOptions(2 + 16 * 3 + 128 * 20 + 8192 * 10);
     QtTimers qtTimers;
     FastTimers timers(qtTimers);
     AudioOutput audio(audioOptions());
