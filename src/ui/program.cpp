@@ -88,6 +88,9 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     };
     MainFrame frame(state, host, info, std::move(ports));
     mainWindow = &frame;
+    // Its window is made on the display now, hidden, so that the end of the pause only fills and
+    // shows it.
+    frame.winId();
     const FatalErrorHandlers withTheFrame([&frame] { frame.unload(); },
                                           [&state] { return state.dataDir; }, &host.messages());
 
