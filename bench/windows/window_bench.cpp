@@ -20,6 +20,8 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -138,21 +140,29 @@ private:
     Timers& m_inner;
 };
 
-// VmHWM and VmRSS of the process, in MB.
-std::pair<double, double> residentMb() {
+// The process's resident memory in MB: VmHWM, VmRSS, and of the latter RssAnon (the heap,
+// stacks) and RssFile (pages of mapped files: libraries, fonts).
+struct Resident {
+    double peak = 0, now = 0, anon = 0, file = 0;
+};
+Resident residentMb() {
     std::ifstream in("/proc/self/status");
     std::string line;
-    double peak = 0, now = 0;
-    while (std::getline(in, line)) {
-        if (line.starts_with("VmHWM:")) peak = std::stod(line.substr(6)) / 1024;
-        if (line.starts_with("VmRSS:")) now = std::stod(line.substr(6)) / 1024;
-    }
-    return {peak, now};
+    Resident r;
+    const std::pair<const char*, double Resident::*> fields[] = {{"VmHWM:", &Resident::peak},
+                                                                 {"VmRSS:", &Resident::now},
+                                                                 {"RssAnon:", &Resident::anon},
+                                                                 {"RssFile:", &Resident::file}};
+    while (std::getline(in, line))
+        for (const auto& [name, field] : fields)
+            if (line.starts_with(name)) r.*field = std::stod(line.substr(std::strlen(name))) / 1024;
+    return r;
 }
 
 void printMemory(const char* what, int n) {
-    const auto [peak, now] = residentMb();
-    std::printf("%s %2d: peak %.1f MB, resident %.1f MB\n", what, n, peak, now);
+    const Resident r = residentMb();
+    std::printf("%s %2d: peak %.1f MB, resident %.1f MB (anonymous %.1f, files %.1f)\n", what, n,
+                r.peak, r.now, r.anon, r.file);
     std::fflush(stdout);
 }
 
@@ -197,6 +207,27 @@ double soundAfter(double t0, int ms = 1000) {
 std::string dataDir() {
     const char* data = std::getenv("KZ_DATA");
     return data ? data : KZ_STAGE;
+}
+
+// An installation folder of the run's own: the settings, users and log of the data's installation
+// copied into a fresh temporary folder, so that what the programs save there (a story found at
+// the start, say) never changes the sample library.
+std::string g_scratch;  // removed at the end of the run
+std::string scratchInstallation() {
+    namespace fs = std::filesystem;
+    char name[] = "/tmp/kz-window-bench-XXXXXX";
+    const fs::path folder = ::mkdtemp(name);
+    g_scratch = folder.string();
+    for (const char* file : {"GLOBSET.WQ", "USERS.WQ", "TEACHER.WQ", "LOG.WQ"})
+        if (fs::exists(fs::path(dataDir()) / file))
+            fs::copy_file(fs::path(dataDir()) / file, folder / file);
+    return folder.string();
+}
+
+[[maybe_unused]] UserSettings teacherSettings() {
+    std::ifstream file(dataDir() + "/TEACHER.WQ", std::ios::binary);
+    return file ? UserSettings::decode(std::string((std::istreambuf_iterator<char>(file)), {}))
+                : UserSettings();
 }
 
 struct Series {
@@ -305,7 +336,8 @@ void choicesWithTheWindowsMeasure(TextMeasure& text) {
 
 int run(int questions) {
     AppState state;
-    state.appDir = state.dataDir = dataDir();
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
     // Three choices, the word not shown, ten pads.
     state.workSettings.setKivOptions(3 + 16 * 3 + 128 * 20 + 8192 * 10);
     QtTimers qtTimers;
@@ -387,7 +419,8 @@ int run(int questions) {
 // Whole sets: every question answered right at the first try with its key, then Next.
 int memory(int sets) {
     AppState state;
-    state.appDir = state.dataDir = dataDir();
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
     // The word shown, not spoken (the answer still speaks it): no wait for a sound before
     // each key.
     state.workSettings.setKivOptions(2 + 16 * 3 + 128 * 20 + 8192 * 10);
@@ -435,12 +468,9 @@ int memory(int sets) {
 #else
 int run(int rounds) {
     AppState state;
-    state.appDir = state.dataDir = dataDir();
-    UserSettings teacher;
-    std::ifstream settingsFile(dataDir() + "/TEACHER.WQ", std::ios::binary);
-    if (settingsFile)
-        teacher =
-            UserSettings::decode(std::string((std::istreambuf_iterator<char>(settingsFile)), {}));
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
+    UserSettings teacher = teacherSettings();
     if (const char* story = std::getenv("KZ_STORY")) teacher.setZanStory(story);
     state.fileSettings = state.workSettings = teacher;
     UiHost host;
@@ -528,8 +558,9 @@ int run(int rounds) {
 // recordings are still opened, as they always are), so a page takes no longer than its clicks.
 int memory(int stories) {
     AppState state;
-    state.appDir = state.dataDir = dataDir();
-    UserSettings teacher;
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
+    UserSettings teacher = teacherSettings();
     teacher.setZanOptions(encodeZanOptions({.canLoadStories = true,
                                             .speakCorrectWords = false,
                                             .canHearPage = true,
@@ -600,7 +631,9 @@ int main(int argc, char** argv) {
     PaintClock paints;
     g_paints = &paints;
     app.installEventFilter(&paints);
-    if (argc > 1 && std::string(argv[1]) == "--memory")
-        return memory(argc > 2 ? std::atoi(argv[2]) : 20);
-    return run(argc > 1 ? std::atoi(argv[1]) : 20);
+    const int status = argc > 1 && std::string(argv[1]) == "--memory"
+                           ? memory(argc > 2 ? std::atoi(argv[2]) : 20)
+                           : run(argc > 1 ? std::atoi(argv[1]) : 20);
+    if (!g_scratch.empty()) std::filesystem::remove_all(g_scratch);
+    return status;
 }
