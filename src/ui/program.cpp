@@ -102,7 +102,8 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     QTimer::singleShot(tick, Qt::PreciseTimer, &frame, [&] {
         startupPause = std::make_unique<InputBlocker>();
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        QTimer::singleShot(1000, Qt::PreciseTimer, &frame, [&] {
+        const int rest = std::max<int>(0, 1100 - static_cast<int>(shown.elapsed()));
+        QTimer::singleShot(rest, Qt::PreciseTimer, &frame, [&] {
             QApplication::restoreOverrideCursor();
             startupPause.reset();
             if (!frame.load()) {
