@@ -192,7 +192,7 @@ def main():
     parser.add_argument("--settle", type=float, default=12,
                         help="seconds from the answer to the idle spell (zan's first recording)")
     parser.add_argument("--json", help="write every figure to this file")
-    parser.add_argument("--programs", default="bare,kiv,zan,klettres")
+    parser.add_argument("--programs", default="bare,bare+text,kiv,zan,klettres")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     screen = Screen(args.display)
@@ -200,7 +200,8 @@ def main():
     env.pop("QT_QPA_PLATFORM", None)
     env.pop("WAYLAND_DISPLAY", None)
     folder = sample_installation(build)
-    programs = [("bare", [os.path.join(build, "bench", "bare", "bare_window")], None),
+    bare = os.path.join(build, "bench", "bare", "bare_window")
+    programs = [("bare", [bare], None), ("bare+text", [bare, "--text"], None),
                 ("kiv", [os.path.join(folder, "kiv")], "Words"),
                 ("zan", [os.path.join(folder, "zan")], "Phrases")]
     klettres = shutil.which("klettres") or ("/usr/games/klettres"
