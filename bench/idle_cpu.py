@@ -10,7 +10,7 @@ the processor time of all its threads (/proc/PID/task/*/schedstat, in nanosecond
 context switches over S seconds (10) once the state has settled. Each run goes through the
 states in the order a child meets them; the recovery dialog is a run of its own, in an
 installation without the data. The two pauses last about a second: the start-up pause is
-measured from 0.3 s after the start-up window maps (the sound output and the main window are
+measured from 0.5 s after the start-up window maps (the sound output and the main window are
 built in its first moments) to 1.05 s, and kiv's pause from 0.6 s after the right answer (the
 frog has landed) for a second, over six answers in a row; kiv's word list is then one word four
 times, so that the key 1 is always right. Sound goes to SDL's dummy driver unless
@@ -114,10 +114,11 @@ def session(desktop, proc, program, seconds):
             ["xdotool", "search", "--onlyvisible", "--pid", str(proc.pid)], env=desktop.env,
             capture_output=True).returncode == 0, 10) is None:
         raise RuntimeError(f"{program}: no start-up window")
-    # The sound output and the main window are built in the pause's first moments.
-    time.sleep(0.3)
+    # The sound output and the main window are built in the pause's first moments (on a busy
+    # machine up to some 0.4 s).
+    time.sleep(0.5)
     spells["the start-up pause"] = Spell(proc.pid)
-    spells["the start-up pause"].measure(0.75)
+    spells["the start-up pause"].measure(0.55)
 
     frame = desktop.wait_main_window(caption)
     if frame is None:
