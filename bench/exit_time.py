@@ -1,7 +1,7 @@
 """How long kiv and zan take to end after File > Exit: from the Exit key to the end of the process,
 and from the last change of LOG.WQ to the end when the run wrote a log entry.
 
-Usage: python3 bench/exit_time.py [BUILD_DIR] [--runs N] [--pulse]
+Usage: python3 bench/exit_time.py [BUILD_DIR] [--runs N] [--pulse] [--display :72]
 Runs the real programs under Xvfb with openbox (tests/e2e/desktop.py). Sound goes to SDL's dummy
 driver unless SDL_AUDIODRIVER says otherwise; --pulse starts a private PulseAudio server with a
 null sink (needs the pulseaudio program) and lets SDL pick it."""
@@ -43,7 +43,12 @@ def measure(desktop, folder, program, caption):
     time.sleep(0.3)
     start = time.time()
     desktop.key("x")
-    proc.wait(30)
+    try:
+        proc.wait(30)
+    except subprocess.TimeoutExpired:
+        proc.kill()
+        proc.wait()
+        raise RuntimeError(f"{program} did not end after File > Exit")
     end = time.time()
     written = os.stat(log).st_mtime_ns
     return end - start, (end - written / 1e9) if written != before else None
@@ -54,12 +59,13 @@ def main():
     parser.add_argument("build", nargs="?", default=os.path.join(ROOT, "build"))
     parser.add_argument("--runs", type=int, default=10)
     parser.add_argument("--pulse", action="store_true")
+    parser.add_argument("--display", help="the Xvfb display to use (one is picked otherwise)")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     scratch = tempfile.mkdtemp(prefix="kz-exit-")
     pulse = None
     try:
-        with Desktop(640, 480) as d:
+        with Desktop(640, 480, display=args.display) as d:
             if args.pulse:
                 pulse, server = pulse_server(scratch)
                 d.env.pop("SDL_AUDIODRIVER", None)
@@ -67,6 +73,9 @@ def main():
             elif "SDL_AUDIODRIVER" in os.environ:
                 d.env["SDL_AUDIODRIVER"] = os.environ["SDL_AUDIODRIVER"]
             folder, wqadmin = installation(build)
+            # The sample library's data, so that neither program stops at the recovery dialog.
+            for data in ("BMPS", "DATA", "WAVS", "WORDLIST"):
+                shutil.copytree(os.path.join(build, "stage", data), os.path.join(folder, data))
             subprocess.run([wqadmin, "globals", folder, "set", "logSessions=1"], check=True,
                            capture_output=True)
             try:

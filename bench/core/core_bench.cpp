@@ -1,6 +1,8 @@
-// The choice builder on a list of 32767 words (the most a list holds), typical and worst, and the
-// story decoder over the sample library's stories and a large generated one.
+// The choice builder on a list of 32767 words (the most a list holds), typical and worst; the
+// story decoder over the sample library's stories, a 64-page story of 10 slots and a large
+// generated one; reading a 32767-word list; adding an entry to a log of 32 KB.
 #include <benchmark/benchmark.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -10,6 +12,8 @@
 #include <vector>
 
 #include "files/story_file.h"
+#include "files/tracking_log.h"
+#include "files/word_list.h"
 #include "kiv/choice_builder.h"
 #include "ports/seeded_random.h"
 
@@ -119,16 +123,16 @@ void BM_DecodeSampleStories(benchmark::State& state) {
     decodeAll(state, files);
 }
 
-// A generated story of 200 pages, 10 slots each, long texts.
-void BM_DecodeLargeStory(benchmark::State& state) {
+// A generated story of `pages` pages, 10 slots each (5 texts, 5 pictures), long texts.
+Story generatedStory(int pages) {
     Story story;
-    story.pageCount = 200;
+    story.pageCount = static_cast<int16_t>(pages);
     story.pictureSlots = 5;
     story.textSlots = 5;
     story.wordCapacity = 400;
     story.fontSize = 24;
-    story.pages.resize(200);
-    for (int p = 0; p < 200; ++p) {
+    story.pages.resize(static_cast<size_t>(pages));
+    for (int p = 0; p < pages; ++p) {
         auto& page = story.pages[static_cast<size_t>(p)];
         for (int s = 0; s < 5; ++s) {
             StoryText text;
@@ -142,6 +146,11 @@ void BM_DecodeLargeStory(benchmark::State& state) {
             page.pictures.push_back({900, 150, 6300, 3750, "PIC" + std::to_string(s)});
         }
     }
+    return story;
+}
+
+void decodeGenerated(benchmark::State& state, int pages) {
+    const Story story = generatedStory(pages);
     if (auto problem = storyProblem(story)) {
         state.SkipWithError(problem->c_str());
         return;
@@ -151,8 +160,70 @@ void BM_DecodeLargeStory(benchmark::State& state) {
     decodeAll(state, files);
 }
 
+// A story of 64 pages of 10 slots, about 42 KB.
+void BM_DecodeStory64Pages(benchmark::State& state) { decodeGenerated(state, 64); }
+void BM_DecodeLargeStory(benchmark::State& state) { decodeGenerated(state, 200); }
+
 BENCHMARK(BM_DecodeSampleStories)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_DecodeStory64Pages)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_DecodeLargeStory)->Unit(benchmark::kMicrosecond);
+
+std::filesystem::path scratchDir() {
+    auto dir = std::filesystem::temp_directory_path() /
+               ("kz-core-bench-" + std::to_string(static_cast<long>(::getpid())));
+    std::filesystem::create_directories(dir);
+    return dir;
+}
+
+void writeFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// A list file of 32767 different words of 3 to 11 letters, CR LF lines, read from the disk.
+void BM_LoadWordList32767(benchmark::State& state) {
+    const auto dir = scratchDir();
+    std::mt19937 gen(11);
+    std::uniform_int_distribution<int> length(3, 11), letter('a', 'z');
+    std::string bytes = "*WORDLIST*\r\n";
+    for (size_t i = 0; i < kMaxListWords; ++i) {
+        for (int n = length(gen); n > 0; --n) bytes += static_cast<char>(letter(gen));
+        bytes += "\r\n";
+    }
+    const auto path = dir / "0001TO24.TXT";
+    writeFile(path, bytes);
+    for (auto _ : state) {
+        auto list = loadWordList(path.string());
+        if (list.outcome != WordListOutcome::Loaded || list.words.size() != kMaxListWords)
+            state.SkipWithError("the list did not load whole");
+        benchmark::DoNotOptimize(list);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_LoadWordList32767)->Unit(benchmark::kMillisecond);
+
+// appendToLog on an installation whose log holds about 32 KB of text in 40 users' sections: the
+// entry goes into the first user's section, and the file is put back as it was before the next
+// round (outside the timing), so every round writes the same, nearly full, log.
+void BM_AppendToLog32K(benchmark::State& state) {
+    const auto dir = scratchDir();
+    const std::string entry = composeSessionEntry({2026, 12, 10, 9, 5}, 32700, 33000, "Words");
+    std::string text;
+    for (int user = 0; text.size() + 2 * (entry.size() + 2) < kLogTextLimit; ++user) {
+        text = insertLogEntry(text, entry, "Child " + std::to_string(user % 40));
+    }
+    const std::string file = encodeLogFile({}, text);
+    state.counters["log_bytes"] = static_cast<double>(file.size());
+    for (auto _ : state) {
+        state.PauseTiming();
+        writeFile(dir / "LOG.WQ", file);
+        state.ResumeTiming();
+        const auto outcome = appendToLog(dir.string(), entry, "Child 0");
+        if (!outcome.written) state.SkipWithError("the entry was not written");
+    }
+    std::filesystem::remove_all(dir);
+}
+BENCHMARK(BM_AppendToLog32K)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

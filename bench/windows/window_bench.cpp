@@ -2,9 +2,12 @@
 //   QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null kiv_window_bench
 //   [questions]
 //   ... zan_window_bench [pages]
+//   ... kiv_window_bench --memory [sets], zan_window_bench --memory [stories]
 // Times are from the event (a click sent to the widget, a resize, the pause's timer firing) to
 // the end of the last paint event of the window's first repaint after it; a sound's time is to
 // the moment the mixer hands its first samples to SDL (the disk driver writes them at once).
+// With --memory the window goes through whole Kiv sets or whole stories and prints the process's
+// peak and current resident memory after each.
 #include <unistd.h>
 
 #include <QApplication>
@@ -17,6 +20,9 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -113,6 +119,63 @@ private:
     Timers& m_inner;
 };
 
+// The programs' timers at a tenth of their length: a memory run goes through its sets in minutes
+// rather than hours; what is loaded and kept does not depend on the timers' lengths.
+class FastTimers final : public Timers {
+public:
+    explicit FastTimers(Timers& inner) : m_inner(inner) {}
+    std::unique_ptr<Timer> make(Kind kind, std::function<void()> onTimeout) override {
+        auto timer = std::make_unique<Fast>();
+        timer->inner = m_inner.make(kind, std::move(onTimeout));
+        return timer;
+    }
+
+private:
+    struct Fast final : Timer {
+        std::unique_ptr<Timer> inner;
+        void start(int milliseconds) override { inner->start(std::max(1, milliseconds / 10)); }
+        void stop() override { inner->stop(); }
+        bool isActive() const override { return inner->isActive(); }
+    };
+    Timers& m_inner;
+};
+
+// The process's resident memory in MB: VmHWM, VmRSS, and of the latter RssAnon (the heap,
+// stacks) and RssFile (pages of mapped files: libraries, fonts).
+struct Resident {
+    double peak = 0, now = 0, anon = 0, file = 0;
+};
+Resident residentMb() {
+    std::ifstream in("/proc/self/status");
+    std::string line;
+    Resident r;
+    const std::pair<const char*, double Resident::*> fields[] = {{"VmHWM:", &Resident::peak},
+                                                                 {"VmRSS:", &Resident::now},
+                                                                 {"RssAnon:", &Resident::anon},
+                                                                 {"RssFile:", &Resident::file}};
+    while (std::getline(in, line))
+        for (const auto& [name, field] : fields)
+            if (line.starts_with(name)) r.*field = std::stod(line.substr(std::strlen(name))) / 1024;
+    return r;
+}
+
+void printMemory(const char* what, int n) {
+    const Resident r = residentMb();
+    std::printf("%s %2d: peak %.1f MB, resident %.1f MB (anonymous %.1f, files %.1f)\n", what, n,
+                r.peak, r.now, r.anon, r.file);
+    std::fflush(stdout);
+}
+
+// Runs the event loop until done() or `ms` have passed; whether done() came.
+[[maybe_unused]] bool waitFor(const std::function<bool()>& done, int ms) {
+    const double deadline = nowMs() + ms;
+    while (!done()) {
+        if (nowMs() > deadline) return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
+}
+
 std::atomic<double> g_soundStart{-1};
 AudioOutput::Options audioOptions() {
     AudioOutput::Options options;
@@ -144,6 +207,27 @@ double soundAfter(double t0, int ms = 1000) {
 std::string dataDir() {
     const char* data = std::getenv("KZ_DATA");
     return data ? data : KZ_STAGE;
+}
+
+// An installation folder of the run's own: the settings, users and log of the data's installation
+// copied into a fresh temporary folder, so that what the programs save there (a story found at
+// the start, say) never changes the sample library.
+std::string g_scratch;  // removed at the end of the run
+std::string scratchInstallation() {
+    namespace fs = std::filesystem;
+    char name[] = "/tmp/kz-window-bench-XXXXXX";
+    const fs::path folder = ::mkdtemp(name);
+    g_scratch = folder.string();
+    for (const char* file : {"GLOBSET.WQ", "USERS.WQ", "TEACHER.WQ", "LOG.WQ"})
+        if (fs::exists(fs::path(dataDir()) / file))
+            fs::copy_file(fs::path(dataDir()) / file, folder / file);
+    return folder.string();
+}
+
+[[maybe_unused]] UserSettings teacherSettings() {
+    std::ifstream file(dataDir() + "/TEACHER.WQ", std::ios::binary);
+    return file ? UserSettings::decode(std::string((std::istreambuf_iterator<char>(file)), {}))
+                : UserSettings();
 }
 
 struct Series {
@@ -252,7 +336,8 @@ void choicesWithTheWindowsMeasure(TextMeasure& text) {
 
 int run(int questions) {
     AppState state;
-    state.appDir = state.dataDir = dataDir();
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
     // Three choices, the word not shown, ten pads.
     state.workSettings.setKivOptions(3 + 16 * 3 + 128 * 20 + 8192 * 10);
     QtTimers qtTimers;
@@ -331,15 +416,61 @@ int run(int questions) {
     return 0;
 }
 
+// Whole sets: every question answered right at the first try with its key, then Next.
+int memory(int sets) {
+    AppState state;
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
+    // The word shown, not spoken (the answer still speaks it): no wait for a sound before
+    // each key.
+    state.workSettings.setKivOptions(2 + 16 * 3 + 128 * 20 + 8192 * 10);
+    QtTimers qtTimers;
+    FastTimers timers(qtTimers);
+    AudioOutput audio(audioOptions());
+    auto word = audio.createPlayer();
+    auto click = audio.createPlayer();
+    QtTextMeasure text;
+    SeededRandom random(12345);
+    SystemClock clock;
+    test::FakeHost host;
+    ProgramPorts ports{timers, *word, *click, text, random, clock, host};
+    ActivityWindow window(state, ports, ActivityWindow::Hooks{});
+    window.resize(800, 600);
+    window.show();
+    if (!window.start()) {
+        std::printf("the activity did not start on %s\n", dataDir().c_str());
+        return 1;
+    }
+    printMemory("kiv: started, set", 0);
+    WordActivity& activity = window.activity();
+    for (int set = 1; set <= sets; ++set) {
+        while (!activity.setComplete()) {
+            if (!waitFor([&] { return activity.questionOpen(); }, 20000)) {
+                std::printf("set %d: no question came\n", set);
+                return 1;
+            }
+            const auto& choices = activity.choices();
+            const auto right = std::find(choices.begin(), choices.end(), activity.currentWord());
+            if (right == choices.end()) {
+                std::printf("set %d: the word is not among its choices\n", set);
+                return 1;
+            }
+            QTest::keyClick(&window, Qt::Key(Qt::Key_1 + (right - choices.begin())));
+            waitFor([&] { return !activity.questionOpen(); }, 2000);
+        }
+        printMemory("kiv: whole sets, set", set);
+        waitFor([] { return false; }, 300);
+        activity.next();
+    }
+    return 0;
+}
+
 #else
 int run(int rounds) {
     AppState state;
-    state.appDir = state.dataDir = dataDir();
-    UserSettings teacher;
-    std::ifstream settingsFile(dataDir() + "/TEACHER.WQ", std::ios::binary);
-    if (settingsFile)
-        teacher =
-            UserSettings::decode(std::string((std::istreambuf_iterator<char>(settingsFile)), {}));
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
+    UserSettings teacher = teacherSettings();
     if (const char* story = std::getenv("KZ_STORY")) teacher.setZanStory(story);
     state.fileSettings = state.workSettings = teacher;
     UiHost host;
@@ -367,6 +498,7 @@ int run(int rounds) {
     auto* list = reader->findChild<QListWidget*>("Wordlist");
 
     Series next{"zan: Next clicked -> new page painted"};
+    Series pageSound{"zan: Next clicked -> page recording's sound"};
     Series word{"zan: word clicked -> its sound"};
     Series wordPaint{"zan: word clicked -> painted"};
     Series open{"zan: story chosen -> first page painted"};
@@ -385,7 +517,10 @@ int run(int rounds) {
             if (std::getenv("KZ_VERBOSE"))
                 std::printf("page %d -> %d: click handled %.2f ms, painted %.2f ms\n", before,
                             reader->reader().page(), handled, painted);
-            if (reader->reader().page() != before) next.add(painted);
+            if (reader->reader().page() != before) {
+                next.add(painted);
+                pageSound.add(soundAfter(t0));
+            }
         } else if (backButton->isVisible()) {
             clickAt(backButton);
             QTest::qWait(100);
@@ -412,9 +547,78 @@ int run(int rounds) {
     }
     resizeSeries(frame.get(), resize, 40);
     QTest::qWait(1000);
-    for (auto* s : {&next, &wordPaint, &word, &open, &resize}) s->print();
+    for (auto* s : {&next, &pageSound, &wordPaint, &word, &open, &resize}) s->print();
     QTest::qWait(15000);  // the page's recording ends; the device closes after two quiet seconds
     idleCpu("zan: processor while a page waits, 10 s", 10);
+    return 0;
+}
+
+// Whole stories, one after another through the sample stories: on every page the words clicked
+// in the order the page asks for them, then Next. Neither the page nor the words are spoken (the
+// recordings are still opened, as they always are), so a page takes no longer than its clicks.
+int memory(int stories) {
+    AppState state;
+    state.dataDir = dataDir();
+    state.appDir = scratchInstallation();
+    UserSettings teacher = teacherSettings();
+    teacher.setZanOptions(encodeZanOptions({.canLoadStories = true,
+                                            .speakCorrectWords = false,
+                                            .canHearPage = true,
+                                            .speakPageAtStart = false}));
+    state.fileSettings = state.workSettings = teacher;
+    UiHost host;
+    AudioOutput audio(audioOptions());
+    MainFrame::Ports framePorts;
+    framePorts.makePlayer = [&audio] { return audio.createPlayer(); };
+    framePorts.random = std::make_unique<SeededRandom>(12345);
+    framePorts.colourDepth = [] { return 32; };
+    framePorts.arialAvailable = [] { return true; };
+    auto frame = std::make_unique<MainFrame>(state, host, zanProgram(), std::move(framePorts));
+    frame->resize(800, 600);
+    frame->show();
+    zan::ZanProgram program;
+    program.makeChild({frame->programPorts(), state, *frame});
+    QTest::qWait(300);
+    auto* window = qobject_cast<zan::ZanWindow*>(frame->child());
+    if (!window) {
+        std::printf("the reader did not start on %s\n", dataDir().c_str());
+        return 1;
+    }
+    StoryReader& reader = window->reader();
+    std::vector<std::string> codes;
+    for (const auto& entry : std::filesystem::directory_iterator(dataDir() + "/DATA"))
+        if (entry.path().extension() == ".DAT") codes.push_back(entry.path().stem().string());
+    std::sort(codes.begin(), codes.end());
+    printMemory("zan: started, story", 0);
+    for (int n = 1; n <= stories; ++n) {
+        const std::string code = codes[static_cast<size_t>(n - 1) % codes.size()];
+        if (!reader.openStory(code + ".DAT")) {
+            std::printf("story %s did not open\n", code.c_str());
+            return 1;
+        }
+        for (int page = 1;; ++page) {
+            QCoreApplication::processEvents();
+            // The page's words, each clicked when the page asks for it.
+            for (int guard = 0;
+                 guard < 1000 && reader.wordListShown() && !reader.buttonVisible(ZanButton::Next) &&
+                 !reader.buttonVisible(ZanButton::Restart);
+                 ++guard) {
+                const auto& entries = reader.wordEntries();
+                const auto at = std::find(entries.begin(), entries.end(), reader.expectedWord());
+                if (at == entries.end()) break;
+                reader.wordlistMouseDown(static_cast<int>(at - entries.begin()));
+                QCoreApplication::processEvents();
+            }
+            if (page >= reader.story().pageCount || !reader.buttonVisible(ZanButton::Next)) break;
+            reader.cmdNextClick();
+        }
+        if (reader.page() != reader.story().pageCount) {
+            std::printf("story %s: stopped on page %d of %d\n", code.c_str(), reader.page(),
+                        static_cast<int>(reader.story().pageCount));
+            return 1;
+        }
+        printMemory(("zan: whole stories (" + code + "), story").c_str(), n);
+    }
     return 0;
 }
 #endif
@@ -427,5 +631,9 @@ int main(int argc, char** argv) {
     PaintClock paints;
     g_paints = &paints;
     app.installEventFilter(&paints);
-    return run(argc > 1 ? std::atoi(argv[1]) : 20);
+    const int status = argc > 1 && std::string(argv[1]) == "--memory"
+                           ? memory(argc > 2 ? std::atoi(argv[2]) : 20)
+                           : run(argc > 1 ? std::atoi(argv[1]) : 20);
+    if (!g_scratch.empty()) std::filesystem::remove_all(g_scratch);
+    return status;
 }

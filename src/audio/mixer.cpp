@@ -31,7 +31,42 @@ std::shared_ptr<const Clip> Mixer::load(VoiceId id, std::shared_ptr<const Clip> 
     Voice& voice = m_voices.at(id);
     voice.position = 0;
     voice.state = State::Stopped;
+    voice.ticket = 0;
+    voice.pending = voice.playWanted = voice.pendingAtEnd = false;
     return std::exchange(voice.clip, std::move(clip));
+}
+
+std::pair<Mixer::Ticket, std::shared_ptr<const Clip>> Mixer::expect(VoiceId id) {
+    std::lock_guard lock(m_mutex);
+    Voice& voice = m_voices.at(id);
+    voice.position = 0;
+    voice.state = State::Stopped;
+    voice.ticket = ++m_lastTicket;
+    voice.pending = true;
+    voice.playWanted = false;
+    voice.pendingAtEnd = false;
+    return {voice.ticket, std::exchange(voice.clip, nullptr)};
+}
+
+bool Mixer::deliver(VoiceId id, Ticket ticket, const std::shared_ptr<const Clip>& clip) {
+    std::lock_guard lock(m_mutex);
+    Voice& voice = m_voices.at(id);
+    if (!voice.inUse || !voice.pending || voice.ticket != ticket) return false;
+    const bool played = std::exchange(voice.playWanted, false);
+    const bool atEnd = std::exchange(voice.pendingAtEnd, false);
+    voice.pending = false;
+    voice.clip = clip;
+    if (!clip) return false;
+    voice.position = atEnd ? clip->frames() : 0;
+    if (!played) return false;
+    if (m_deviceGone) {
+        voice.position = clip->frames();
+        return false;
+    }
+    voice.state = State::Playing;
+    voice.started = false;
+    m_lastSound = Clock::now();
+    return true;
 }
 
 void Mixer::rewind(VoiceId id) {
@@ -39,11 +74,23 @@ void Mixer::rewind(VoiceId id) {
     Voice& voice = m_voices.at(id);
     voice.position = 0;
     voice.state = State::Stopped;
+    voice.playWanted = voice.pendingAtEnd = false;
 }
 
 bool Mixer::play(VoiceId id) {
     std::lock_guard lock(m_mutex);
     Voice& voice = m_voices.at(id);
+    if (voice.pending) {
+        if (voice.playWanted || voice.pendingAtEnd) return false;
+        if (m_deviceGone) {
+            voice.pendingAtEnd = true;
+            return false;
+        }
+        // The device is asked for now, so that it is ready when the clip comes.
+        voice.playWanted = true;
+        m_lastSound = Clock::now();
+        return true;
+    }
     if (!voice.clip || voice.state != State::Stopped) return false;
     if (voice.position >= voice.clip->frames()) return false;
     if (m_deviceGone) {
@@ -59,6 +106,8 @@ bool Mixer::play(VoiceId id) {
 int Mixer::mode(VoiceId id) const {
     std::lock_guard lock(m_mutex);
     const Voice& voice = m_voices.at(id);
+    if (voice.pending)
+        return voice.playWanted ? WavePlayer::kModePlaying : WavePlayer::kModeStopped;
     if (!voice.clip) return WavePlayer::kModeNotOpen;
     return voice.state == State::Stopped ? WavePlayer::kModeStopped : WavePlayer::kModePlaying;
 }
@@ -95,8 +144,9 @@ bool Mixer::mixVoice(Voice& voice, float* out, std::size_t frames) {
 
 bool Mixer::anyPlaying() const {
     std::lock_guard lock(m_mutex);
-    return std::any_of(m_voices.begin(), m_voices.end(),
-                       [](const Voice& v) { return v.state != State::Stopped; });
+    return std::any_of(m_voices.begin(), m_voices.end(), [](const Voice& v) {
+        return v.state != State::Stopped || (v.pending && v.playWanted);
+    });
 }
 
 Mixer::Clock::time_point Mixer::lastSound() const {
@@ -107,6 +157,10 @@ Mixer::Clock::time_point Mixer::lastSound() const {
 void Mixer::endPlaying() {
     std::lock_guard lock(m_mutex);
     for (Voice& voice : m_voices) {
+        if (voice.pending && voice.playWanted) {
+            voice.playWanted = false;
+            voice.pendingAtEnd = true;
+        }
         if (voice.state == State::Stopped) continue;
         voice.state = State::Stopped;
         voice.position = voice.clip->frames();

@@ -2,9 +2,11 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include "clip.h"
@@ -18,6 +20,7 @@ class Mixer {
 public:
     using Clock = std::chrono::steady_clock;
     using VoiceId = std::size_t;
+    using Ticket = std::uint64_t;
 
     VoiceId addVoice();
     void removeVoice(VoiceId id);
@@ -25,6 +28,15 @@ public:
     // Puts a clip (or none) into the voice, stopped at its start. Returns the clip it held, for
     // the caller to release outside the lock.
     std::shared_ptr<const Clip> load(VoiceId id, std::shared_ptr<const Clip> clip);
+    // Empties the voice for a clip still being decoded elsewhere; the ticket names that clip for
+    // deliver(). Until it comes the voice acts as if it held it: play() makes it playing (the
+    // sound starts once delivered), rewind() stops it. A load() or a later expect() voids the
+    // ticket. Returns the clip it held, as load() does, with the ticket.
+    std::pair<Ticket, std::shared_ptr<const Clip>> expect(VoiceId id);
+    // The decoded clip for the ticket (nullptr: it could not be decoded, the voice is left
+    // empty). Ignored when the ticket is void. True when the voice now waits for the device
+    // to take it, because it was played meanwhile.
+    bool deliver(VoiceId id, Ticket ticket, const std::shared_ptr<const Clip>& clip);
     void rewind(VoiceId id);
     // Starts the voice from its position. True when it now waits for the device to take it.
     bool play(VoiceId id);
@@ -54,6 +66,12 @@ private:
         std::size_t position = 0;
         State state = State::Stopped;
         bool started = false;
+        // Waiting for the clip of this ticket; meanwhile whether it was played, or played while
+        // there was no device (so it is to stay at its end, as a clip played then does).
+        Ticket ticket = 0;
+        bool pending = false;
+        bool playWanted = false;
+        bool pendingAtEnd = false;
     };
 
     bool mixVoice(Voice& voice, float* out, std::size_t frames);
@@ -62,6 +80,7 @@ private:
     std::vector<Voice> m_voices;
     Clock::time_point m_lastSound{};
     bool m_deviceGone = false;
+    Ticket m_lastTicket = 0;
     std::function<void()> m_soundStartObserver;
 };
 

@@ -1,17 +1,94 @@
 #include "mixer_wave_player.h"
 
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+#include <thread>
+
 #include "files/paths.h"
 #include "files/text.h"
 #include "wave_decoder.h"
 
 namespace kz {
 
+// Decodes one file at a time into the player's voice. A newer file (or a Close) supersedes the
+// one being decoded, which is then dropped at its next chunk. The thread sleeps while it has
+// nothing to do.
+class MixerWavePlayer::Decoder {
+public:
+    Decoder(std::shared_ptr<Mixer> mixer, Mixer::VoiceId voice, std::function<void()> requestDevice)
+        : m_mixer(std::move(mixer)),
+          m_voice(voice),
+          m_requestDevice(std::move(requestDevice)),
+          m_thread([this] { run(); }) {}
+
+    ~Decoder() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_stopping = true;
+            m_wanted = 0;
+        }
+        m_wake.notify_one();
+        m_thread.join();
+    }
+    Decoder(const Decoder&) = delete;
+    Decoder& operator=(const Decoder&) = delete;
+
+    void start(Mixer::Ticket ticket, std::string path) {
+        {
+            std::lock_guard lock(m_mutex);
+            m_job = Job{ticket, std::move(path)};
+            m_wanted = ticket;
+        }
+        m_wake.notify_one();
+    }
+
+    // Drops the decoding under way, if any.
+    void cancel() { m_wanted = 0; }
+
+private:
+    struct Job {
+        Mixer::Ticket ticket;
+        std::string path;
+    };
+
+    void run() {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            m_wake.wait(lock, [this] { return m_stopping || m_job; });
+            if (m_stopping) return;
+            const Job job = std::move(*m_job);
+            m_job.reset();
+            lock.unlock();
+            const auto clip = decodeWave(job.path, [&] { return m_wanted.load() != job.ticket; });
+            if (m_wanted.load() == job.ticket && m_mixer->deliver(m_voice, job.ticket, clip))
+                m_requestDevice();
+            lock.lock();
+        }
+    }
+
+    const std::shared_ptr<Mixer> m_mixer;
+    const Mixer::VoiceId m_voice;
+    const std::function<void()> m_requestDevice;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::optional<Job> m_job;
+    bool m_stopping = false;
+    std::atomic<Mixer::Ticket> m_wanted{0};
+    std::thread m_thread;
+};
+
 MixerWavePlayer::MixerWavePlayer(std::shared_ptr<Mixer> mixer, std::function<void()> requestDevice)
     : m_mixer(std::move(mixer)),
       m_requestDevice(std::move(requestDevice)),
       m_voice(m_mixer->addVoice()) {}
 
-MixerWavePlayer::~MixerWavePlayer() { m_mixer->removeVoice(m_voice); }
+// The decoder goes first: its thread may be handing a clip to the voice.
+MixerWavePlayer::~MixerWavePlayer() {
+    m_decoder.reset();
+    m_mixer->removeVoice(m_voice);
+}
 
 void MixerWavePlayer::setDeviceType(std::string type) { m_deviceType = std::move(type); }
 
@@ -36,15 +113,22 @@ void MixerWavePlayer::command(SoundCommand command) {
 
 int MixerWavePlayer::mode() const { return m_mixer->mode(m_voice); }
 
+// A file whose header is not a sound's stays not open, as before any decoding.
 void MixerWavePlayer::open() {
     close();
     if (m_fileName.empty()) return;
-    auto clip = decodeWave(resolvePath(m_fileName));
-    m_mixer->load(m_voice, std::move(clip));
+    std::string path = resolvePath(m_fileName);
+    if (!waveHasSamples(path)) return;
+    if (!m_decoder) m_decoder = std::make_unique<Decoder>(m_mixer, m_voice, m_requestDevice);
+    auto [ticket, released] = m_mixer->expect(m_voice);
+    m_decoder->start(ticket, std::move(path));
 }
 
 // The old clip is released here, outside the mixer's lock.
-void MixerWavePlayer::close() { m_mixer->load(m_voice, nullptr); }
+void MixerWavePlayer::close() {
+    if (m_decoder) m_decoder->cancel();
+    m_mixer->load(m_voice, nullptr);
+}
 
 void MixerWavePlayer::play() {
     if (m_mixer->play(m_voice)) m_requestDevice();

@@ -10,8 +10,10 @@
 
 namespace kz {
 
-// A player on one voice of the program's mixer. It decodes at "Open" so that "Play" only flips
-// the voice on and asks for the device.
+// A player on one voice of the program's mixer. "Open" checks the file's header at once and
+// decodes the samples on a thread of the player's own, so that a long recording never holds up
+// the window that opens it; "Play" only flips the voice on and asks for the device, and a sound
+// played before its decoding is over starts as soon as it is.
 class MixerWavePlayer final : public WavePlayer {
 public:
     MixerWavePlayer(std::shared_ptr<Mixer> mixer, std::function<void()> requestDevice);
@@ -25,6 +27,8 @@ public:
     int mode() const override;
 
 private:
+    class Decoder;
+
     void open();
     void close();
     void play();
@@ -34,6 +38,7 @@ private:
     Mixer::VoiceId m_voice;
     std::string m_deviceType;
     std::string m_fileName;
+    std::unique_ptr<Decoder> m_decoder;  // made at the first file opened
 };
 
 }  // namespace kz

@@ -18,7 +18,7 @@ struct SourceSound {
 };
 
 // The samples as the file holds them, at most two channels, non-finite values made silent.
-bool readSource(const std::string& path, SourceSound& out) {
+bool readSource(const std::string& path, SourceSound& out, const std::function<bool()>& cancelled) {
     SF_INFO info{};
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (file == nullptr) return false;
@@ -33,6 +33,10 @@ bool readSource(const std::string& path, SourceSound& out) {
     std::vector<float> chunk(static_cast<std::size_t>(kChunkFrames * info.channels));
     std::int64_t frames = 0;
     while (frames < maxFrames) {
+        if (cancelled && cancelled()) {
+            frames = 0;
+            break;
+        }
         const sf_count_t got = sf_readf_float(file, chunk.data(), kChunkFrames);
         if (got <= 0) break;
         const std::int64_t keep = std::min<std::int64_t>(got, maxFrames - frames);
@@ -85,11 +89,23 @@ std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
 
 }  // namespace
 
-std::shared_ptr<const Clip> decodeWave(const std::string& path) {
+std::shared_ptr<const Clip> decodeWave(const std::string& path,
+                                       const std::function<bool()>& cancelled) {
     if (path.empty()) return nullptr;
     SourceSound source;
-    if (!readSource(path, source)) return nullptr;
+    if (!readSource(path, source, cancelled)) return nullptr;
+    if (cancelled && cancelled()) return nullptr;
     return toMixFormat(source);
+}
+
+bool waveHasSamples(const std::string& path) {
+    if (path.empty()) return false;
+    SF_INFO info{};
+    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+    if (file == nullptr) return false;
+    sf_close(file);
+    return info.channels >= 1 && info.samplerate >= 1000 && info.samplerate <= 384000 &&
+           info.frames > 0;
 }
 
 }  // namespace kz

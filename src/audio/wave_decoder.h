@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -15,6 +16,13 @@ inline constexpr int kMaxClipSeconds = 300;
 // ADPCM, mono or stereo, any rate) and converts it to the mix format. Mono plays on both sides;
 // of more than two channels the first two are kept. nullptr when the file is missing, unreadable,
 // not a sound file, or holds no samples.
-std::shared_ptr<const Clip> decodeWave(const std::string& path);
+// `cancelled`, when given, is asked between chunks of the file: once it says true, the decoding
+// stops and gives nullptr.
+std::shared_ptr<const Clip> decodeWave(const std::string& path,
+                                       const std::function<bool()>& cancelled = {});
+
+// Whether the file opens as a sound with samples: the header only, without decoding. A file that
+// passes may still fail to decode (a damaged body).
+bool waveHasSamples(const std::string& path);
 
 }  // namespace kz

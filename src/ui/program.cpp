@@ -1,10 +1,12 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -65,11 +67,17 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     state.global = globals.value();
     settleDataDirectory(state, host, commandLine());
 
-    AudioOutput audio(info.caption.toStdString());
-
+    // The start-up window goes up first: the sound output and the main window are built while
+    // it shows, and the window is on the screen as soon as a bare Qt window would be.
     auto* startup = new StartupWindow(StartupWindow::Role::Startup);
     startup->setAttribute(Qt::WA_DeleteOnClose);
     QPointer<StartupWindow> startupAlive(startup);
+    startup->show();
+    QCoreApplication::processEvents();
+    QElapsedTimer shown;
+    shown.start();
+
+    AudioOutput audio(info.caption.toStdString());
     MainFrame::Ports ports;
     ports.makePlayer = [&audio] { return audio.createPlayer(); };
     ports.colourDepth = [] { return QGuiApplication::primaryScreen()->depth(); };
@@ -80,17 +88,22 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     };
     MainFrame frame(state, host, info, std::move(ports));
     mainWindow = &frame;
+    // Its window is made on the display now, hidden, so that the end of the pause only fills and
+    // shows it.
+    frame.winId();
     const FatalErrorHandlers withTheFrame([&frame] { frame.unload(); },
                                           [&state] { return state.dataDir; }, &host.messages());
 
     // The start-up window stays about a second once painted, with the busy pointer and no window
-    // reacting to input; then the main window loads.
+    // reacting to input; then the main window loads. The times count from the window's showing,
+    // so building the main window meanwhile does not lengthen them.
     std::unique_ptr<InputBlocker> startupPause;
-    startup->show();
-    QTimer::singleShot(100, &frame, [&] {
+    const int tick = std::max<int>(0, 100 - static_cast<int>(shown.elapsed()));
+    QTimer::singleShot(tick, Qt::PreciseTimer, &frame, [&] {
         startupPause = std::make_unique<InputBlocker>();
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        QTimer::singleShot(1000, &frame, [&] {
+        const int rest = std::max<int>(0, 1100 - static_cast<int>(shown.elapsed()));
+        QTimer::singleShot(rest, Qt::PreciseTimer, &frame, [&] {
             QApplication::restoreOverrideCursor();
             startupPause.reset();
             if (!frame.load()) {

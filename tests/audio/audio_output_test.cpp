@@ -173,6 +173,34 @@ TEST_F(AudioOutputTest, CloseCutsTheSoundAtOnce) {
     EXPECT_GT(recording.frames() - spans[0].end, recording.rate / 20u) << "silence follows";
 }
 
+// A file opened while the last one is still being decoded (a page turned at once) is the one
+// played; a Close straight after Open plays nothing.
+TEST_F(AudioOutputTest, OnlyTheLastFileOpenedIsHeard) {
+    auto output = makeOutput();
+    auto player = output->createPlayer();
+    const std::string low = toneFile(
+        "LOW.WAV", {.format = SF_FORMAT_IMA_ADPCM, .rate = 22050, .seconds = 20, .leftHz = 440});
+    const std::string high =
+        toneFile("HIGH.WAV", {.format = SF_FORMAT_PCM_16, .seconds = 0.3, .leftHz = 880});
+    openFile(*player, low);
+    player->command(SoundCommand::Play);
+    openFile(*player, low);
+    player->command(SoundCommand::Close);
+    openFile(*player, low);
+    player->command(SoundCommand::Play);
+    openFile(*player, high);
+    player->command(SoundCommand::Play);
+    ASSERT_TRUE(waitWhilePlaying(*player));
+    std::this_thread::sleep_for(300ms);  // anything late would sound meanwhile
+
+    const auto recording = finish(output);
+    const auto spans = test::soundSpans(recording);
+    ASSERT_EQ(spans.size(), 1u);
+    EXPECT_NEAR(spans[0].seconds(recording.rate), 0.3, 0.005);
+    EXPECT_NEAR(test::toneAmplitude(recording, 0, spans[0], 880), 0.5, 0.1);
+    EXPECT_LT(test::toneAmplitude(recording, 0, spans[0], 440), 0.05);
+}
+
 TEST_F(AudioOutputTest, PrevThenPlayAfterTheEndPlaysAgainFromTheStart) {
     auto output = makeOutput();
     auto player = output->createPlayer();

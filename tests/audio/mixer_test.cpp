@@ -114,5 +114,100 @@ TEST(Mixer, WithoutADeviceSoundsEndSilentlyAtOnce) {
     EXPECT_TRUE(mixer.play(voice));
 }
 
+// A clip still being decoded (expect, then deliver from the decoding thread): the voice behaves
+// as if it held it, and a ticket voided by a later Close or Open never reaches the voice.
+TEST(Mixer, AClipStillDecodingActsAsIfLoaded) {
+    enum Step { Play, Rewind, Close, OpenAnother, EndPlaying, Deliver, DeliverFailed };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        bool deliverStarts;  // the last Deliver asks for the device
+        int mode;            // after the steps
+        bool sounds;         // the next buffer holds the clip's first frame
+    };
+    const Case cases[] = {
+        {"played before it came", {Play, Deliver}, true, WavePlayer::kModePlaying, true},
+        {"came, then played", {Deliver, Play}, false, WavePlayer::kModePlaying, true},
+        {"came, not played", {Deliver}, false, WavePlayer::kModeStopped, false},
+        {"played, then Prev", {Play, Rewind, Deliver}, false, WavePlayer::kModeStopped, false},
+        {"played, then Close", {Play, Close, Deliver}, false, WavePlayer::kModeNotOpen, false},
+        {"another file opened",
+         {Play, OpenAnother, Deliver},
+         false,
+         WavePlayer::kModeStopped,
+         false},
+        {"could not be decoded", {Play, DeliverFailed}, false, WavePlayer::kModeNotOpen, false},
+        {"played without a device",
+         {Play, EndPlaying, Deliver, Play},
+         false,
+         WavePlayer::kModeStopped,
+         false},
+        {"without a device, then Prev",
+         {Play, EndPlaying, Deliver, Rewind, Play},
+         false,
+         WavePlayer::kModePlaying,
+         true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Mixer mixer;
+        const auto voice = mixer.addVoice();
+        mixer.load(voice, rampClip(100));
+        const auto ticket = mixer.expect(voice).first;
+        EXPECT_EQ(mixer.mode(voice), WavePlayer::kModeStopped);
+        bool started = false;
+        for (const Step step : c.steps) {
+            switch (step) {
+                case Play:
+                    if (mixer.play(voice)) {
+                        EXPECT_TRUE(mixer.anyPlaying());
+                    }
+                    break;
+                case Rewind:
+                    mixer.rewind(voice);
+                    break;
+                case Close:
+                    mixer.load(voice, nullptr);
+                    break;
+                case OpenAnother:
+                    mixer.expect(voice);
+                    break;
+                case EndPlaying:
+                    mixer.endPlaying();
+                    EXPECT_FALSE(mixer.anyPlaying());
+                    break;
+                case Deliver:
+                    started = mixer.deliver(voice, ticket, rampClip(1000));
+                    break;
+                case DeliverFailed:
+                    started = mixer.deliver(voice, ticket, nullptr);
+                    break;
+            }
+        }
+        EXPECT_EQ(started, c.deliverStarts);
+        EXPECT_EQ(mixer.mode(voice), c.mode);
+        EXPECT_EQ(mixer.anyPlaying(), c.mode == WavePlayer::kModePlaying);
+        const auto out = mixBuffer(mixer);
+        if (c.sounds) {
+            EXPECT_FLOAT_EQ(frameAt(out, 0), 0.0001f) << "from its first frame";
+        } else {
+            EXPECT_EQ(out, std::vector<float>(kBuffer * kMixChannels, 0.0f));
+        }
+    }
+}
+
+TEST(Mixer, AVoiceGivenAgainIgnoresItsFormerOwnersClip) {
+    Mixer mixer;
+    const auto first = mixer.addVoice();
+    const auto ticket = mixer.expect(first).first;
+    mixer.play(first);
+    mixer.removeVoice(first);
+    const auto again = mixer.addVoice();
+    ASSERT_EQ(again, first);
+    EXPECT_FALSE(mixer.deliver(again, ticket, rampClip(1000)));
+    EXPECT_EQ(mixer.mode(again), WavePlayer::kModeNotOpen);
+    EXPECT_FALSE(mixer.anyPlaying());
+}
+
 }  // namespace
 }  // namespace kz
