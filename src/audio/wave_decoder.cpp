@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 namespace kz {
 
@@ -17,10 +19,9 @@ struct SourceSound {
     std::vector<float> samples;
 };
 
-// The samples as the file holds them, at most two channels, non-finite values made silent.
-bool readSource(const std::string& path, SourceSound& out) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+// The samples as the open file holds them, at most two channels, non-finite values made silent.
+// Closes the file.
+bool readSource(SNDFILE* file, const SF_INFO& info, SourceSound& out) {
     if (file == nullptr) return false;
     if (info.channels < 1 || info.samplerate < 1000 || info.samplerate > 384000) {
         sf_close(file);
@@ -47,6 +48,40 @@ bool readSource(const std::string& path, SourceSound& out) {
     sf_close(file);
     return frames > 0;
 }
+
+// A sound file held in memory, read through libsndfile's virtual input.
+struct MemoryFile {
+    std::string_view bytes;
+    sf_count_t pos = 0;
+};
+
+sf_count_t memoryLength(void* user) {
+    return static_cast<sf_count_t>(static_cast<MemoryFile*>(user)->bytes.size());
+}
+
+sf_count_t memorySeek(sf_count_t offset, int whence, void* user) {
+    auto& file = *static_cast<MemoryFile*>(user);
+    const auto size = static_cast<sf_count_t>(file.bytes.size());
+    sf_count_t base = 0;
+    if (whence == SEEK_CUR) base = file.pos;
+    if (whence == SEEK_END) base = size;
+    if (offset < -base || offset > size - base) return -1;
+    file.pos = base + offset;
+    return file.pos;
+}
+
+sf_count_t memoryRead(void* ptr, sf_count_t count, void* user) {
+    auto& file = *static_cast<MemoryFile*>(user);
+    const sf_count_t n =
+        std::clamp<sf_count_t>(count, 0, static_cast<sf_count_t>(file.bytes.size()) - file.pos);
+    std::memcpy(ptr, file.bytes.data() + file.pos, static_cast<std::size_t>(n));
+    file.pos += n;
+    return n;
+}
+
+sf_count_t memoryWrite(const void*, sf_count_t, void*) { return 0; }
+
+sf_count_t memoryTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
 
 // Given a whole sound in one piece, SDL 2.26's stream resampler keeps back its last 512 input
 // frames even after a flush: 64 ms off the end of every word recorded at 8 kHz. So the sound is
@@ -87,8 +122,18 @@ std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
 
 std::shared_ptr<const Clip> decodeWave(const std::string& path) {
     if (path.empty()) return nullptr;
+    SF_INFO info{};
     SourceSound source;
-    if (!readSource(path, source)) return nullptr;
+    if (!readSource(sf_open(path.c_str(), SFM_READ, &info), info, source)) return nullptr;
+    return toMixFormat(source);
+}
+
+std::shared_ptr<const Clip> decodeWaveBytes(std::string_view bytes) {
+    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    MemoryFile memory{bytes};
+    SF_INFO info{};
+    SourceSound source;
+    if (!readSource(sf_open_virtual(&io, SFM_READ, &info, &memory), info, source)) return nullptr;
     return toMixFormat(source);
 }
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 
 #include "clip.h"
 
@@ -16,5 +17,8 @@ inline constexpr int kMaxClipSeconds = 300;
 // of more than two channels the first two are kept. nullptr when the file is missing, unreadable,
 // not a sound file, or holds no samples.
 std::shared_ptr<const Clip> decodeWave(const std::string& path);
+
+// The same for a sound file's bytes held in memory.
+std::shared_ptr<const Clip> decodeWaveBytes(std::string_view bytes);
 
 }  // namespace kz
