@@ -19,11 +19,36 @@ struct SourceSound {
     std::vector<float> samples;
 };
 
+// The WAV files the data holds, in codings that take at least half a byte a sample. The other
+// kinds libsndfile reads (FLAC, Ogg, MP3, AIFF, GSM in a WAV...) can pack minutes of sound into
+// a few kilobytes: a 500 KB FLAC file named like a recording took 2 GB and 11 s to decode.
+bool isDataWave(int format) {
+    const int container = format & SF_FORMAT_TYPEMASK;
+    if (container != SF_FORMAT_WAV && container != SF_FORMAT_WAVEX) return false;
+    switch (format & SF_FORMAT_SUBMASK) {
+        case SF_FORMAT_PCM_U8:
+        case SF_FORMAT_PCM_S8:
+        case SF_FORMAT_PCM_16:
+        case SF_FORMAT_PCM_24:
+        case SF_FORMAT_PCM_32:
+        case SF_FORMAT_FLOAT:
+        case SF_FORMAT_DOUBLE:
+        case SF_FORMAT_ULAW:
+        case SF_FORMAT_ALAW:
+        case SF_FORMAT_IMA_ADPCM:
+        case SF_FORMAT_MS_ADPCM:
+            return true;
+        default:
+            return false;
+    }
+}
+
 // The samples as the open file holds them, at most two channels, non-finite values made silent.
 // Closes the file.
 bool readSource(SNDFILE* file, const SF_INFO& info, SourceSound& out) {
     if (file == nullptr) return false;
-    if (info.channels < 1 || info.samplerate < 1000 || info.samplerate > 384000) {
+    if (!isDataWave(info.format) || info.channels < 1 || info.samplerate < 1000 ||
+        info.samplerate > 384000) {
         sf_close(file);
         return false;
     }

@@ -13,9 +13,10 @@ namespace kz {
 inline constexpr int kMaxClipSeconds = 300;
 
 // Reads a sound file (every WAV kind the data holds: 8-bit unsigned and 16-bit PCM, IMA and MS
-// ADPCM, mono or stereo, any rate) and converts it to the mix format. Mono plays on both sides;
-// of more than two channels the first two are kept. nullptr when the file is missing, unreadable,
-// not a sound file, or holds no samples.
+// ADPCM, mono or stereo, any rate; other PCM widths, float, u-law and A-law too) and converts it
+// to the mix format. Mono plays on both sides; of more than two channels the first two are kept.
+// nullptr when the file is missing, unreadable, not a WAV file of those codings (a FLAC or Ogg
+// file could hold minutes of sound in a few bytes), or holds no samples.
 std::shared_ptr<const Clip> decodeWave(const std::string& path);
 
 // The same for a sound file's bytes held in memory.
