@@ -1,0 +1,112 @@
+"""Kiv and Zan started for real on broken data folders: a folder where a file belongs, link loops,
+a settings file that is a folder. Each must bring up the recovery dialog or its error message at
+once, stay small, and go on or end when told to; none may hang."""
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(__file__))
+from desktop import Desktop, ProgramTest, add_word_data, remove  # noqa: E402
+
+BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
+
+# A program waiting in a dialog holds its window, its pictures and its fonts: far less than this.
+MAX_RSS_KB = 300 * 1024
+
+
+def rss_kb(pid):
+    with open(f"/proc/{pid}/status") as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+class BadDataTest(ProgramTest):
+    build = BUILD
+
+    @classmethod
+    def setUpClass(cls):
+        # A display of its own, apart from the other window tests'.
+        cls.desktop = Desktop(640, 480, display=f":{80 + os.getpid() % 10}").__enter__()
+
+    def start(self, program):
+        self.proc = self.desktop.start(os.path.join(self.folder, program))
+        return self.proc
+
+    def program_windows(self):
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(self.proc.pid)],
+                           env=self.desktop.env, capture_output=True, text=True)
+        return r.stdout.split()
+
+    def dialogs(self, frame):
+        """The program's visible windows other than its frame."""
+        return [w for w in self.program_windows() if w != frame]
+
+    def test_zan_story_folder_linked_in_a_loop_brings_up_the_recovery_dialog(self):
+        remove(os.path.join(self.folder, "DATA"))
+        os.symlink("STORIES", os.path.join(self.folder, "DATA"))
+        os.symlink("DATA", os.path.join(self.folder, "STORIES"))
+        self.start("zan")
+        frame = self.desktop.wait_main_window("Phrases")
+        self.assertIsNotNone(frame, "zan: no main window")
+        dialog = self.desktop.wait_for(lambda: self.dialogs(frame), 15)
+        self.assertTrue(dialog, "zan: no recovery dialog")
+        # The recovery dialog covers most of the frame; a message box would be far smaller.
+        self.assertGreater(self.desktop.width_of(dialog[0]), self.desktop.width_of(frame) // 2)
+        self.assertLess(rss_kb(self.proc.pid), MAX_RSS_KB)
+        self.desktop.key("alt+q", window=dialog[0])
+        self.assertEqual(self.wait_exit(), 0)
+
+    def expect_list_message_then_chooser(self):
+        """Kiv says it cannot load the start word list, offers the lists there are, and goes
+        on when none is chosen, to end normally."""
+        self.start("kiv")
+        frame = self.desktop.wait_main_window("Words")
+        self.assertIsNotNone(frame, "kiv: no main window")
+        box = self.desktop.wait_for(lambda: self.dialogs(frame), 15)
+        self.assertTrue(box, "kiv: no message")
+        self.assertLess(rss_kb(self.proc.pid), MAX_RSS_KB)
+        self.desktop.key("Return", window=box[0])
+        chooser = self.desktop.wait_window("^Choose a wordlist$", 10)
+        self.assertIsNotNone(chooser, "kiv: no word list chooser")
+        self.desktop.key("Escape", window=chooser)
+        self.assertTrue(self.desktop.wait_for(lambda: not self.dialogs(frame), 10))
+        self.desktop.key("alt+f", window=frame)
+        time.sleep(0.3)
+        self.desktop.key("x")
+        self.assertEqual(self.wait_exit(), 0)
+
+    def test_kiv_word_list_that_is_a_folder_is_reported(self):
+        add_word_data(self.folder)
+        path = os.path.join(self.folder, "WORDLIST", "0001TO24.TXT")
+        os.remove(path)
+        os.makedirs(os.path.join(path, "inside"))
+        self.expect_list_message_then_chooser()
+
+    def test_kiv_word_list_folder_linked_to_itself_is_reported(self):
+        add_word_data(self.folder)
+        remove(os.path.join(self.folder, "WORDLIST"))
+        os.symlink("WORDLIST", os.path.join(self.folder, "WORDLIST"))
+        self.expect_list_message_then_chooser()
+
+    def test_a_settings_file_that_is_a_folder_is_the_settings_error(self):
+        for program, caption in (("kiv", "^Words$"), ("zan", "^Phrases$")):
+            with self.subTest(program=program):
+                settings = os.path.join(self.folder, "GLOBSET.WQ")
+                if os.path.isfile(settings):
+                    os.remove(settings)
+                    os.makedirs(os.path.join(settings, "inside"))
+                self.start(program)
+                box = self.desktop.wait_window(caption)
+                self.assertIsNotNone(box, f"{program}: no message box")
+                self.assertLess(rss_kb(self.proc.pid), MAX_RSS_KB)
+                self.desktop.key("Return", window=box)
+                self.assertEqual(self.wait_exit(), 1)
+                self.assertEqual(self.log_bytes(), b"\0\0")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)
