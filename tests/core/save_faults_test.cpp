@@ -18,6 +18,8 @@
 #include <functional>
 #include <map>
 
+#include "fake_host.h"
+#include "fake_ports.h"
 #include "files/file_update.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
@@ -25,6 +27,9 @@
 #include "files/user_list.h"
 #include "files/user_settings.h"
 #include "other_user.h"
+#include "session/app_state.h"
+#include "session/find_data_file.h"
+#include "session/startup.h"
 #include "temp_dir.h"
 
 namespace kz {
@@ -375,6 +380,38 @@ TEST(SaveFaults, AFailedCreationLeavesNoFile) {
             saveUserSettings(dir.str(), "ANN.WQ", changedSettings(), SettingsFields::WholeRecord));
         EXPECT_EQ(dir.read("ANN.WQ"), changedSettings().encode());
     }
+}
+
+// A full disk under the programs: the session's log entry is tried six times, then the user is
+// asked; the settings window's save says it failed and takes the file's values back. The files
+// stay as they were.
+TEST(SaveFaults, TheProgramsTellOfASaveTheDiskRefused) {
+    struct NoFaultsAfter {
+        ~NoFaultsAfter() { setSaveFaultsForTests({}); }
+    } restore;
+    setSaveFaultsForTests([](SaveStep step) { return step == SaveStep::Write ? ENOSPC : 0; });
+
+    test::TempDir dir;
+    makeInstallation(dir);
+    const Snapshot before = snapshot(dir);
+    AppState state;
+    state.appDir = state.dataDir = dir.str();
+    state.userName = "Sam";
+    state.global = loadGlobalSettings(dir.str()).value();
+    test::FakeHost host;
+    test::ScriptedRandom random;
+    host.answers = {MessageAnswer::No};
+    EXPECT_FALSE(writeSessionLog(state, host, "entry\r\n", random));
+    EXPECT_EQ(host.pauses.size(), 6u);
+    EXPECT_EQ(host.captions, std::vector<std::string>{"Can't write to log"});
+
+    host.captions.clear();
+    host.messages.clear();
+    EXPECT_FALSE(
+        saveGlobalSettings(state, host, true, [](GlobalSettings& g) { g.setDataDir("/srv/new"); }));
+    EXPECT_EQ(host.messages, std::vector<std::string>{globalSaveFailedMessage()});
+    EXPECT_EQ(state.global.dataDir(), "/srv/old");  // read back from the file
+    EXPECT_EQ(snapshot(dir), before);
 }
 
 }  // namespace
