@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <set>
@@ -238,6 +239,8 @@ TEST(TrackingLog, FourWritersPastTheLimitLoseNothingAndKeepSections) {
         }
         EXPECT_EQ(written + refused, kWriters * kEach);
         EXPECT_GT(refused, 0);  // the limit was reached
+        std::printf("%s: %d written, %d refused, log %zu characters\n", c.what, written, refused,
+                    text->size());  // the figures of docs/reliability.md
         // Appends are refused only at the limit: the log is within one entry of it.
         EXPECT_GT(text->size() + longestEntry + N.size(), kLogTextLimit);
         if (c.settingsSaver) {
