@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstring>
 
 namespace kz {
 
@@ -17,12 +19,37 @@ struct SourceSound {
     std::vector<float> samples;
 };
 
-// The samples as the file holds them, at most two channels, non-finite values made silent.
-bool readSource(const std::string& path, SourceSound& out, const std::function<bool()>& cancelled) {
-    SF_INFO info{};
-    SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
+// The WAV files the data holds, in codings that take at least half a byte a sample. The other
+// kinds libsndfile reads (FLAC, Ogg, MP3, AIFF, GSM in a WAV...) can pack minutes of sound into
+// a few kilobytes: a 500 KB FLAC file named like a recording took 2 GB and 11 s to decode.
+bool isDataWave(int format) {
+    const int container = format & SF_FORMAT_TYPEMASK;
+    if (container != SF_FORMAT_WAV && container != SF_FORMAT_WAVEX) return false;
+    switch (format & SF_FORMAT_SUBMASK) {
+        case SF_FORMAT_PCM_U8:
+        case SF_FORMAT_PCM_S8:
+        case SF_FORMAT_PCM_16:
+        case SF_FORMAT_PCM_24:
+        case SF_FORMAT_PCM_32:
+        case SF_FORMAT_FLOAT:
+        case SF_FORMAT_DOUBLE:
+        case SF_FORMAT_ULAW:
+        case SF_FORMAT_ALAW:
+        case SF_FORMAT_IMA_ADPCM:
+        case SF_FORMAT_MS_ADPCM:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// The samples as the open file holds them, at most two channels, non-finite values made silent.
+// Closes the file. `cancelled`, when given, is asked before each chunk.
+bool readSource(SNDFILE* file, const SF_INFO& info, SourceSound& out,
+                const std::function<bool()>& cancelled = {}) {
     if (file == nullptr) return false;
-    if (info.channels < 1 || info.samplerate < 1000 || info.samplerate > 384000) {
+    if (!isDataWave(info.format) || info.channels < 1 || info.samplerate < 1000 ||
+        info.samplerate > 384000) {
         sf_close(file);
         return false;
     }
@@ -51,6 +78,40 @@ bool readSource(const std::string& path, SourceSound& out, const std::function<b
     sf_close(file);
     return frames > 0;
 }
+
+// A sound file held in memory, read through libsndfile's virtual input.
+struct MemoryFile {
+    std::string_view bytes;
+    sf_count_t pos = 0;
+};
+
+sf_count_t memoryLength(void* user) {
+    return static_cast<sf_count_t>(static_cast<MemoryFile*>(user)->bytes.size());
+}
+
+sf_count_t memorySeek(sf_count_t offset, int whence, void* user) {
+    auto& file = *static_cast<MemoryFile*>(user);
+    const auto size = static_cast<sf_count_t>(file.bytes.size());
+    sf_count_t base = 0;
+    if (whence == SEEK_CUR) base = file.pos;
+    if (whence == SEEK_END) base = size;
+    if (offset < -base || offset > size - base) return -1;
+    file.pos = base + offset;
+    return file.pos;
+}
+
+sf_count_t memoryRead(void* ptr, sf_count_t count, void* user) {
+    auto& file = *static_cast<MemoryFile*>(user);
+    const sf_count_t n =
+        std::clamp<sf_count_t>(count, 0, static_cast<sf_count_t>(file.bytes.size()) - file.pos);
+    std::memcpy(ptr, file.bytes.data() + file.pos, static_cast<std::size_t>(n));
+    file.pos += n;
+    return n;
+}
+
+sf_count_t memoryWrite(const void*, sf_count_t, void*) { return 0; }
+
+sf_count_t memoryTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
 
 // Given a whole sound in one piece, SDL 2.26's stream resampler keeps back its last 512 input
 // frames even after a flush: 64 ms off the end of every word recorded at 8 kHz. So the sound is
@@ -92,9 +153,21 @@ std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
 std::shared_ptr<const Clip> decodeWave(const std::string& path,
                                        const std::function<bool()>& cancelled) {
     if (path.empty()) return nullptr;
+    SF_INFO info{};
     SourceSound source;
-    if (!readSource(path, source, cancelled)) return nullptr;
+    if (!readSource(sf_open(path.c_str(), SFM_READ, &info), info, source, cancelled)) {
+        return nullptr;
+    }
     if (cancelled && cancelled()) return nullptr;
+    return toMixFormat(source);
+}
+
+std::shared_ptr<const Clip> decodeWaveBytes(std::string_view bytes) {
+    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    MemoryFile memory{bytes};
+    SF_INFO info{};
+    SourceSound source;
+    if (!readSource(sf_open_virtual(&io, SFM_READ, &info, &memory), info, source)) return nullptr;
     return toMixFormat(source);
 }
 
@@ -104,8 +177,8 @@ bool waveHasSamples(const std::string& path) {
     SNDFILE* file = sf_open(path.c_str(), SFM_READ, &info);
     if (file == nullptr) return false;
     sf_close(file);
-    return info.channels >= 1 && info.samplerate >= 1000 && info.samplerate <= 384000 &&
-           info.frames > 0;
+    return isDataWave(info.format) && info.channels >= 1 && info.samplerate >= 1000 &&
+           info.samplerate <= 384000 && info.frames > 0;
 }
 
 }  // namespace kz

@@ -23,7 +23,7 @@ void writeToneWav(const std::string& path, const ToneWav& tone) {
     SF_INFO info{};
     info.samplerate = tone.rate;
     info.channels = tone.channels;
-    info.format = SF_FORMAT_WAV | tone.format;
+    info.format = (tone.container != 0 ? tone.container : SF_FORMAT_WAV) | tone.format;
     SNDFILE* file = sf_open(path.c_str(), SFM_WRITE, &info);
     if (file == nullptr)
         throw std::runtime_error("cannot write " + path + ": " + sf_strerror(nullptr));

@@ -15,6 +15,7 @@ struct ToneWav {
     double leftHz = 440;
     double rightHz = 660;
     double amplitude = 0.5;
+    int container = 0;  // libsndfile's major format (SF_FORMAT_FLAC...); 0: WAV
 };
 
 void writeToneWav(const std::string& path, const ToneWav& tone);

@@ -18,6 +18,24 @@ namespace fs = std::filesystem;
 namespace kz {
 namespace {
 
+SaveFaults& saveFaults() {
+    static SaveFaults faults;
+    return faults;
+}
+
+// The errno a test wants step to fail with; 0 when none.
+int injectedFault(SaveStep step) {
+    const SaveFaults& faults = saveFaults();
+    return faults ? faults(step) : 0;
+}
+
+// Fails with the fault a test injects at step: sets errno and returns true.
+bool failsAt(SaveStep step) {
+    const int fault = injectedFault(step);
+    if (fault != 0) errno = fault;
+    return fault != 0;
+}
+
 // A descriptor closed on scope exit. Closing any descriptor of a file drops this process's
 // fcntl locks on it, so the file is opened once and everything goes through this one.
 class Descriptor {
@@ -52,6 +70,10 @@ class TempFile {
 public:
     TempFile(const fs::path& target, bool underLock) : m_fd(-1) {
         const std::string stem = (folderOf(target) / ("." + target.filename().string())).string();
+        if (const int fault = injectedFault(SaveStep::OpenTemporary)) {
+            m_error = fault;
+            return;
+        }
         if (underLock) {
             m_path = stem + ".new";
             ::unlink(m_path.c_str());
@@ -88,6 +110,11 @@ private:
 };
 
 bool writeAt(int fd, std::string_view bytes) {
+    if (const int fault = injectedFault(SaveStep::Write)) {
+        (void)!::pwrite(fd, bytes.data(), bytes.size() / 2, 0);
+        errno = fault;
+        return false;
+    }
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t n =
             ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
@@ -110,6 +137,8 @@ std::optional<std::string> readAll(int fd) {
         offset += n;
     }
 }
+
+bool syncFile(int fd) { return !failsAt(SaveStep::Sync) && ::fsync(fd) == 0; }
 
 // A rename is durable only once the folder holding the names is synced.
 void syncFolder(const fs::path& folder) {
@@ -155,10 +184,10 @@ Replace replaceWhole(const fs::path& target, std::string_view bytes, const struc
         (void)!::fchown(temp.fd(), owner, old->st_gid);
     }
     ok = ok && ::fchmod(temp.fd(), old ? (old->st_mode & 07777) : newFileMode()) == 0;
-    ok = ok && ::fsync(temp.fd()) == 0;
+    ok = ok && syncFile(temp.fd());
     ok = temp.close() && ok;
     if (!ok) return Replace::Failed;
-    if (::rename(temp.path().c_str(), target.c_str()) != 0) {
+    if (failsAt(SaveStep::Replace) || ::rename(temp.path().c_str(), target.c_str()) != 0) {
         // A folder with the sticky bit lets only the file's owner replace it.
         return errno == EACCES || errno == EPERM ? Replace::FolderRefused : Replace::Failed;
     }
@@ -168,11 +197,11 @@ Replace replaceWhole(const fs::path& target, std::string_view bytes, const struc
 }
 
 // Where only the file is writable: the whole content in one write from the start, then the
-// length, then a sync. A crash in between can leave a mix of old and new bytes; see
-// docs/saving.md.
+// length, then a sync. A crash in between can leave a mix of old and new bytes; a failure is
+// undone by the caller writing the old content back. See docs/saving.md.
 bool writeInPlace(int fd, std::string_view bytes) {
-    return writeAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
-           ::fsync(fd) == 0;
+    return writeAt(fd, bytes) && !failsAt(SaveStep::Truncate) &&
+           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && syncFile(fd);
 }
 
 enum class Create { Done, Exists, Failed };
@@ -181,10 +210,11 @@ enum class Create { Done, Exists, Failed };
 Create createWhole(const fs::path& target, std::string_view bytes) {
     TempFile temp(target, false);
     if (!temp.created()) return Create::Failed;
-    bool ok = writeAt(temp.fd(), bytes) && ::fchmod(temp.fd(), newFileMode()) == 0 &&
-              ::fsync(temp.fd()) == 0;
+    bool ok =
+        writeAt(temp.fd(), bytes) && ::fchmod(temp.fd(), newFileMode()) == 0 && syncFile(temp.fd());
     ok = temp.close() && ok;
     if (!ok) return Create::Failed;
+    if (failsAt(SaveStep::Replace)) return Create::Failed;
     if (::link(temp.path().c_str(), target.c_str()) != 0) {
         if (errno == EEXIST) return Create::Exists;
         // Some network file systems have no hard links: a rename is the next best.
@@ -215,10 +245,13 @@ bool stillNamedBy(const struct stat& mine, const std::string& path) {
 
 }  // namespace
 
+void setSaveFaultsForTests(SaveFaults faults) { saveFaults() = std::move(faults); }
+
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change) {
     const std::string target = saveTarget(path);
     for (;;) {
-        Descriptor file(::open(target.c_str(), O_RDWR | O_CLOEXEC));
+        Descriptor file(failsAt(SaveStep::OpenFile) ? -1
+                                                    : ::open(target.c_str(), O_RDWR | O_CLOEXEC));
         if (file.get() < 0) {
             if (errno != ENOENT || ifMissing == IfMissing::Fail) return false;
             const auto bytes = change({});
@@ -240,7 +273,11 @@ bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& ch
             case Replace::Done:
                 return true;
             case Replace::FolderRefused:
-                return writeInPlace(file.get(), *next);
+                if (writeInPlace(file.get(), *next)) return true;
+                // A write cut short (a full disk, the file size limit) or a failed sync: the old
+                // content goes back. It fitted before, so it fits again over the same blocks.
+                (void)writeInPlace(file.get(), *current);
+                return false;
             case Replace::Failed:
                 return false;
         }

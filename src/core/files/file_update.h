@@ -24,4 +24,15 @@ using FileChange = std::function<std::optional<std::string>(std::string_view cur
 // is never replaced.
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change);
 
+// The steps of a save at which a test can make the system fail: opening the file, opening the
+// temporary file, writing (the temporary file or, in place, the file), syncing, putting the new
+// file in place (rename or link), and setting the length of a file written in place.
+enum class SaveStep { OpenFile, OpenTemporary, Write, Sync, Replace, Truncate };
+
+// Asked before each step; an errno value makes the step fail with it, a write after writing the
+// first half of its bytes (as a disk filling up does); 0 lets the step run. For tests only: the
+// programs never set one. An empty function (the default) injects nothing.
+using SaveFaults = std::function<int(SaveStep)>;
+void setSaveFaultsForTests(SaveFaults faults);
+
 }  // namespace kz

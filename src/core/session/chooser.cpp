@@ -66,8 +66,11 @@ std::vector<std::string> listFolder(std::string_view folder, std::string_view pa
         auto name = utf8ToCp1252(it->path().filename().string());
         if (name && matchesPattern(*name, pattern)) names.push_back(std::move(*name));
     }
+    // Names differing only in case (a folder copied from a system that ignores it) come in byte
+    // order, capitals first, whatever order the folder lists them in.
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return toUpperAscii(a) < toUpperAscii(b);
+        const std::string upperA = toUpperAscii(a), upperB = toUpperAscii(b);
+        return upperA != upperB ? upperA < upperB : a < b;
     });
     return names;
 }

@@ -25,8 +25,9 @@ struct ChooserList {
 ChooserList chooserList(const std::vector<std::string>& fileNames, std::string_view request,
                         std::string_view currentFile, Program program);
 
-// The files of a folder matching a pattern such as "*.TXT" (letter case ignored), in name order,
-// named as the programs hold names (Windows-1252); a name without that form is left out.
+// The files of a folder matching a pattern such as "*.TXT" (letter case ignored), in name order
+// (letter case ignored; names that differ only in case in byte order), named as the programs
+// hold names (Windows-1252); a name without that form is left out.
 std::vector<std::string> listFolder(std::string_view folder, std::string_view pattern);
 
 }  // namespace kz
