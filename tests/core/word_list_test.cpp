@@ -86,16 +86,15 @@ TEST(WordList, HoldsAtMost32767Words) {
     EXPECT_EQ(parseWordList(file + "dog\r\n").outcome, WordListOutcome::Failed);
 }
 
-TEST(WordList, MessagesNameThePath) {
+TEST(WordList, MessagesNameThePathWithSlashes) {
     const std::string path = "C:\\KZ\\WORDLIST\\SHORT.TXT";
     EXPECT_EQ(wordListMessage(WordListOutcome::Loaded, path), "");
     EXPECT_EQ(wordListMessage(WordListOutcome::Failed, path),
-              "Unable to load the file\r\n\r\nC:\\KZ\\WORDLIST\\SHORT.TXT");
-    EXPECT_EQ(
-        wordListMessage(WordListOutcome::NotAList, path),
-        "The file\r\n\r\nC:\\KZ\\WORDLIST\\SHORT.TXT\r\n\r\nis not a suitable wordlist file.");
+              "Unable to load the file\r\n\r\nC:/KZ/WORDLIST/SHORT.TXT");
+    EXPECT_EQ(wordListMessage(WordListOutcome::NotAList, path),
+              "The file\r\n\r\nC:/KZ/WORDLIST/SHORT.TXT\r\n\r\nis not a suitable wordlist file.");
     EXPECT_EQ(wordListMessage(WordListOutcome::TooFewWords, path),
-              "The file\r\n\r\nC:\\KZ\\WORDLIST\\SHORT.TXT\r\n\r\ndoes not contain enough words.");
+              "The file\r\n\r\nC:/KZ/WORDLIST/SHORT.TXT\r\n\r\ndoes not contain enough words.");
 }
 
 TEST(WordList, LoadsFromDiskWhateverTheLetterCase) {

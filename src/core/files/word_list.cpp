@@ -83,12 +83,14 @@ WordList loadWordList(std::string_view path) {
 
 std::string wordListMessage(WordListOutcome outcome, std::string_view path) {
     const std::string blank = std::string(kNewLine) + std::string(kNewLine);
-    const std::string file = "The file" + blank + std::string(path) + blank;
+    // Shown to a person: "/" between folders, whatever separators the joining gave the path.
+    const std::string shown = shownPath(path);
+    const std::string file = "The file" + blank + shown + blank;
     switch (outcome) {
         case WordListOutcome::Loaded:
             return {};
         case WordListOutcome::Failed:
-            return "Unable to load the file" + blank + std::string(path);
+            return "Unable to load the file" + blank + shown;
         case WordListOutcome::NotAList:
             return file + "is not a suitable wordlist file.";
         case WordListOutcome::TooFewWords:
