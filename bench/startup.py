@@ -14,7 +14,6 @@ seconds (12: zan's first page has played its recording), then the processor time
 (all threads, from /proc/PID/task/*/schedstat). Prints one line per program with
 medians and ranges, then a line for the script's table (--json for all figures)."""
 import argparse
-import glob
 import json
 import os
 import select
@@ -33,24 +32,7 @@ except ImportError:  # a Python of its own (pyenv, a venv) beside Debian's pytho
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 from desktop import installation, remove  # noqa: E402
-
-
-def schedstat_ns(pid):
-    """Processor time of each of the process's threads, in nanoseconds, by thread."""
-    times = {}
-    for path in glob.glob(f"/proc/{pid}/task/*/schedstat"):
-        try:
-            with open(path) as f:
-                times[path] = int(f.read().split()[0])
-        except (OSError, ValueError, IndexError):
-            pass
-    return times
-
-
-def spent_ns(before, after):
-    """Processor time spent between two readings: threads started meanwhile count whole; a
-    thread that ended meanwhile is missed (only its last moments)."""
-    return sum(t - before.get(task, 0) for task, t in after.items())
+from idle_cpu import cpu_ns, spent_ns  # noqa: E402
 
 
 def status_kb(pid, field):
@@ -159,9 +141,9 @@ def run_once(screen, command, cwd, env, main_caption, idle_seconds, settle):
         cpu = None
         if idle_seconds:
             time.sleep(settle)
-            c0, w0 = schedstat_ns(proc.pid), time.monotonic()
+            c0, w0 = cpu_ns(proc.pid), time.monotonic()
             time.sleep(idle_seconds)
-            cpu = 100 * spent_ns(c0, schedstat_ns(proc.pid)) / 1e9 / (time.monotonic() - w0)
+            cpu = 100 * spent_ns(c0, cpu_ns(proc.pid)) / 1e9 / (time.monotonic() - w0)
         return first, main, answered, peak, cpu
     finally:
         proc.kill()

@@ -4,6 +4,7 @@ reads what the programs wrote: the settings files, the log and the sound they pl
 
 Run one class: python3 sessions_e2e.py FirstRunTest"""
 import fcntl
+import glob
 import grp
 import math
 import os
@@ -477,6 +478,7 @@ class OwnWordListTest(KivSessions):
                    f"kivOptions={kiv_options(2)}", "kivWordlist=0001TO24")
         self.start("kiv")
         frame = self.main_window("Words")
+        self.wait_activity()  # File > Open is the activity's, merged once it has opened
         self.menu("alt+f", "o", window=frame)
         chooser = self.desktop.wait_window("^Choose a wordlist$")
         self.assertIsNotNone(chooser, "no chooser")
@@ -531,6 +533,7 @@ class PasswordAtSignInTest(Sessions):
         self.desktop.type("owl7")
         self.desktop.key("Return")
         frame = self.main_window("Words")
+        self.wait_activity()  # a session to log: the activity has opened
         self.exit_program(frame)
         self.assert_logged("Teacher", "Words")
 
@@ -613,10 +616,14 @@ class DamagedFilesTest(Sessions):
 class TwoProgramsTest(Sessions):
     def test_both_sessions_are_logged_when_both_programs_end_together(self):
         self.admin("globals", self.folder, "set", "userMode=0")
+        # A program logs a session once its child window has opened: each is waited for, so
+        # that an exit on a busy machine never comes before there is a session to log.
         kiv = self.start("kiv")
         kiv_frame = self.main_window("Words")
+        self.wait_activity()
         zan = self.start("zan")
         zan_frame = self.main_window("Phrases")
+        self.wait_page()
         log = os.path.join(self.folder, "LOG.WQ")
         with open(log, "rb+") as held:
             # While the test holds the log's lock, both programs wait for it at their exit;
@@ -625,6 +632,9 @@ class TwoProgramsTest(Sessions):
             for frame in (kiv_frame, zan_frame):
                 self.menu("alt+f", "x", window=frame)
             waiting = self.desktop.wait_for(lambda: lock_waiters(log) >= 2, 15)
+            if not waiting:
+                self.shot("not-waiting")
+                self.record_state(kiv, zan)
             fcntl.lockf(held, fcntl.LOCK_UN)
         self.assertTrue(waiting, "the programs did not both wait for the log")
         self.assertEqual(self.wait_exit(kiv), 0)
@@ -632,6 +642,20 @@ class TwoProgramsTest(Sessions):
         entries = log_entries(self.read("LOG.WQ"), "Unknown")
         self.assertEqual(sorted(e.split()[0] for e in entries if e.startswith("   ")),
                          ["Phrases", "Words"], entries)
+
+
+    def record_state(self, *programs):
+        """Where each program stands, for a failure's output: its threads' kernel waits."""
+        for p in programs:
+            print(f"process {p.pid}: exit status {p.poll()}")
+            for task in sorted(glob.glob(f"/proc/{p.pid}/task/*")):
+                try:
+                    with open(f"{task}/comm") as c, open(f"{task}/wchan") as w:
+                        print(f"  {os.path.basename(task)} {c.read().strip()} {w.read()}")
+                except OSError:
+                    pass
+        with open("/proc/locks") as f:
+            print(f.read())
 
 
 def lock_waiters(path):
