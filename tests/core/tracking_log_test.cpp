@@ -93,6 +93,22 @@ TEST(TrackingLog, AppendWritesOrLeavesTheFileAlone) {
     EXPECT_TRUE(refused.warnTooLong);
     EXPECT_EQ(dir.read("LOG.WQ"), full);
 
+    // The limit's exact edge: a log that reaches 32765 characters is written; one character
+    // more is refused and leaves the file as it was.
+    const std::string entry = "Entry";
+    const size_t added = insertLogEntry("x", entry, "U").size() - 1;
+    for (size_t length : {kLogTextLimit, kLogTextLimit + 1}) {
+        const std::string before = encodeLogFile("", std::string(length - added, 'x'));
+        dir.write("LOG.WQ", before);
+        const auto outcome = appendToLog(dir.str(), entry, "U");
+        EXPECT_EQ(outcome.written, length == kLogTextLimit) << length;
+        if (outcome.written) {
+            EXPECT_EQ(decodeLogText(dir.read("LOG.WQ"))->size(), kLogTextLimit);
+        } else {
+            EXPECT_EQ(dir.read("LOG.WQ"), before) << length;
+        }
+    }
+
     dir.write("LOG.WQ", std::string("\x09\0abc", 5));  // damaged prefix
     EXPECT_FALSE(appendToLog(dir.str(), "E", "U").written);
     EXPECT_EQ(dir.read("LOG.WQ"), std::string("\x09\0abc", 5));

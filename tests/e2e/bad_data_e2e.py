@@ -4,7 +4,6 @@ once, stay small, and go on or end when told to; none may hang."""
 import os
 import subprocess
 import sys
-import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
@@ -94,9 +93,7 @@ class BadDataTest(ProgramTest):
         self.assertIsNotNone(chooser, "kiv: no word list chooser")
         self.desktop.key("Escape", window=chooser)
         self.assertTrue(self.desktop.wait_for(lambda: not self.dialogs(shown), 10))
-        self.desktop.key("alt+f", window=frame)
-        time.sleep(0.3)
-        self.desktop.key("x")
+        self.menu("alt+f", "x", window=frame)
         self.assertEqual(self.wait_exit(), 0)
 
     def test_kiv_word_list_that_is_a_folder_is_reported(self):

@@ -552,13 +552,13 @@ class RecoveryTest(Sessions):
         frame = self.main_window("Words")
         first = self.wait_recovery_dialog(frame)
         self.shot("recovery")
-        self.desktop.key("alt+d", window=first)
         # Details hides itself and shows the directory box, which takes the focus. The dialog
         # is 7200 by 5400 design units; the button's left end is at 2632 + 150, 4680 + 247.
         x, y, w, _ = self.desktop.geometry(first)
         f = w / 7200
         spot = (int(x + 2782 * f), int(y + 4927 * f))
-        self.wait_screen(lambda s: s.pixel(*spot) == (255, 255, 255), what="the details")
+        self.press_until(["alt+d"], lambda: self.desktop.grab().pixel(*spot) == (255, 255, 255),
+                         "the details", window=first)
         self.shot("details")
         self.desktop.key("ctrl+a")
         self.desktop.type(moved.lower())
@@ -569,7 +569,8 @@ class RecoveryTest(Sessions):
         self.shot("success")
         self.desktop.key("alt+y", window=success)
         self.wait_until(lambda: self.globals()["dataDir"] == moved.upper(),
-                                  "the new data directory in GLOBSET.WQ")
+                        "the new data directory in GLOBSET.WQ")
+        self.wait_activity()
         self.exit_program(frame)
         self.assert_logged("Chloe", "Words")
 

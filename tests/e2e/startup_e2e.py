@@ -84,6 +84,7 @@ class StartupTest(ProgramTest):
         self.assertIsNone(self.desktop.wait_main_window("Phrases", 0.5))
         self.desktop.key("Down", "Down", "Return")
         frame = self.main_window("Phrases")
+        self.wait_page()  # the session has begun: its story is open
         self.exit_program(frame)
 
     def test_wrong_teacher_password_returns_to_the_names(self):
@@ -105,6 +106,7 @@ class StartupTest(ProgramTest):
         self.assertIsNone(self.desktop.wait_main_window("Words", 0.5))
         self.desktop.key("Down", "Return")  # Sam
         frame = self.main_window("Words")
+        self.wait_activity()
         self.exit_program(frame)
 
     def test_first_arrow_key_chooses_the_first_name(self):
@@ -118,6 +120,7 @@ class StartupTest(ProgramTest):
         self.desktop.key("Down", "Return")
         frame = self.desktop.wait_main_window("Words")
         self.assertIsNotNone(frame, "Down did not choose the first name, Teacher")
+        self.wait_activity()
         self.exit_program(frame)
 
     def test_escape_at_sign_in_quits(self):

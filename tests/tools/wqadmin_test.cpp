@@ -406,12 +406,19 @@ TEST(WqadminLog, FullMissingAndDamagedLogs) {
     EXPECT_EQ(r.status, 0);
     EXPECT_NE(r.err.find("The tracking log file is nearly full."), std::string::npos);
 
-    const std::string full = encodeLogFile({}, std::string(32760, 'x'));
+    // The limit's exact edge: the note that makes the log exactly 32765 characters long is
+    // written; one character more is refused and the file stays as it was.
+    const size_t added = insertLogEntry("x", "note\r\n", "Sam").size() - 1;
+    const std::string full = encodeLogFile({}, std::string(kLogTextLimit + 1 - added, 'x'));
     dir.write("LOG.WQ", full);
     r = runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("nearly full"), std::string::npos);
     EXPECT_EQ(dir.read("LOG.WQ"), full);
+    dir.write("LOG.WQ", encodeLogFile({}, std::string(kLogTextLimit - added, 'x')));
+    r = runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(decodeLogText(dir.read("LOG.WQ"))->size(), kLogTextLimit);
 }
 
 }  // namespace
