@@ -1,5 +1,6 @@
 #include "mixer_wave_player.h"
 
+#include <algorithm>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -12,16 +13,15 @@
 
 namespace kz {
 
-// Decodes one file at a time into the player's voice. A newer file (or a Close) supersedes the
-// one being decoded, which is then dropped at its next chunk. The thread sleeps while it has
-// nothing to do.
+// Decodes one file at a time into the player's voice, piece by piece: the first piece is short, so
+// that the sound starts after a fraction of a second's decoding whatever the recording's length,
+// and the pieces then grow, each decoded well before the voice reaches it. A newer file (or a
+// Close) supersedes the one being decoded, which is then dropped before its next piece. The
+// thread sleeps while it has nothing to do.
 class MixerWavePlayer::Decoder {
 public:
-    Decoder(std::shared_ptr<Mixer> mixer, Mixer::VoiceId voice, std::function<void()> requestDevice)
-        : m_mixer(std::move(mixer)),
-          m_voice(voice),
-          m_requestDevice(std::move(requestDevice)),
-          m_thread([this] { run(); }) {}
+    Decoder(std::shared_ptr<Mixer> mixer, Mixer::VoiceId voice)
+        : m_mixer(std::move(mixer)), m_voice(voice), m_thread([this] { run(); }) {}
 
     ~Decoder() {
         {
@@ -61,16 +61,33 @@ private:
             const Job job = std::move(*m_job);
             m_job.reset();
             lock.unlock();
-            const auto clip = decodeWave(job.path, [&] { return m_wanted.load() != job.ticket; });
-            if (m_wanted.load() == job.ticket && m_mixer->deliver(m_voice, job.ticket, clip))
-                m_requestDevice();
+            decode(job);
             lock.lock();
         }
     }
 
+    void decode(const Job& job) {
+        const auto stream = WaveStream::open(job.path);
+        if (!stream) {
+            m_mixer->deliver(m_voice, job.ticket, nullptr, true);
+            return;
+        }
+        std::size_t frames = kFirstPieceFrames;
+        while (m_wanted.load() == job.ticket) {
+            auto piece = stream->next(frames);
+            const bool last = !piece || stream->done();
+            m_mixer->deliver(m_voice, job.ticket, std::move(piece), last);
+            if (last) return;
+            frames = std::min(frames * 2, kLargestPieceFrames);
+        }
+    }
+
+    // In frames of the file: 1/8 s at 22 kHz, then doubling up to 6 s.
+    static constexpr std::size_t kFirstPieceFrames = 2756;
+    static constexpr std::size_t kLargestPieceFrames = 131072;
+
     const std::shared_ptr<Mixer> m_mixer;
     const Mixer::VoiceId m_voice;
-    const std::function<void()> m_requestDevice;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::optional<Job> m_job;
@@ -119,7 +136,7 @@ void MixerWavePlayer::open() {
     if (m_fileName.empty()) return;
     std::string path = resolvePath(m_fileName);
     if (!waveHasSamples(path)) return;
-    if (!m_decoder) m_decoder = std::make_unique<Decoder>(m_mixer, m_voice, m_requestDevice);
+    if (!m_decoder) m_decoder = std::make_unique<Decoder>(m_mixer, m_voice);
     auto [ticket, released] = m_mixer->expect(m_voice);
     m_decoder->start(ticket, std::move(path));
 }
