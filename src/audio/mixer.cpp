@@ -107,6 +107,12 @@ int Mixer::mode(VoiceId id) const {
     return voice.state == State::Stopped ? WavePlayer::kModeStopped : WavePlayer::kModePlaying;
 }
 
+Mixer::Lead Mixer::lead(VoiceId id) const {
+    std::lock_guard lock(m_mutex);
+    const Voice& voice = m_voices.at(id);
+    return {voice.state == State::Playing, voice.frames - std::min(voice.position, voice.frames)};
+}
+
 void Mixer::mix(float* out, std::size_t frames) {
     std::fill(out, out + frames * kMixChannels, 0.0f);
     std::lock_guard lock(m_mutex);

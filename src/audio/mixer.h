@@ -45,6 +45,12 @@ public:
     bool play(VoiceId id);
     // WavePlayer::kModeNotOpen, kModeStopped or kModePlaying.
     int mode(VoiceId id) const;
+    // Whether the voice is playing, and how many frames it holds that it has not played yet.
+    struct Lead {
+        bool playing = false;
+        std::size_t frames = 0;
+    };
+    Lead lead(VoiceId id) const;
 
     // Audio thread: fills `frames` frames of the mix format. A voice counts as playing until the
     // device asks for the buffer after the one holding its last sample, so it ends at the device's

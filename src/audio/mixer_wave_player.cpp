@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -15,9 +16,11 @@ namespace kz {
 
 // Decodes one file at a time into the player's voice, piece by piece: the first piece is short, so
 // that the sound starts after a fraction of a second's decoding whatever the recording's length,
-// and the pieces then grow, each decoded well before the voice reaches it. A newer file (or a
-// Close) supersedes the one being decoded, which is then dropped before its next piece. The
-// thread sleeps while it has nothing to do.
+// and the next ones keep about a second ahead of what the voice has played. So a long recording
+// is decoded a little at a time while it plays, never in one long burst that would take the
+// processor from the window on a slow machine. A newer file (or a Close) supersedes the one
+// being decoded, which is then dropped before its next piece. The thread sleeps while it has
+// nothing to do, and while the voice is stopped with a second or more in hand.
 class MixerWavePlayer::Decoder {
 public:
     Decoder(std::shared_ptr<Mixer> mixer, Mixer::VoiceId voice)
@@ -45,7 +48,19 @@ public:
     }
 
     // Drops the decoding under way, if any.
-    void cancel() { m_wanted = 0; }
+    void cancel() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_wanted = 0;
+        }
+        m_wake.notify_one();
+    }
+
+    // The voice was played or rewound: it may want more decoded.
+    void nudge() {
+        { std::lock_guard lock(m_mutex); }
+        m_wake.notify_one();
+    }
 
 private:
     struct Job {
@@ -77,14 +92,35 @@ private:
             auto piece = stream->next(frames);
             const bool last = !piece || stream->done();
             m_mixer->deliver(m_voice, job.ticket, std::move(piece), last);
-            if (last) return;
-            frames = std::min(frames * 2, kLargestPieceFrames);
+            if (last || !waitForRoom(job.ticket)) return;
+            frames = kPieceFrames;
         }
     }
 
-    // In frames of the file: 1/8 s at 22 kHz, then doubling up to 6 s.
+    // Waits while the voice holds enough it has not played yet. False when the file is
+    // superseded or the player goes.
+    bool waitForRoom(Mixer::Ticket ticket) {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            if (m_stopping || m_job || m_wanted.load() != ticket) return false;
+            const Mixer::Lead lead = m_mixer->lead(m_voice);
+            if (lead.frames < kLeadFrames) return true;
+            if (!lead.playing) {
+                m_wake.wait(lock);
+                continue;
+            }
+            // Until it is down to the lead, as the device plays it.
+            const auto spare =
+                std::chrono::milliseconds((lead.frames - kLeadFrames) * 1000 / kMixRate);
+            m_wake.wait_for(lock, spare + std::chrono::milliseconds(5));
+        }
+    }
+
+    // In frames of the file: 1/8 s at 22 kHz, then 0.37 s (about a millisecond's decoding).
     static constexpr std::size_t kFirstPieceFrames = 2756;
-    static constexpr std::size_t kLargestPieceFrames = 131072;
+    static constexpr std::size_t kPieceFrames = 8192;
+    // In frames of the mix: what the voice is to hold ahead of the device.
+    static constexpr std::size_t kLeadFrames = kMixRate;
 
     const std::shared_ptr<Mixer> m_mixer;
     const Mixer::VoiceId m_voice;
@@ -121,6 +157,7 @@ void MixerWavePlayer::command(SoundCommand command) {
             break;
         case SoundCommand::Prev:
             m_mixer->rewind(m_voice);
+            if (m_decoder) m_decoder->nudge();
             break;
         case SoundCommand::Play:
             play();
@@ -149,6 +186,7 @@ void MixerWavePlayer::close() {
 
 void MixerWavePlayer::play() {
     if (m_mixer->play(m_voice)) m_requestDevice();
+    if (m_decoder) m_decoder->nudge();
 }
 
 }  // namespace kz
