@@ -5,16 +5,31 @@
 # python3-xlib when missing (apt-get, as root or through sudo), and keeps every program's own
 # output in BUILD_DIR/bench-results. KZ_RUNS (5) sets the runs of each start-up and idle
 # measurement; KZ_DISPLAYS (":70 :71 :72") the Xvfb displays used.
+# KZ_CPU_SHARE (a percentage of one core, say 10) runs the window benchmarks a second time held to
+# that share by a CPU cgroup (bench/cpu_share.sh: cgroup v2 or v1, as root), and the table gains
+# their figures beside those at full speed; when no such group can be made, the run stops at once
+# with the reason. KZ_ONLY=windows runs the window benchmarks alone (about 4 minutes a pass).
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 build=$(realpath -m "${1:-$here/build}")
 runs=${KZ_RUNS:-5}
+share=${KZ_CPU_SHARE:-}
+only=${KZ_ONLY:-}
+if [[ -n $only && $only != windows ]]; then
+  echo "KZ_ONLY takes only \"windows\"" >&2
+  exit 64
+fi
+if [[ -n $share ]]; then
+  # The group is tried before anything is built, so that a machine without one says so at once.
+  bash "$here/bench/cpu_share.sh" "$share" true
+fi
 read -r -a displays <<<"${KZ_DISPLAYS:-:70 :71 :72}"
 out=$build/bench-results
 mkdir -p "$out"
+rm -f "$out/share.txt" "$out"/*_share.txt "$out"/*_share.err
 
 missing=()
-for p in klettres python3-xlib; do
+[[ $only == windows ]] || for p in klettres python3-xlib; do
   [[ $(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true) == "install ok installed" ]] ||
     missing+=("$p")
 done
@@ -27,7 +42,11 @@ fi
 
 bash "$here/scripts/deps.sh"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKZ_BUILD_BENCH=ON >/dev/null
-cmake --build "$build" -j2 >/dev/null
+if [[ $only == windows ]]; then
+  cmake --build "$build" -j2 --target kiv_window_bench zan_window_bench stage >/dev/null
+else
+  cmake --build "$build" -j2 >/dev/null
+fi
 
 load() { cut -d' ' -f1-3 /proc/loadavg; }
 echo "started $(date -u '+%Y-%m-%d %H:%M UTC'), load average $(load)" >"$out/machine.txt"
@@ -40,6 +59,24 @@ export SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=/dev/null
 keep() { local name=$1; shift; "$@" >"$out/$name.txt" 2>"$out/$name.err"; }
 offscreen() { QT_QPA_PLATFORM=offscreen "$@"; }
 
+# The window benchmarks at full speed, then (with KZ_CPU_SHARE) held to the share.
+windows() {
+  step "window benchmarks: kiv$2"
+  keep "kiv_window$1" $3 env QT_QPA_PLATFORM=offscreen "$build/bench/windows/kiv_window_bench" 30
+  step "window benchmarks: zan, sample library$2"
+  keep "zan_window$1" $3 env QT_QPA_PLATFORM=offscreen "$build/bench/windows/zan_window_bench" 30
+}
+if [[ $only == windows ]]; then
+  windows "" "" ""
+  if [[ -n $share ]]; then
+    windows _share ", held to $share% of a core" "bash $here/bench/cpu_share.sh $share"
+    echo "$share" >"$out/share.txt"
+  fi
+  echo "ended $(date -u '+%H:%M UTC'), load average $(load)" >>"$out/machine.txt"
+  python3 "$here/bench/table.py" "$out"
+  exit 0
+fi
+
 step "core benchmarks"
 "$build/bench/core/core_bench" --benchmark_repetitions=5 --benchmark_report_aggregates_only=true \
   --benchmark_format=json >"$out/core.json" 2>"$out/core.err"
@@ -48,10 +85,7 @@ step "start-up beside a bare Qt window and klettres"
 keep startup python3 "$here/bench/startup.py" "$build" --runs "$runs" --idle 10 \
   --display "${displays[0]}" --json "$out/startup.json"
 
-step "window benchmarks: kiv"
-keep kiv_window offscreen "$build/bench/windows/kiv_window_bench" 30
-step "window benchmarks: zan, sample library"
-keep zan_window offscreen "$build/bench/windows/zan_window_bench" 30
+windows "" "" ""
 step "window benchmarks: zan, 30-second page recordings"
 sh "$here/bench/long_recordings.sh" "$build" "$build/bench-long" >/dev/null 2>&1
 KZ_DATA=$build/bench-long keep zan_window_long offscreen "$build/bench/windows/zan_window_bench" 30
@@ -74,6 +108,11 @@ kiv_idle=$!
 SDL_AUDIODRIVER=dummy keep idle_zan python3 "$here/bench/idle_cpu.py" "$build" --runs "$runs" \
   --programs zan --display "${displays[2]}"
 wait "$kiv_idle"
+
+if [[ -n $share ]]; then
+  windows _share ", held to $share% of a core" "bash $here/bench/cpu_share.sh $share"
+  echo "$share" >"$out/share.txt"
+fi
 
 echo "ended $(date -u '+%H:%M UTC'), load average $(load)" >>"$out/machine.txt"
 python3 "$here/bench/table.py" "$out"

@@ -179,6 +179,46 @@ def main():
     print("|---|---|---|---|---|---|")
     for r in rows:
         print("| " + " | ".join(r) + " |")
+    share_table(folder)
+
+
+# The window benchmarks' figures at full speed beside those held to a share of one core, with the
+# budgets that hold at that share (median, and worst in brackets).
+SHARED = (
+    ("zan: Next clicked -> page recording's first sound", "zan",
+     "zan: Next clicked -> page recording's sound", (60, 120)),
+    ("zan: Next clicked -> new page painted", "zan", "zan: Next clicked -> new page painted",
+     (30, 60)),
+    ("zan: word clicked -> its sound", "zan", "zan: word clicked -> its sound", (30, 60)),
+    ("kiv: right choice -> word's sound", "kiv", "kiv: right choice clicked -> word's sound",
+     (30, 60)),
+    ("kiv: pause's end -> next question painted", "kiv",
+     "kiv: pause's end -> next question painted", (30, 60)),
+    ("kiv: buildChoices, far widths repeated", "kiv", "kiv: buildChoices, far widths repeated",
+     None),
+)
+
+
+def share_table(folder):
+    share = read(folder, "share.txt").strip()
+    if not share:
+        return
+    full = {p: series(read(folder, f"{p}_window.txt")) for p in ("kiv", "zan")}
+    held = {p: series(read(folder, f"{p}_window_share.txt")) for p in ("kiv", "zan")}
+
+    def fig(s):
+        return f"{s['median']:.1f} / {s['worst']:.1f} ms" if s else "no figure"
+
+    print()
+    print(f"| figure (median / worst) | full speed | {share} % of a core | budget there | |")
+    print("|---|---|---|---|---|")
+    for target, program, name, budget in SHARED:
+        f, h = full[program].get(name), held[program].get(name)
+        shown, met = "", ""
+        if budget:
+            shown = f"{budget[0]} ms ({budget[1]})"
+            met = verdict(bool(h) and h["median"] < budget[0] and h["worst"] < budget[1])
+        print(f"| {target} | {fig(f)} | {fig(h)} | {shown} | {met} |")
 
 
 if __name__ == "__main__":

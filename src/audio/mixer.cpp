@@ -19,84 +19,81 @@ Mixer::VoiceId Mixer::addVoice() {
     return m_voices.size() - 1;
 }
 
+Mixer::Pieces Mixer::Voice::reset() {
+    toStart();
+    frames = 0;
+    state = State::Stopped;
+    ticket = 0;
+    decoding = atEnd = false;
+    return std::exchange(pieces, {});
+}
+
 void Mixer::removeVoice(VoiceId id) {
-    std::shared_ptr<const Clip> released;
+    Pieces released;
     std::lock_guard lock(m_mutex);
-    released = std::exchange(m_voices.at(id).clip, nullptr);
+    released = m_voices.at(id).reset();
     m_voices[id] = Voice{};
 }
 
-std::shared_ptr<const Clip> Mixer::load(VoiceId id, std::shared_ptr<const Clip> clip) {
+Mixer::Pieces Mixer::load(VoiceId id, std::shared_ptr<const Clip> clip) {
     std::lock_guard lock(m_mutex);
     Voice& voice = m_voices.at(id);
-    voice.position = 0;
-    voice.state = State::Stopped;
-    voice.ticket = 0;
-    voice.pending = voice.playWanted = voice.pendingAtEnd = false;
-    return std::exchange(voice.clip, std::move(clip));
-}
-
-std::pair<Mixer::Ticket, std::shared_ptr<const Clip>> Mixer::expect(VoiceId id) {
-    std::lock_guard lock(m_mutex);
-    Voice& voice = m_voices.at(id);
-    voice.position = 0;
-    voice.state = State::Stopped;
-    voice.ticket = ++m_lastTicket;
-    voice.pending = true;
-    voice.playWanted = false;
-    voice.pendingAtEnd = false;
-    return {voice.ticket, std::exchange(voice.clip, nullptr)};
-}
-
-bool Mixer::deliver(VoiceId id, Ticket ticket, const std::shared_ptr<const Clip>& clip) {
-    std::lock_guard lock(m_mutex);
-    Voice& voice = m_voices.at(id);
-    if (!voice.inUse || !voice.pending || voice.ticket != ticket) return false;
-    const bool played = std::exchange(voice.playWanted, false);
-    const bool atEnd = std::exchange(voice.pendingAtEnd, false);
-    voice.pending = false;
-    voice.clip = clip;
-    if (!clip) return false;
-    voice.position = atEnd ? clip->frames() : 0;
-    if (!played) return false;
-    if (m_deviceGone) {
-        voice.position = clip->frames();
-        return false;
+    Pieces held = voice.reset();
+    if (clip && clip->frames() > 0) {
+        voice.frames = clip->frames();
+        voice.pieces.push_back(std::move(clip));
     }
-    voice.state = State::Playing;
-    voice.started = false;
-    m_lastSound = Clock::now();
-    return true;
+    return held;
+}
+
+std::pair<Mixer::Ticket, Mixer::Pieces> Mixer::expect(VoiceId id) {
+    std::lock_guard lock(m_mutex);
+    Voice& voice = m_voices.at(id);
+    Pieces held = voice.reset();
+    voice.ticket = ++m_lastTicket;
+    voice.decoding = true;
+    return {voice.ticket, std::move(held)};
+}
+
+void Mixer::deliver(VoiceId id, Ticket ticket, std::shared_ptr<const Clip> piece, bool last) {
+    std::lock_guard lock(m_mutex);
+    Voice& voice = m_voices.at(id);
+    if (!voice.inUse || !voice.decoding || voice.ticket != ticket) return;
+    if (piece && piece->frames() > 0) {
+        voice.frames += piece->frames();
+        voice.pieces.push_back(std::move(piece));
+        if (voice.atEnd) voice.toEnd();
+    }
+    if (!last) return;
+    voice.decoding = voice.atEnd = false;
+    voice.ticket = 0;
+    // Nothing at all came: the voice is left empty, as for a file that could not be opened.
+    if (voice.pieces.empty()) voice.state = State::Stopped;
 }
 
 void Mixer::rewind(VoiceId id) {
     std::lock_guard lock(m_mutex);
     Voice& voice = m_voices.at(id);
-    voice.position = 0;
+    voice.toStart();
     voice.state = State::Stopped;
-    voice.playWanted = voice.pendingAtEnd = false;
+    voice.atEnd = false;
 }
 
 bool Mixer::play(VoiceId id) {
     std::lock_guard lock(m_mutex);
     Voice& voice = m_voices.at(id);
-    if (voice.pending) {
-        if (voice.playWanted || voice.pendingAtEnd) return false;
-        if (m_deviceGone) {
-            voice.pendingAtEnd = true;
-            return false;
-        }
-        // The device is asked for now, so that it is ready when the clip comes.
-        voice.playWanted = true;
-        m_lastSound = Clock::now();
-        return true;
+    if (voice.state != State::Stopped) return false;
+    if (voice.decoding) {
+        if (voice.atEnd) return false;
+    } else if (voice.position >= voice.frames) {
+        return false;  // at its end, or empty
     }
-    if (!voice.clip || voice.state != State::Stopped) return false;
-    if (voice.position >= voice.clip->frames()) return false;
     if (m_deviceGone) {
-        voice.position = voice.clip->frames();
+        voice.toEnd();
+        voice.atEnd = voice.decoding;
         return false;
     }
+    // While pieces are still to come, the device is asked for now, so that it is ready for them.
     voice.state = State::Playing;
     voice.started = false;
     m_lastSound = Clock::now();
@@ -106,10 +103,14 @@ bool Mixer::play(VoiceId id) {
 int Mixer::mode(VoiceId id) const {
     std::lock_guard lock(m_mutex);
     const Voice& voice = m_voices.at(id);
-    if (voice.pending)
-        return voice.playWanted ? WavePlayer::kModePlaying : WavePlayer::kModeStopped;
-    if (!voice.clip) return WavePlayer::kModeNotOpen;
+    if (!voice.decoding && voice.pieces.empty()) return WavePlayer::kModeNotOpen;
     return voice.state == State::Stopped ? WavePlayer::kModeStopped : WavePlayer::kModePlaying;
+}
+
+Mixer::Lead Mixer::lead(VoiceId id) const {
+    std::lock_guard lock(m_mutex);
+    const Voice& voice = m_voices.at(id);
+    return {voice.state == State::Playing, voice.frames - std::min(voice.position, voice.frames)};
 }
 
 void Mixer::mix(float* out, std::size_t frames) {
@@ -123,19 +124,31 @@ void Mixer::mix(float* out, std::size_t frames) {
                    [](float v) { return std::clamp(v, -1.0f, 1.0f); });
 }
 
-// Adds the voice's next samples to out; true when the voice was active in this buffer.
+// Adds the voice's next samples to out; true when the voice was active in this buffer (a voice
+// waiting for its next piece counts: it is playing, only late).
 bool Mixer::mixVoice(Voice& voice, float* out, std::size_t frames) {
     if (voice.state == State::Ending) {
         voice.state = State::Stopped;  // the device took the buffer with the last samples
         return true;
     }
     if (voice.state != State::Playing) return false;
-    const std::size_t count = std::min(frames, voice.clip->frames() - voice.position);
-    const float* in = voice.clip->samples.data() + voice.position * kMixChannels;
-    for (std::size_t i = 0; i < count * kMixChannels; ++i) out[i] += in[i];
-    voice.position += count;
-    if (voice.position >= voice.clip->frames()) voice.state = State::Ending;
-    if (!voice.started) {
+    std::size_t done = 0;
+    while (done < frames && voice.piece < voice.pieces.size()) {
+        const Clip& clip = *voice.pieces[voice.piece];
+        const std::size_t count = std::min(frames - done, clip.frames() - voice.offset);
+        const float* in = clip.samples.data() + voice.offset * kMixChannels;
+        float* to = out + done * kMixChannels;
+        for (std::size_t i = 0; i < count * kMixChannels; ++i) to[i] += in[i];
+        done += count;
+        voice.position += count;
+        voice.offset += count;
+        if (voice.offset >= clip.frames()) {
+            ++voice.piece;
+            voice.offset = 0;
+        }
+    }
+    if (voice.position >= voice.frames && !voice.decoding) voice.state = State::Ending;
+    if (done > 0 && !voice.started) {
         voice.started = true;
         if (m_soundStartObserver) m_soundStartObserver();
     }
@@ -144,9 +157,8 @@ bool Mixer::mixVoice(Voice& voice, float* out, std::size_t frames) {
 
 bool Mixer::anyPlaying() const {
     std::lock_guard lock(m_mutex);
-    return std::any_of(m_voices.begin(), m_voices.end(), [](const Voice& v) {
-        return v.state != State::Stopped || (v.pending && v.playWanted);
-    });
+    return std::any_of(m_voices.begin(), m_voices.end(),
+                       [](const Voice& v) { return v.state != State::Stopped; });
 }
 
 Mixer::Clock::time_point Mixer::lastSound() const {
@@ -157,13 +169,10 @@ Mixer::Clock::time_point Mixer::lastSound() const {
 void Mixer::endPlaying() {
     std::lock_guard lock(m_mutex);
     for (Voice& voice : m_voices) {
-        if (voice.pending && voice.playWanted) {
-            voice.playWanted = false;
-            voice.pendingAtEnd = true;
-        }
         if (voice.state == State::Stopped) continue;
         voice.state = State::Stopped;
-        voice.position = voice.clip->frames();
+        voice.toEnd();
+        voice.atEnd = voice.decoding;
     }
 }
 

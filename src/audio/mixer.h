@@ -25,23 +25,32 @@ public:
     VoiceId addVoice();
     void removeVoice(VoiceId id);
 
-    // Puts a clip (or none) into the voice, stopped at its start. Returns the clip it held, for
-    // the caller to release outside the lock.
-    std::shared_ptr<const Clip> load(VoiceId id, std::shared_ptr<const Clip> clip);
-    // Empties the voice for a clip still being decoded elsewhere; the ticket names that clip for
-    // deliver(). Until it comes the voice acts as if it held it: play() makes it playing (the
-    // sound starts once delivered), rewind() stops it. A load() or a later expect() voids the
-    // ticket. Returns the clip it held, as load() does, with the ticket.
-    std::pair<Ticket, std::shared_ptr<const Clip>> expect(VoiceId id);
-    // The decoded clip for the ticket (nullptr: it could not be decoded, the voice is left
-    // empty). Ignored when the ticket is void. True when the voice now waits for the device
-    // to take it, because it was played meanwhile.
-    bool deliver(VoiceId id, Ticket ticket, const std::shared_ptr<const Clip>& clip);
+    // The pieces of sound a voice held, for the caller to release outside the lock.
+    using Pieces = std::vector<std::shared_ptr<const Clip>>;
+
+    // Puts a clip (or none) into the voice, stopped at its start. Returns what it held.
+    Pieces load(VoiceId id, std::shared_ptr<const Clip> clip);
+    // Empties the voice for a clip that is to come in pieces, decoded elsewhere; the ticket
+    // names that clip for deliver(). Until its last piece the voice acts as if it held the whole
+    // clip: play() makes it playing, and it plays each piece as it comes (silence while it
+    // waits for the next), rewind() stops it. A load() or a later expect() voids the ticket.
+    // Returns the ticket and what the voice held, as load() does.
+    std::pair<Ticket, Pieces> expect(VoiceId id);
+    // The next piece of the clip for the ticket (nullptr: nothing more could be decoded); after
+    // the one marked last no more come, and a voice that got no sound at all is left empty.
+    // Ignored when the ticket is void.
+    void deliver(VoiceId id, Ticket ticket, std::shared_ptr<const Clip> piece, bool last);
     void rewind(VoiceId id);
     // Starts the voice from its position. True when it now waits for the device to take it.
     bool play(VoiceId id);
     // WavePlayer::kModeNotOpen, kModeStopped or kModePlaying.
     int mode(VoiceId id) const;
+    // Whether the voice is playing, and how many frames it holds that it has not played yet.
+    struct Lead {
+        bool playing = false;
+        std::size_t frames = 0;
+    };
+    Lead lead(VoiceId id) const;
 
     // Audio thread: fills `frames` frames of the mix format. A voice counts as playing until the
     // device asks for the buffer after the one holding its last sample, so it ends at the device's
@@ -62,16 +71,28 @@ private:
     enum class State { Stopped, Playing, Ending };
     struct Voice {
         bool inUse = false;
-        std::shared_ptr<const Clip> clip;
-        std::size_t position = 0;
+        Pieces pieces;
+        std::size_t frames = 0;    // in all pieces
+        std::size_t position = 0;  // frames played, and where that is: a piece and a frame in it
+        std::size_t piece = 0;
+        std::size_t offset = 0;
         State state = State::Stopped;
         bool started = false;
-        // Waiting for the clip of this ticket; meanwhile whether it was played, or played while
-        // there was no device (so it is to stay at its end, as a clip played then does).
+        // Pieces of this ticket's clip are still to come; meanwhile, whether the voice was played
+        // while there was no device (so it stays at its end as pieces come, as a clip played
+        // then does).
         Ticket ticket = 0;
-        bool pending = false;
-        bool playWanted = false;
-        bool pendingAtEnd = false;
+        bool decoding = false;
+        bool atEnd = false;
+
+        void toStart() { position = piece = offset = 0; }
+        void toEnd() {
+            position = frames;
+            piece = pieces.size();
+            offset = 0;
+        }
+        // Empties the voice, stopped; returns what it held.
+        Pieces reset();
     };
 
     bool mixVoice(Voice& voice, float* out, std::size_t frames);

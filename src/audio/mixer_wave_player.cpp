@@ -1,6 +1,8 @@
 #include "mixer_wave_player.h"
 
+#include <algorithm>
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <optional>
@@ -12,16 +14,17 @@
 
 namespace kz {
 
-// Decodes one file at a time into the player's voice. A newer file (or a Close) supersedes the
-// one being decoded, which is then dropped at its next chunk. The thread sleeps while it has
-// nothing to do.
+// Decodes one file at a time into the player's voice, piece by piece: the first piece is short, so
+// that the sound starts after a fraction of a second's decoding whatever the recording's length,
+// and the next ones keep about a second ahead of what the voice has played. So a long recording
+// is decoded a little at a time while it plays, never in one long burst that would take the
+// processor from the window on a slow machine. A newer file (or a Close) supersedes the one
+// being decoded, which is then dropped before its next piece. The thread sleeps while it has
+// nothing to do, and while the voice is stopped with a second or more in hand.
 class MixerWavePlayer::Decoder {
 public:
-    Decoder(std::shared_ptr<Mixer> mixer, Mixer::VoiceId voice, std::function<void()> requestDevice)
-        : m_mixer(std::move(mixer)),
-          m_voice(voice),
-          m_requestDevice(std::move(requestDevice)),
-          m_thread([this] { run(); }) {}
+    Decoder(std::shared_ptr<Mixer> mixer, Mixer::VoiceId voice)
+        : m_mixer(std::move(mixer)), m_voice(voice), m_thread([this] { run(); }) {}
 
     ~Decoder() {
         {
@@ -45,7 +48,19 @@ public:
     }
 
     // Drops the decoding under way, if any.
-    void cancel() { m_wanted = 0; }
+    void cancel() {
+        {
+            std::lock_guard lock(m_mutex);
+            m_wanted = 0;
+        }
+        m_wake.notify_one();
+    }
+
+    // The voice was played or rewound: it may want more decoded.
+    void nudge() {
+        { std::lock_guard lock(m_mutex); }
+        m_wake.notify_one();
+    }
 
 private:
     struct Job {
@@ -61,16 +76,54 @@ private:
             const Job job = std::move(*m_job);
             m_job.reset();
             lock.unlock();
-            const auto clip = decodeWave(job.path, [&] { return m_wanted.load() != job.ticket; });
-            if (m_wanted.load() == job.ticket && m_mixer->deliver(m_voice, job.ticket, clip))
-                m_requestDevice();
+            decode(job);
             lock.lock();
         }
     }
 
+    void decode(const Job& job) {
+        const auto stream = WaveStream::open(job.path);
+        if (!stream) {
+            m_mixer->deliver(m_voice, job.ticket, nullptr, true);
+            return;
+        }
+        std::size_t frames = kFirstPieceFrames;
+        while (m_wanted.load() == job.ticket) {
+            auto piece = stream->next(frames);
+            const bool last = !piece || stream->done();
+            m_mixer->deliver(m_voice, job.ticket, std::move(piece), last);
+            if (last || !waitForRoom(job.ticket)) return;
+            frames = kPieceFrames;
+        }
+    }
+
+    // Waits while the voice holds enough it has not played yet. False when the file is
+    // superseded or the player goes.
+    bool waitForRoom(Mixer::Ticket ticket) {
+        std::unique_lock lock(m_mutex);
+        for (;;) {
+            if (m_stopping || m_job || m_wanted.load() != ticket) return false;
+            const Mixer::Lead lead = m_mixer->lead(m_voice);
+            if (lead.frames < kLeadFrames) return true;
+            if (!lead.playing) {
+                m_wake.wait(lock);
+                continue;
+            }
+            // Until it is down to the lead, as the device plays it.
+            const auto spare =
+                std::chrono::milliseconds((lead.frames - kLeadFrames) * 1000 / kMixRate);
+            m_wake.wait_for(lock, spare + std::chrono::milliseconds(5));
+        }
+    }
+
+    // In frames of the file: 1/8 s at 22 kHz, then 0.37 s (about a millisecond's decoding).
+    static constexpr std::size_t kFirstPieceFrames = 2756;
+    static constexpr std::size_t kPieceFrames = 8192;
+    // In frames of the mix: what the voice is to hold ahead of the device.
+    static constexpr std::size_t kLeadFrames = kMixRate;
+
     const std::shared_ptr<Mixer> m_mixer;
     const Mixer::VoiceId m_voice;
-    const std::function<void()> m_requestDevice;
     std::mutex m_mutex;
     std::condition_variable m_wake;
     std::optional<Job> m_job;
@@ -104,6 +157,7 @@ void MixerWavePlayer::command(SoundCommand command) {
             break;
         case SoundCommand::Prev:
             m_mixer->rewind(m_voice);
+            if (m_decoder) m_decoder->nudge();
             break;
         case SoundCommand::Play:
             play();
@@ -119,7 +173,7 @@ void MixerWavePlayer::open() {
     if (m_fileName.empty()) return;
     std::string path = resolvePath(m_fileName);
     if (!waveHasSamples(path)) return;
-    if (!m_decoder) m_decoder = std::make_unique<Decoder>(m_mixer, m_voice, m_requestDevice);
+    if (!m_decoder) m_decoder = std::make_unique<Decoder>(m_mixer, m_voice);
     auto [ticket, released] = m_mixer->expect(m_voice);
     m_decoder->start(ticket, std::move(path));
 }
@@ -132,6 +186,7 @@ void MixerWavePlayer::close() {
 
 void MixerWavePlayer::play() {
     if (m_mixer->play(m_voice)) m_requestDevice();
+    if (m_decoder) m_decoder->nudge();
 }
 
 }  // namespace kz

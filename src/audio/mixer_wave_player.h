@@ -11,9 +11,10 @@
 namespace kz {
 
 // A player on one voice of the program's mixer. "Open" checks the file's header at once and
-// decodes the samples on a thread of the player's own, so that a long recording never holds up
-// the window that opens it; "Play" only flips the voice on and asks for the device, and a sound
-// played before its decoding is over starts as soon as it is.
+// decodes the samples in pieces on a thread of the player's own, so that a long recording never
+// holds up the window that opens it and its first sound waits only for its first piece; "Play"
+// only flips the voice on and asks for the device, and a sound played before its first piece is
+// decoded starts as soon as it is.
 class MixerWavePlayer final : public WavePlayer {
 public:
     MixerWavePlayer(std::shared_ptr<Mixer> mixer, std::function<void()> requestDevice);

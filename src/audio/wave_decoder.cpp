@@ -1,6 +1,5 @@
 #include "wave_decoder.h"
 
-#include <SDL.h>
 #include <sndfile.h>
 
 #include <algorithm>
@@ -8,16 +7,15 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "resampler.h"
 
 namespace kz {
 
 namespace {
-
-struct SourceSound {
-    int rate = 0;
-    int channels = 0;  // 1 or 2
-    std::vector<float> samples;
-};
 
 // The WAV files the data holds, in codings that take at least half a byte a sample. The other
 // kinds libsndfile reads (FLAC, Ogg, MP3, AIFF, GSM in a WAV...) can pack minutes of sound into
@@ -41,42 +39,6 @@ bool isDataWave(int format) {
         default:
             return false;
     }
-}
-
-// The samples as the open file holds them, at most two channels, non-finite values made silent.
-// Closes the file. `cancelled`, when given, is asked before each chunk.
-bool readSource(SNDFILE* file, const SF_INFO& info, SourceSound& out,
-                const std::function<bool()>& cancelled = {}) {
-    if (file == nullptr) return false;
-    if (!isDataWave(info.format) || info.channels < 1 || info.samplerate < 1000 ||
-        info.samplerate > 384000) {
-        sf_close(file);
-        return false;
-    }
-    out.rate = info.samplerate;
-    out.channels = std::min(info.channels, 2);
-    const std::int64_t maxFrames = std::int64_t{kMaxClipSeconds} * info.samplerate;
-    constexpr sf_count_t kChunkFrames = 4096;
-    std::vector<float> chunk(static_cast<std::size_t>(kChunkFrames * info.channels));
-    std::int64_t frames = 0;
-    while (frames < maxFrames) {
-        if (cancelled && cancelled()) {
-            frames = 0;
-            break;
-        }
-        const sf_count_t got = sf_readf_float(file, chunk.data(), kChunkFrames);
-        if (got <= 0) break;
-        const std::int64_t keep = std::min<std::int64_t>(got, maxFrames - frames);
-        for (std::int64_t f = 0; f < keep; ++f) {
-            for (int c = 0; c < out.channels; ++c) {
-                const float v = chunk[static_cast<std::size_t>(f * info.channels + c)];
-                out.samples.push_back(std::isfinite(v) ? v : 0.0f);
-            }
-        }
-        frames += keep;
-    }
-    sf_close(file);
-    return frames > 0;
 }
 
 // A sound file held in memory, read through libsndfile's virtual input.
@@ -113,38 +75,129 @@ sf_count_t memoryWrite(const void*, sf_count_t, void*) { return 0; }
 
 sf_count_t memoryTell(void* user) { return static_cast<MemoryFile*>(user)->pos; }
 
-// Given a whole sound in one piece, SDL 2.26's stream resampler keeps back its last 512 input
-// frames even after a flush: 64 ms off the end of every word recorded at 8 kHz. So the sound is
-// followed by silence, and the output cut to the exact converted length.
-constexpr std::size_t kResamplerTailFrames = 1024;
+// How much of a file one read takes while a piece is put together.
+constexpr std::int64_t kReadFrames = 4096;
 
-std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
-    const std::size_t inFrames = source.samples.size() / static_cast<std::size_t>(source.channels);
-    const auto outFrames = static_cast<std::size_t>(
-        std::llround(static_cast<double>(inFrames) * kMixRate / source.rate));
-    if (outFrames == 0) return nullptr;
-    SDL_AudioStream* stream = SDL_NewAudioStream(AUDIO_F32SYS, static_cast<Uint8>(source.channels),
-                                                 source.rate, AUDIO_F32SYS, kMixChannels, kMixRate);
-    if (stream == nullptr) return nullptr;
-    const std::vector<float> tail(kResamplerTailFrames * static_cast<std::size_t>(source.channels));
-    bool ok = SDL_AudioStreamPut(stream, source.samples.data(),
-                                 static_cast<int>(source.samples.size() * sizeof(float))) == 0 &&
-              SDL_AudioStreamPut(stream, tail.data(),
-                                 static_cast<int>(tail.size() * sizeof(float))) == 0 &&
-              SDL_AudioStreamFlush(stream) == 0;
-    auto clip = std::make_shared<Clip>();
-    clip->samples.resize(outFrames * kMixChannels);
-    const int wanted = static_cast<int>(clip->samples.size() * sizeof(float));
-    int got = 0;
-    while (ok && got < wanted) {
-        const int n = SDL_AudioStreamGet(
-            stream, reinterpret_cast<Uint8*>(clip->samples.data()) + got, wanted - got);
-        if (n <= 0) break;
-        got += n;
+}  // namespace
+
+struct WaveStream::State {
+    MemoryFile memory;
+    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
+    SNDFILE* file = nullptr;
+    int fileChannels = 0;
+    int channels = 0;  // 1 or 2
+    std::int64_t maxFrames = 0;
+    std::int64_t readFrames = 0;
+    std::size_t expectedFrames = 0;  // of output, as the header tells
+    std::optional<Resampler> resampler;
+    std::vector<float> chunk;  // one read, as the file holds it
+    std::vector<float> input;  // the same, at most two channels, non-finite values made silent
+    bool finished = false;
+
+    ~State() { close(); }
+
+    void close() {
+        if (file != nullptr) sf_close(std::exchange(file, nullptr));
+        resampler.reset();
     }
-    SDL_FreeAudioStream(stream);
-    if (!ok) return nullptr;
-    for (float& v : clip->samples) v = std::clamp(v, -1.0f, 1.0f);
+
+    // Takes the file just opened; false when it is not a sound of the codings played.
+    bool start(SNDFILE* opened, const SF_INFO& info) {
+        file = opened;
+        if (file == nullptr || !isDataWave(info.format) || info.channels < 1 ||
+            info.samplerate < 1000 || info.samplerate > 384000)
+            return false;
+        fileChannels = info.channels;
+        channels = std::min(info.channels, 2);
+        maxFrames = std::int64_t{kMaxClipSeconds} * info.samplerate;
+        expectedFrames = static_cast<std::size_t>(
+            std::llround(static_cast<double>(std::clamp<sf_count_t>(info.frames, 0, maxFrames)) *
+                         kMixRate / info.samplerate));
+        resampler.emplace(info.samplerate, channels);
+        return true;
+    }
+
+    // Reads up to `frames` more frames through the converter into `out`; at the end of the
+    // file (or of what can be read, or of the longest sound kept), the converter's rest too.
+    void read(std::int64_t frames, std::vector<float>& out) {
+        while (frames > 0) {
+            const std::int64_t want = std::min({frames, maxFrames - readFrames, kReadFrames});
+            chunk.resize(static_cast<std::size_t>(want * fileChannels));
+            const sf_count_t got = want > 0 ? sf_readf_float(file, chunk.data(), want) : 0;
+            if (got <= 0) {
+                resampler->finish(out);
+                finished = true;
+                return;
+            }
+            input.clear();
+            for (sf_count_t f = 0; f < got; ++f) {
+                for (int c = 0; c < channels; ++c) {
+                    const float v = chunk[static_cast<std::size_t>(f * fileChannels + c)];
+                    input.push_back(std::isfinite(v) ? v : 0.0f);
+                }
+            }
+            resampler->put(input.data(), static_cast<std::size_t>(got), out);
+            readFrames += got;
+            frames -= got;
+        }
+    }
+
+    std::shared_ptr<const Clip> next(std::size_t sourceFrames) {
+        auto clip = std::make_shared<Clip>();
+        while (!finished && clip->samples.empty())
+            read(static_cast<std::int64_t>(std::max<std::size_t>(sourceFrames, 1)), clip->samples);
+        if (finished) close();
+        if (clip->samples.empty()) return nullptr;
+        for (float& v : clip->samples) v = std::clamp(v, -1.0f, 1.0f);
+        return clip;
+    }
+};
+
+WaveStream::WaveStream(std::unique_ptr<State> state) : m(std::move(state)) {}
+
+WaveStream::~WaveStream() = default;
+
+std::unique_ptr<WaveStream> WaveStream::open(const std::string& path) {
+    if (path.empty()) return nullptr;
+    auto state = std::make_unique<State>();
+    SF_INFO info{};
+    if (!state->start(sf_open(path.c_str(), SFM_READ, &info), info)) return nullptr;
+    return std::unique_ptr<WaveStream>(new WaveStream(std::move(state)));
+}
+
+std::unique_ptr<WaveStream> WaveStream::openBytes(std::string_view bytes) {
+    auto state = std::make_unique<State>();
+    state->memory.bytes = bytes;
+    SF_INFO info{};
+    if (!state->start(sf_open_virtual(&state->io, SFM_READ, &info, &state->memory), info))
+        return nullptr;
+    return std::unique_ptr<WaveStream>(new WaveStream(std::move(state)));
+}
+
+std::shared_ptr<const Clip> WaveStream::next(std::size_t sourceFrames) {
+    return m->next(sourceFrames);
+}
+
+bool WaveStream::done() const { return m->finished; }
+
+std::size_t WaveStream::expectedFrames() const { return m->expectedFrames; }
+
+namespace {
+
+// Every piece of the stream joined; nullptr when there is none.
+std::shared_ptr<const Clip> wholeStream(WaveStream* stream,
+                                        const std::function<bool()>& cancelled) {
+    if (stream == nullptr) return nullptr;
+    auto clip = std::make_shared<Clip>();
+    // Grown piece by piece, a long recording's samples were copied and their pages first touched
+    // several times over: half a second for 30 s of sound.
+    clip->samples.reserve(stream->expectedFrames() * kMixChannels);
+    while (!(cancelled && cancelled())) {
+        const auto piece = stream->next(static_cast<std::size_t>(kReadFrames));
+        if (!piece) break;
+        clip->samples.insert(clip->samples.end(), piece->samples.begin(), piece->samples.end());
+    }
+    if ((cancelled && cancelled()) || clip->samples.empty()) return nullptr;
     return clip;
 }
 
@@ -152,23 +205,11 @@ std::shared_ptr<const Clip> toMixFormat(const SourceSound& source) {
 
 std::shared_ptr<const Clip> decodeWave(const std::string& path,
                                        const std::function<bool()>& cancelled) {
-    if (path.empty()) return nullptr;
-    SF_INFO info{};
-    SourceSound source;
-    if (!readSource(sf_open(path.c_str(), SFM_READ, &info), info, source, cancelled)) {
-        return nullptr;
-    }
-    if (cancelled && cancelled()) return nullptr;
-    return toMixFormat(source);
+    return wholeStream(WaveStream::open(path).get(), cancelled);
 }
 
 std::shared_ptr<const Clip> decodeWaveBytes(std::string_view bytes) {
-    SF_VIRTUAL_IO io{memoryLength, memorySeek, memoryRead, memoryWrite, memoryTell};
-    MemoryFile memory{bytes};
-    SF_INFO info{};
-    SourceSound source;
-    if (!readSource(sf_open_virtual(&io, SFM_READ, &info, &memory), info, source)) return nullptr;
-    return toMixFormat(source);
+    return wholeStream(WaveStream::openBytes(bytes).get(), {});
 }
 
 bool waveHasSamples(const std::string& path) {

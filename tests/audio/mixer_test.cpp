@@ -114,37 +114,31 @@ TEST(Mixer, WithoutADeviceSoundsEndSilentlyAtOnce) {
     EXPECT_TRUE(mixer.play(voice));
 }
 
-// A clip still being decoded (expect, then deliver from the decoding thread): the voice behaves
-// as if it held it, and a ticket voided by a later Close or Open never reaches the voice.
+// A clip still being decoded (expect, then its first piece delivered from the decoding thread):
+// the voice behaves as if it held it, and a ticket voided by a later Close or Open never reaches
+// the voice.
 TEST(Mixer, AClipStillDecodingActsAsIfLoaded) {
     enum Step { Play, Rewind, Close, OpenAnother, EndPlaying, Deliver, DeliverFailed };
     struct Case {
         const char* name;
         std::vector<Step> steps;
-        bool deliverStarts;  // the last Deliver asks for the device
-        int mode;            // after the steps
-        bool sounds;         // the next buffer holds the clip's first frame
+        int mode;     // after the steps
+        bool sounds;  // the next buffer holds the clip's first frame
     };
     const Case cases[] = {
-        {"played before it came", {Play, Deliver}, true, WavePlayer::kModePlaying, true},
-        {"came, then played", {Deliver, Play}, false, WavePlayer::kModePlaying, true},
-        {"came, not played", {Deliver}, false, WavePlayer::kModeStopped, false},
-        {"played, then Prev", {Play, Rewind, Deliver}, false, WavePlayer::kModeStopped, false},
-        {"played, then Close", {Play, Close, Deliver}, false, WavePlayer::kModeNotOpen, false},
-        {"another file opened",
-         {Play, OpenAnother, Deliver},
-         false,
-         WavePlayer::kModeStopped,
-         false},
-        {"could not be decoded", {Play, DeliverFailed}, false, WavePlayer::kModeNotOpen, false},
+        {"played before it came", {Play, Deliver}, WavePlayer::kModePlaying, true},
+        {"came, then played", {Deliver, Play}, WavePlayer::kModePlaying, true},
+        {"came, not played", {Deliver}, WavePlayer::kModeStopped, false},
+        {"played, then Prev", {Play, Rewind, Deliver}, WavePlayer::kModeStopped, false},
+        {"played, then Close", {Play, Close, Deliver}, WavePlayer::kModeNotOpen, false},
+        {"another file opened", {Play, OpenAnother, Deliver}, WavePlayer::kModeStopped, false},
+        {"could not be decoded", {Play, DeliverFailed}, WavePlayer::kModeNotOpen, false},
         {"played without a device",
          {Play, EndPlaying, Deliver, Play},
-         false,
          WavePlayer::kModeStopped,
          false},
         {"without a device, then Prev",
          {Play, EndPlaying, Deliver, Rewind, Play},
-         false,
          WavePlayer::kModePlaying,
          true},
     };
@@ -155,7 +149,6 @@ TEST(Mixer, AClipStillDecodingActsAsIfLoaded) {
         mixer.load(voice, rampClip(100));
         const auto ticket = mixer.expect(voice).first;
         EXPECT_EQ(mixer.mode(voice), WavePlayer::kModeStopped);
-        bool started = false;
         for (const Step step : c.steps) {
             switch (step) {
                 case Play:
@@ -177,14 +170,13 @@ TEST(Mixer, AClipStillDecodingActsAsIfLoaded) {
                     EXPECT_FALSE(mixer.anyPlaying());
                     break;
                 case Deliver:
-                    started = mixer.deliver(voice, ticket, rampClip(1000));
+                    mixer.deliver(voice, ticket, rampClip(1000), true);
                     break;
                 case DeliverFailed:
-                    started = mixer.deliver(voice, ticket, nullptr);
+                    mixer.deliver(voice, ticket, nullptr, true);
                     break;
             }
         }
-        EXPECT_EQ(started, c.deliverStarts);
         EXPECT_EQ(mixer.mode(voice), c.mode);
         EXPECT_EQ(mixer.anyPlaying(), c.mode == WavePlayer::kModePlaying);
         const auto out = mixBuffer(mixer);
@@ -196,6 +188,89 @@ TEST(Mixer, AClipStillDecodingActsAsIfLoaded) {
     }
 }
 
+// The frames of `from` to `to` (counted from 1, as rampClip's values), as one piece.
+std::shared_ptr<const Clip> rampPiece(std::size_t from, std::size_t to) {
+    auto clip = std::make_shared<Clip>();
+    for (std::size_t f = from; f <= to; ++f) {
+        const float v = static_cast<float>(f) / 10000.0f;
+        clip->samples.insert(clip->samples.end(), {v, v});
+    }
+    return clip;
+}
+
+// A clip coming in pieces plays every frame once, in order, across the pieces and the device's
+// buffers; when the voice catches up with the decoding it waits in silence, still playing, and
+// goes on from the next frame; it ends only after the last piece.
+TEST(Mixer, PiecesPlayInOrderAsTheyCome) {
+    Mixer mixer;
+    const auto voice = mixer.addVoice();
+    const auto ticket = mixer.expect(voice).first;
+    ASSERT_TRUE(mixer.play(voice));
+    EXPECT_EQ(mixBuffer(mixer), std::vector<float>(kBuffer * kMixChannels, 0.0f));
+    EXPECT_EQ(mixer.mode(voice), WavePlayer::kModePlaying) << "waiting for its first piece";
+
+    mixer.deliver(voice, ticket, rampPiece(1, 300), false);
+    mixer.deliver(voice, ticket, rampPiece(301, 700), false);
+    auto out = mixBuffer(mixer);
+    for (std::size_t f = 0; f < kBuffer; ++f) ASSERT_FLOAT_EQ(frameAt(out, f), (f + 1) / 1e4f) << f;
+
+    out = mixBuffer(mixer);  // frames 513..700, then it waits for the next piece
+    EXPECT_FLOAT_EQ(frameAt(out, 0), 0.0513f);
+    EXPECT_FLOAT_EQ(frameAt(out, 187), 0.07f);
+    EXPECT_EQ(frameAt(out, 188), 0.0f);
+    EXPECT_EQ(mixer.mode(voice), WavePlayer::kModePlaying);
+
+    mixer.deliver(voice, ticket, rampPiece(701, 800), false);
+    mixer.deliver(voice, ticket, nullptr, true);
+    out = mixBuffer(mixer);
+    EXPECT_FLOAT_EQ(frameAt(out, 0), 0.0701f) << "not a frame skipped after the wait";
+    EXPECT_FLOAT_EQ(frameAt(out, 99), 0.08f);
+    EXPECT_EQ(frameAt(out, 100), 0.0f);
+    EXPECT_EQ(mixer.mode(voice), WavePlayer::kModePlaying);
+    mixBuffer(mixer);
+    EXPECT_EQ(mixer.mode(voice), WavePlayer::kModeStopped);
+
+    // Prev and Play: the whole clip again, from its first piece.
+    mixer.rewind(voice);
+    ASSERT_TRUE(mixer.play(voice));
+    out = mixBuffer(mixer);
+    EXPECT_FLOAT_EQ(frameAt(out, 0), 0.0001f);
+    EXPECT_FLOAT_EQ(frameAt(out, 511), 0.0512f);
+    out = mixBuffer(mixer);
+    EXPECT_FLOAT_EQ(frameAt(out, 287), 0.08f);
+    EXPECT_EQ(frameAt(out, 288), 0.0f);
+}
+
+// Pieces of a clip still decoding when the voice was played without a device, closed, or given
+// another file: none of them sounds.
+TEST(Mixer, LatePiecesOfAStoppedOrVoidedClipStaySilent) {
+    Mixer mixer;
+    const auto voice = mixer.addVoice();
+    auto ticket = mixer.expect(voice).first;
+    mixer.deliver(voice, ticket, rampPiece(1, 100), false);
+    ASSERT_TRUE(mixer.play(voice));
+    mixer.endPlaying();
+    mixer.deliver(voice, ticket, rampPiece(101, 200), false);
+    EXPECT_FALSE(mixer.play(voice)) << "it stays at its end, as pieces come";
+    EXPECT_EQ(mixBuffer(mixer), std::vector<float>(kBuffer * kMixChannels, 0.0f));
+    mixer.deliver(voice, ticket, rampPiece(201, 300), true);
+    EXPECT_FALSE(mixer.play(voice));
+    mixer.rewind(voice);
+    ASSERT_TRUE(mixer.play(voice));
+    EXPECT_FLOAT_EQ(frameAt(mixBuffer(mixer), 299), 0.03f) << "all three pieces kept";
+
+    ticket = mixer.expect(voice).first;
+    mixer.deliver(voice, ticket, rampPiece(1, 100), false);
+    const auto newer = mixer.expect(voice).first;
+    mixer.deliver(voice, ticket, rampPiece(101, 200), true);
+    EXPECT_EQ(mixer.mode(voice), WavePlayer::kModeStopped) << "still waiting for the newer file";
+    mixer.deliver(voice, newer, rampPiece(1, 10), true);
+    ASSERT_TRUE(mixer.play(voice));
+    const auto out = mixBuffer(mixer);
+    EXPECT_FLOAT_EQ(frameAt(out, 9), 0.001f);
+    EXPECT_EQ(frameAt(out, 10), 0.0f) << "nothing of the older file";
+}
+
 TEST(Mixer, AVoiceGivenAgainIgnoresItsFormerOwnersClip) {
     Mixer mixer;
     const auto first = mixer.addVoice();
@@ -204,7 +279,7 @@ TEST(Mixer, AVoiceGivenAgainIgnoresItsFormerOwnersClip) {
     mixer.removeVoice(first);
     const auto again = mixer.addVoice();
     ASSERT_EQ(again, first);
-    EXPECT_FALSE(mixer.deliver(again, ticket, rampClip(1000)));
+    mixer.deliver(again, ticket, rampClip(1000), true);
     EXPECT_EQ(mixer.mode(again), WavePlayer::kModeNotOpen);
     EXPECT_FALSE(mixer.anyPlaying());
 }

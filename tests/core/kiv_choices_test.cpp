@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 
 #include "files/text.h"
@@ -83,6 +84,29 @@ TEST(KivChoices, LooksAlikeComeFirstAndTheWidthFitsTheWidest) {
     EXPECT_EQ(std::set<std::string>(c.texts.begin(), c.texts.end()),
               (std::set<std::string>{"cat", "dog"}));
     EXPECT_EQ(c.widestTwips, 720);
+}
+
+// A long list of one word far wider than the word: every draw is refused until the window has
+// widened a thousand times, and the choices are the same as before, but each different text is
+// measured once (each measurement is a font query in the window: 12 ms a question at full speed,
+// 100 ms and more on a slow machine, while the child waited for the next question).
+TEST(KivChoices, EachDifferentTextIsMeasuredOnce) {
+    std::vector<std::string> words(32767, std::string(40, 'w'));
+    words[0] = "a";
+    words[1] = std::string(39, 'x');
+    words[2] = std::string(41, 'y');
+    std::map<std::string, int> measured;
+    const auto counting = [&](std::string_view text) {
+        ++measured[std::string(text)];
+        return width(text);
+    };
+    SeededRandom random(5);
+    const Choices c = buildChoices("a", words, 4, random, counting);
+    EXPECT_EQ(std::set<std::string>(c.texts.begin(), c.texts.end()),
+              (std::set<std::string>{"a", words[1], words[2], words[3]}));
+    EXPECT_EQ(c.widestTwips, 41 * 240);
+    for (const auto& [text, times] : measured)
+        EXPECT_LE(times, 3) << text.size() << " letters: once in the draws, twice for the widest";
 }
 
 TEST(KivChoices, AWrongChoiceTurnsRedAndTheRightOneEndsTheQuestion) {

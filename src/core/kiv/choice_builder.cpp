@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <string_view>
+#include <unordered_map>
 #include <utility>
 
 #include "files/text.h"
@@ -51,7 +53,7 @@ public:
             pos = drawPosition(m_random, m_words.size());
             m_lo *= 0.98;
             m_hi *= 1.02;
-            const double w = m_width(m_words[pos]);
+            const double w = measured(m_words[pos]);
             if (m_lo < w && w < m_hi && acceptable(pos)) return take(pos);
         }
         for (size_t i = 0; i < m_words.size(); ++i) {
@@ -62,6 +64,14 @@ public:
     }
 
 private:
+    // A list may hold the same word thousands of times, and each draw measures one: a width is
+    // measured once per different text (the font stays the same for the whole build).
+    int measured(std::string_view text) {
+        const auto [at, fresh] = m_measured.try_emplace(text, 0);
+        if (fresh) at->second = m_width(text);
+        return at->second;
+    }
+
     bool acceptable(int pos) const {
         return !m_offered[pos] && !m_taken.contains(toUpperAscii(m_words[pos]));
     }
@@ -76,6 +86,7 @@ private:
     const std::function<int(std::string_view)>& m_width;
     std::vector<bool> m_offered;
     std::set<std::string> m_taken;
+    std::unordered_map<std::string_view, int> m_measured;
     double m_lo = 0, m_hi = 0;
 };
 
