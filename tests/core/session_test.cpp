@@ -7,6 +7,7 @@
 #include "session/app_state.h"
 #include "session/password.h"
 #include "session/session_start.h"
+#include "session/sign_in_mode.h"
 #include "session/window_shape.h"
 #include "temp_dir.h"
 
@@ -64,6 +65,37 @@ TEST(SessionStart, EachSignInModeSignsInAndLoadsItsFile) {
         EXPECT_EQ(inst.state.workSettings, inst.state.fileSettings);
         EXPECT_TRUE(inst.state.started);
     }
+}
+
+TEST(SignInMode, WhoSignsInAndWhoseSettingsFileIsInForce) {
+    struct Case {
+        int16_t mode;
+        bool asksName, individual, readsAtStart;
+        std::string samsFile, unknownsFileOnClosing;
+    };
+    const Case cases[] = {
+        {0, false, false, true, "TEACHER.WQ", "TEACHER.WQ"},
+        {1, true, false, true, "TEACHER.WQ", "TEACHER.WQ"},
+        {2, false, false, true, "TEACHER.WQ", "TEACHER.WQ"},
+        {3, true, true, true, "SAMLEE.WQ", "TEACHER.WQ"},
+        {4, false, false, false, "TEACHER.WQ", "TEACHER.WQ"},
+        {5, true, false, false, "TEACHER.WQ", "TEACHER.WQ"},
+        {-1, true, false, false, "TEACHER.WQ", "TEACHER.WQ"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        const SignInMode mode(c.mode);
+        EXPECT_EQ(mode.asksName(), c.asksName);
+        EXPECT_EQ(mode.individual(), c.individual);
+        EXPECT_EQ(mode.readsSettingsAtStart(), c.readsAtStart);
+        EXPECT_EQ(mode.settingsFile("Sam Lee", 0), c.samsFile);
+        EXPECT_EQ(mode.settingsFileOnClosing("Unknown", 0), c.unknownsFileOnClosing);
+        EXPECT_EQ(mode.settingsFileOnClosing("Sam Lee", 0), c.samsFile);
+    }
+    EXPECT_EQ(SignInMode(3).settingsFile("Teacher", 0), "TEACHER.WQ");
+    EXPECT_EQ(SignInMode(3).settingsFile("Unknown", 0), "UNKNOWN.WQ");  // at start, as read
+    EXPECT_EQ(SignInMode::settingsOwner("Unknown"), "Teacher");
+    EXPECT_EQ(SignInMode::settingsOwner("Sam Lee"), "Sam Lee");
 }
 
 TEST(SessionStart, TimeAndDateComeFromTheClock) {

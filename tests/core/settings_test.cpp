@@ -187,11 +187,9 @@ TEST(UserSettings, LoadSaveAndTheFileInForce) {
     EXPECT_EQ(userSaveFailedMessage(dir.str() + "\\SAM.WQ"),
               "It was not possible to save the settings file\r\n" + dir.str() + "/SAM.WQ");
 
-    EXPECT_EQ(settingsFileName(0, "Sam", 0), "TEACHER.WQ");
-    EXPECT_EQ(settingsFileName(1, "Sam", 0), "TEACHER.WQ");
-    EXPECT_EQ(settingsFileName(3, "Sam", 0), "SAM.WQ");
-    EXPECT_EQ(settingsFileName(3, "Teacher", 0), "TEACHER.WQ");
-    EXPECT_EQ(settingsFileName(3, "../1", 0), "_._1.WQ");
+    EXPECT_EQ(ownSettingsFile("Sam", 0), "SAM.WQ");
+    EXPECT_EQ(ownSettingsFile("Teacher", 0), "TEACHER.WQ");
+    EXPECT_EQ(ownSettingsFile("../1", 0), "_._1.WQ");
 }
 
 TEST(KivOptions, DecodesWithFallbacks) {

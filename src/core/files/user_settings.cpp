@@ -91,8 +91,7 @@ void UserSettings::takeFields(const UserSettings& from, SettingsFields fields) {
     }
 }
 
-std::string settingsFileName(int16_t userMode, std::string_view userName, int16_t voiceA) {
-    if (userMode != 3) return "TEACHER.WQ";
+std::string ownSettingsFile(std::string_view userName, int16_t voiceA) {
     return fileStem(userName, voiceA) + ".WQ";
 }
 

@@ -12,6 +12,7 @@
 #include "session/chooser.h"
 #include "session/find_data_file.h"
 #include "session/host_ports.h"
+#include "session/sign_in_mode.h"
 #include "zan/story_names.h"
 #include "zan/zan_view.h"
 
@@ -119,10 +120,9 @@ std::optional<std::string> StoryReader::fallbackStory() {
     if (!code) return std::nullopt;
     m_state.workSettings.setZanStory(*code);
     m_state.fileSettings.setZanStory(*code);
-    const auto& g = m_state.global;
+    const SignInMode mode(m_state.global.userMode());
     if (const auto written = saveUserSettings(
-            m_state.appDir,
-            settingsFileName(g.userMode(), m_state.userName, m_state.workSettings.voiceA()),
+            m_state.appDir, mode.settingsFile(m_state.userName, m_state.workSettings.voiceA()),
             m_state.workSettings, SettingsFields::ZanStory)) {
         m_state.fileSettings = *written;
     }
