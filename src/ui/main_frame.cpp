@@ -165,8 +165,7 @@ bool MainFrame::load() {
         case SessionStart::Outcome::Started:
             break;
     }
-    m_sessionTime = start.startedAt;
-    m_sessionStart = start.startSeconds;
+    m_session = start;
     return true;
 }
 
@@ -211,12 +210,7 @@ void MainFrame::unload() {
     m_unloaded = true;
     if (m_help) m_help->close();
     for (auto& [name, p] : m_players) p->command(SoundCommand::Close);
-    if (m_state.sessionActivity && m_state.global.logSessions() == 1) {
-        const auto end = static_cast<float>(m_ports.clock->secondsSinceMidnight());
-        const std::string entry =
-            composeSessionEntry(m_sessionTime, m_sessionStart, end, m_info.activity);
-        writeSessionLog(m_state, m_host, entry, *m_ports.random);
-    }
+    endSession(m_state, m_host, *m_ports.clock, *m_ports.random, m_session, m_info.activity);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

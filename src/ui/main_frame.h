@@ -10,6 +10,7 @@
 #include "files/tracking_log.h"
 #include "ports/ports.h"
 #include "qt_ports.h"
+#include "session/session_start.h"
 
 class QMenu;
 
@@ -87,9 +88,6 @@ public:
     void setChild(QWidget* child, const QList<QMenu*>& menus);
     QWidget* child() const { return m_child; }
 
-    // The session's start (seconds since midnight) and header time, for the log entry.
-    float sessionStart() const { return m_sessionStart; }
-
 signals:
     void activatedFirstTime();
 
@@ -119,8 +117,7 @@ private:
     bool m_activated = false;
     QSize m_placedSize;
     bool m_unloaded = false;
-    float m_sessionStart = 0;
-    LocalTime m_sessionTime{};
+    SessionStart m_session;  // when the session started, for its log entry
 };
 
 }  // namespace kz::ui

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fake_host.h"
 #include "fake_ports.h"
 #include "files/file_stem.h"
 #include "files/global_settings.h"
@@ -122,6 +123,49 @@ TEST(SessionStart, AChildWithoutASettingsFileIsTheSettingsError) {
     EXPECT_EQ(s.error.type, "settingload");
     EXPECT_NE(s.error.detail.find("ZOE.WQ"), std::string::npos);
     EXPECT_FALSE(inst.state.started);
+}
+
+// The end of a session writes its entry only when a child window marked it worth logging and
+// the log is switched on; the entry runs from the start's time to the clock's now.
+TEST(SessionEnd, WritesTheEntryOnlyForALoggedSession) {
+    const std::string entry =
+        "10:00 am, 10 December 2026.  Session time: 25 minutes.\r\n   Phrases      " +
+        std::string(30, ' ') + " 25 mins\r\n";
+    const std::string section = "=====\r\nLog for Sam Lee\r\n\r\n" + entry + "\r\n";
+    struct Case {
+        bool activity;
+        int16_t logSessions;
+        bool written;
+    };
+    for (const Case& c :
+         {Case{true, 1, true}, Case{false, 1, false}, Case{true, 0, false}, Case{true, 2, false}}) {
+        SCOPED_TRACE(testing::Message() << c.activity << " " << c.logSessions);
+        Installation inst;
+        inst.dir.write("LOG.WQ", std::string(2, '\0'));
+        const SessionStart start = inst.start(1);
+        inst.state.sessionActivity = c.activity;
+        inst.state.global.setLogSessions(c.logSessions);
+        inst.timers.advance(1450 * 1000);
+        test::FakeHost host;
+        test::ScriptedRandom random;
+        EXPECT_EQ(endSession(inst.state, host, inst.clock, random, start, "Phrases"), c.written);
+        const std::string log = inst.dir.read("LOG.WQ");
+        EXPECT_EQ(log.substr(2), c.written ? section : "");
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
+TEST(SessionEnd, AnUnwritableLogIsTriedSixTimesThenTheUserIsAsked) {
+    Installation inst;  // no LOG.WQ: every try fails
+    const SessionStart start = inst.start(0);
+    inst.state.sessionActivity = true;
+    inst.state.global.setLogSessions(1);
+    test::FakeHost host;
+    test::ScriptedRandom random;
+    EXPECT_FALSE(endSession(inst.state, host, inst.clock, random, start, "Words"));
+    EXPECT_EQ(host.pauses.size(), 6u);
+    EXPECT_EQ(host.captions, std::vector<std::string>{"Can't write to log"});
+    EXPECT_EQ(host.busyDepth, 0);
 }
 
 TEST(WindowShape, TheMainWindowIsKeptNearFourByThree) {

@@ -39,4 +39,13 @@ SessionStart startSession(AppState& state, Clock& clock,
     return start;
 }
 
+bool endSession(AppState& state, HostPorts& host, Clock& clock, Random& random,
+                const SessionStart& start, std::string_view activity) {
+    if (!state.sessionActivity || state.global.logSessions() != 1) return false;
+    const auto end = static_cast<float>(clock.secondsSinceMidnight());
+    const std::string entry =
+        composeSessionEntry(start.startedAt, start.startSeconds, end, activity);
+    return writeSessionLog(state, host, entry, random);
+}
+
 }  // namespace kz
