@@ -98,7 +98,7 @@ std::string ownSettingsFile(std::string_view userName, int16_t voiceA) {
 Result<UserSettings> loadUserSettings(std::string_view appDir, std::string_view fileName) {
     const std::string path = joinPath(appDir, fileName);
     const auto bytes = readRecordFile(path);
-    if (!bytes) return FatalError{"settingload", path};
+    if (!bytes) return FileError{"settingload", path};
     return UserSettings::decode(*bytes);
 }
 
