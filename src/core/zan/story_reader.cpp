@@ -270,10 +270,7 @@ WordClick StoryReader::wordlistMouseDown(std::optional<int> selected) {
     entry.clear();
     m_view.setWordEntries(m_entries);
     if (m_options.speakCorrectWords) speakWord(word);
-    m_engine.setWordPos(m_engine.wordPos() + 1);
-    m_engine.revealWords(m_engine.wordPos() - 1);
-    m_engine.setPhraseLeft(m_engine.phraseLeft() - 1);
-    if (m_engine.phraseLeft() <= 0) {
+    if (m_engine.wordRead()) {
         m_listShown = false;
         m_view.setWordListVisible(false);
         m_engine.nextPhrase();
