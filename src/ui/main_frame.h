@@ -40,8 +40,9 @@ struct ProgramInfo {
     QString caption;           // "Words" or "Phrases"
     std::string helpDocument;  // in the installation directory
     std::string activity;      // the log's activity name: "Words" or "Phrases"
-    // The two players' names, in the order they are closed at the end.
-    std::string firstPlayer, secondPlayer;
+    // The two players' names by their roles (ProgramPorts), and which is closed first at the end.
+    std::string wordPlayer, clickOrPagePlayer;
+    bool wordPlayerClosedFirst;
 };
 ProgramInfo kivProgram();
 ProgramInfo zanProgram();
@@ -77,8 +78,6 @@ public:
     ProgramPorts programPorts();
 
     WavePlayer& player(const std::string& name);
-    // The reader's click: WAVS\CLICK.WAV through the first player, at once.
-    void playClick();
     HelpWindow& help();
     const ProgramInfo& info() const { return m_info; }
     AppState& state() { return m_state; }

@@ -43,8 +43,8 @@ void WordActivity::rightChoice(int j) {
 }
 
 void WordActivity::wrongAnswer() {
-    m_ports.secondPlayer.command(SoundCommand::Prev);
-    m_ports.secondPlayer.command(SoundCommand::Play);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Prev);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Play);
     moveFrog(false);
 }
 

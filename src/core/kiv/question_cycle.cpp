@@ -39,7 +39,7 @@ void WordActivity::nextQuestion() {
         prepareAnswerBox(width);
     }
     // The previous word's sound ends first; a second request meanwhile replaces this one.
-    if (m_ports.firstPlayer.isPlaying()) {
+    if (m_ports.wordPlayer.isPlaying()) {
         if (!m_soundPoll->isActive()) m_soundPoll->start(kSoundPollMs);
         return;
     }
@@ -71,7 +71,7 @@ void WordActivity::prepareAnswerBox(int wordWidth) {
 }
 
 void WordActivity::onSoundPoll() {
-    if (m_ports.firstPlayer.isPlaying()) return;
+    if (m_ports.wordPlayer.isPlaying()) return;
     m_soundPoll->stop();
     presentQuestion();
 }
@@ -79,11 +79,11 @@ void WordActivity::onSoundPoll() {
 void WordActivity::presentQuestion() {
     const std::string path =
         findDataFile(m_state, m_ports.host, wordSoundPath(m_currentWord), false);
-    m_ports.firstPlayer.prepare(path);
+    m_ports.wordPlayer.prepare(path);
     m_view.showButton(KivButton::Hear, speaks());
     if (speaks()) {
-        m_ports.firstPlayer.command(SoundCommand::Prev);
-        m_ports.firstPlayer.command(SoundCommand::Play);
+        m_ports.wordPlayer.command(SoundCommand::Prev);
+        m_ports.wordPlayer.command(SoundCommand::Play);
     }
     m_view.showWord(shows());
     if (shows() && m_showTime > 0) m_showTimer->start(m_showTime);
@@ -102,9 +102,9 @@ void WordActivity::see() {
 
 void WordActivity::hear() {
     if (!acceptsInput()) return;
-    m_ports.firstPlayer.command(SoundCommand::Prev);
-    m_ports.firstPlayer.command(SoundCommand::Play);
-    if (m_answerStyle == 1) m_view.focusAnswerBox();
+    m_ports.wordPlayer.command(SoundCommand::Prev);
+    m_ports.wordPlayer.command(SoundCommand::Play);
+    if (typed()) m_view.focusAnswerBox();
 }
 
 void WordActivity::moveFrog(bool right) {

@@ -213,8 +213,8 @@ void StoryReader::cmdRestartClick() {
 
 void StoryReader::cmdHearClick() {
     if (m_ended || !buttonVisible(ZanButton::Hear)) return;
-    m_ports.secondPlayer.command(SoundCommand::Prev);
-    m_ports.secondPlayer.command(SoundCommand::Play);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Prev);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Play);
 }
 
 void StoryReader::hideNavigation(bool alsoBook) {
@@ -286,15 +286,15 @@ void StoryReader::endFlash() {
 void StoryReader::playClick() {
     const auto path = findAsking(std::string(kClickSoundName));
     if (!path) return;
-    m_ports.firstPlayer.prepare(*path);
-    m_ports.firstPlayer.command(SoundCommand::Play);
+    m_ports.wordPlayer.prepare(*path);
+    m_ports.wordPlayer.command(SoundCommand::Play);
 }
 
 // A word without a recording is silent, and reading goes on.
 void StoryReader::speakWord(const std::string& word) {
     const std::string stem = fileStem(word, m_state.workSettings.voiceA());
-    m_ports.firstPlayer.prepare(findDataFile(m_state, m_ports.host, wordSoundName(stem), false));
-    m_ports.firstPlayer.command(SoundCommand::Play);
+    m_ports.wordPlayer.prepare(findDataFile(m_state, m_ports.host, wordSoundName(stem), false));
+    m_ports.wordPlayer.command(SoundCommand::Play);
 }
 
 void StoryReader::clearWordList() {
