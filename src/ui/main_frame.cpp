@@ -17,6 +17,7 @@
 #include "ports/wave_player.h"
 #include "qt_text.h"
 #include "session/app_state.h"
+#include "session/find_data_file.h"
 #include "session/session_start.h"
 #include "session/startup.h"
 #include "startup_window.h"
