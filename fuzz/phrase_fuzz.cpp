@@ -65,11 +65,11 @@ void readPage(const kz::Story& story, const std::string& table, int page) {
         require(phrases < engine.wordCount());
         require(view.offered == phrases + 1);
         require(engine.phraseLeft() >= 1);
-        while (engine.phraseLeft() > 0) {
+        bool phraseEnded = false;
+        while (!phraseEnded) {
             require(engine.wordPos() >= 1 && engine.wordPos() <= engine.wordCount());
-            engine.setWordPos(engine.wordPos() + 1);
-            engine.revealWords(engine.wordPos() - 1);
-            engine.setPhraseLeft(engine.phraseLeft() - 1);
+            phraseEnded = engine.wordRead();
+            require(phraseEnded == (engine.phraseLeft() <= 0));
         }
         ++phrases;
         engine.nextPhrase();

@@ -24,7 +24,11 @@
 namespace kz::ui {
 
 SettingsWindow::SettingsWindow(AppState& state, UiHost& host, Hooks hooks, QWidget* parent)
-    : QWidget(parent), m_state(state), m_host(host), m_hooks(std::move(hooks)) {
+    : QWidget(parent),
+      m_state(state),
+      m_host(host),
+      m_hooks(std::move(hooks)),
+      m_editor(state, host, *this) {
     setObjectName("frmKivSet");
     setWindowTitle(tr("Settings"));
     buildControls();
@@ -42,7 +46,7 @@ void SettingsWindow::buildControls() {
         auto* o = new QRadioButton(caption, g);
         o->setObjectName(name);
         m_design.push_back({o, l, t, 3700, 420, 11});
-        connect(o, &QRadioButton::clicked, this, &SettingsWindow::markAltered);
+        connect(o, &QRadioButton::toggled, this, &SettingsWindow::controlChanged);
         return o;
     };
     // Left: the question and answer styles; right: menus, questions per set, show time.
@@ -63,7 +67,7 @@ void SettingsWindow::buildControls() {
     m_combo = new QComboBox(m_menusGroup);
     m_combo->setObjectName("Combo");
     m_design.push_back({m_combo, 1250, 350, 3050, 480, 11});
-    connect(m_combo, &QComboBox::currentIndexChanged, this, &SettingsWindow::markAltered);
+    connect(m_combo, &QComboBox::currentIndexChanged, this, &SettingsWindow::controlChanged);
     m_label3->setBuddy(m_combo);
     m_chkLoad = new QCheckBox(tr("Allow loading other wordlists"), m_menusGroup);
     m_chkLoad->setObjectName("chk_load");
@@ -72,12 +76,13 @@ void SettingsWindow::buildControls() {
     m_chkQa->setObjectName("chk_qa");
     m_design.push_back({m_chkQa, 200, 1350, 4100, 420, 11});
     for (auto* c : {m_chkLoad, m_chkQa})
-        connect(c, &QCheckBox::clicked, this, &SettingsWindow::markAltered);
+        connect(c, &QCheckBox::toggled, this, &SettingsWindow::controlChanged);
 
     m_perSet = group("fraPerSet", tr("Questions per set"), 4800, 2250, 4500, 950);
     m_combofrog = new QComboBox(m_perSet);
     m_combofrog->setObjectName("combofrog");
     for (const auto& e : frogEntries()) m_combofrog->addItem(QString::fromStdString(e));
+    connect(m_combofrog, &QComboBox::currentIndexChanged, this, &SettingsWindow::controlChanged);
     m_design.push_back({m_combofrog, 250, 380, 2400, 480, 11});
 
     m_times = group("fraTimes", tr("Show for how long?"), 4800, 3350, 4500, 1400);
@@ -172,147 +177,79 @@ void SettingsWindow::resizeEvent(QResizeEvent* event) {
     layoutControls();
 }
 
-void SettingsWindow::markAltered() {
-    if (!m_filling) m_altered = true;
-}
-
 void SettingsWindow::load() {
-    m_owner = settingsOwner(m_state);
-    m_filling = true;
-    m_altered = false;
     layoutControls();
-    m_ownerLabel->setText(fromFileText(m_owner.ownerCaption()));
-    m_apply->setText(QString::fromStdString(m_owner.applyCaption()));
-    m_open->setEnabled(m_owner.individual);
-    m_saveAs->setEnabled(m_owner.individual);
     BusyPointer busy;
-    auto settings =
-        loadUserSettings(m_state.appDir, m_owner.fileName(m_state.workSettings.voiceA()));
-    if (!settings) fatalError(settings.error());
-    m_state.fileSettings = settings.value();
-    m_state.wordRange = wordRange(m_state.fileSettings);
-    m_state.workSettings = m_state.fileSettings;
-    fillControls();
-    m_filling = false;
-    m_optQ[m_controls.questionOption]->setFocus();  // ready for Tab and the arrows
+    if (m_editor.open()) m_optQ[m_editor.controls().questionOption]->setFocus();  // ready for Tab
 }
 
-void SettingsWindow::fillControls() {
-    const bool filling = m_filling;
-    m_filling = true;
-    const auto files = listFolder(joinPath(m_state.dataDir, "WORDLIST"), "*.txt");
-    m_controls = kz::fillControls(m_state.workSettings, m_state.wordRange, files);
+void SettingsWindow::showControls(const KivSettingsControls& c) {
+    const bool showing = std::exchange(m_showing, true);
     m_combo->clear();
-    for (const auto& title : m_controls.listTitles) m_combo->addItem(fromFileText(title));
-    m_combo->setCurrentIndex(m_controls.listSelected ? static_cast<int>(*m_controls.listSelected)
-                                                     : -1);
-    m_optQ[m_controls.questionOption]->setChecked(true);
-    m_opta[m_controls.answerOption]->setChecked(true);
+    for (const auto& title : c.listTitles) m_combo->addItem(fromFileText(title));
+    m_combo->setCurrentIndex(c.listSelected ? static_cast<int>(*c.listSelected) : -1);
+    m_optQ[c.questionOption]->setChecked(true);
+    m_opta[c.answerOption]->setChecked(true);
     for (auto& [code, o] : m_optt)
-        if (code == m_controls.timeCode) o->setChecked(true);
-    m_chkQa->setChecked(m_controls.allowQuestionAnswer);
-    m_chkLoad->setChecked(m_controls.allowLoading);
-    m_combofrog->setCurrentIndex(m_controls.frogEntry);
-    m_filling = filling;
+        if (code == c.timeCode) o->setChecked(true);
+    m_chkQa->setChecked(c.allowQuestionAnswer);
+    m_chkLoad->setChecked(c.allowLoading);
+    m_combofrog->setCurrentIndex(c.frogEntry);
+    m_showing = showing;
 }
 
-void SettingsWindow::storeControls() {
+void SettingsWindow::controlChanged() {
+    if (m_showing) return;
+    KivSettingsControls c = m_editor.controls();
     for (int s = 1; s <= 3; ++s)
-        if (m_optQ[s]->isChecked()) m_controls.questionOption = s;
+        if (m_optQ[s]->isChecked()) c.questionOption = s;
     for (int s = 1; s <= 4; ++s)
-        if (m_opta[s]->isChecked()) m_controls.answerOption = s;
+        if (m_opta[s]->isChecked()) c.answerOption = s;
     for (auto& [code, o] : m_optt)
-        if (o->isChecked()) m_controls.timeCode = code;
-    m_controls.allowQuestionAnswer = m_chkQa->isChecked();
-    m_controls.allowLoading = m_chkLoad->isChecked();
-    m_controls.frogEntry = std::max(0, m_combofrog->currentIndex());
+        if (o->isChecked()) c.timeCode = code;
+    c.allowQuestionAnswer = m_chkQa->isChecked();
+    c.allowLoading = m_chkLoad->isChecked();
+    c.frogEntry = std::max(0, m_combofrog->currentIndex());
     const int list = m_combo->currentIndex();
-    m_controls.listSelected =
-        list >= 0 ? std::optional<size_t>(static_cast<size_t>(list)) : std::nullopt;
-    kz::storeControls(m_controls, m_state.workSettings, m_state);
+    c.listSelected = list >= 0 ? std::optional<size_t>(static_cast<size_t>(list)) : std::nullopt;
+    m_editor.choose(c);
 }
 
-bool SettingsWindow::saveTo(const std::string& fileName, SettingsFields fields) {
-    storeControls();
-    m_state.fileSettings = m_state.workSettings;
-    BusyPointer busy;
-    const auto saved = saveUserSettings(m_state.appDir, fileName, m_state.fileSettings, fields);
-    if (!saved) {
-        m_host.message(userSaveFailedMessage(joinPath(m_state.appDir, fileName)), "",
-                       MessageIcon::Exclamation, MessageButtons::Ok);
-        return false;
-    }
-    // The other program's fields as the file holds them now.
-    m_state.fileSettings = *saved;
-    m_state.workSettings = *saved;
-    m_altered = false;
-    return true;
+void SettingsWindow::setOwnerCaption(std::string_view text) {
+    m_ownerLabel->setText(fromFileText(text));
 }
 
-void SettingsWindow::save() {
-    saveTo(m_owner.fileName(m_state.workSettings.voiceA()), SettingsFields::KivChoices);
+void SettingsWindow::setApplyCaption(std::string_view text) {
+    m_apply->setText(fromFileText(text));
 }
 
-bool SettingsWindow::pickName(const char* prompt) {
+void SettingsWindow::setOpenAndSaveAsEnabled(bool enabled) {
+    m_open->setEnabled(enabled);
+    m_saveAs->setEnabled(enabled);
+}
+
+std::optional<std::string> SettingsWindow::pickName(std::string_view prompt) {
     const NameAnswer answer = runNamePicker(this, m_state, m_host, prompt);
-    if (answer.choice != NameChoice::Chosen) return false;
-    m_owner.owner = answer.name;
-    return true;
+    if (answer.choice != NameChoice::Chosen) return std::nullopt;
+    return answer.name;
 }
 
-void SettingsWindow::saveAs() {
-    if (!m_owner.individual || !pickName("Save as settings for...")) return;
-    saveTo(m_owner.fileName(m_state.workSettings.voiceA()), SettingsFields::WholeRecord);
-    m_ownerLabel->setText(fromFileText(m_owner.ownerCaption()));
-}
+void SettingsWindow::fatalError(const FatalError& error) { ui::fatalError(error); }
 
-void SettingsWindow::open() {
-    if (!m_owner.individual) return;
-    if (m_altered &&
-        m_host.message(changesNotSavedText(), kChangesNotSavedCaption, MessageIcon::Exclamation,
-                       MessageButtons::YesNo) != MessageAnswer::Yes)
-        return;
-    m_altered = false;
-    const KivSettingsOwner before = m_owner;
-    if (!pickName("Open settings for...")) return;
-    BusyPointer busy;
-    auto settings =
-        loadUserSettings(m_state.appDir, m_owner.fileName(m_state.workSettings.voiceA()));
-    if (!settings) {
-        // A child without a file of their own yet: say so and stay on the settings shown.
-        m_host.message(fatalMessage(settings.error(), m_state.dataDir).text, "",
-                       MessageIcon::Exclamation, MessageButtons::Ok);
-        m_owner = before;
-        return;
-    }
-    m_filling = true;
-    m_state.fileSettings = settings.value();
-    m_state.wordRange = wordRange(m_state.fileSettings);
-    m_state.workSettings = m_state.fileSettings;
-    m_ownerLabel->setText(fromFileText(m_owner.ownerCaption()));
-    fillControls();
-    m_filling = false;
-}
+void SettingsWindow::save() { m_editor.save(); }
 
-void SettingsWindow::reloadInForce() {
-    auto settings = loadUserSettings(m_state.appDir, settingsInForce(m_state));
-    if (!settings) fatalError(settings.error());
-    m_state.fileSettings = settings.value();
-    m_state.wordRange = wordRange(m_state.fileSettings);
-    m_state.workSettings = m_state.fileSettings;
-    if (m_hooks.closed) m_hooks.closed();
-}
+void SettingsWindow::saveAs() { m_editor.saveAs(); }
+
+void SettingsWindow::open() { m_editor.openOther(); }
 
 void SettingsWindow::ok() {
     BusyPointer busy;
-    if (!saveTo(m_owner.fileName(m_state.workSettings.voiceA()), SettingsFields::KivChoices))
-        return;
-    reloadInForce();
+    if (m_editor.ok() && m_hooks.closed) m_hooks.closed();
 }
 
 void SettingsWindow::cancel() {
     BusyPointer busy;
-    reloadInForce();
+    if (m_editor.cancel() && m_hooks.closed) m_hooks.closed();
 }
 
 }  // namespace kz::ui

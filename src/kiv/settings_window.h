@@ -30,8 +30,9 @@ class UiHost;
 
 // The word activity's settings window (frmKivSet): the teacher's choices for everyone or for one
 // child, saved to TEACHER.WQ or the child's own file. OK and Cancel put the signed-in user's
-// settings back in force and hand over to a fresh activity.
-class SettingsWindow : public QWidget {
+// settings back in force and hand over to a fresh activity. A view of the KivSettingsEditor:
+// it shows the editor's controls and forwards the teacher's choices and commands to it.
+class SettingsWindow : public QWidget, private KivSettingsView {
     Q_OBJECT
 public:
     struct Hooks {
@@ -45,7 +46,7 @@ public:
     // The opening: whose settings, their file loaded into the working copy, the controls filled.
     void load();
     const QList<QMenu*>& menus() const { return m_menus; }
-    bool altered() const { return m_altered; }
+    bool altered() const { return m_editor.altered(); }
 
     void save();
     void saveAs();
@@ -60,20 +61,21 @@ private:
     void buildControls();
     void buildMenus();
     void layoutControls();
-    void fillControls();
-    void storeControls();
-    bool saveTo(const std::string& fileName, SettingsFields fields);
-    bool pickName(const char* prompt);
-    void reloadInForce();
-    void markAltered();
+    // The teacher changed a control: its choices go to the editor.
+    void controlChanged();
+
+    void setOwnerCaption(std::string_view text) override;
+    void setApplyCaption(std::string_view text) override;
+    void setOpenAndSaveAsEnabled(bool enabled) override;
+    std::optional<std::string> pickName(std::string_view prompt) override;
+    void fatalError(const FatalError& error) override;
+    void showControls(const KivSettingsControls& controls) override;
 
     AppState& m_state;
     UiHost& m_host;
     Hooks m_hooks;
-    KivSettingsOwner m_owner;
-    KivSettingsControls m_controls;
-    bool m_altered = false;
-    bool m_filling = false;
+    KivSettingsEditor m_editor;
+    bool m_showing = false;  // the window itself is setting the controls
     ShapeKeeper m_shape;
 
     QGroupBox* m_questions = nullptr;

@@ -13,6 +13,7 @@
 #include "files/text.h"
 #include "files/user_list.h"
 #include "files/user_settings.h"
+#include "session/sign_in_mode.h"
 
 namespace kz::admin {
 namespace {
@@ -83,7 +84,7 @@ void changeNames(const std::string& dir,
 // child a copy of the shared settings. An empty file reads as missing, so it is replaced too.
 // Returns whether a file was created.
 bool giveOwnSettings(const std::string& dir, const std::string& name) {
-    const std::string own = settingsFileName(3, name, 0);
+    const std::string own = ownSettingsFile(name, 0);
     if (fileLength(joinPath(dir, own)).value_or(0) > 0) return false;
     auto shared = loadUserSettings(dir, "TEACHER.WQ");
     if (!shared) failWith(shared.error());
@@ -97,7 +98,7 @@ bool giveOwnSettings(const std::string& dir, const std::string& name) {
 bool individualSettings(const std::string& dir) {
     auto globals = loadGlobalSettings(dir);
     if (!globals) failWith(globals.error());
-    return globals->userMode() == 3;
+    return SignInMode(globals->userMode()).individual();
 }
 
 void warnOfSharedStems(const std::vector<std::string>& names, const std::string& name,

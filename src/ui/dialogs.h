@@ -13,6 +13,7 @@ class QWidget;
 
 namespace kz {
 struct AppState;
+class Clock;
 }  // namespace kz
 
 namespace kz::ui {
@@ -53,7 +54,7 @@ bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host);
 // state.dataDir. Its Quit ends the
 // program through the main window's unload, so in a running program it always returns true.
 RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
-                                 MessageService& messages);
+                                 MessageService& messages, Clock& clock);
 
 // The display check (frmWarning) for a kind of warning; saves the
 // "do not warn again" choice silently; "No - quit" ends the program. The colour depth (bits per

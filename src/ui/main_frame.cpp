@@ -6,6 +6,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QTimer>
+#include <array>
 
 #include "dialogs.h"
 #include "fatal.h"
@@ -27,11 +28,11 @@
 namespace kz::ui {
 
 ProgramInfo kivProgram() {
-    return {Program::Kiv, "Words", "kiv-help.html", "Words", "MM_No", "MM_word"};
+    return {Program::Kiv, "Words", "kiv-help.html", "Words", "MM_word", "MM_No", false};
 }
 
 ProgramInfo zanProgram() {
-    return {Program::Zan, "Phrases", "zan-help.html", "Phrases", "MM_Word", "MM_Sentence"};
+    return {Program::Zan, "Phrases", "zan-help.html", "Phrases", "MM_Word", "MM_Sentence", true};
 }
 
 MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports ports)
@@ -41,9 +42,14 @@ MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports port
         m_ports.random = std::make_unique<SeededRandom>(
             static_cast<uint32_t>(m_ports.clock->secondsSinceMidnight() * 1000));
     }
+    m_host.setClock(m_ports.clock.get());  // the dialogs read the same clock
     setObjectName(m_info.program == Program::Kiv ? "frmKivbig" : "frmZanbig");
     setWindowTitle(m_info.caption);
-    for (const auto& name : {m_info.firstPlayer, m_info.secondPlayer}) {
+    // Made in the order they are closed at the end.
+    const std::string& word = m_info.wordPlayer;
+    const std::string& other = m_info.clickOrPagePlayer;
+    for (const auto& name :
+         m_info.wordPlayerClosedFirst ? std::array{word, other} : std::array{other, word}) {
         m_players.emplace_back(name, m_ports.makePlayer());
     }
     auto* client = new QWidget;
@@ -53,7 +59,7 @@ MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports port
     buildMenus();
 }
 
-MainFrame::~MainFrame() = default;
+MainFrame::~MainFrame() { m_host.setClock(nullptr); }
 
 void MainFrame::buildMenus() {
     QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -94,12 +100,8 @@ void MainFrame::setChild(QWidget* child, const QList<QMenu*>& menus) {
 }
 
 ProgramPorts MainFrame::programPorts() {
-    return {m_timers,
-            player(m_info.firstPlayer),
-            player(m_info.secondPlayer),
-            m_textMeasure,
-            *m_ports.random,
-            *m_ports.clock,
+    return {m_timers,      player(m_info.wordPlayer), player(m_info.clickOrPagePlayer),
+            m_textMeasure, *m_ports.random,           *m_ports.clock,
             m_host};
 }
 
@@ -108,12 +110,6 @@ WavePlayer& MainFrame::player(const std::string& name) {
         if (n == name) return *p;
     }
     return *m_players.front().second;
-}
-
-void MainFrame::playClick() {
-    WavePlayer& p = player(m_info.firstPlayer);
-    p.prepare(findDataFile(m_state, m_host, "WAVS\\CLICK.WAV", true));
-    p.command(SoundCommand::Play);
 }
 
 HelpWindow& MainFrame::help() {
@@ -165,8 +161,7 @@ bool MainFrame::load() {
         case SessionStart::Outcome::Started:
             break;
     }
-    m_sessionTime = start.startedAt;
-    m_sessionStart = start.startSeconds;
+    m_session = start;
     return true;
 }
 
@@ -211,12 +206,7 @@ void MainFrame::unload() {
     m_unloaded = true;
     if (m_help) m_help->close();
     for (auto& [name, p] : m_players) p->command(SoundCommand::Close);
-    if (m_state.sessionActivity && m_state.global.logSessions() == 1) {
-        const auto end = static_cast<float>(m_ports.clock->secondsSinceMidnight());
-        const std::string entry =
-            composeSessionEntry(m_sessionTime, m_sessionStart, end, m_info.activity);
-        writeSessionLog(m_state, m_host, entry, *m_ports.random);
-    }
+    endSession(m_state, m_host, *m_ports.clock, *m_ports.random, m_session, m_info.activity);
 }
 
 void MainFrame::closeEvent(QCloseEvent* event) {

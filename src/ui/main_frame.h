@@ -10,6 +10,7 @@
 #include "files/tracking_log.h"
 #include "ports/ports.h"
 #include "qt_ports.h"
+#include "session/session_start.h"
 
 class QMenu;
 
@@ -39,8 +40,9 @@ struct ProgramInfo {
     QString caption;           // "Words" or "Phrases"
     std::string helpDocument;  // in the installation directory
     std::string activity;      // the log's activity name: "Words" or "Phrases"
-    // The two players' names, in the order they are closed at the end.
-    std::string firstPlayer, secondPlayer;
+    // The two players' names by their roles (ProgramPorts), and which is closed first at the end.
+    std::string wordPlayer, clickOrPagePlayer;
+    bool wordPlayerClosedFirst;
 };
 ProgramInfo kivProgram();
 ProgramInfo zanProgram();
@@ -76,8 +78,6 @@ public:
     ProgramPorts programPorts();
 
     WavePlayer& player(const std::string& name);
-    // The reader's click: WAVS\CLICK.WAV through the first player, at once.
-    void playClick();
     HelpWindow& help();
     const ProgramInfo& info() const { return m_info; }
     AppState& state() { return m_state; }
@@ -86,9 +86,6 @@ public:
     // Shows a child window in the client area with its menus in the menu bar (none: the frame's).
     void setChild(QWidget* child, const QList<QMenu*>& menus);
     QWidget* child() const { return m_child; }
-
-    // The session's start (seconds since midnight) and header time, for the log entry.
-    float sessionStart() const { return m_sessionStart; }
 
 signals:
     void activatedFirstTime();
@@ -119,8 +116,7 @@ private:
     bool m_activated = false;
     QSize m_placedSize;
     bool m_unloaded = false;
-    float m_sessionStart = 0;
-    LocalTime m_sessionTime{};
+    SessionStart m_session;  // when the session started, for its log entry
 };
 
 }  // namespace kz::ui

@@ -41,10 +41,11 @@ QString directoryText(const std::string& dir) {
 }  // namespace
 
 RecoveryDialog::RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
-                               MessageService& messages)
+                               MessageService& messages, Clock& clock)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_state(state),
       m_messages(messages),
+      m_clock(clock),
       m_reason(reason),
       m_success(reason == kRecoverySuccess),
       m_instructions(new QLabel(this)),
@@ -125,11 +126,10 @@ void RecoveryDialog::tryAgain() {
 void RecoveryDialog::waitThenAccept() {
     if (m_waiting) return;
     m_waiting = std::make_unique<Waiting>();
-    QTimer::singleShot(millisecondsToNextSecond(SystemClock().secondsSinceMidnight()), this,
-                       [this] {
-                           m_waiting.reset();
-                           accept();
-                       });
+    QTimer::singleShot(millisecondsToNextSecond(m_clock.secondsSinceMidnight()), this, [this] {
+        m_waiting.reset();
+        accept();
+    });
 }
 
 void RecoveryDialog::details() {
@@ -169,8 +169,8 @@ void RecoveryDialog::closeEvent(QCloseEvent* event) {
 }
 
 RecoveryAnswer runRecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
-                                 MessageService& messages) {
-    RecoveryDialog dialog(parent, state, reason, messages);
+                                 MessageService& messages, Clock& clock) {
+    RecoveryDialog dialog(parent, state, reason, messages, clock);
     dialog.exec();
     if (dialog.answer() == RecoveryAnswer::Quit) quitProgram();
     return dialog.answer();

@@ -13,7 +13,8 @@ class QPushButton;
 
 namespace kz {
 struct AppState;
-}
+class Clock;
+}  // namespace kz
 
 namespace kz::ui {
 
@@ -27,7 +28,7 @@ class RecoveryDialog : public QDialog {
     Q_OBJECT
 public:
     RecoveryDialog(QWidget* parent, AppState& state, std::string_view reason,
-                   MessageService& messages);
+                   MessageService& messages, Clock& clock);
     ~RecoveryDialog() override;
     RecoveryAnswer answer() const { return m_answer; }
     bool quitChosen() const { return m_answer == RecoveryAnswer::Quit; }
@@ -46,6 +47,7 @@ private:
     NormalPointer m_pointer;  // the normal pointer while it is open
     AppState& m_state;
     MessageService& m_messages;
+    Clock& m_clock;  // the next whole second ends the wait after "Try again"
     std::string m_reason;
     bool m_success;  // the success question: keep the new directory or not
     // Until a button says otherwise (the success question's "No" is the close button's answer).

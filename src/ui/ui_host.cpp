@@ -26,7 +26,7 @@ MessageAnswer UiHost::message(std::string_view text, std::string_view caption, M
 }
 
 RecoveryAnswer UiHost::showRecoveryDialog(std::string_view reason, AppState& state) {
-    return runRecoveryDialog(dialogParent(), state, reason, m_messages);
+    return runRecoveryDialog(dialogParent(), state, reason, m_messages, clock());
 }
 
 void UiHost::setBusy(bool busy) {

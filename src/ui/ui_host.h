@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "message_service.h"
+#include "qt_ports.h"
 #include "session/host_ports.h"
 
 class QWidget;
@@ -28,11 +29,18 @@ public:
     // The program's one message service: every message box goes through it.
     MessageService& messages() { return m_messages; }
 
+    // The clock the dialogs read (the recovery dialog's wait for the next second): the main
+    // window's clock port while it lives; nullptr puts the system clock back.
+    void setClock(Clock* clock) { m_clock = clock; }
+    Clock& clock() { return m_clock ? *m_clock : m_systemClock; }
+
 private:
     QWidget* dialogParent() const;
 
     std::function<QWidget*()> m_parent;
     MessageService m_messages;
+    SystemClock m_systemClock;
+    Clock* m_clock = nullptr;
 };
 
 }  // namespace kz::ui

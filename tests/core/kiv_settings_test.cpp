@@ -69,28 +69,5 @@ TEST(KivSettingsForm, StoresTheChoicesAndTheListByItsName) {
     EXPECT_EQ(fillControls(s, "", {}).timeCode, 50);
 }
 
-TEST(KivSettingsForm, WhoseSettingsByTheSignInMode) {
-    AppState state;
-    state.global.setUserMode(1);
-    state.userName = "Sam";
-    KivSettingsOwner o = settingsOwner(state);
-    EXPECT_FALSE(o.individual);
-    EXPECT_EQ(o.ownerCaption(), "Settings for Teacher");
-    EXPECT_EQ(o.applyCaption(), "These settings apply to everyone.");
-    EXPECT_EQ(o.fileName(0), "TEACHER.WQ");
-    EXPECT_EQ(settingsInForce(state), "TEACHER.WQ");
-
-    state.global.setUserMode(3);
-    o = settingsOwner(state);
-    EXPECT_EQ(o.ownerCaption(), "Settings for Sam");
-    EXPECT_EQ(o.applyCaption(), "Individual settings are being used.");
-    EXPECT_EQ(o.fileName(0), "SAM.WQ");
-    EXPECT_EQ(settingsInForce(state), "SAM.WQ");
-
-    state.userName = "Unknown";
-    EXPECT_EQ(settingsOwner(state).owner, "Teacher");
-    EXPECT_EQ(settingsInForce(state), "TEACHER.WQ");
-}
-
 }  // namespace
 }  // namespace kz

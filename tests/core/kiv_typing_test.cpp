@@ -61,6 +61,20 @@ TEST(KivTyping, AWrongLetterTurnsRedAndIsCorrectedAndTheFrogMisses) {
     EXPECT_FALSE(rig.activity.frogMissed());  // the mark was for that word only
 }
 
+TEST(KivTyping, TheRightWordBeforeTheCorrectionDropsTheCorrection) {
+    KivRig rig;
+    rig.start({"cat", "dog", "pig", "hen"}, kTyped, pick(1, 4));
+    rig.type("cx");
+    rig.timers.advance(100);
+    rig.view.answerText = "cat";  // put right in the box before the correction
+    rig.activity.answerTextChanged(rig.view.answerText);
+    EXPECT_FALSE(rig.activity.questionOpen());
+    rig.timers.advance(500);
+    EXPECT_TRUE(rig.activity.pausing());  // the frog landed after its own jump time
+    rig.timers.advance(100);
+    EXPECT_EQ(rig.view.answerText, "cat");
+}
+
 TEST(KivTyping, KeysOtherThanLettersAreCancelled) {
     for (int code : {8, 13, 32, 48, 57, 39, 45, 91, 94, 123, 127, 200})
         EXPECT_FALSE(filterAnswerKey(code).has_value()) << code;

@@ -40,10 +40,7 @@ Story storyWith(const Words& texts, int page = 1, int16_t wordCapacity = 50) {
 // The child clicks every word of the listed phrase in order, as the word list handles it.
 void clickPhrase(PhraseEngine& engine) {
     while (engine.phraseLeft() > 0) {
-        engine.setWordPos(engine.wordPos() + 1);
-        engine.revealWords(engine.wordPos() - 1);
-        engine.setPhraseLeft(engine.phraseLeft() - 1);
-        if (engine.phraseLeft() <= 0) engine.nextPhrase();
+        if (engine.wordRead()) engine.nextPhrase();
     }
 }
 

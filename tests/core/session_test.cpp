@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "fake_host.h"
 #include "fake_ports.h"
 #include "files/file_stem.h"
 #include "files/global_settings.h"
@@ -7,6 +8,7 @@
 #include "session/app_state.h"
 #include "session/password.h"
 #include "session/session_start.h"
+#include "session/sign_in_mode.h"
 #include "session/window_shape.h"
 #include "temp_dir.h"
 
@@ -66,6 +68,37 @@ TEST(SessionStart, EachSignInModeSignsInAndLoadsItsFile) {
     }
 }
 
+TEST(SignInMode, WhoSignsInAndWhoseSettingsFileIsInForce) {
+    struct Case {
+        int16_t mode;
+        bool asksName, individual, readsAtStart;
+        std::string samsFile, unknownsFileOnClosing;
+    };
+    const Case cases[] = {
+        {0, false, false, true, "TEACHER.WQ", "TEACHER.WQ"},
+        {1, true, false, true, "TEACHER.WQ", "TEACHER.WQ"},
+        {2, false, false, true, "TEACHER.WQ", "TEACHER.WQ"},
+        {3, true, true, true, "SAMLEE.WQ", "TEACHER.WQ"},
+        {4, false, false, false, "TEACHER.WQ", "TEACHER.WQ"},
+        {5, true, false, false, "TEACHER.WQ", "TEACHER.WQ"},
+        {-1, true, false, false, "TEACHER.WQ", "TEACHER.WQ"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        const SignInMode mode(c.mode);
+        EXPECT_EQ(mode.asksName(), c.asksName);
+        EXPECT_EQ(mode.individual(), c.individual);
+        EXPECT_EQ(mode.readsSettingsAtStart(), c.readsAtStart);
+        EXPECT_EQ(mode.settingsFile("Sam Lee", 0), c.samsFile);
+        EXPECT_EQ(mode.settingsFileOnClosing("Unknown", 0), c.unknownsFileOnClosing);
+        EXPECT_EQ(mode.settingsFileOnClosing("Sam Lee", 0), c.samsFile);
+    }
+    EXPECT_EQ(SignInMode(3).settingsFile("Teacher", 0), "TEACHER.WQ");
+    EXPECT_EQ(SignInMode(3).settingsFile("Unknown", 0), "UNKNOWN.WQ");  // at start, as read
+    EXPECT_EQ(SignInMode::settingsOwner("Unknown"), "Teacher");
+    EXPECT_EQ(SignInMode::settingsOwner("Sam Lee"), "Sam Lee");
+}
+
 TEST(SessionStart, TimeAndDateComeFromTheClock) {
     Installation inst;
     inst.timers.advance(2500);
@@ -90,6 +123,49 @@ TEST(SessionStart, AChildWithoutASettingsFileIsTheSettingsError) {
     EXPECT_EQ(s.error.type, "settingload");
     EXPECT_NE(s.error.detail.find("ZOE.WQ"), std::string::npos);
     EXPECT_FALSE(inst.state.started);
+}
+
+// The end of a session writes its entry only when a child window marked it worth logging and
+// the log is switched on; the entry runs from the start's time to the clock's now.
+TEST(SessionEnd, WritesTheEntryOnlyForALoggedSession) {
+    const std::string entry =
+        "10:00 am, 10 December 2026.  Session time: 25 minutes.\r\n   Phrases      " +
+        std::string(30, ' ') + " 25 mins\r\n";
+    const std::string section = "=====\r\nLog for Sam Lee\r\n\r\n" + entry + "\r\n";
+    struct Case {
+        bool activity;
+        int16_t logSessions;
+        bool written;
+    };
+    for (const Case& c :
+         {Case{true, 1, true}, Case{false, 1, false}, Case{true, 0, false}, Case{true, 2, false}}) {
+        SCOPED_TRACE(testing::Message() << c.activity << " " << c.logSessions);
+        Installation inst;
+        inst.dir.write("LOG.WQ", std::string(2, '\0'));
+        const SessionStart start = inst.start(1);
+        inst.state.sessionActivity = c.activity;
+        inst.state.global.setLogSessions(c.logSessions);
+        inst.timers.advance(1450 * 1000);
+        test::FakeHost host;
+        test::ScriptedRandom random;
+        EXPECT_EQ(endSession(inst.state, host, inst.clock, random, start, "Phrases"), c.written);
+        const std::string log = inst.dir.read("LOG.WQ");
+        EXPECT_EQ(log.substr(2), c.written ? section : "");
+        EXPECT_TRUE(host.messages.empty());
+    }
+}
+
+TEST(SessionEnd, AnUnwritableLogIsTriedSixTimesThenTheUserIsAsked) {
+    Installation inst;  // no LOG.WQ: every try fails
+    const SessionStart start = inst.start(0);
+    inst.state.sessionActivity = true;
+    inst.state.global.setLogSessions(1);
+    test::FakeHost host;
+    test::ScriptedRandom random;
+    EXPECT_FALSE(endSession(inst.state, host, inst.clock, random, start, "Words"));
+    EXPECT_EQ(host.pauses.size(), 6u);
+    EXPECT_EQ(host.captions, std::vector<std::string>{"Can't write to log"});
+    EXPECT_EQ(host.busyDepth, 0);
 }
 
 TEST(WindowShape, TheMainWindowIsKeptNearFourByThree) {

@@ -85,7 +85,7 @@ TEST(GlobalSettings, LoadAndSave) {
     test::TempDir dir;
     const auto missing = loadGlobalSettings(dir.str());
     ASSERT_FALSE(missing.ok());
-    EXPECT_EQ(missing.error(), (FatalError{"settingload", dir.str() + "\\GLOBSET.WQ"}));
+    EXPECT_EQ(missing.error(), (FileError{"settingload", dir.str() + "\\GLOBSET.WQ"}));
     dir.write("GLOBSET.WQ", "");
     EXPECT_FALSE(loadGlobalSettings(dir.str()).ok());
 
@@ -125,7 +125,7 @@ TEST(UserList, CountRules) {
 
 TEST(UserList, LoadFailsOnMissingOrEmptyFile) {
     test::TempDir dir;
-    EXPECT_EQ(loadUserList(dir.str()).error(), (FatalError{"file", dir.str() + "\\USERS.WQ"}));
+    EXPECT_EQ(loadUserList(dir.str()).error(), (FileError{"file", dir.str() + "\\USERS.WQ"}));
     dir.write("USERS.WQ", "");
     EXPECT_FALSE(loadUserList(dir.str()).ok());
     dir.write("USERS.WQ", encodeUserList({"Teacher", "Sam"}));
@@ -170,7 +170,7 @@ TEST(UserSettings, FieldsSitWhereOtherProgramsExpectThem) {
 TEST(UserSettings, LoadSaveAndTheFileInForce) {
     test::TempDir dir;
     EXPECT_EQ(loadUserSettings(dir.str(), "TEACHER.WQ").error(),
-              (FatalError{"settingload", dir.str() + "\\TEACHER.WQ"}));
+              (FileError{"settingload", dir.str() + "\\TEACHER.WQ"}));
     dir.write("TEACHER.WQ", "");
     EXPECT_FALSE(loadUserSettings(dir.str(), "TEACHER.WQ").ok());
     dir.write("TEACHER.WQ", "short");  // reads as far as it goes
@@ -187,11 +187,9 @@ TEST(UserSettings, LoadSaveAndTheFileInForce) {
     EXPECT_EQ(userSaveFailedMessage(dir.str() + "\\SAM.WQ"),
               "It was not possible to save the settings file\r\n" + dir.str() + "/SAM.WQ");
 
-    EXPECT_EQ(settingsFileName(0, "Sam", 0), "TEACHER.WQ");
-    EXPECT_EQ(settingsFileName(1, "Sam", 0), "TEACHER.WQ");
-    EXPECT_EQ(settingsFileName(3, "Sam", 0), "SAM.WQ");
-    EXPECT_EQ(settingsFileName(3, "Teacher", 0), "TEACHER.WQ");
-    EXPECT_EQ(settingsFileName(3, "../1", 0), "_._1.WQ");
+    EXPECT_EQ(ownSettingsFile("Sam", 0), "SAM.WQ");
+    EXPECT_EQ(ownSettingsFile("Teacher", 0), "TEACHER.WQ");
+    EXPECT_EQ(ownSettingsFile("../1", 0), "_._1.WQ");
 }
 
 TEST(KivOptions, DecodesWithFallbacks) {

@@ -128,7 +128,7 @@ TEST(StoryFile, BadFramesAndImpossibleCounts) {
     for (const auto& records : stories) {
         const auto story = decodeStory(storyFile(records), kPath);
         ASSERT_FALSE(story.ok()) << records.back();
-        EXPECT_EQ(story.error(), (FatalError{"badframe", kPath})) << records.back();
+        EXPECT_EQ(story.error(), (FileError{"badframe", kPath})) << records.back();
     }
     // The limits themselves are fine.
     for (const auto& left : {"-32768", "-32768.5", "32767", "32767.4"}) {
@@ -151,7 +151,7 @@ TEST(StoryFile, ReadsFromDiskWhateverTheLetterCase) {
     EXPECT_TRUE(readStoryFile(path).ok());
     for (const std::string& bad : {storyFilePath(dir.string(), "MISSING"),
                                    storyFilePath(dir.string(), "EMPTY"), dir.string() + "\\DATA"}) {
-        EXPECT_EQ(readStoryFile(bad).error(), (FatalError{"file", bad}));
+        EXPECT_EQ(readStoryFile(bad).error(), (FileError{"file", bad}));
     }
     std::filesystem::remove_all(dir);
 }

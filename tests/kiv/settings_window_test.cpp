@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -145,12 +146,33 @@ private slots:
     }
 
     void openingAChildWithoutAFileKeepsTheSettingsShown() {
+        // The real name picker and the real message box, each answered with a key press.
         Rig rig(3, "Sam");
-        pickName(1);  // Ann has no file yet
+        rig.host.messages().setResponder({});
+        rig.find<QRadioButton>("optQ2")->click();
+        QString boxText;
+        test::whenModal([&](QWidget* box) {  // "Changes not saved": Yes
+            test::whenModal([&](QWidget* picker) {
+                test::whenModal([&](QWidget* box2) {
+                    if (auto* b = qobject_cast<QMessageBox*>(box2)) boxText = b->text();
+                    QTest::keyClick(box2, Qt::Key_Return);
+                });
+                auto* names = picker->findChild<QListWidget*>("listnames");
+                names->setCurrentRow(1);  // Ann has no file yet
+                QTest::keyClick(names, Qt::Key_Return);
+            });
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+        });
         rig.window->open();
-        QCOMPARE(rig.messages.seen.size(), size_t{1});
+        QCOMPARE(boxText,
+                 QString("Ann has no settings file yet.\r\n\r\nUse Save As to give Ann these "
+                         "settings."));
         QCOMPARE(rig.owner(), QString("Settings for Sam"));
-        QVERIFY(rig.find<QRadioButton>("optQ1")->isChecked());
+        QVERIFY(rig.find<QRadioButton>("optQ2")->isChecked());
+        QVERIFY(rig.window->altered());  // the change made before still counts
+        rig.window->save();
+        QCOMPARE(rig.file("SAM.WQ").kivOptions() & 3, 2);
+        QVERIFY(!std::filesystem::exists(rig.dir / "ANN.WQ"));
     }
 };
 

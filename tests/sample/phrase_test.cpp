@@ -34,10 +34,7 @@ public:
 // What the word list does for one right click (the expected word), then the next phrase once
 // the last word of a phrase is clicked.
 void clickExpectedWord(PhraseEngine& engine) {
-    engine.setWordPos(engine.wordPos() + 1);
-    engine.revealWords(engine.wordPos() - 1);
-    engine.setPhraseLeft(engine.phraseLeft() - 1);
-    if (engine.phraseLeft() <= 0) engine.nextPhrase();
+    if (engine.wordRead()) engine.nextPhrase();
 }
 
 struct PageReading {

@@ -33,12 +33,13 @@ T* child(QWidget* w, const char* name) {
 class DataDialogsTest : public QObject {
     Q_OBJECT
     MessageService m_messages;  // real message boxes, answered through the windows
+    SystemClock m_clock;
 
 private slots:
     void recoveryTryAgainTakesTheTypedDirectory() {
         AppState state;
         state.dataDir = "/old";
-        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages);
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages, m_clock);
         d.show();
         QCOMPARE(QGuiApplication::clipboard()->text(), QString("VM_WQ_GETCD"));
         auto* box = child<QLineEdit>(&d, "Text1");
@@ -61,7 +62,7 @@ private slots:
         for (bool keep : {true, false}) {
             AppState state;
             state.dataDir = "/MEDIA/CD";
-            RecoveryDialog d(nullptr, state, "AGAIN", m_messages);
+            RecoveryDialog d(nullptr, state, "AGAIN", m_messages, m_clock);
             QVERIFY(!child<QPushButton>(&d, "cmdQuit")->isVisibleTo(&d));
             QCOMPARE(child<QPushButton>(&d, "cmdAgain")->text(), QString("&Yes"));
             QCOMPARE(child<QPushButton>(&d, "cmdDetails")->text(), QString("&No"));
@@ -72,7 +73,7 @@ private slots:
             QCOMPARE(state.dataDir, std::string("/MEDIA/CD"));
         }
         AppState state;
-        RecoveryDialog d(nullptr, state, "STARTUPYELLOW", m_messages);
+        RecoveryDialog d(nullptr, state, "STARTUPYELLOW", m_messages, m_clock);
         d.show();
         QTest::keyClick(&d, Qt::Key_Escape);  // only the buttons leave
         QVERIFY(d.isVisible());
@@ -86,7 +87,7 @@ private slots:
         // and "Try again" with it refuses it as it would a typed one.
         const std::string greek = "/srv/\u0395\u03BB\u03AD\u03BD\u03B7";
         state.dataDir = greek;
-        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages);
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages, m_clock);
         d.show();
         child<QPushButton>(&d, "cmdDetails")->click();
         QCOMPARE(child<QLineEdit>(&d, "Text1")->text(), QString::fromStdString(greek));
@@ -149,7 +150,7 @@ private slots:
         test::TempDir app;
         AppState state;
         state.appDir = state.dataDir = app.str();
-        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages);
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages, m_clock);
         d.show();
         child<QPushButton>(&d, "cmdDetails")->click();
         child<QLineEdit>(&d, "Text1")->setText("/media/cdrom");
@@ -257,7 +258,7 @@ private slots:
         AppState state;
         UiHost host;
         {
-            RecoveryDialog recovery(nullptr, state, "STARTUP", m_messages);
+            RecoveryDialog recovery(nullptr, state, "STARTUP", m_messages, m_clock);
             QVERIFY(QApplication::overrideCursor() == nullptr);
             DisplayCheckDialog warning(nullptr, state, host, DisplayWarning::Font, 24);
             QVERIFY(QApplication::overrideCursor() == nullptr);

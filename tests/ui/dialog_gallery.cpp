@@ -105,11 +105,11 @@ int main(int argc, char** argv) {
                 "wrong-password", suffix);
     signIn.hide();
 
-    RecoveryDialog recovery(&frame, state, "WAVS\\CLICK.WAV", host.messages());
+    RecoveryDialog recovery(&frame, state, "WAVS\\CLICK.WAV", host.messages(), host.clock());
     save(recovery, out, "recovery", suffix);
     recovery.findChild<QPushButton*>("cmdDetails")->click();
     save(recovery, out, "recovery-details", suffix);
-    RecoveryDialog again(&frame, state, "AGAIN", host.messages());
+    RecoveryDialog again(&frame, state, "AGAIN", host.messages(), host.clock());
     save(again, out, "recovery-success", suffix);
 
     DisplayCheckDialog colour(&frame, state, host, DisplayWarning::Colour, 4);

@@ -210,17 +210,21 @@ private slots:
         QVERIFY(QApplication::overrideCursor() == nullptr);
     }
 
-    void playClickUsesTheFirstPlayer() {
-        Installation inst;
-        inst.dir.write("wavs/click.wav", "RIFF");
-        auto frame = inst.frame(zanProgram());
-        frame->playClick();
-        const auto& cmds = inst.players[0]->commands();
-        QCOMPARE(cmds.size(), size_t{3});
-        QCOMPARE(cmds[0], std::string("Close"));
-        QCOMPARE(cmds[1], "Open " + inst.dir.str() + "\\WAVS\\CLICK.WAV");
-        QCOMPARE(cmds[2], std::string("Play"));
-        QVERIFY(inst.players[1]->commands().empty());
+    void playersServeTheirRolesAndCloseInOrder() {
+        struct Case {
+            ProgramInfo info;
+            const char *word, *other, *closedFirst;
+        };
+        for (const Case& c : {Case{kivProgram(), "MM_word", "MM_No", "MM_No"},
+                              Case{zanProgram(), "MM_Word", "MM_Sentence", "MM_Word"}}) {
+            Installation inst;
+            auto frame = inst.frame(c.info);
+            const ProgramPorts ports = frame->programPorts();
+            QCOMPARE(&ports.wordPlayer, &frame->player(c.word));
+            QCOMPARE(&ports.clickOrPagePlayer, &frame->player(c.other));
+            QVERIFY(&ports.wordPlayer != &ports.clickOrPagePlayer);
+            QCOMPARE(static_cast<WavePlayer*>(inst.players.at(0)), &frame->player(c.closedFirst));
+        }
     }
 
     void startupWindowKeepsItsShareOfTheScreen() {

@@ -4,7 +4,9 @@
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 #include <QtTest>
@@ -12,6 +14,7 @@
 #include "fake_ports.h"
 #include "fake_wave_player.h"
 #include "files/story_file.h"
+#include "files/user_list.h"
 #include "files/user_settings.h"
 #include "main_frame.h"
 #include "message_service.h"
@@ -217,6 +220,39 @@ private slots:
         QCOMPARE(loadUserSettings(in.dir.str(), "TEACHER.WQ")->zanOptions(), 0);
         QCOMPARE(loadUserSettings(in.dir.str(), "TEACHER.WQ")->zanStory(), std::string("01PIP"));
         QVERIFY(in.reader());
+    }
+
+    void openingAChildWithoutSettingsSaysSoAndTheReaderGoesOn() {
+        // The real name picker and the real message box, each answered with a key press.
+        Installation in;
+        in.state.global.setUserMode(3);
+        in.state.userName = "Teacher";
+        in.dir.write("USERS.WQ", encodeUserList({"Teacher", "Amira"}));
+        zan::ZanSettingsWindow* settings = in.program.showSettings();
+        settings->findChild<QCheckBox*>("Check3D1")->click();
+        QVERIFY(settings->editor().altered());
+        QString boxText;
+        test::whenModal([&](QWidget* box) {  // "Changes not saved": Yes
+            test::whenModal([&](QWidget* picker) {
+                test::whenModal([&](QWidget* box2) {
+                    if (auto* b = qobject_cast<QMessageBox*>(box2)) boxText = b->text();
+                    QTest::keyClick(box2, Qt::Key_Return);
+                });
+                auto* names = picker->findChild<QListWidget*>("listnames");
+                names->setCurrentRow(1);
+                QTest::keyClick(names, Qt::Key_Return);
+            });
+            qobject_cast<QMessageBox*>(box)->button(QMessageBox::Yes)->click();
+        });
+        settings->menus().first()->findChild<QAction*>("mnuFileOpen")->trigger();
+        QCOMPARE(boxText,
+                 QString("Amira has no settings file yet.\r\n\r\nUse Save As to give Amira "
+                         "these settings."));
+        QCOMPARE(in.frame->child(), settings);
+        QCOMPARE(settings->findChild<QLabel*>("lblOwner")->text(), QString("Settings for Teacher"));
+        QVERIFY(!settings->findChild<QCheckBox*>("Check3D1")->isChecked());
+        QVERIFY(settings->editor().altered());
+        QVERIFY(!std::filesystem::exists(in.dir / "AMIRA.WQ"));
     }
 };
 

@@ -69,7 +69,7 @@ std::string globalSettingsPath(std::string_view appDir) { return joinPath(appDir
 Result<GlobalSettings> loadGlobalSettings(std::string_view appDir) {
     const std::string path = globalSettingsPath(appDir);
     const auto bytes = readRecordFile(path);
-    if (!bytes) return FatalError{"settingload", path};
+    if (!bytes) return FileError{"settingload", path};
     return GlobalSettings::decode(*bytes);
 }
 

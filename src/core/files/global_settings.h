@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_error.h"
 #include "files/record.h"
-#include "session/fatal_error.h"
 
 namespace kz {
 

@@ -108,7 +108,7 @@ std::string storyFilePath(std::string_view dataDir, std::string_view storyCode) 
 }
 
 Result<Story> decodeStory(std::string_view bytes, std::string_view path) {
-    const auto fault = [&](const char* type) { return FatalError{type, std::string(path)}; };
+    const auto fault = [&](const char* type) { return FileError{type, std::string(path)}; };
     FieldReader fields(bytes);
     const auto header = fields.next();
     const auto headField = fields.next();
@@ -136,7 +136,7 @@ Result<Story> decodeStory(std::string_view bytes, std::string_view path) {
 
 Result<Story> readStoryFile(std::string_view path) {
     const auto bytes = readWholeFile(path);
-    if (!bytes) return FatalError{"file", std::string(path)};
+    if (!bytes) return FileError{"file", std::string(path)};
     return decodeStory(*bytes, path);
 }
 

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "files/data_field.h"
+#include "files/file_error.h"
 #include "files/story.h"
-#include "session/fatal_error.h"
 
 namespace kz {
 

@@ -31,9 +31,9 @@ std::string userListPath(std::string_view appDir) { return joinPath(appDir, "USE
 Result<std::vector<std::string>> loadUserList(std::string_view appDir) {
     const std::string path = userListPath(appDir);
     const auto bytes = readRecordFile(path);
-    if (!bytes) return FatalError{"file", path};
+    if (!bytes) return FileError{"file", path};
     auto users = parseUserList(*bytes);
-    if (!users) return FatalError{"file", path};
+    if (!users) return FileError{"file", path};
     return std::move(*users);
 }
 

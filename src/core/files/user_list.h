@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "session/fatal_error.h"
+#include "files/file_error.h"
 
 namespace kz {
 

@@ -91,15 +91,14 @@ void UserSettings::takeFields(const UserSettings& from, SettingsFields fields) {
     }
 }
 
-std::string settingsFileName(int16_t userMode, std::string_view userName, int16_t voiceA) {
-    if (userMode != 3) return "TEACHER.WQ";
+std::string ownSettingsFile(std::string_view userName, int16_t voiceA) {
     return fileStem(userName, voiceA) + ".WQ";
 }
 
 Result<UserSettings> loadUserSettings(std::string_view appDir, std::string_view fileName) {
     const std::string path = joinPath(appDir, fileName);
     const auto bytes = readRecordFile(path);
-    if (!bytes) return FatalError{"settingload", path};
+    if (!bytes) return FileError{"settingload", path};
     return UserSettings::decode(*bytes);
 }
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/file_error.h"
 #include "files/record.h"
-#include "session/fatal_error.h"
 
 namespace kz {
 
@@ -56,9 +56,11 @@ private:
     RecordBytes m_rec;
 };
 
-// The file in force: TEACHER.WQ in sign-in modes 0 to 2, the signed-in user's own file (stem +
-// ".WQ") in mode 3.
-std::string settingsFileName(int16_t userMode, std::string_view userName, int16_t voiceA);
+// The settings file everyone shares, which is also the teacher's own.
+inline constexpr std::string_view kSharedSettingsFile = "TEACHER.WQ";
+// A user's own settings file: the stem of the name + ".WQ" ("Teacher" gives TEACHER.WQ). Which
+// file is in force is the sign-in mode's rule (session/sign_in_mode.h).
+std::string ownSettingsFile(std::string_view userName, int16_t voiceA);
 
 // Reads a settings file of the installation directory. Missing, empty or unreadable: the
 // "settingload" error with the full path.

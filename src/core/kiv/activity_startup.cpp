@@ -32,9 +32,9 @@ long leadingNumber(std::string_view name) {
 }
 
 void setUpSounds(AppState& state, ProgramPorts& ports) {
-    ports.secondPlayer.prepare(joinPath(state.dataDir, "WAVS\\CLICK.WAV"));
-    ports.firstPlayer.command(SoundCommand::Close);
-    ports.firstPlayer.setDeviceType("WaveAudio");
+    ports.clickOrPagePlayer.prepare(joinPath(state.dataDir, "WAVS\\CLICK.WAV"));
+    ports.wordPlayer.command(SoundCommand::Close);
+    ports.wordPlayer.setDeviceType("WaveAudio");
 }
 
 }  // namespace

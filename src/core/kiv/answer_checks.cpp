@@ -6,14 +6,8 @@
 
 namespace kz {
 
-namespace {
-
-constexpr int kCorrectionMs = 600;
-
-}  // namespace
-
 void WordActivity::buildChoices() {
-    const Choices c = kz::buildChoices(m_currentWord, m_words, m_answerStyle, m_ports.random,
+    const Choices c = kz::buildChoices(m_currentWord, m_words, choiceCount(), m_ports.random,
                                        [this](std::string_view text) { return measure(text); });
     m_choices = c.texts;
     m_answerWidth = answerWidthFor(c.widestTwips, m_scales.x);
@@ -28,8 +22,7 @@ void WordActivity::buildChoices() {
 }
 
 void WordActivity::choiceClicked(int j) {
-    if (!m_questionOpen || m_answerStyle < 2 || j < 1 || j > static_cast<int>(m_choices.size()))
-        return;
+    if (!m_questionOpen || typed() || j < 1 || j > static_cast<int>(m_choices.size())) return;
     if (m_choices[j - 1] != m_currentWord) {
         m_view.setChoiceColour(j, TextColour::Red);
         wrongAnswer();
@@ -40,30 +33,29 @@ void WordActivity::choiceClicked(int j) {
 
 void WordActivity::rightChoice(int j) {
     m_questionOpen = false;
-    m_timer2->stop();
+    m_showTimer->stop();
     m_view.showWord(true);
     moveFrog(true);
-    m_timer1Interval = kJumpMs;
-    m_timer1->start(kJumpMs);
+    startJump();
     hear();
     for (int k = 1; k <= 4; ++k)
         if (k != j) m_view.hideChoice(k);
 }
 
 void WordActivity::wrongAnswer() {
-    m_ports.secondPlayer.command(SoundCommand::Prev);
-    m_ports.secondPlayer.command(SoundCommand::Play);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Prev);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Play);
     moveFrog(false);
 }
 
 std::optional<char> WordActivity::answerKey(int code) {
-    if (!m_questionOpen || m_answerStyle != 1) return std::nullopt;
+    if (!m_questionOpen || !typed()) return std::nullopt;
     return filterAnswerKey(code);
 }
 
 void WordActivity::answerTextChanged(std::string_view text) {
     m_answerText = text;
-    if (!m_questionOpen || m_answerStyle != 1) return;
+    if (!m_questionOpen || !typed()) return;
     const TypedCheck check = checkTyped(text, m_currentWord);
     switch (check.verdict) {
         case TypedVerdict::Right:
@@ -82,18 +74,16 @@ void WordActivity::answerTextChanged(std::string_view text) {
         case TypedVerdict::Wrong:
             m_view.setAnswerText(m_answerText, TextColour::Red);
             wrongAnswer();
-            m_timer1Interval = kCorrectionMs;
-            m_timer1->start(kCorrectionMs);
+            m_correction->start(kCorrectionMs);
             break;
     }
 }
 
 void WordActivity::rightTyped() {
     m_questionOpen = false;
-    m_timer2->stop();
+    m_showTimer->stop();
     moveFrog(true);
-    m_timer1Interval = kJumpMs;
-    m_timer1->start(kJumpMs);
+    startJump();
     m_view.showWord(true);
     hear();
     m_view.focusNext();

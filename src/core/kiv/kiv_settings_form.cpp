@@ -1,11 +1,12 @@
 #include "kiv/kiv_settings_form.h"
 
-#include "files/file_stem.h"
+#include "files/paths.h"
 #include "files/story_catalogue.h"
 #include "files/text.h"
 #include "files/user_settings.h"
 #include "kiv/activity_startup.h"
 #include "session/app_state.h"
+#include "session/chooser.h"
 
 namespace kz {
 
@@ -47,30 +48,30 @@ void storeControls(const KivSettingsControls& c, UserSettings& settings, AppStat
     state.wordRange = file;
 }
 
-std::string KivSettingsOwner::applyCaption() const {
-    return individual ? "Individual settings are being used." : "These settings apply to everyone.";
+void KivSettingsForm::fill(AppState& state) {
+    const auto files = listFolder(joinPath(state.dataDir, "WORDLIST"), "*.txt");
+    m_controls = fillControls(state.workSettings, state.wordRange, files);
+    m_view.showControls(m_controls);
 }
 
-std::string KivSettingsOwner::fileName(int16_t voiceA) const {
-    return individual ? fileStem(owner, voiceA) + ".WQ" : "TEACHER.WQ";
+void KivSettingsForm::store(AppState& state) {
+    storeControls(m_controls, state.workSettings, state);
 }
 
-KivSettingsOwner settingsOwner(const AppState& state) {
-    KivSettingsOwner o;
-    o.owner = state.userName == "Unknown" ? "Teacher" : state.userName;
-    o.individual = state.global.userMode() == 3;
-    return o;
-}
+void KivSettingsForm::loaded(AppState& state) { state.wordRange = wordRange(state.fileSettings); }
 
-std::string settingsInForce(const AppState& state) {
-    const std::string name = state.userName == "Unknown" ? "Teacher" : state.userName;
-    return settingsFileName(state.global.userMode(), name, state.workSettings.voiceA());
-}
-
-std::string changesNotSavedText() {
-    return "These settings have been altered but not saved." + std::string(kNewLine) +
-           std::string(kNewLine) +
-           "Are you sure want to open other settings, without saving these first?";
+void KivSettingsEditor::choose(const KivSettingsControls& shown) {
+    KivSettingsControls c = m_form.controls();
+    c.questionOption = shown.questionOption;
+    c.answerOption = shown.answerOption;
+    c.timeCode = shown.timeCode;
+    c.frogEntry = shown.frogEntry;
+    c.allowQuestionAnswer = shown.allowQuestionAnswer;
+    c.allowLoading = shown.allowLoading;
+    if (!shown.listSelected || *shown.listSelected < c.listFiles.size())
+        c.listSelected = shown.listSelected;
+    m_form.setControls(c);
+    m_editor.changed();
 }
 
 }  // namespace kz

@@ -6,9 +6,12 @@
 #include <string_view>
 #include <vector>
 
+#include "session/settings_editor.h"
+
 namespace kz {
 
 struct AppState;
+class HostPorts;
 class UserSettings;
 
 // What the word activity's settings window (frmKivSet) shows, as plain values: the window fills
@@ -39,23 +42,57 @@ KivSettingsControls fillControls(const UserSettings& settings, std::string_view 
 // name and the start list and current list become its file name; without, they stay.
 void storeControls(const KivSettingsControls& controls, UserSettings& settings, AppState& state);
 
-// Whose settings the window edits and where they are kept, by the sign-in mode.
-struct KivSettingsOwner {
-    std::string owner;        // "Teacher" while nobody has signed in
-    bool individual = false;  // mode 3: Open and Save As are offered
-    std::string ownerCaption() const { return "Settings for " + (individual ? owner : "Teacher"); }
-    std::string applyCaption() const;
-    // The file saved by Save (and read at opening): TEACHER.WQ, or the owner's own in mode 3.
-    std::string fileName(int16_t voiceA) const;
+// What the word activity's settings window asks of its widgets: show the controls' values.
+class KivSettingsView : public SettingsEditorView {
+public:
+    virtual void showControls(const KivSettingsControls& controls) = 0;
 };
-KivSettingsOwner settingsOwner(const AppState& state);
 
-// The file whose settings are put back in force when the window closes: the signed-in user's,
-// or TEACHER.WQ while nobody has signed in.
-std::string settingsInForce(const AppState& state);
+// The word activity's own part of its settings window: its controls as values, filled from
+// and stored into kivOptions and kivWordlist, and the start word list of a file just read.
+class KivSettingsForm : public SettingsForm {
+public:
+    explicit KivSettingsForm(KivSettingsView& view) : m_view(view) {}
 
-// The question before Open throws away changes.
-inline constexpr std::string_view kChangesNotSavedCaption = "Changes not saved";
-std::string changesNotSavedText();
+    void fill(AppState& state) override;
+    void store(AppState& state) override;
+    SettingsFields ownFields() const override { return SettingsFields::KivChoices; }
+    void loaded(AppState& state) override;
+
+    const KivSettingsControls& controls() const { return m_controls; }
+    void setControls(const KivSettingsControls& controls) { m_controls = controls; }
+
+private:
+    KivSettingsView& m_view;
+    KivSettingsControls m_controls;
+};
+
+// The word activity's settings window without its widgets: the shared settings flow over the
+// activity's own form. It edits state.workSettings.
+class KivSettingsEditor {
+public:
+    KivSettingsEditor(AppState& state, HostPorts& host, KivSettingsView& view)
+        : m_form(view), m_editor(state, host, view, m_form) {}
+
+    // Form load; false after a fatal error (a missing settings file).
+    bool open() { return m_editor.open(); }
+    // The teacher's choices on the controls (the lists stay the form's); they mark the settings
+    // altered.
+    void choose(const KivSettingsControls& shown);
+
+    bool save() { return m_editor.save(); }
+    bool saveAs() { return m_editor.saveAs(); }
+    bool openOther() { return m_editor.openOther(); }
+    bool ok() { return m_editor.ok(); }
+    bool cancel() { return m_editor.cancel(); }
+
+    bool altered() const { return m_editor.altered(); }
+    const std::string& owner() const { return m_editor.owner(); }
+    const KivSettingsControls& controls() const { return m_form.controls(); }
+
+private:
+    KivSettingsForm m_form;
+    SettingsEditor m_editor;
+};
 
 }  // namespace kz

@@ -23,7 +23,7 @@ void WordActivity::nextQuestion() {
     // The question closes first: nothing typed or clicked from here on is judged against the
     // choices about to be rebuilt for the new word.
     m_questionOpen = false;
-    m_timer2->stop();
+    m_showTimer->stop();
     m_view.showButton(KivButton::Next, false);
     const int pos = drawWord();
     std::copy_backward(m_recentWords.begin(), m_recentWords.end() - 1, m_recentWords.end());
@@ -32,14 +32,14 @@ void WordActivity::nextQuestion() {
     const int width = measure(m_currentWord);
     m_view.setWord(m_currentWord);
     m_view.showWord(shows());
-    if (m_answerStyle >= 2) {
+    if (!typed()) {
         buildChoices();
         m_view.showAnswerBox(false);
     } else {
         prepareAnswerBox(width);
     }
     // The previous word's sound ends first; a second request meanwhile replaces this one.
-    if (m_ports.firstPlayer.isPlaying()) {
+    if (m_ports.wordPlayer.isPlaying()) {
         if (!m_soundPoll->isActive()) m_soundPoll->start(kSoundPollMs);
         return;
     }
@@ -71,7 +71,7 @@ void WordActivity::prepareAnswerBox(int wordWidth) {
 }
 
 void WordActivity::onSoundPoll() {
-    if (m_ports.firstPlayer.isPlaying()) return;
+    if (m_ports.wordPlayer.isPlaying()) return;
     m_soundPoll->stop();
     presentQuestion();
 }
@@ -79,63 +79,62 @@ void WordActivity::onSoundPoll() {
 void WordActivity::presentQuestion() {
     const std::string path =
         findDataFile(m_state, m_ports.host, wordSoundPath(m_currentWord), false);
-    m_ports.firstPlayer.prepare(path);
+    m_ports.wordPlayer.prepare(path);
     m_view.showButton(KivButton::Hear, speaks());
     if (speaks()) {
-        m_ports.firstPlayer.command(SoundCommand::Prev);
-        m_ports.firstPlayer.command(SoundCommand::Play);
+        m_ports.wordPlayer.command(SoundCommand::Prev);
+        m_ports.wordPlayer.command(SoundCommand::Play);
     }
     m_view.showWord(shows());
-    if (shows() && m_showTime > 0) m_timer2->start(m_showTime);
+    if (shows() && m_showTime > 0) m_showTimer->start(m_showTime);
     m_view.showButton(KivButton::See, shows() && m_showTime > 0);
     m_questionOpen = true;
 }
 
-void WordActivity::onTimer2() { m_view.showWord(false); }
+void WordActivity::onShowTimeUp() { m_view.showWord(false); }
 
 void WordActivity::see() {
     if (!m_questionOpen) return;
     m_view.showWord(true);
-    if (m_showTime > 0) m_timer2->start(m_showTime);
-    if (m_answerStyle == 1) m_view.focusAnswerBox();
+    if (m_showTime > 0) m_showTimer->start(m_showTime);
+    if (typed()) m_view.focusAnswerBox();
 }
 
 void WordActivity::hear() {
     if (!acceptsInput()) return;
-    m_ports.firstPlayer.command(SoundCommand::Prev);
-    m_ports.firstPlayer.command(SoundCommand::Play);
-    if (m_answerStyle == 1) m_view.focusAnswerBox();
+    m_ports.wordPlayer.command(SoundCommand::Prev);
+    m_ports.wordPlayer.command(SoundCommand::Play);
+    if (typed()) m_view.focusAnswerBox();
 }
 
 void WordActivity::moveFrog(bool right) {
     if (m_padCount <= 1) return;
-    const int pad = m_frogPos & 31;
+    const int pad = m_frog.pad;
     if (!right) {
-        if (frogMissed()) return;
-        m_frogPos |= 32;
+        if (m_frog.missed) return;
+        m_frog.missed = true;
         m_view.setPadPicture(pad, PadPicture::Missed);
-    } else if (frogMissed()) {
-        m_frogPos &= ~32;
+    } else if (m_frog.missed) {
+        m_frog.missed = false;
         m_view.setPadPicture(pad, PadPicture::Sitting);
     } else {
         m_view.setPadPicture(pad, PadPicture::Empty);
         m_view.showFrogJump(pad);
-        m_frogPos += 1;
+        m_frog.pad += 1;
     }
 }
 
-void WordActivity::onTimer1() {
-    if (m_timer1Interval == 600) {
-        correctTyping();
-        return;
-    }
-    landFrog();
+// The right answer: the frog lands when the jump is over. A correction still due is dropped,
+// since the word now stands right in the box.
+void WordActivity::startJump() {
+    m_correction->stop();
+    m_jump->start(kJumpMs);
 }
 
 void WordActivity::landFrog() {
     m_view.hideFrogJump();
-    if (m_padCount <= 1 || (m_frogPos & 31) < m_padCount) {
-        if (m_padCount > 1) m_view.setPadPicture(m_frogPos & 31, PadPicture::Sitting);
+    if (m_padCount <= 1 || m_frog.pad < m_padCount) {
+        if (m_padCount > 1) m_view.setPadPicture(m_frog.pad, PadPicture::Sitting);
         // A state rather than a wait: nothing the child does is acted on until it ends.
         m_pausing = true;
         m_pause->start(kPauseMs);
@@ -155,7 +154,7 @@ void WordActivity::onPauseEnd() {
 void WordActivity::next() {
     if (!setComplete()) return;
     m_view.showButton(KivButton::Next, false);
-    m_frogPos = 0;
+    m_frog = {};
     m_view.setPadPicture(0, PadPicture::Sitting);
     for (int i = 1; i <= m_padCount; ++i) m_view.setPadPicture(i, PadPicture::Empty);
     nextQuestion();

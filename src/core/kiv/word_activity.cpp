@@ -17,8 +17,9 @@ namespace kz {
 WordActivity::WordActivity(AppState& state, ProgramPorts& ports, KivView& view)
     : m_state(state), m_ports(ports), m_view(view) {
     auto& timers = ports.timers;
-    m_timer1 = timers.make(Timers::Kind::SingleShot, [this] { onTimer1(); });
-    m_timer2 = timers.make(Timers::Kind::SingleShot, [this] { onTimer2(); });
+    m_jump = timers.make(Timers::Kind::SingleShot, [this] { landFrog(); });
+    m_correction = timers.make(Timers::Kind::SingleShot, [this] { correctTyping(); });
+    m_showTimer = timers.make(Timers::Kind::SingleShot, [this] { onShowTimeUp(); });
     m_soundPoll = timers.make(Timers::Kind::Repeating, [this] { onSoundPoll(); });
     m_pause = timers.make(Timers::Kind::SingleShot, [this] { onPauseEnd(); });
 }
@@ -31,7 +32,7 @@ bool WordActivity::open(const KivScales& scales) {
     const bool found = runDataCheck(m_state, m_ports);
     if (found) {
         applyOptions(m_state.workSettings.kivOptions());
-        m_frogPos = 0;
+        m_frog = {};
         createPads();
         const std::string range =
             m_state.wordRange.empty() ? wordRange(m_state.workSettings) : m_state.wordRange;
@@ -44,7 +45,7 @@ bool WordActivity::open(const KivScales& scales) {
 void WordActivity::applyOptions(int32_t kivOptions) {
     const KivOptions o = decodeKivOptions(kivOptions);
     m_questionStyle = o.questionStyle;
-    m_answerStyle = o.answerStyle;
+    m_answerStyle = static_cast<AnswerStyle>(o.answerStyle);
     m_showTime = o.showTimeMs;
     m_padCount = o.padCount;
     m_menus.openEnabled = !o.lockOpen;
@@ -64,7 +65,7 @@ void WordActivity::createPads() {
 void WordActivity::menusChanged() {
     m_menus.questionStyle = m_questionStyle;
     m_menus.showTimeMs = m_showTime;
-    m_menus.answerStyle = m_answerStyle;
+    m_menus.answerStyle = static_cast<int>(m_answerStyle);
     m_view.setMenus(m_menus);
 }
 
@@ -103,7 +104,7 @@ int WordActivity::measure(std::string_view text) const {
     return m_ports.text.measure(text, windowFont()).width;
 }
 
-bool WordActivity::jumping() const { return m_timer1->isActive() && m_timer1Interval == 500; }
+bool WordActivity::jumping() const { return m_jump->isActive(); }
 
 void WordActivity::presentIfNotFinished() {
     // During the jump the landing brings the next word anyway.
@@ -127,8 +128,8 @@ void WordActivity::chooseShowTime(int ms) {
 
 void WordActivity::chooseAnswerStyle(int style) {
     if (!acceptsInput()) return;
-    const bool changed = style != m_answerStyle;
-    m_answerStyle = style;
+    const bool changed = style != answerStyle();
+    m_answerStyle = static_cast<AnswerStyle>(style);
     menusChanged();
     if (changed) presentIfNotFinished();
 }

@@ -16,6 +16,24 @@ namespace kz {
 
 struct AppState;
 
+// How the child answers: by typing the word, or by picking it among 2, 3 or 4 choices. The
+// values are those of kivOptions and the Answers menu.
+enum class AnswerStyle { Typed = 1, TwoChoices = 2, ThreeChoices = 3, FourChoices = 4 };
+
+// The frog on its row of lily pads: the pad it sits on (0 to the number of questions per set)
+// and whether a wrong answer was given to the current word.
+struct Frog {
+    int pad = 0;
+    bool missed = false;
+};
+
+// Where WordActivity lives: word_activity.cpp opens it (the data check, the options, the frog
+// row) and holds the word lists and the menu commands; question_cycle.cpp draws and presents a
+// word (show time, See, Hear), moves and lands the frog and starts the next set; answer_checks.cpp
+// builds the choices and judges a click on one or the typed answer. The rules they call on sit in
+// their own files: activity_startup (data check, sounds, start list), choice_builder,
+// typed_answer and kiv_layout.
+//
 // The word activity (frmKiv): the current word list, the question cycle, the answer checks and
 // the frog reward. It reaches the window only through KivView, and sounds, timers, random
 // numbers, the clock, text measurement and message boxes only through the ports, so the whole
@@ -70,11 +88,11 @@ public:
     const std::string& currentWord() const { return m_currentWord; }
     bool questionOpen() const { return m_questionOpen; }
     bool pausing() const { return m_pausing; }
-    bool setComplete() const { return m_padCount > 1 && (m_frogPos & 31) >= m_padCount; }
-    int frogPad() const { return m_frogPos & 31; }
-    bool frogMissed() const { return (m_frogPos & 32) != 0; }
+    bool setComplete() const { return m_padCount > 1 && m_frog.pad >= m_padCount; }
+    int frogPad() const { return m_frog.pad; }
+    bool frogMissed() const { return m_frog.missed; }
     int padCount() const { return m_padCount; }
-    int answerStyle() const { return m_answerStyle; }
+    int answerStyle() const { return static_cast<int>(m_answerStyle); }
     int questionStyle() const { return m_questionStyle; }
     int showTime() const { return m_showTime; }
     int answerWidth() const { return m_answerWidth; }
@@ -86,8 +104,11 @@ public:
 
 private:
     static constexpr int kJumpMs = 500;  // the frog's jump, from the right answer to the landing
+    static constexpr int kCorrectionMs = 600;  // a wrong letter shows red this long
 
     bool hasList() const { return m_words.size() >= 4; }
+    bool typed() const { return m_answerStyle == AnswerStyle::Typed; }
+    int choiceCount() const { return typed() ? 0 : static_cast<int>(m_answerStyle); }
     bool speaks() const { return (m_questionStyle & 1) != 0; }
     bool shows() const { return (m_questionStyle & 2) != 0; }
     bool jumping() const;
@@ -102,8 +123,8 @@ private:
     void prepareAnswerBox(int wordWidth);
     void presentQuestion();  // after the previous word's sound has ended
     void onSoundPoll();
-    void onTimer1();
-    void onTimer2();
+    void startJump();
+    void onShowTimeUp();
     void onPauseEnd();
     void landFrog();
     void correctTyping();
@@ -125,21 +146,21 @@ private:
     std::array<int, 4> m_recentWords{};
     std::string m_currentWord;
     int m_answerWidth = 0;
-    int m_answerStyle = 4;
+    AnswerStyle m_answerStyle = AnswerStyle::FourChoices;
     int m_questionStyle = 3;
     int m_showTime = 2000;
     int m_padCount = 10;
-    int m_frogPos = 0;
+    Frog m_frog;
     bool m_questionOpen = false;
 
     std::vector<std::string> m_choices;  // the captions of labels 1 to n
     std::string m_answerText;
 
-    std::unique_ptr<Timer> m_timer1;  // 500: the frog lands; 600: the typing correction
-    int m_timer1Interval = 600;
-    std::unique_ptr<Timer> m_timer2;     // hides the word when its show time is up
-    std::unique_ptr<Timer> m_soundPoll;  // waits for the previous word's sound to end
-    std::unique_ptr<Timer> m_pause;      // the 1.3 s after the frog lands
+    std::unique_ptr<Timer> m_jump;        // the frog lands when it fires
+    std::unique_ptr<Timer> m_correction;  // the wrong typing is put right when it fires
+    std::unique_ptr<Timer> m_showTimer;   // hides the word when its show time is up
+    std::unique_ptr<Timer> m_soundPoll;   // waits for the previous word's sound to end
+    std::unique_ptr<Timer> m_pause;       // the 1.3 s after the frog lands
     bool m_pausing = false;
 };
 

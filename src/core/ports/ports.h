@@ -72,8 +72,8 @@ public:
 // players (MM_Word, MM_Sentence).
 struct ProgramPorts {
     Timers& timers;
-    WavePlayer& firstPlayer;
-    WavePlayer& secondPlayer;
+    WavePlayer& wordPlayer;         // the word sounds (MM_word, MM_Word); Zan's click too
+    WavePlayer& clickOrPagePlayer;  // Kiv's wrong-answer click (MM_No), Zan's page (MM_Sentence)
     TextMeasure& text;
     Random& random;
     Clock& clock;

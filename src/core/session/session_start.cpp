@@ -3,15 +3,17 @@
 #include "files/user_settings.h"
 #include "ports/ports.h"
 #include "session/app_state.h"
+#include "session/sign_in_mode.h"
+#include "session/startup.h"
 
 namespace kz {
 
 SessionStart startSession(AppState& state, Clock& clock,
                           const std::function<std::optional<std::string>()>& signIn) {
     SessionStart start;
-    state.userName = "Unknown";
-    const int16_t mode = state.global.userMode();
-    if (mode % 2 != 0) {
+    state.userName = kNobodySignedIn;
+    const SignInMode mode(state.global.userMode());
+    if (mode.asksName()) {
         const std::optional<std::string> name = signIn();
         if (!name) {
             start.outcome = SessionStart::Outcome::Quit;
@@ -21,8 +23,8 @@ SessionStart startSession(AppState& state, Clock& clock,
     }
     start.startedAt = clock.localTime();
     start.startSeconds = static_cast<float>(clock.secondsSinceMidnight());
-    if (mode >= 0 && mode <= 3) {
-        start.settingsFile = settingsFileName(mode, state.userName, state.workSettings.voiceA());
+    if (mode.readsSettingsAtStart()) {
+        start.settingsFile = mode.settingsFile(state.userName, state.workSettings.voiceA());
         auto settings = loadUserSettings(state.appDir, start.settingsFile);
         if (!settings) {
             start.outcome = SessionStart::Outcome::SettingsMissing;
@@ -35,6 +37,15 @@ SessionStart startSession(AppState& state, Clock& clock,
     }
     state.started = true;
     return start;
+}
+
+bool endSession(AppState& state, HostPorts& host, Clock& clock, Random& random,
+                const SessionStart& start, std::string_view activity) {
+    if (!state.sessionActivity || state.global.logSessions() != 1) return false;
+    const auto end = static_cast<float>(clock.secondsSinceMidnight());
+    const std::string entry =
+        composeSessionEntry(start.startedAt, start.startSeconds, end, activity);
+    return writeSessionLog(state, host, entry, random);
 }
 
 }  // namespace kz

@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "files/tracking_log.h"
 #include "session/fatal_error.h"
@@ -11,6 +12,8 @@ namespace kz {
 
 struct AppState;
 class Clock;
+class HostPorts;
+class Random;
 
 // The session's start, as the main window's load makes it after the display check.
 struct SessionStart {
@@ -32,5 +35,13 @@ struct SessionStart {
 // read into the file copy and the working copy, and the started flag is set.
 SessionStart startSession(AppState& state, Clock& clock,
                           const std::function<std::optional<std::string>()>& signIn);
+
+// Ends the session, as the main window's unload does after closing help and the players: when a
+// child window marked the session worth logging and LogSessions is 1, the entry (the start's
+// date and time, the minutes until the clock's time now, the program's activity, "Words" or
+// "Phrases") is written under the signed-in name with the log's retries and questions. Returns
+// whether an entry was written; nothing is written for a session that was never logged.
+bool endSession(AppState& state, HostPorts& host, Clock& clock, Random& random,
+                const SessionStart& start, std::string_view activity);
 
 }  // namespace kz

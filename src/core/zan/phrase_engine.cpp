@@ -128,4 +128,11 @@ int PhraseEngine::wordEnd(int slot) const {
                : 0;
 }
 
+bool PhraseEngine::wordRead() {
+    m_wordPos += 1;
+    revealWords(m_wordPos - 1);
+    m_phraseLeft -= 1;
+    return m_phraseLeft <= 0;
+}
+
 }  // namespace kz

@@ -50,12 +50,15 @@ public:
     // and the spaces after it.
     void revealWords(int n);
 
-    // gWordPos: the word the child clicks next. The word list moves it on after each right click.
+    // The child read the word to click next right: the page text shows it, and the word after
+    // it is the one to click. True when that was the phrase's last word; the caller then steps
+    // to the next phrase (nextPhrase) once it has put the word list away.
+    bool wordRead();
+
+    // gWordPos: the word the child clicks next.
     int wordPos() const { return m_wordPos; }
-    void setWordPos(int pos) { m_wordPos = pos; }
     // gPhraseLeft: words of the phrase not yet clicked.
     int phraseLeft() const { return m_phraseLeft; }
-    void setPhraseLeft(int left) { m_phraseLeft = left; }
 
     // PageWords(n) for n from 1 to wordCount(); "" otherwise.
     const std::string& pageWord(int n) const;

@@ -12,6 +12,7 @@
 #include "session/chooser.h"
 #include "session/find_data_file.h"
 #include "session/host_ports.h"
+#include "session/sign_in_mode.h"
 #include "zan/story_names.h"
 #include "zan/zan_view.h"
 
@@ -119,10 +120,9 @@ std::optional<std::string> StoryReader::fallbackStory() {
     if (!code) return std::nullopt;
     m_state.workSettings.setZanStory(*code);
     m_state.fileSettings.setZanStory(*code);
-    const auto& g = m_state.global;
+    const SignInMode mode(m_state.global.userMode());
     if (const auto written = saveUserSettings(
-            m_state.appDir,
-            settingsFileName(g.userMode(), m_state.userName, m_state.workSettings.voiceA()),
+            m_state.appDir, mode.settingsFile(m_state.userName, m_state.workSettings.voiceA()),
             m_state.workSettings, SettingsFields::ZanStory)) {
         m_state.fileSettings = *written;
     }
@@ -213,8 +213,8 @@ void StoryReader::cmdRestartClick() {
 
 void StoryReader::cmdHearClick() {
     if (m_ended || !buttonVisible(ZanButton::Hear)) return;
-    m_ports.secondPlayer.command(SoundCommand::Prev);
-    m_ports.secondPlayer.command(SoundCommand::Play);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Prev);
+    m_ports.clickOrPagePlayer.command(SoundCommand::Play);
 }
 
 void StoryReader::hideNavigation(bool alsoBook) {
@@ -270,10 +270,7 @@ WordClick StoryReader::wordlistMouseDown(std::optional<int> selected) {
     entry.clear();
     m_view.setWordEntries(m_entries);
     if (m_options.speakCorrectWords) speakWord(word);
-    m_engine.setWordPos(m_engine.wordPos() + 1);
-    m_engine.revealWords(m_engine.wordPos() - 1);
-    m_engine.setPhraseLeft(m_engine.phraseLeft() - 1);
-    if (m_engine.phraseLeft() <= 0) {
+    if (m_engine.wordRead()) {
         m_listShown = false;
         m_view.setWordListVisible(false);
         m_engine.nextPhrase();
@@ -289,15 +286,15 @@ void StoryReader::endFlash() {
 void StoryReader::playClick() {
     const auto path = findAsking(std::string(kClickSoundName));
     if (!path) return;
-    m_ports.firstPlayer.prepare(*path);
-    m_ports.firstPlayer.command(SoundCommand::Play);
+    m_ports.wordPlayer.prepare(*path);
+    m_ports.wordPlayer.command(SoundCommand::Play);
 }
 
 // A word without a recording is silent, and reading goes on.
 void StoryReader::speakWord(const std::string& word) {
     const std::string stem = fileStem(word, m_state.workSettings.voiceA());
-    m_ports.firstPlayer.prepare(findDataFile(m_state, m_ports.host, wordSoundName(stem), false));
-    m_ports.firstPlayer.command(SoundCommand::Play);
+    m_ports.wordPlayer.prepare(findDataFile(m_state, m_ports.host, wordSoundName(stem), false));
+    m_ports.wordPlayer.command(SoundCommand::Play);
 }
 
 void StoryReader::clearWordList() {

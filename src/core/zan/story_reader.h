@@ -10,6 +10,7 @@
 #include "files/story.h"
 #include "files/user_settings.h"
 #include "ports/ports.h"
+#include "session/fatal_error.h"
 #include "session/startup.h"
 #include "zan/page_layout.h"
 #include "zan/phrase_engine.h"

@@ -81,8 +81,8 @@ bool StoryReader::showPicture(int slot, const StoryPicture& picture, bool newPag
 bool StoryReader::playPageRecording() {
     const auto path = findAsking(pageRecordingName(m_storyCode, m_page));
     if (!path) return false;
-    m_ports.secondPlayer.prepare(*path);
-    if (m_options.speakPageAtStart) m_ports.secondPlayer.command(SoundCommand::Play);
+    m_ports.clickOrPagePlayer.prepare(*path);
+    if (m_options.speakPageAtStart) m_ports.clickOrPagePlayer.command(SoundCommand::Play);
     return true;
 }
 
