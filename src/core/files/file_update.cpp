@@ -224,6 +224,7 @@ bool isCreationTemporary(const std::string& name, const std::string& ext) {
 // same extension (the installation's .WQ files, a report's .html).
 void clearStaleTemporaries(const fs::path& target) {
     const std::string ext = upperAscii(target.extension().string());
+    if (ext.empty()) return;  // no kind to tell them by
     const fs::path folder = TempFile::folderOf(target);
     const time_t staleBefore = ::time(nullptr) - 60;
     std::error_code ec;
