@@ -76,13 +76,21 @@ std::vector<std::string> namesAt(long i) {
 // One round of the saves a class makes, numbered i: the log's entry first (where asked), then
 // the other three files.
 bool saveRound(const std::string& dir, long i, bool logged) {
-    return (!logged || appendToLog(dir, entry(i), user(i)).written) &&
-           updateGlobalSettings(dir, [&](GlobalSettings& g) { g = globalsAt(i); }) &&
-           saveUserSettings(dir, "TEACHER.WQ", settingsAt(i), SettingsFields::WholeRecord) &&
-           updateFile(userListPath(dir), IfMissing::Fail,
-                      [&](std::string_view) -> std::optional<std::string> {
-                          return encodeUserList(namesAt(i));
-                      });
+    const char* failed = nullptr;
+    if (logged && !appendToLog(dir, entry(i), user(i)).written) {
+        failed = "LOG.WQ";
+    } else if (!updateGlobalSettings(dir, [&](GlobalSettings& g) { g = globalsAt(i); })) {
+        failed = "GLOBSET.WQ";
+    } else if (!saveUserSettings(dir, "TEACHER.WQ", settingsAt(i), SettingsFields::WholeRecord)) {
+        failed = "TEACHER.WQ";
+    } else if (!updateFile(userListPath(dir), IfMissing::Fail,
+                           [&](std::string_view) -> std::optional<std::string> {
+                               return encodeUserList(namesAt(i));
+                           })) {
+        failed = "USERS.WQ";
+    }
+    if (failed) std::fprintf(stderr, "round %ld: the save of %s failed\n", i, failed);
+    return failed == nullptr;
 }
 
 // As another user: the rest of round `last` (whose log entry is written), then round after
@@ -194,8 +202,9 @@ int run(long kills, unsigned seed) {
             std::fprintf(stderr, "kill %ld left a torn file\n", k + 1);
         }
         rounds = now;
-        // The log's record holds 32765 characters: start it again before it fills.
-        if (!whole || (text && text->size() > 32000)) {
+        // The log's record holds 32765 characters: start it again well before it fills (a
+        // machine less busy than when the round was timed makes more rounds between kills).
+        if (!whole || (text && text->size() > 29000)) {
             expected = {rounds, {initialLogText()}};
             writeFile(dir / "LOG.WQ", encodeLogFile({}, expected.logs[0]));
             writeFile(dir / "GLOBSET.WQ", globalsAt(rounds).encode());
