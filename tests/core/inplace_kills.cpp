@@ -202,6 +202,9 @@ int run(long kills, unsigned seed) {
             std::fprintf(stderr, "kill %ld left a torn file\n", k + 1);
         }
         rounds = now;
+        if ((k + 1) % 500 == 0) {
+            std::fprintf(stderr, "%ld kills, %ld torn\n", k + 1, torn);
+        }
         // The log's record holds 32765 characters: start it again well before it fills (a
         // machine less busy than when the round was timed makes more rounds between kills).
         if (!whole || (text && text->size() > 29000)) {
