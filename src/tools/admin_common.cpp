@@ -69,14 +69,30 @@ std::map<std::string, std::string> parseAssignments(const std::vector<std::strin
     return out;
 }
 
-std::string heldPath(std::string systemPath) { return fromSystemPath(systemPath); }
+std::string heldPath(std::string systemPath) {
+    // A path typed here is a Linux path, where "\" is part of a name; the files the programs
+    // share read it as a folder separator, so such a name would silently become other folders.
+    if (systemPath.find('\\') != std::string::npos) {
+        throw CommandFailed(
+            "\"" + systemPath +
+            "\" holds a backslash, which the programs read as a folder separator: give a path "
+            "without one.");
+    }
+    return fromSystemPath(systemPath);
+}
 
 std::string terminalPath(std::string_view path) {
     const std::string shown = shownPath(path);
-    return storablePath(path) ? cp1252ToUtf8(shown) : shown;
+    return escapedControls(storablePath(path) ? cp1252ToUtf8(shown) : shown);
 }
 
-std::string forTerminal(std::string_view fileText) { return cp1252ToUtf8(withNewlines(fileText)); }
+std::string forTerminal(std::string_view fileText) {
+    return escapedControls(cp1252ToUtf8(withNewlines(fileText)));
+}
+
+std::string terminalText(std::string_view fileText) {
+    return escapedControls(cp1252ToUtf8(fileText));
+}
 
 void failWith(const FatalError& error) {
     throw CommandFailed(forTerminal(fatalMessage(error, {}).text));

@@ -24,11 +24,15 @@ std::map<std::string, std::string> parseAssignments(const std::vector<std::strin
 // Fails with the text of the fatal error (CR LF shown as newlines).
 [[noreturn]] void failWith(const FatalError& error);
 
-// A file text for the terminal: UTF-8, CR LF as newline.
+// A file text for the terminal: UTF-8, CR LF as newline, control characters escaped.
 std::string forTerminal(std::string_view fileText);
 
+// One field of a file (a name, a word) for the terminal: UTF-8, control characters escaped.
+std::string terminalText(std::string_view fileText);
+
 // A path typed on the command line (UTF-8) as the core holds paths: Windows-1252 where it can be
-// (fromSystemPath in files/paths.h). Options naming files transform their values with it.
+// (fromSystemPath in files/paths.h). Options naming files transform their values with it. A
+// path holding a backslash is refused: the core would read it as a folder separator.
 std::string heldPath(std::string systemPath);
 
 // A path the core holds, as the terminal shows it: "/" between folders, in UTF-8.

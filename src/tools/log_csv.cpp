@@ -46,6 +46,12 @@ private:
     std::string_view m_rest;
 };
 
+int smallNumber(std::string_view digits) {  // at most 4 digits, checked by the parser
+    int n = 0;
+    for (char c : digits) n = n * 10 + (c - '0');
+    return n;
+}
+
 struct SessionHeader {
     std::string_view hour, minute, day, month, year, minutes;
     bool pm = false;
@@ -72,6 +78,10 @@ std::optional<SessionHeader> parseHeader(std::string_view line) {
     if (!minutes || !at.literal(" minute")) return std::nullopt;
     at.literal("s");
     if (!at.literal(".") || !at.atEnd()) return std::nullopt;
+    // A time no clock shows ("99:99 pm") is a damaged entry, skipped as other damage is.
+    if (smallNumber(*hour) < 1 || smallNumber(*hour) > 12 || smallNumber(*minute) > 59) {
+        return std::nullopt;
+    }
     h.hour = *hour;
     h.minute = *minute;
     h.day = *day;
@@ -99,12 +109,6 @@ std::optional<std::string_view> parseActivity(std::string_view line) {
     at.literal("s");
     if (!at.atEnd()) return std::nullopt;
     return program;
-}
-
-int smallNumber(std::string_view digits) {  // at most 4 digits, checked by the parser
-    int n = 0;
-    for (char c : digits) n = n * 10 + (c - '0');
-    return n;
 }
 
 // The header's start time as 2026-03-07T09:05; empty when the month is not known.

@@ -6,6 +6,7 @@
 #include "admin_common.h"
 #include "command_failed.h"
 #include "commands.h"
+#include "console_text.h"
 #include "files/paths.h"
 #include "files/user_list.h"
 #include "log_report.h"
@@ -41,7 +42,7 @@ std::string className(const std::string& dir) {
     if (!path.has_filename()) path = path.parent_path();
     path = std::filesystem::absolute(path).lexically_normal();
     if (!path.has_filename()) path = path.parent_path();
-    const std::string name = path.filename().string();
+    const std::string name = withValidUtf8(path.filename().string());
     return name.empty() ? "/" : name;
 }
 

@@ -45,12 +45,21 @@ void applyChanges(UserSettings& s, const std::map<std::string, std::string>& val
 
 // Settings files are named by a stem and ".WQ"; the installation's other files share the
 // extension but not the record, and a settings write over them would ruin them.
-void refuseOtherFiles(const std::string& file) {
-    std::string name = std::filesystem::path(file).filename().string();
+// The name is checked as the file resolves (the folders the path names, a link followed to
+// its target), not as typed.
+bool isSettingsFileName(std::string name) {
     std::transform(name.begin(), name.end(), name.begin(),
                    [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
     const bool wq = name.size() > 3 && name.compare(name.size() - 3, 3, ".WQ") == 0;
-    if (!wq || name == "USERS.WQ" || name == "GLOBSET.WQ" || name == "LOG.WQ") {
+    return wq && name != "USERS.WQ" && name != "GLOBSET.WQ" && name != "LOG.WQ";
+}
+
+void refuseOtherFiles(const std::string& file) {
+    const std::filesystem::path resolved = resolvePath(file);
+    std::error_code ec;
+    const std::filesystem::path target = std::filesystem::weakly_canonical(resolved, ec);
+    if (!isSettingsFileName(resolved.filename().string()) ||
+        (!ec && !isSettingsFileName(target.filename().string()))) {
         throw CommandFailed(file +
                             " is not a settings file: those are TEACHER.WQ and the children's "
                             "files named by their stem and .WQ.");

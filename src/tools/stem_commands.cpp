@@ -20,7 +20,7 @@ void addStemCommands(CLI::App& app) {
         const auto bytes = utf8ToCp1252(*text);
         if (!bytes)
             throw CommandFailed("The text holds characters that Windows-1252 cannot store.");
-        std::cout << cp1252ToUtf8(fileStem(*bytes, *voiceA ? -1 : 0)) << '\n';
+        std::cout << terminalText(fileStem(*bytes, *voiceA ? -1 : 0)) << '\n';
     });
 
     auto* scramble = app.add_subcommand(
@@ -49,7 +49,7 @@ void addStemCommands(CLI::App& app) {
         for (size_t i = 0; i < 16; i += 2) {
             bytes += static_cast<char>(std::stoi(hex->substr(i, 2), nullptr, 16));
         }
-        std::cout << cp1252ToUtf8(unscrambleText(bytes)) << '\n';
+        std::cout << terminalText(unscrambleText(bytes)) << '\n';
     });
 }
 

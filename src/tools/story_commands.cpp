@@ -24,14 +24,14 @@ void printListing(const Story& story) {
         std::cout << "page " << p << '\n';
         for (const auto& t : page.texts) {
             std::cout << "  text at " << t.lineLeft << ',' << t.lineTop << ": "
-                      << cp1252ToUtf8(t.text) << '\n';
+                      << terminalText(t.text) << '\n';
         }
         for (const auto& pic : page.pictures) {
             std::cout << "  picture at " << pic.left << ',' << pic.top << ": "
-                      << cp1252ToUtf8(pic.name) << '\n';
+                      << terminalText(pic.name) << '\n';
         }
         if (!page.nextPicture.empty()) {
-            std::cout << "  next picture: " << cp1252ToUtf8(page.nextPicture) << '\n';
+            std::cout << "  next picture: " << terminalText(page.nextPicture) << '\n';
         }
     }
 }

@@ -56,7 +56,7 @@ std::vector<std::string> loadNamesToChange(const std::string& dir) {
     if (!plainCount(count)) {
         throw CommandFailed(terminalPath(userListPath(dir)) +
                             " does not start with the number of names (it reads \"" +
-                            cp1252ToUtf8(count) + "\"); it was left alone.");
+                            terminalText(count) + "\"); it was left alone.");
     }
     return {users.value().begin() + 1, users.value().end()};
 }
@@ -91,7 +91,7 @@ bool giveOwnSettings(const std::string& dir, const std::string& name) {
     if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
         throw CommandFailed("Could not write " + terminalPath(joinPath(dir, own)) + ".");
     }
-    std::cout << "Created " << cp1252ToUtf8(own) << " from TEACHER.WQ.\n";
+    std::cout << "Created " << terminalText(own) << " from TEACHER.WQ.\n";
     return true;
 }
 
@@ -106,8 +106,8 @@ void warnOfSharedStems(const std::vector<std::string>& names, const std::string&
     const std::string stem = fileStem(name, 0);
     for (const auto& other : names) {
         if (fileStem(other, 0) == stem) {
-            std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \"" << cp1252ToUtf8(other)
-                      << "\" share the settings file " << cp1252ToUtf8(stem) << ".WQ.\n";
+            std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \"" << terminalText(other)
+                      << "\" share the settings file " << terminalText(stem) << ".WQ.\n";
         }
     }
 }
@@ -165,7 +165,7 @@ void addUsersCommands(CLI::App& app) {
 
     cmd->add_subcommand("list", "Print the names, one a line, in the sign-in list's order")
         ->callback([dir] {
-            for (const auto& name : loadNames(*dir)) std::cout << cp1252ToUtf8(name) << '\n';
+            for (const auto& name : loadNames(*dir)) std::cout << terminalText(name) << '\n';
         });
 
     auto name = std::make_shared<std::string>();

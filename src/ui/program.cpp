@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "audio_output.h"
+#include "desktop_end.h"
 #include "fatal.h"
 #include "input_blocker.h"
 #include "ports/wave_player.h"
@@ -93,6 +94,11 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     frame.winId();
     const FatalErrorHandlers withTheFrame([&frame] { frame.unload(); },
                                           [&state] { return state.dataDir; }, &host.messages());
+    // A logout, a shutdown or a lost display ends the session as File > Exit does.
+    const DesktopEnd desktopEnd([&frame, &host] {
+        host.setUnattended();
+        frame.unload();
+    });
 
     // The start-up window stays about a second once painted, with the busy pointer and no window
     // reacting to input; then the main window loads. The times count from the window's showing,

@@ -21,6 +21,7 @@ QWidget* UiHost::dialogParent() const {
 
 MessageAnswer UiHost::message(std::string_view text, std::string_view caption, MessageIcon icon,
                               MessageButtons buttons) {
+    if (m_unattended) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::No;
     return m_messages.show(dialogParent(),
                            {fromFileText(text), fromFileText(caption), icon, buttons});
 }
@@ -30,6 +31,7 @@ RecoveryAnswer UiHost::showRecoveryDialog(std::string_view reason, AppState& sta
 }
 
 void UiHost::setBusy(bool busy) {
+    if (m_unattended) return;
     if (busy)
         QApplication::setOverrideCursor(Qt::WaitCursor);
     else

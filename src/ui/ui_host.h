@@ -26,6 +26,10 @@ public:
 
     std::function<void(int)> pauser;  // replaces real pauses in tests
 
+    // From now on nobody answers (the desktop is ending the program, or its display is gone):
+    // no box is shown, a question is answered No, and the busy pointer is left alone.
+    void setUnattended() { m_unattended = true; }
+
     // The program's one message service: every message box goes through it.
     MessageService& messages() { return m_messages; }
 
@@ -41,6 +45,7 @@ private:
     MessageService m_messages;
     SystemClock m_systemClock;
     Clock* m_clock = nullptr;
+    bool m_unattended = false;
 };
 
 }  // namespace kz::ui

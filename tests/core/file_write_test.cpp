@@ -1,11 +1,13 @@
 // Saving in a classroom folder: replaced whole where the folder allows it, written in place
 // where only the file is writable, refused otherwise. The writing runs as another user, since
 // permissions do not bind root.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <ctime>
 #include <filesystem>
 
 #include "fake_host.h"
@@ -170,6 +172,51 @@ TEST(SaveAfterAKilledSave, NothingPilesUpBesideTheFile) {
     }
     EXPECT_EQ(dir.read("GLOBSET.WQ"), "newer");
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+// A creation killed before its link (a killed `users add` making a child's settings file)
+// leaves ".NAME.XXXXXX". The next save beside it clears those of its kind that nobody is
+// writing: not a fresh one, not one a live creator holds, not another kind of file.
+TEST(SaveAfterAKilledSave, StaleTemporaryFilesOfCreationsAreCleared) {
+    test::TempDir dir;
+    const char* stale[] = {".ANN.WQ.ab12cd", ".BOB.wq.Zx81Qe"};
+    const char* kept[] = {".CAT.WQ.fresh1", ".DAN.WQ.held12", ".notes.txt.ab12cd", ".ELL.WQ.new",
+                          "FIN.WQ.ab12cd"};
+    for (const char* name : stale) dir.write(name, "half");
+    for (const char* name : kept) dir.write(name, "half");
+    const struct timespec hourAgo[2] = {{::time(nullptr) - 3600, 0}, {::time(nullptr) - 3600, 0}};
+    for (const char* name : {".ANN.WQ.ab12cd", ".BOB.wq.Zx81Qe", ".DAN.WQ.held12",
+                             ".notes.txt.ab12cd", ".ELL.WQ.new", "FIN.WQ.ab12cd"}) {
+        ASSERT_EQ(::utimensat(AT_FDCWD, (dir / name).c_str(), hourAgo, 0), 0);
+    }
+    // A creator still writing its file holds a lock on it.
+    int ready[2], done[2];
+    ASSERT_EQ(::pipe(ready), 0);
+    ASSERT_EQ(::pipe(done), 0);
+    const pid_t holder = ::fork();
+    if (holder == 0) {
+        const int fd = ::open((dir / ".DAN.WQ.held12").c_str(), O_RDWR);
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        char c = 0;
+        const bool held = fd >= 0 && ::fcntl(fd, F_SETLK, &lock) == 0;
+        (void)!::write(ready[1], held ? "y" : "n", 1);
+        (void)!::read(done[0], &c, 1);
+        ::_exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(::read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, 'y');
+
+    ASSERT_TRUE(writeFileAtomically((dir / "TEACHER.WQ").string(), "new"));
+    (void)!::write(done[1], "x", 1);
+    ::waitpid(holder, nullptr, 0);
+    for (const int fd : {ready[0], ready[1], done[0], done[1]}) ::close(fd);
+
+    for (const char* name : stale) EXPECT_FALSE(fs::exists(dir / name)) << name;
+    for (const char* name : kept) EXPECT_TRUE(fs::exists(dir / name)) << name;
+    EXPECT_EQ(dir.read("TEACHER.WQ"), "new");
 }
 
 TEST(SaveThroughLink, TheLinkStaysAndItsTargetChanges) {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <regex>
 
 #include "files/tracking_log.h"
@@ -117,6 +118,27 @@ TEST(WqadminReport, NamesAreConvertedAndEscaped) {
     EXPECT_TRUE(holds(r.out, "<li>Tab\xEF\xBF\xBDname</li>")) << r.out;
     EXPECT_FALSE(holds(r.out, "<b>"));
     EXPECT_FALSE(holds(r.out, "\xE9"));  // no Windows-1252 byte reaches the UTF-8 page
+}
+
+// The page declares UTF-8: a folder name in other bytes has them replaced, and a session whose
+// time no clock shows is left out as the damaged entry it is.
+TEST(WqadminReport, InvalidBytesAndImpossibleTimesStayOutOfThePage) {
+    test::TempDir parent;
+    const std::string folder = (parent / "class \xFF\xFE").string();
+    std::filesystem::create_directory(folder);
+    ASSERT_EQ(runWqadmin({"init", folder}).status, 0);
+    const std::string damaged = "99:99 pm, 4 March 2026.  Session time: 3 minutes.\r\n   Words" +
+                                std::string(30, ' ') + "  3 mins\r\n";
+    std::string text = insertLogEntry("", damaged, "Sam");
+    text = insertLogEntry(text, session({2026, 3, 3, 15, 10}, 4, "Words"), "Sam");
+    std::ofstream(std::filesystem::path(folder) / "LOG.WQ", std::ios::binary)
+        << encodeLogFile({}, text);
+    const auto r = runWqadmin({"report", folder});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(holds(r.out, "class \xEF\xBF\xBD\xEF\xBF\xBD")) << r.out;
+    EXPECT_FALSE(holds(r.out, "\xFF"));
+    EXPECT_TRUE(holds(r.out, "3:10 pm")) << r.out;
+    EXPECT_FALSE(holds(r.out, ":99")) << r.out;
 }
 
 // The page stands alone: nothing it shows or runs comes from elsewhere.

@@ -310,8 +310,10 @@ TEST(WqadminSettings, SetRefusesFilesThatAreNotSettingsFiles) {
     dir.write("LOG.WQ", encodeLogFile({}, "notes"));
     dir.write("notes.txt", randomBytes(214, 7));
     dir.write("sub/users.wq", encodeUserList({"Ann"}));
+    // A name that passes as typed but leads to the global settings.
+    std::filesystem::create_symlink(dir / "GLOBSET.WQ", dir / "ANN.WQ");
     for (const std::string name :
-         {"USERS.WQ", "GLOBSET.WQ", "LOG.WQ", "notes.txt", "sub/users.wq"}) {
+         {"USERS.WQ", "GLOBSET.WQ", "LOG.WQ", "notes.txt", "sub/users.wq", "ANN.WQ"}) {
         const std::string before = dir.read(name);
         const auto r = runWqadmin({"settings", (dir / name).string(), "set", "voiceA=-1"});
         EXPECT_EQ(r.status, 1) << name;
@@ -320,6 +322,48 @@ TEST(WqadminSettings, SetRefusesFilesThatAreNotSettingsFiles) {
     }
     EXPECT_EQ(runWqadmin({"settings", (dir / "TEACHER.WQ").string(), "set", "voiceA=-1"}).status,
               0);
+}
+
+// A path typed on the command line is a Linux path, where "\\" belongs to a name; the files
+// read it as a folder separator, so it is refused rather than turned into other folders.
+TEST(WqadminPaths, ABackslashInAPathIsRefusedNotTakenForAFolder) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    const std::string globals = dir.read("GLOBSET.WQ");
+    const std::vector<std::string> commands[] = {
+        {"settings", dir.str() + "/bs\\GLOBSET.WQ", "set", "zanStory=ZZZZ"},
+        {"init", dir.str() + "/x/back\\slash"},
+        {"report", dir.str(), "--out", dir.str() + "/out\\report.html"},
+    };
+    for (const auto& args : commands) {
+        const auto r = runWqadmin(args);
+        EXPECT_EQ(r.status, 1) << args[1];
+        EXPECT_NE(r.err.find("holds a backslash"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(dir.read("GLOBSET.WQ"), globals);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "out"));
+}
+
+// Names and notes come from files anyone in the class may have written: an escape sequence or a
+// bell in them reaches the teacher's terminal as text, never as a command to it.
+TEST(WqadminOutput, ControlCharactersFromFilesAreShownEscaped) {
+    test::TempDir dir;
+    ASSERT_EQ(runWqadmin({"init", dir.str()}).status, 0);
+    const std::string nul("Nul\0l", 5);
+    dir.write("USERS.WQ", encodeUserList({"Teacher", "Ann\x1B[2J", "Bel\x07", nul, "C1\x9D"}));
+    dir.write("LOG.WQ",
+              encodeLogFile({}, insertLogEntry("", "note \x1B]0;title\x07", "Ann\x1B[2J")));
+    const auto list = runWqadmin({"users", dir.str(), "list"});
+    EXPECT_EQ(list.status, 0);
+    EXPECT_EQ(list.out, "Teacher\nAnn\\x1B[2J\nBel\\x07\nNul\\x00l\nC1\\x9D\n");
+    const auto log = runWqadmin({"log", dir.str()});
+    EXPECT_EQ(log.status, 0);
+    EXPECT_NE(log.out.find("Log for Ann\\x1B[2J\n\nnote \\x1B]0;title\\x07\n"), std::string::npos)
+        << log.out;
+    for (const auto& out : {list.out, log.out}) {
+        EXPECT_EQ(out.find_first_of(std::string("\x1B\x07\0", 3)), std::string::npos);
+    }
 }
 
 TEST(WqadminLog, PrintsAndAddsNotes) {
@@ -375,6 +419,12 @@ TEST(WqadminLog, CsvReadsEveryLineTheLogCanHold) {
          "Sam,2026-03-07T21:05," + digits + ",Zan\n"},
         {header + "1 minute.\n   Phrases " + digits + " mins", "Sam,2026-03-07T21:05,1,Zan\n"},
         {"12:30 am, 31 Smarch 2026.  Session time: 2 minutes.\n   Words  2 mins", "Sam,,2,Kiv\n"},
+        // Times no clock shows are damaged entries.
+        {"99:99 pm, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins", ""},
+        {"3:60 pm, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins", ""},
+        {"0:30 pm, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins", ""},
+        {"12:59 am, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins",
+         "Sam,2026-03-07T00:59,2,Kiv\n"},
         {"9:5 am, 7 March 2026.  Session time: 2 minutes.\n   Words  2 mins", ""},
         {header + "2 minutes.\n   Words  2 mins ", ""},
         {header + "2 minutes. \n   Words  2 mins", ""},

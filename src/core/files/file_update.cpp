@@ -6,12 +6,16 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 
 #include "files/paths.h"
+#include "files/save_journal.h"
 
 namespace fs = std::filesystem;
 
@@ -83,7 +87,15 @@ public:
         }
         m_path = stem + ".XXXXXX";
         m_fd.reset(::mkstemp(m_path.data()));
-        if (m_fd.get() < 0) m_error = errno;
+        if (m_fd.get() < 0) {
+            m_error = errno;
+            return;
+        }
+        // Held while the file is written: what tells clearStaleTemporaries it is in use.
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        (void)::fcntl(m_fd.get(), F_SETLK, &lock);
     }
     ~TempFile() {
         if (!m_kept) ::unlink(m_path.c_str());
@@ -109,15 +121,16 @@ private:
     bool m_kept = false;
 };
 
-bool writeAt(int fd, std::string_view bytes) {
+bool writeAt(int fd, std::string_view bytes, off_t at = 0) {
     if (const int fault = injectedFault(SaveStep::Write)) {
-        (void)!::pwrite(fd, bytes.data(), bytes.size() / 2, 0);
+        (void)!::pwrite(fd, bytes.data(), bytes.size() / 2, at);
+        if (fault < 0) ::raise(-fault);
         errno = fault;
         return false;
     }
     for (size_t done = 0; done < bytes.size();) {
         const ssize_t n =
-            ::pwrite(fd, bytes.data() + done, bytes.size() - done, static_cast<off_t>(done));
+            ::pwrite(fd, bytes.data() + done, bytes.size() - done, at + static_cast<off_t>(done));
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
         done += static_cast<size_t>(n);
@@ -125,15 +138,23 @@ bool writeAt(int fd, std::string_view bytes) {
     return true;
 }
 
-std::optional<std::string> readAll(int fd) {
+// The whole file as it is on disk, journal included; nullopt when it cannot be read or holds
+// more than limit bytes (checked as it is read too, since a file can grow meanwhile).
+std::optional<std::string> readAll(int fd, std::uintmax_t limit) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || static_cast<std::uintmax_t>(st.st_size) > limit) {
+        return std::nullopt;
+    }
     std::string bytes;
-    char buffer[8192];
+    bytes.reserve(static_cast<size_t>(st.st_size));
+    char buffer[65536];
     for (off_t offset = 0;;) {
         const ssize_t n = ::pread(fd, buffer, sizeof buffer, offset);
         if (n < 0 && errno == EINTR) continue;
         if (n < 0) return std::nullopt;
         if (n == 0) return bytes;
         bytes.append(buffer, static_cast<size_t>(n));
+        if (bytes.size() > limit) return std::nullopt;
         offset += n;
     }
 }
@@ -155,17 +176,73 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
-// The file a save writes: the resolved path, a symbolic link followed to its target.
-std::string saveTarget(std::string_view path) {
-    std::string target = resolvePath(path);
-    struct stat st {};
-    if (::lstat(target.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
-        if (char* real = ::realpath(target.c_str(), nullptr)) {
-            target = real;
-            std::free(real);
-        }
+// Links followed before a chain counts as a loop, as the kernel counts them.
+constexpr int kMaxLinkHops = 40;
+
+// The file a save writes: the resolved path, a symbolic link followed to its target, also where
+// the target does not exist yet (a settings file linked into a share is made there by its first
+// save, where the share's folder exists). nullopt, with errno ELOOP, for a chain of links that
+// does not end.
+std::optional<std::string> saveTarget(std::string_view path) {
+    fs::path target = resolvePath(path);
+    for (int hop = 0; hop < kMaxLinkHops; ++hop) {
+        struct stat st {};
+        if (::lstat(target.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return target.string();
+        std::error_code ec;
+        const fs::path next = fs::read_symlink(target, ec);
+        if (ec) return std::nullopt;
+        target = next.is_absolute() ? next : TempFile::folderOf(target) / next;
     }
-    return target;
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+std::string upperAscii(std::string text) {
+    for (char& c : text) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return text;
+}
+
+// Whether name is that of a new file's temporary file (".NAME.XXXXXX", as mkstemp makes it)
+// for a file with the extension ext (upper case).
+bool isCreationTemporary(const std::string& name, const std::string& ext) {
+    if (name.size() < 9 || name[0] != '.' || name[name.size() - 7] != '.') return false;
+    for (size_t i = name.size() - 6; i < name.size(); ++i) {
+        const char c = name[i];
+        const bool alnum =
+            (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+        if (!alnum) return false;
+    }
+    const fs::path made(name.substr(1, name.size() - 8));
+    return upperAscii(made.extension().string()) == ext;
+}
+
+// A creation killed before its link leaves its temporary file behind. A creator holds a lock
+// on its file while it writes it, so one that nobody locks and that has not changed for a
+// minute belongs to a creation that ended: a save clears those beside its file that have the
+// same extension (the installation's .WQ files, a report's .html).
+void clearStaleTemporaries(const fs::path& target) {
+    const std::string ext = upperAscii(target.extension().string());
+    if (ext.empty()) return;  // no kind to tell them by
+    const fs::path folder = TempFile::folderOf(target);
+    const time_t staleBefore = ::time(nullptr) - 60;
+    std::error_code ec;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (!isCreationTemporary(name, ext)) continue;
+        const int fd = ::open(it->path().c_str(), O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat st {};
+        struct flock lock {};
+        lock.l_type = F_WRLCK;
+        lock.l_whence = SEEK_SET;
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && st.st_mtime < staleBefore &&
+            ::fcntl(fd, F_SETLK, &lock) == 0) {
+            ::unlink(it->path().c_str());
+        }
+        ::close(fd);
+    }
 }
 
 enum class Replace { Done, FolderRefused, Failed };
@@ -193,15 +270,38 @@ Replace replaceWhole(const fs::path& target, std::string_view bytes, const struc
     }
     temp.keep();
     syncFolder(TempFile::folderOf(target));
+    clearStaleTemporaries(target);
     return Replace::Done;
 }
 
-// Where only the file is writable: the whole content in one write from the start, then the
-// length, then a sync. A crash in between can leave a mix of old and new bytes; a failure is
-// undone by the caller writing the old content back. See docs/saving.md.
-bool writeInPlace(int fd, std::string_view bytes) {
-    return writeAt(fd, bytes) && !failsAt(SaveStep::Truncate) &&
-           ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && syncFile(fd);
+// Where only the file is writable, over the old content (the file's present bytes): first a
+// copy of the new content past both, synced (readers take the copy while it ends the file);
+// then the content from the start, the length (which drops the copy), and a sync. A kill at any
+// point leaves the old content or the copy of the new one readable. A failure leaves the old
+// content: during the copy the length drops it, afterwards the old bytes go back over the same
+// blocks, where they fitted before. See docs/saving.md.
+bool writeInPlace(int fd, std::string_view bytes, std::string_view old) {
+    const auto journalAt = static_cast<off_t>(journalOffset(old.size(), bytes.size()));
+    if (!writeAt(fd, encodeSaveJournal(bytes, old.size()), journalAt) || !syncFile(fd)) {
+        (void)!::ftruncate(fd, static_cast<off_t>(old.size()));
+        return false;
+    }
+    if (writeAt(fd, bytes) && !failsAt(SaveStep::Truncate) &&
+        ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && syncFile(fd)) {
+        return true;
+    }
+    // Should this fail too, the copy still ends the file, and it reads as the new content.
+    if (writeAt(fd, old) && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0) {
+        (void)syncFile(fd);
+    }
+    return false;
+}
+
+// Finishes an in-place write stopped after its copy reached the file: the copy goes to the start
+// and the length drops it, the copy staying in place until then.
+bool finishInPlace(int fd, std::string_view bytes) {
+    return writeAt(fd, bytes) && ::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 &&
+           syncFile(fd);
 }
 
 enum class Create { Done, Exists, Failed };
@@ -222,6 +322,7 @@ Create createWhole(const fs::path& target, std::string_view bytes) {
         temp.keep();
     }
     syncFolder(TempFile::folderOf(target));
+    clearStaleTemporaries(target);
     return Create::Done;
 }
 
@@ -243,20 +344,30 @@ bool stillNamedBy(const struct stat& mine, const std::string& path) {
            mine.st_ino == named.st_ino;
 }
 
+// Tries of one save before it gives up: each follows another writer's creation or replacement
+// of the file, so even hundreds of writers at once finish well within it.
+constexpr int kMaxSaveAttempts = 1000;
+
+// A file written in place holds, for a moment, its content and a copy of the new one.
+constexpr std::uintmax_t kMaxStoredBytes = 2 * kMaxReadBytes + 1024;
+
 }  // namespace
 
 void setSaveFaultsForTests(SaveFaults faults) { saveFaults() = std::move(faults); }
 
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change) {
-    const std::string target = saveTarget(path);
-    for (;;) {
+    const auto target = saveTarget(path);
+    if (!target) return false;
+    // Each new try follows another writer's progress (a file created or renamed meanwhile); a
+    // bound keeps a name that can never be opened nor created from spinning for ever.
+    for (int attempt = 0; attempt < kMaxSaveAttempts; ++attempt) {
         Descriptor file(failsAt(SaveStep::OpenFile) ? -1
-                                                    : ::open(target.c_str(), O_RDWR | O_CLOEXEC));
+                                                    : ::open(target->c_str(), O_RDWR | O_CLOEXEC));
         if (file.get() < 0) {
             if (errno != ENOENT || ifMissing == IfMissing::Fail) return false;
             const auto bytes = change({});
             if (!bytes) return false;
-            const Create created = createWhole(target, *bytes);
+            const Create created = createWhole(*target, *bytes);
             if (created == Create::Exists) continue;
             return created == Create::Done;
         }
@@ -264,25 +375,34 @@ bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& ch
         if (!lockWhole(file.get()) || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
             return false;
         }
-        if (!stillNamedBy(st, target)) continue;
-        const auto current = readAll(file.get());
-        if (!current) return false;
-        const auto next = change(*current);
+        if (!stillNamedBy(st, *target)) continue;
+        const auto onDisk = readAll(file.get(), kMaxStoredBytes);
+        if (!onDisk) return false;
+        const SavedContent saved = savedContent(*onDisk);
+        const std::string current(saved.content);
+        // An in-place write stopped half-way: finished from its copy, or the copy stopped
+        // before it was whole dropped.
+        if (saved.wholeCopy && !finishInPlace(file.get(), current)) return false;
+        if (saved.tornCopy && ::ftruncate(file.get(), static_cast<off_t>(current.size())) != 0) {
+            return false;
+        }
+        if (current.size() > kMaxReadBytes) return false;
+        const auto next = change(current);
         if (!next) return false;
-        switch (replaceWhole(target, *next, &st)) {
+        switch (replaceWhole(*target, *next, &st)) {
             case Replace::Done:
                 return true;
             case Replace::FolderRefused:
-                if (writeInPlace(file.get(), *next)) return true;
-                // A write cut short (a full disk, the file size limit) or a failed sync: the old
-                // content goes back. It fitted before, so it fits again over the same blocks.
-                (void)writeInPlace(file.get(), *current);
-                return false;
+                // A write cut short (a full disk, the file size limit) or a failed sync leaves
+                // the old content.
+                return writeInPlace(file.get(), *next, current);
             case Replace::Failed:
                 return false;
         }
         return false;
     }
+    errno = EAGAIN;
+    return false;
 }
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes) {

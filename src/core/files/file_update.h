@@ -19,9 +19,13 @@ using FileChange = std::function<std::optional<std::string>(std::string_view cur
 // before the lock goes. The new content replaces the file whole through a temporary file renamed
 // over it, keeping its mode and, where permitted, its group; where the folder does not allow
 // that but the file is writable (a classroom folder owned by the teacher), it is written in
-// place. A symbolic link is written through to its target. False when the file cannot be locked,
-// read or written, is no regular file, or change left it alone; a file this user may not write
-// is never replaced.
+// place, a copy of the new content going after the old first, so that a write stopped half-way
+// reads as the old content or the new (readWholeFile takes the copy; the next save finishes the
+// write). A symbolic link is written through to its target, which a save allowed to create the
+// file makes where the target's folder exists. False when the file cannot be locked, read or
+// written, is no regular file, holds more than kMaxReadBytes, is a link that leads nowhere (a
+// missing folder, a loop), or change left it alone; a file this user may not write is never
+// replaced.
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change);
 
 // The steps of a save at which a test can make the system fail: opening the file, opening the
@@ -30,7 +34,9 @@ bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& ch
 enum class SaveStep { OpenFile, OpenTemporary, Write, Sync, Replace, Truncate };
 
 // Asked before each step; an errno value makes the step fail with it, a write after writing the
-// first half of its bytes (as a disk filling up does); 0 lets the step run. For tests only: the
+// first half of its bytes (as a disk filling up does); a negative signal number stops a write
+// after its first half with that signal (a kill arriving between two pages of one write); 0 lets
+// the step run. For tests only: the
 // programs never set one. An empty function (the default) injects nothing.
 using SaveFaults = std::function<int(SaveStep)>;
 void setSaveFaultsForTests(SaveFaults faults);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/cp1252.h"
+#include "files/save_journal.h"
 #include "files/text.h"
 
 namespace fs = std::filesystem;
@@ -114,15 +115,32 @@ std::optional<std::uintmax_t> fileLength(std::string_view path) {
     return static_cast<std::uintmax_t>(st.st_size);
 }
 
+namespace {
+
+// Waits for any save in progress (updateFile holds a write lock on the file while it writes).
+// Where the file system keeps no locks the file is read as it is.
+void lockForReading(int fd) {
+    struct flock lock {};
+    lock.l_type = F_RDLCK;
+    lock.l_whence = SEEK_SET;
+    while (::fcntl(fd, F_SETLKW, &lock) < 0 && errno == EINTR) {
+    }
+}
+
+}  // namespace
+
 std::optional<std::string> readWholeFile(std::string_view path, std::uintmax_t maxBytes) {
     const std::string real = resolvePath(path);
     // Non-blocking, so that opening a FIFO cannot wait for a writer; it is refused below.
     const int fd = ::open(real.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) return std::nullopt;
+    // A file written in place briefly holds a copy of its new content after the old one.
+    const std::uintmax_t onDiskLimit = maxBytes > kMaxReadBytes ? maxBytes : 2 * maxBytes + 1024;
     std::optional<std::string> result;
     struct stat st {};
+    if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) lockForReading(fd);
     if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) &&
-        static_cast<std::uintmax_t>(st.st_size) <= maxBytes) {
+        static_cast<std::uintmax_t>(st.st_size) <= onDiskLimit) {
         std::string bytes;
         bytes.reserve(static_cast<size_t>(st.st_size));
         char buffer[65536];
@@ -133,12 +151,18 @@ std::optional<std::string> readWholeFile(std::string_view path, std::uintmax_t m
             if (n < 0) ok = false;
             if (n <= 0) break;
             bytes.append(buffer, static_cast<size_t>(n));
-            if (bytes.size() > maxBytes) {  // grew while being read
+            if (bytes.size() > onDiskLimit) {  // grew while being read
                 ok = false;
                 break;
             }
         }
-        if (ok) result = std::move(bytes);
+        // A write in place stopped half-way: the copy of the new content once it is whole, else
+        // the old content before it.
+        if (ok) {
+            const SavedContent saved = savedContent(bytes);
+            if (saved.wholeCopy || saved.tornCopy) bytes = std::string(saved.content);
+        }
+        if (ok && bytes.size() <= maxBytes) result = std::move(bytes);
     }
     ::close(fd);
     return result;
