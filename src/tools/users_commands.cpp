@@ -130,7 +130,6 @@ void add(const std::string& dir, const std::string& utf8Name) {
     if (individual && fileLength(joinPath(dir, "TEACHER.WQ")).value_or(0) == 0) {
         failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
     }
-    if (individual) giveOwnSettings(dir, name);
     changeNames(dir, [&](std::vector<std::string>& current) {
         if (std::find(current.begin(), current.end(), name) != current.end()) {
             throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
@@ -140,6 +139,9 @@ void add(const std::string& dir, const std::string& utf8Name) {
                                 " names, as many as its count can say.");
         }
         warnOfSharedStems(current, name, utf8Name);
+        // The mode is read again under the list's lock, which `globals set userMode=3` holds
+        // while it makes the files of the names already listed.
+        if (individualSettings(dir)) giveOwnSettings(dir, name);
         current.push_back(name);
     });
 }

@@ -168,6 +168,60 @@ std::string saveTarget(std::string_view path) {
     return target;
 }
 
+// An installation of the programs: kiv and zan in the folder as files of their own (a class
+// folder holds them as links).
+bool isInstallation(const fs::path& folder) {
+    struct stat st {};
+    for (const char* program : {"kiv", "zan"}) {
+        if (::lstat((folder / program).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    }
+    return true;
+}
+
+// A symbolic link to a file in an installation or below it (a class's link to the installed
+// sample library), dangling or not.
+bool linksIntoInstallation(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
+    std::error_code ec;
+    fs::path target = fs::weakly_canonical(fs::path(path), ec);
+    if (ec) return false;
+    for (fs::path folder = target.parent_path(); !folder.empty(); folder = folder.parent_path()) {
+        if (isInstallation(folder)) return true;
+        if (folder == folder.root_path()) break;
+    }
+    return false;
+}
+
+// A class's link into the installation is replaced by a file of the class's own, the installed
+// file read through it and never written: the installation stays as the package made it. The
+// link's folder must allow new files; two saves racing here each replace the link whole, and
+// the later one stays.
+bool replaceLink(const std::string& link, IfMissing ifMissing, const FileChange& change) {
+    Descriptor installed(::open(link.c_str(), O_RDONLY | O_CLOEXEC));
+    std::optional<std::string> current = std::string();
+    if (installed.get() >= 0) {
+        current = readAll(installed.get());
+    } else if (errno != ENOENT || ifMissing == IfMissing::Fail) {
+        return false;
+    }
+    if (!current) return false;
+    const auto next = change(*current);
+    if (!next) return false;
+    TempFile temp(link, false);
+    if (!temp.created()) return false;
+    bool ok =
+        writeAt(temp.fd(), *next) && ::fchmod(temp.fd(), newFileMode()) == 0 && syncFile(temp.fd());
+    ok = temp.close() && ok;
+    // rename() replaces the link itself, never what it points at.
+    if (!ok || failsAt(SaveStep::Replace) || ::rename(temp.path().c_str(), link.c_str()) != 0) {
+        return false;
+    }
+    temp.keep();
+    syncFolder(TempFile::folderOf(link));
+    return true;
+}
+
 enum class Replace { Done, FolderRefused, Failed };
 
 // The new content in a temporary file with the old file's mode and group, flushed, renamed over
@@ -248,6 +302,8 @@ bool stillNamedBy(const struct stat& mine, const std::string& path) {
 void setSaveFaultsForTests(SaveFaults faults) { saveFaults() = std::move(faults); }
 
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change) {
+    const std::string named = resolvePath(path);
+    if (linksIntoInstallation(named)) return replaceLink(named, ifMissing, change);
     const std::string target = saveTarget(path);
     for (;;) {
         Descriptor file(failsAt(SaveStep::OpenFile) ? -1
