@@ -182,6 +182,19 @@ TEST(SaveThroughLink, TheLinkStaysAndItsTargetChanges) {
     EXPECT_EQ(dir.read("shared/TEACHER.WQ"), "new");
 }
 
+// A link whose file is missing: the save makes the file it names (once spun for ever), or fails
+// where its folder is missing too.
+TEST(SaveThroughLink, ADanglingLinkGetsItsFileOrFails) {
+    test::TempDir dir;
+    fs::create_directories(dir / "shared");
+    fs::create_symlink(dir / "shared/TEACHER.WQ", dir / "TEACHER.WQ");
+    fs::create_symlink(dir / "gone/LOG.WQ", dir / "LOG.WQ");
+    ASSERT_TRUE(writeFileAtomically((dir / "TEACHER.WQ").string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "TEACHER.WQ"));
+    EXPECT_EQ(dir.read("shared/TEACHER.WQ"), "new");
+    EXPECT_FALSE(writeFileAtomically((dir / "LOG.WQ").string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "LOG.WQ"));
+}
 
 // A class folder links the installed sample library; a save to one of those links makes the
 // class's own file and leaves the installed one as it was, even for a writer who could write it.
@@ -217,9 +230,9 @@ TEST(SaveThroughLink, ALinkIntoTheInstallationBecomesTheClasssOwnFile) {
         } else {
             EXPECT_FALSE(fs::exists(dir / "opt/WAVS/WDS/CAT.WAV")) << c.what;
         }
-        EXPECT_EQ(std::distance(fs::directory_iterator(dir / "class/WAVS/WDS"),
-                                fs::directory_iterator()),
-                  1)
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(dir / "class/WAVS/WDS"), fs::directory_iterator()),
+            1)
             << c.what;
     }
 }

@@ -155,6 +155,17 @@ mode_t newFileMode() {
     return 0666 & ~mask;
 }
 
+// Where a symbolic link leads, folders above the end resolved; a dangling link gives the file
+// it names, which a save then creates.
+fs::path linkTarget(const std::string& link) {
+    std::error_code ec;
+    const fs::path named = fs::read_symlink(link, ec);
+    if (ec) return link;
+    const fs::path target = (fs::path(link).parent_path() / named).lexically_normal();
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    return ec ? target : resolved;
+}
+
 // The file a save writes: the resolved path, a symbolic link followed to its target.
 std::string saveTarget(std::string_view path) {
     std::string target = resolvePath(path);
@@ -163,6 +174,8 @@ std::string saveTarget(std::string_view path) {
         if (char* real = ::realpath(target.c_str(), nullptr)) {
             target = real;
             std::free(real);
+        } else {
+            target = linkTarget(target).string();
         }
     }
     return target;
@@ -183,9 +196,7 @@ bool isInstallation(const fs::path& folder) {
 bool linksIntoInstallation(const std::string& path) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
-    std::error_code ec;
-    fs::path target = fs::weakly_canonical(fs::path(path), ec);
-    if (ec) return false;
+    const fs::path target = linkTarget(path);
     for (fs::path folder = target.parent_path(); !folder.empty(); folder = folder.parent_path()) {
         if (isInstallation(folder)) return true;
         if (folder == folder.root_path()) break;
@@ -305,16 +316,21 @@ bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& ch
     const std::string named = resolvePath(path);
     if (linksIntoInstallation(named)) return replaceLink(named, ifMissing, change);
     const std::string target = saveTarget(path);
-    for (;;) {
+    // A file made meanwhile is read on the next round; a name that keeps reading as missing
+    // yet cannot be created (a chain of links ending nowhere) fails rather than spins.
+    for (int created = 0; created < 100;) {
         Descriptor file(failsAt(SaveStep::OpenFile) ? -1
                                                     : ::open(target.c_str(), O_RDWR | O_CLOEXEC));
         if (file.get() < 0) {
             if (errno != ENOENT || ifMissing == IfMissing::Fail) return false;
             const auto bytes = change({});
             if (!bytes) return false;
-            const Create created = createWhole(target, *bytes);
-            if (created == Create::Exists) continue;
-            return created == Create::Done;
+            const Create made = createWhole(target, *bytes);
+            if (made == Create::Exists) {
+                ++created;
+                continue;
+            }
+            return made == Create::Done;
         }
         struct stat st {};
         if (!lockWhole(file.get()) || ::fstat(file.get(), &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -339,6 +355,7 @@ bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& ch
         }
         return false;
     }
+    return false;
 }
 
 bool writeFileAtomically(std::string_view path, std::string_view bytes) {

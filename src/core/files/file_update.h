@@ -20,9 +20,9 @@ using FileChange = std::function<std::optional<std::string>(std::string_view cur
 // over it, keeping its mode and, where permitted, its group; where the folder does not allow
 // that but the file is writable (a classroom folder owned by the teacher), it is written in
 // place. A symbolic link is written through to its target, except a link into an installation of
-// the programs (a class's link to the installed sample), which the new content replaces. False when the file cannot be locked,
-// read or written, is no regular file, or change left it alone; a file this user may not write
-// is never replaced.
+// the programs (a class's link to the installed sample), which the new content replaces. False when
+// the file cannot be locked, read or written, is no regular file, or change left it alone; a file
+// this user may not write is never replaced.
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change);
 
 // The steps of a save at which a test can make the system fail: opening the file, opening the
