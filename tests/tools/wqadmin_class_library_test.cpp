@@ -17,8 +17,8 @@ namespace fs = std::filesystem;
 using test::runWqadmin;
 
 const char* const kSampleFiles[] = {
-    "DATA/25SAMPLE.DAT", "BMPS/25SAMPLE/PIC01.BMP", "WAVS/CLICK.WAV",
-    "WAVS/25SAMPLE/SNT01.WAV", "WAVS/WDS/CAT.WAV", "WORDLIST/0001TO24.TXT",
+    "DATA/25SAMPLE.DAT",       "BMPS/25SAMPLE/PIC01.BMP", "WAVS/CLICK.WAV",
+    "WAVS/25SAMPLE/SNT01.WAV", "WAVS/WDS/CAT.WAV",        "WORDLIST/0001TO24.TXT",
 };
 
 // An installed folder with its programs, a help document and a sample library.
@@ -33,8 +33,8 @@ fs::path install(const test::TempDir& root) {
 }
 
 test::RunResult makeClass(const test::TempDir& root) {
-    return runWqadmin({"init", (root / "class").string(), "--programs", "--from",
-                       (root / "opt").string()});
+    return runWqadmin(
+        {"init", (root / "class").string(), "--programs", "--from", (root / "opt").string()});
 }
 
 TEST(ClassLibrary, RealFoldersLinkingEachSampleFile) {
@@ -42,8 +42,8 @@ TEST(ClassLibrary, RealFoldersLinkingEachSampleFile) {
     const fs::path installed = install(root);
     const auto r = makeClass(root);
     ASSERT_EQ(r.status, 0) << r.err;
-    for (const char* folder : {"DATA", "BMPS", "BMPS/25SAMPLE", "WAVS", "WAVS/25SAMPLE",
-                               "WAVS/WDS", "WORDLIST"}) {
+    for (const char* folder :
+         {"DATA", "BMPS", "BMPS/25SAMPLE", "WAVS", "WAVS/25SAMPLE", "WAVS/WDS", "WORDLIST"}) {
         EXPECT_TRUE(fs::is_directory(fs::symlink_status(root / "class" / folder))) << folder;
     }
     for (const char* file : kSampleFiles) {
@@ -63,13 +63,14 @@ TEST(ClassLibrary, ATeachersOwnListIsVoicedInTheClass) {
     const fs::path installed = install(root);
     ASSERT_EQ(makeClass(root).status, 0);
     const std::string cls = (root / "class").string();
-    root.write("class/WORDLIST/0065TO65.TXT", "*WORDLIST*\r\ncat\r\ncow\r\npig\r\nhen\r\n*END*\r\n");
+    root.write("class/WORDLIST/0065TO65.TXT",
+               "*WORDLIST*\r\ncat\r\ncow\r\npig\r\nhen\r\n*END*\r\n");
 
     const auto made = runWqadmin({"recordings", cls, "0065TO65.TXT", "--make"});
     EXPECT_EQ(made.status, 0) << made.out << made.err;
     for (const char* word : {"COW", "PIG", "HEN"}) {
-        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(root / "class/WAVS/WDS" /
-                                                           (std::string(word) + ".WAV"))))
+        EXPECT_TRUE(fs::is_regular_file(
+            fs::symlink_status(root / "class/WAVS/WDS" / (std::string(word) + ".WAV"))))
             << word;
     }
     EXPECT_TRUE(fs::is_symlink(root / "class/WAVS/WDS/CAT.WAV"));  // the sample's, left

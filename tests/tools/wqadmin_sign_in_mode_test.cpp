@@ -90,18 +90,16 @@ TEST(SignInModeOwnSettings, AFolderTheTeacherMayNotWriteKeepsTheMode) {
     }
     fs::permissions(dir / "class", fs::perms(0555));
     const std::string before = dir.read("class/GLOBSET.WQ");
-    const auto r =
-        test::runCommand(runAs + test::shellQuote(WQADMIN_PATH) + " globals " +
-                         test::shellQuote(cls) + " set userMode=3 2>&1");
+    const auto r = test::runCommand(runAs + test::shellQuote(WQADMIN_PATH) + " globals " +
+                                    test::shellQuote(cls) + " set userMode=3 2>&1");
     fs::permissions(dir / "class", fs::perms(0755));
     EXPECT_EQ(r.status, 1) << r.out;
     EXPECT_NE(r.out.find("SAM.WQ"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("not changed"), std::string::npos) << r.out;
     EXPECT_EQ(dir.read("class/GLOBSET.WQ"), before);
     // Other settings still change where the file may be written in place.
-    const auto log =
-        test::runCommand(runAs + test::shellQuote(WQADMIN_PATH) + " globals " +
-                         test::shellQuote(cls) + " set logSessions=0 2>&1");
+    const auto log = test::runCommand(runAs + test::shellQuote(WQADMIN_PATH) + " globals " +
+                                      test::shellQuote(cls) + " set logSessions=0 2>&1");
     EXPECT_EQ(log.status, 0) << log.out;
 }
 
