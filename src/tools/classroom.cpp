@@ -19,8 +19,9 @@ struct Program {
 };
 
 constexpr std::array<Program, 2> kPrograms{{
-    {"kiv", "Kiv", "Word activity", "See, hear and type the words of a word list"},
-    {"zan", "Zan", "Story reader", "Read an illustrated story, clicking and hearing its words"},
+    {"kiv", "Kiv - Words", "Word activity", "See, hear and type the words of a word list"},
+    {"zan", "Zan - Phrases", "Story reader",
+     "Read an illustrated story, clicking and hearing its words"},
 }};
 
 bool validUtf8(std::string_view s) {
@@ -84,6 +85,8 @@ std::string desktopEntry(const Program& program, const fs::path& classroom, cons
     text += std::string("Name=") + program.title + " (" + escaped(folderName) + ")\n";
     text += std::string("GenericName=") + program.genericName + "\n";
     text += std::string("Comment=") + program.comment + "\n";
+    // The link leads nowhere once the programs are removed: the entry then leaves the menus.
+    text += "TryExec=" + escaped((classroom / program.name).native()) + "\n";
     text += "Exec=" + execArgument(classroom / program.name) + "\n";
     if (!icon.empty()) text += "Icon=" + escaped(icon.native()) + "\n";
     text += "Terminal=false\nCategories=Education;Languages;\n";

@@ -64,12 +64,14 @@ std::string classDataDir(const std::filesystem::path& folder) {
 }
 
 void printNextSteps(const std::string& shownDir, bool programs) {
-    const std::string dir = shownDir.find(' ') == std::string::npos ? shownDir
-                                                                    : "\"" + shownDir + "\"";
+    const std::string dir =
+        shownDir.find(' ') == std::string::npos ? shownDir : "\"" + shownDir + "\"";
     std::cout << "\nNext:\n"
-              << "  wqadmin globals " << dir << " set userMode=3   (children sign in, own settings)\n"
+              << "  wqadmin globals " << dir
+              << " set userMode=3   (children sign in, own settings)\n"
               << "  wqadmin users " << dir << " add \"Sam\"         (one name a child picks)\n"
-              << "  wqadmin globals " << dir << " set password=ABC  (guards the settings windows)\n";
+              << "  wqadmin globals " << dir
+              << " set password=ABC  (guards the settings windows)\n";
     if (programs) {
         std::cout << "  Word lists you write go in " << shownDir << "/WORDLIST; then\n"
                   << "  wqadmin recordings " << dir << " NAME.TXT --make\n"

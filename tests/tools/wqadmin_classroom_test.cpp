@@ -70,7 +70,9 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
     for (const char* program : {"kiv", "zan"}) {
         const std::string entry = root.read(std::string("class 4B/") + program + ".desktop");
         EXPECT_EQ(field(entry, "Name"),
-                  std::string(program == std::string("kiv") ? "Kiv" : "Zan") + " (class 4B)");
+                  std::string(program == std::string("kiv") ? "Kiv - Words" : "Zan - Phrases") +
+                      " (class 4B)");
+        EXPECT_EQ(field(entry, "TryExec"), (room / program).string());
         EXPECT_EQ(field(entry, "Exec"), "\"" + (room / program).string() + "\"");
         EXPECT_EQ(field(entry, "Icon"), (installed.dir / "icons" / program).string() + ".svg");
         const auto mode = fs::status(room / (std::string(program) + ".desktop")).permissions();
