@@ -45,9 +45,8 @@ TEST(WqadminHelp, UsageLinesAreTypedOrder) {
 TEST(WqadminHelp, TheTeachersCommandsComeFirst) {
     const std::string help = runWqadmin({"--help"}).out;
     size_t last = 0;
-    for (const char* command :
-         {"init", "users", "globals", "settings", "log", "report", "recordings", "story",
-          "Technical commands:", "stem"}) {
+    for (const char* command : {"init", "users", "globals", "settings", "log", "report",
+                                "recordings", "story", "Technical commands:", "stem"}) {
         const size_t at = help.find(std::string("\n  ") + command + " ") != std::string::npos
                               ? help.find(std::string("\n  ") + command + " ")
                               : help.find(command);
