@@ -155,6 +155,52 @@ std::vector<LoggedSession> loggedSessions(std::string_view text) {
     return sessions;
 }
 
+std::string notePrefix(int day, std::string_view month, int year) {
+    return "Note, " + std::to_string(day) + " " + std::string(month) + " " + std::to_string(year) +
+           ": ";
+}
+
+std::vector<LoggedNote> loggedNotes(std::string_view text) {
+    std::vector<LoggedNote> notes;
+    std::string_view user;
+    std::vector<std::string_view> entry;  // the lines since the last empty one
+    const auto close = [&] {
+        // A session is a header followed by its activity line; anything else is a note.
+        const bool session = entry.size() == 2 && parseHeader(entry[0]) && parseActivity(entry[1]);
+        if (!entry.empty() && !session && !user.empty()) {
+            LoggedNote note{std::string(user), {}, {}};
+            std::string_view first = entry[0];
+            if (first.substr(0, 6) == "Note, ") {
+                const size_t colon = first.find(": ");
+                if (colon != std::string_view::npos) {
+                    note.date = std::string(first.substr(6, colon - 6));
+                    first.remove_prefix(colon + 2);
+                }
+            }
+            note.text = std::string(first);
+            for (size_t i = 1; i < entry.size(); ++i) note.text += "\n" + std::string(entry[i]);
+            notes.push_back(std::move(note));
+        }
+        entry.clear();
+    };
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 2;
+        if (line.substr(0, 8) == "Log for ") {
+            close();
+            user = line.substr(8);
+        } else if (line.empty() || line.substr(0, 3) == "===") {
+            close();
+        } else {
+            entry.push_back(line);
+        }
+    }
+    close();
+    return notes;
+}
+
 std::string logCsv(std::string_view text) {
     std::string csv = "user,start,minutes,program\n";
     for (const auto& s : loggedSessions(text)) {
