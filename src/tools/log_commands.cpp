@@ -30,7 +30,8 @@ std::string noteText(const std::string& utf8) {
     return text + std::string(kNewLine);
 }
 
-// "Note, 7 March 2026: ": the day the note is written, which the report shows with it.
+// "Note, 7 March 2026:", a line of its own: the day the note is written, which the report shows
+// with it. On a line of its own it leaves a session written as a note readable as a session.
 std::string todaysNotePrefix() {
     static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
                                               "May",       "June",     "July",     "August",
@@ -43,7 +44,7 @@ std::string todaysNotePrefix() {
 
 void addNote(const std::string& dir, const std::string& user, const std::string& utf8Text) {
     const std::string name = toFileText(user, "The user name");
-    const std::string text = todaysNotePrefix() + noteText(utf8Text);
+    const std::string text = todaysNotePrefix() + std::string(kNewLine) + noteText(utf8Text);
     readLogText(dir);  // a clear message for a missing, empty or damaged log
     const AppendOutcome outcome = appendToLog(dir, text, name);
     if (outcome.warnTooLong) std::cerr << forTerminal(logTooLongMessage()) << '\n';

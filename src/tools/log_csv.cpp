@@ -157,7 +157,7 @@ std::vector<LoggedSession> loggedSessions(std::string_view text) {
 
 std::string notePrefix(int day, std::string_view month, int year) {
     return "Note, " + std::to_string(day) + " " + std::string(month) + " " + std::to_string(year) +
-           ": ";
+           ":";
 }
 
 std::vector<LoggedNote> loggedNotes(std::string_view text) {
@@ -169,16 +169,16 @@ std::vector<LoggedNote> loggedNotes(std::string_view text) {
         const bool session = entry.size() == 2 && parseHeader(entry[0]) && parseActivity(entry[1]);
         if (!entry.empty() && !session && !user.empty()) {
             LoggedNote note{std::string(user), {}, {}};
-            std::string_view first = entry[0];
-            if (first.substr(0, 6) == "Note, ") {
-                const size_t colon = first.find(": ");
-                if (colon != std::string_view::npos) {
-                    note.date = std::string(first.substr(6, colon - 6));
-                    first.remove_prefix(colon + 2);
-                }
+            size_t first = 0;
+            const std::string_view dateLine = entry[0];
+            if (entry.size() > 1 && dateLine.substr(0, 6) == "Note, " && dateLine.back() == ':') {
+                note.date = std::string(dateLine.substr(6, dateLine.size() - 7));
+                first = 1;
             }
-            note.text = std::string(first);
-            for (size_t i = 1; i < entry.size(); ++i) note.text += "\n" + std::string(entry[i]);
+            for (size_t i = first; i < entry.size(); ++i) {
+                if (i > first) note.text += "\n";
+                note.text += std::string(entry[i]);
+            }
             notes.push_back(std::move(note));
         }
         entry.clear();
