@@ -37,6 +37,8 @@ opt_existed=$([[ -d /opt ]] && echo yes || echo no)
 deb=$(ls "$build"/${package}_*.deb)
 echo "package test: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB"
 dpkg-deb -I "$deb" | grep -E "^ (Depends|Homepage|Maintainer):"
+# Debian makes /opt; a package listing it would have dpkg try to remove it on purge.
+if dpkg-deb -c "$deb" | awk '{print $6}' | grep -qx './opt/'; then fail "the package lists /opt"; fi
 
 cleanup() {
   purge || true
@@ -59,7 +61,17 @@ for field in '"userMode": 0' '"logSessions": 0' "\"dataDir\": \"$installed\""; d
   grep -qF "$field" <<<"$globals" || fail "the installed settings lack $field: $globals"
 done
 
+for doc in teacher-guide.md copyright changelog.gz; do
+  [[ -f /usr/share/doc/$package/$doc ]] || fail "/usr/share/doc/$package/$doc is not installed"
+done
+
 python3 "$here/tests/e2e/package_e2e.py" "$installed"
+
+# A class with a list of the teacher's own, which purging the package must leave.
+kept=$(mktemp -d)
+wqadmin init "$kept/class" --programs >/dev/null
+printf '*WORDLIST*\r\nzebra\r\ncamel\r\notter\r\nllama\r\n' >"$kept/class/WORDLIST/0065TO65.TXT"
+grep -qx "TryExec=$kept/class/kiv" "$kept/class/kiv.desktop" || fail "kiv.desktop has no TryExec"
 
 # Nothing of the installation changed or was added, whatever ran from it.
 dpkg --verify "$package" || fail "installed files changed (dpkg --verify above)"
@@ -69,6 +81,12 @@ extra=$(comm -13 <(dpkg -L "$package" | sort) <(find "$installed" | sort))
 trap - EXIT
 cleanup
 [[ ! -e $installed ]] || fail "$installed is left after purging: $(find "$installed")"
+for own in GLOBSET.WQ USERS.WQ LOG.WQ WORDLIST/0065TO65.TXT; do
+  [[ -f $kept/class/$own ]] || fail "purging removed the class's $own"
+done
+# The class's entries leave the menus with the programs: their TryExec no longer runs.
+[[ ! -x $kept/class/kiv ]] || fail "the class's kiv still starts after purging"
+rm -rf "$kept"
 for left in /usr/bin/wqadmin /usr/share/applications/org.example.kivzan.kiv.desktop \
   /usr/share/metainfo/org.example.kivzan.kiv.metainfo.xml /usr/share/man/man1/wqadmin.1.gz; do
   [[ ! -e $left ]] || fail "$left is left after purging"

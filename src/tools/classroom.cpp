@@ -19,8 +19,9 @@ struct Program {
 };
 
 constexpr std::array<Program, 2> kPrograms{{
-    {"kiv", "Kiv", "Word activity", "See, hear and type the words of a word list"},
-    {"zan", "Zan", "Story reader", "Read an illustrated story, clicking and hearing its words"},
+    {"kiv", "Kiv - Words", "Word activity", "See, hear and type the words of a word list"},
+    {"zan", "Zan - Phrases", "Story reader",
+     "Read an illustrated story, clicking and hearing its words"},
 }};
 
 bool validUtf8(std::string_view s) {
@@ -84,6 +85,8 @@ std::string desktopEntry(const Program& program, const fs::path& classroom, cons
     text += std::string("Name=") + program.title + " (" + escaped(folderName) + ")\n";
     text += std::string("GenericName=") + program.genericName + "\n";
     text += std::string("Comment=") + program.comment + "\n";
+    // The link leads nowhere once the programs are removed: the entry then leaves the menus.
+    text += "TryExec=" + escaped((classroom / program.name).native()) + "\n";
     text += "Exec=" + execArgument(classroom / program.name) + "\n";
     if (!icon.empty()) text += "Icon=" + escaped(icon.native()) + "\n";
     text += "Terminal=false\nCategories=Education;Languages;\n";
@@ -95,6 +98,47 @@ bool holdsHelp(const std::string& name) {
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
     return lower.find("help") != std::string::npos;
+}
+
+// The folders of a data directory, and the word-sound folder, which a class's own recordings
+// need even where the installation has none.
+constexpr std::array<const char*, 4> kDataFolders{"DATA", "BMPS", "WAVS", "WORDLIST"};
+constexpr const char* kWordSoundFolder = "WAVS/WDS";
+
+void addSampleLibrary(const fs::path& installed, const fs::path& classroom, Classroom& plan) {
+    for (const char* top : kDataFolders) {
+        plan.folders.push_back(classroom / top);
+        std::error_code ec;
+        if (!fs::is_directory(installed / top, ec)) continue;
+        std::vector<fs::directory_entry> entries;
+        for (fs::recursive_directory_iterator it(installed / top, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            entries.push_back(*it);
+        }
+        std::sort(entries.begin(), entries.end());  // a folder before what it holds
+        for (const auto& entry : entries) {
+            const fs::path inClass = classroom / entry.path().lexically_relative(installed);
+            if (entry.is_directory(ec)) {
+                plan.folders.push_back(inClass);
+            } else if (entry.is_regular_file(ec)) {
+                plan.links.push_back({inClass, entry.path()});
+            }
+        }
+    }
+    plan.folders.push_back(classroom / kWordSoundFolder);
+    std::stable_sort(plan.folders.begin(), plan.folders.end());
+}
+
+fs::file_type typeOf(const fs::path& path) {
+    std::error_code ec;
+    return fs::symlink_status(path, ec).type();
+}
+
+// Whether what goes at path can be made: its folder is a real folder (not a teacher's file or
+// link of the same name) and nothing is there yet.
+bool canMake(const fs::path& path) {
+    return typeOf(path.parent_path()) == fs::file_type::directory &&
+           typeOf(path) == fs::file_type::not_found;
 }
 
 }  // namespace
@@ -130,19 +174,34 @@ Classroom planClassroom(const fs::path& installed, const fs::path& classroom) {
     }
     std::sort(help.begin(), help.end());
     for (const auto& target : help) plan.links.push_back({classroom / target.filename(), target});
+    addSampleLibrary(installed, classroom, plan);
     return plan;
 }
 
-void makeClassroom(const Classroom& classroom) {
+ClassroomChanges makeClassroom(const Classroom& classroom) {
+    ClassroomChanges made;
+    for (const auto& folder : classroom.folders) {
+        if (!canMake(folder)) continue;
+        std::error_code ec;
+        fs::create_directory(folder, ec);
+        if (ec) {
+            throw CommandFailed("Could not make the folder " + folder.native() + ": " +
+                                ec.message() + ".");
+        }
+        ++made.folders;
+    }
     for (const auto& l : classroom.links) {
+        if (!canMake(l.link)) continue;
         std::error_code ec;
         fs::create_symlink(l.target, l.link, ec);
         if (ec) {
             throw CommandFailed("Could not make the link " + l.link.native() + ": " + ec.message() +
                                 ".");
         }
+        ++made.links;
     }
     for (const auto& f : classroom.desktopEntries) {
+        if (!canMake(f.path)) continue;
         std::error_code ec;
         if (!writeFileAtomically(fromSystemPath(f.path.native()), f.bytes)) {
             throw CommandFailed("Could not write " + f.path.native() + ".");
@@ -152,7 +211,33 @@ void makeClassroom(const Classroom& classroom) {
         const auto read =
             mode & (fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
         fs::permissions(f.path, fs::perms(unsigned(read) >> 2), fs::perm_options::add, ec);
+        ++made.entries;
     }
+    return made;
+}
+
+int dropDanglingLinks(const fs::path& classroom, const fs::path& installed) {
+    std::vector<fs::path> dangling;
+    const auto look = [&](const fs::path& path) {
+        std::error_code ec;
+        if (typeOf(path) != fs::file_type::symlink || fs::exists(path, ec)) return;
+        fs::path target = fs::read_symlink(path, ec);
+        if (ec) return;
+        target = (path.parent_path() / target).lexically_normal();
+        const auto rest = target.lexically_relative(installed);
+        if (!rest.empty() && *rest.begin() != "..") dangling.push_back(path);
+    };
+    std::error_code ec;
+    for (const auto& entry : fs::directory_iterator(classroom, ec)) look(entry.path());
+    for (const char* top : kDataFolders) {
+        if (typeOf(classroom / top) != fs::file_type::directory) continue;
+        for (fs::recursive_directory_iterator it(classroom / top, ec), end; !ec && it != end;
+             it.increment(ec)) {
+            look(it->path());
+        }
+    }
+    for (const auto& path : dangling) fs::remove(path, ec);
+    return static_cast<int>(dangling.size());
 }
 
 }  // namespace kz::admin

@@ -1,4 +1,5 @@
 #include <CLI/CLI.hpp>
+#include <ctime>
 #include <iostream>
 
 #include "admin_common.h"
@@ -29,9 +30,21 @@ std::string noteText(const std::string& utf8) {
     return text + std::string(kNewLine);
 }
 
+// "Note, 7 March 2026:", a line of its own: the day the note is written, which the report shows
+// with it. On a line of its own it leaves a session written as a note readable as a session.
+std::string todaysNotePrefix() {
+    static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                              "May",       "June",     "July",     "August",
+                                              "September", "October",  "November", "December"};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return notePrefix(local.tm_mday, kMonths[local.tm_mon], local.tm_year + 1900);
+}
+
 void addNote(const std::string& dir, const std::string& user, const std::string& utf8Text) {
     const std::string name = toFileText(user, "The user name");
-    const std::string text = noteText(utf8Text);
+    const std::string text = todaysNotePrefix() + std::string(kNewLine) + noteText(utf8Text);
     readLogText(dir);  // a clear message for a missing, empty or damaged log
     const AppendOutcome outcome = appendToLog(dir, text, name);
     if (outcome.warnTooLong) std::cerr << forTerminal(logTooLongMessage()) << '\n';

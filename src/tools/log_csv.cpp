@@ -159,6 +159,52 @@ std::vector<LoggedSession> loggedSessions(std::string_view text) {
     return sessions;
 }
 
+std::string notePrefix(int day, std::string_view month, int year) {
+    return "Note, " + std::to_string(day) + " " + std::string(month) + " " + std::to_string(year) +
+           ":";
+}
+
+std::vector<LoggedNote> loggedNotes(std::string_view text) {
+    std::vector<LoggedNote> notes;
+    std::string_view user;
+    std::vector<std::string_view> entry;  // the lines since the last empty one
+    const auto close = [&] {
+        // A session is a header followed by its activity line; anything else is a note.
+        const bool session = entry.size() == 2 && parseHeader(entry[0]) && parseActivity(entry[1]);
+        if (!entry.empty() && !session && !user.empty()) {
+            LoggedNote note{std::string(user), {}, {}};
+            size_t first = 0;
+            const std::string_view dateLine = entry[0];
+            if (entry.size() > 1 && dateLine.substr(0, 6) == "Note, " && dateLine.back() == ':') {
+                note.date = std::string(dateLine.substr(6, dateLine.size() - 7));
+                first = 1;
+            }
+            for (size_t i = first; i < entry.size(); ++i) {
+                if (i > first) note.text += "\n";
+                note.text += std::string(entry[i]);
+            }
+            notes.push_back(std::move(note));
+        }
+        entry.clear();
+    };
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        const std::string_view line = text.substr(start, end - start);
+        start = end + 2;
+        if (line.substr(0, 8) == "Log for ") {
+            close();
+            user = line.substr(8);
+        } else if (line.empty() || line.substr(0, 3) == "===") {
+            close();
+        } else {
+            entry.push_back(line);
+        }
+    }
+    close();
+    return notes;
+}
+
 std::string logCsv(std::string_view text) {
     std::string csv = "user,start,minutes,program\n";
     for (const auto& s : loggedSessions(text)) {

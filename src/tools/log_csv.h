@@ -21,6 +21,19 @@ struct LoggedSession {
 // read in time proportional to its length.
 std::vector<LoggedSession> loggedSessions(std::string_view text);
 
+// A teacher's note (`wqadmin log add`) as the log holds it: an entry of lines under a user's
+// name that is no session. `date` is the day its first line gives ("Note, 7 March 2026:"),
+// empty for a note written without one.
+struct LoggedNote {
+    std::string user;  // Windows-1252
+    std::string date;  // "7 March 2026", or empty
+    std::string text;  // Windows-1252, lines joined by "\n", without the date line
+};
+std::vector<LoggedNote> loggedNotes(std::string_view text);
+
+// The line a note written on this day starts with: "Note, 7 March 2026:".
+std::string notePrefix(int day, std::string_view month, int year);
+
 // The sessions of a tracking log's text as CSV, one row a session: user (UTF-8), start, minutes,
 // program.
 std::string logCsv(std::string_view text);

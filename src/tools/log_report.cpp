@@ -236,6 +236,8 @@ h1 { font-size: 22px; margin: 0; }
 h2 { font-size: 16px; margin: 20px 0 6px; }
 p { margin: 4px 0; font-size: 13px; }
 .sub { color: #555; margin-bottom: 10px; }
+.notes td { font-size: 12px; color: #444; }
+.notes ul { margin: 0; padding-left: 16px; }
 .key { display: inline-block; width: 10px; height: 10px; margin: 0 3px 0 10px; }
 table { border-collapse: collapse; }
 th, td { padding: 3px 8px; border-bottom: 1px solid #ddd; text-align: left;
@@ -305,7 +307,35 @@ std::vector<std::string> neverRead(const std::vector<std::string>& listed,
     return names;
 }
 
-std::string tableHtml(const std::vector<Child>& children) {
+// The teacher's own name on the sign-in list: sessions under it are no child's reading.
+bool isTeacher(const std::string& name) { return name == "Teacher"; }
+
+// A note's lines, each escaped, joined by line breaks.
+std::string noteHtml(const std::string& cp1252) {
+    std::string html;
+    for (size_t start = 0;;) {
+        const size_t end = cp1252.find('\n', start);
+        html += nameHtml(std::string_view(cp1252).substr(start, end - start));
+        if (end == std::string::npos) return html;
+        html += "<br>";
+        start = end + 1;
+    }
+}
+
+// A child's notes, dated, as a row under the child's row.
+std::string notesRow(const std::string& child, const std::vector<LoggedNote>& notes) {
+    std::string items;
+    for (const auto& n : notes) {
+        if (n.user != child) continue;
+        const std::string text = noteHtml(n.text);
+        items += "<li>" + (n.date.empty() ? std::string() : "<b>" + nameHtml(n.date) + ":</b> ") +
+                 text + "</li>";
+    }
+    if (items.empty()) return {};
+    return "<tr class=\"notes\"><td></td><td colspan=\"4\"><ul>" + items + "</ul></td></tr>\n";
+}
+
+std::string tableHtml(const std::vector<Child>& children, const std::vector<LoggedNote>& notes) {
     std::vector<const Child*> order;
     for (const auto& c : children) order.push_back(&c);
     std::sort(order.begin(), order.end(), alphabetical);
@@ -330,7 +360,7 @@ std::string tableHtml(const std::vector<Child>& children) {
     for (const Child* c : order) {
         html += "<tr><td class=\"name\">" + nameHtml(c->name) + "</td>" + lastCell(*c) +
                 tallyCell(c->total[0]) + tallyCell(c->total[1]) + "<td class=\"chart\">" +
-                weekChart(*c, weeks, mostMinutes) + "</td></tr>\n";
+                weekChart(*c, weeks, mostMinutes) + "</td></tr>\n" + notesRow(c->name, notes);
     }
     return html + "</tbody>\n</table>\n";
 }
@@ -338,7 +368,11 @@ std::string tableHtml(const std::vector<Child>& children) {
 }  // namespace
 
 std::string logReportHtml(const ReportInput& input) {
-    const std::vector<Child> children = tallied(input.sessions);
+    std::vector<LoggedSession> childSessions, teacherSessions;
+    for (const auto& s : input.sessions) {
+        (isTeacher(s.user) ? teacherSessions : childSessions).push_back(s);
+    }
+    const std::vector<Child> children = tallied(childSessions);
     const std::vector<std::string> never = neverRead(input.listedUsers, children);
     const std::vector<chr::sys_days> weeks = chartedWeeks(children);
 
@@ -353,12 +387,32 @@ std::string logReportHtml(const ReportInput& input) {
             escaped(input.madeOn) + ".";
     if (!weeks.empty()) {
         html += " " + plural(children.size(), "child", "children") + " read in " +
-                plural(input.sessions.size(), "session", "sessions") + "; the charts show " +
+                plural(childSessions.size(), "session", "sessions") + "; the charts show " +
                 plural(weeks.size(), "week", "weeks") + " from " + dateText(weeks.front(), false) +
                 ".";
     }
     html += "</p>\n";
-    html += children.empty() ? "<p>The log holds no sessions yet.</p>\n" : tableHtml(children);
+    html += children.empty() ? "<p>The log holds no sessions yet.</p>\n"
+                             : tableHtml(children, input.notes);
+    // Notes on a name without a child's session (the Teacher, a child who has not read yet).
+    std::set<std::string> inTable;
+    for (const auto& c : children) inTable.insert(c.name);
+    std::string others;
+    for (const auto& n : input.notes) {
+        if (inTable.count(n.user)) continue;
+        others += "<li>" + nameHtml(n.user) + ", " +
+                  (n.date.empty() ? std::string() : nameHtml(n.date) + ": ") + noteHtml(n.text) +
+                  "</li>";
+    }
+    if (!others.empty()) html += "<h2>Other notes</h2>\n<ul class=\"notes\">" + others + "</ul>\n";
+    if (!teacherSessions.empty()) {
+        const Child teacher = tallied(teacherSessions).front();
+        html += "<p class=\"teacher\">Signed in as Teacher (not counted above): " +
+                plural(teacher.total[0].sessions, "session", "sessions") + " of Words, " +
+                plural(teacher.total[1].sessions, "session", "sessions") + " of Phrases, " +
+                plural(teacher.total[0].minutes + teacher.total[1].minutes, "minute", "minutes") +
+                ".</p>\n";
+    }
 
     html += "<div class=\"nevers\">\n<h2>On the user list, never read (" +
             std::to_string(never.size()) + ")</h2>\n";

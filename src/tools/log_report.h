@@ -11,6 +11,7 @@ struct ReportInput {
     std::string className;  // UTF-8: the installation folder's name, the page's heading
     std::string madeOn;     // UTF-8: the day the report was made, as the page shows it
     std::vector<LoggedSession> sessions;
+    std::vector<LoggedNote> notes;
     std::vector<std::string> listedUsers;  // the user list's names, Windows-1252
 };
 

@@ -49,7 +49,9 @@ std::string className(const std::string& dir) {
 void report(const std::string& dir, const std::string& out) {
     checkInstallation(dir);
     ReportInput input;
-    input.sessions = loggedSessions(readLogText(dir));
+    const std::string log = readLogText(dir);
+    input.sessions = loggedSessions(log);
+    input.notes = loggedNotes(log);
     auto users = loadUserList(dir);
     if (!users) failWith(users.error());
     input.listedUsers.assign(users.value().begin() + 1, users.value().end());

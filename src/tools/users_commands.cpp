@@ -1,5 +1,10 @@
+#include <iconv.h>
+#include <locale.h>
+
 #include <CLI/CLI.hpp>
 #include <algorithm>
+#include <cctype>
+#include <clocale>
 #include <iostream>
 
 #include "admin_common.h"
@@ -22,8 +27,76 @@ bool isControl(unsigned char c) {
     return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
 
+// The UTF-8 characters of a text, one a string (a byte of no character stays alone).
+std::vector<std::string> characters(std::string_view utf8) {
+    std::vector<std::string> out;
+    for (size_t i = 0; i < utf8.size();) {
+        size_t n = 1;
+        while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) {
+            ++n;
+        }
+        out.emplace_back(utf8.substr(i, n));
+        i += n;
+    }
+    return out;
+}
+
+// The plain letters to type for a letter the names file cannot store ("s" for "ş", "L" for
+// "Ł"), as the C library transliterates them; empty when it knows none.
+std::string plainLetters(const std::string& letter) {
+    locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
+    if (!utf8) return {};
+    const locale_t previous = ::uselocale(utf8);
+    std::string plain;
+    if (iconv_t cd = ::iconv_open("ASCII//TRANSLIT", "UTF-8");
+        cd != reinterpret_cast<iconv_t>(-1)) {
+        std::string in = letter;
+        char out[16];
+        char* inPtr = in.data();
+        char* outPtr = out;
+        size_t inLeft = in.size(), outLeft = sizeof out;
+        if (::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
+            plain.assign(out, static_cast<size_t>(outPtr - out));
+        }
+        ::iconv_close(cd);
+    }
+    ::uselocale(previous);
+    ::freelocale(utf8);
+    const bool letters = !plain.empty() && std::all_of(plain.begin(), plain.end(), [](char c) {
+        return std::isalpha(static_cast<unsigned char>(c));
+    });
+    return letters ? plain : std::string();
+}
+
+// Refuses a name holding a letter the names file (Windows-1252) cannot store, naming the letter
+// and the plain one to type instead.
+void checkStorable(const std::string& utf8) {
+    if (utf8ToCp1252(utf8)) return;
+    std::string suggestion;
+    std::string message;
+    for (const auto& c : characters(utf8)) {
+        if (utf8ToCp1252(c)) {
+            suggestion += c;
+            continue;
+        }
+        const std::string plain = plainLetters(c);
+        if (message.empty()) {
+            message = "\"" + utf8 + "\" holds \"" + c +
+                      "\", a letter the names file cannot store (it keeps the letters of "
+                      "Western European languages only)";
+            if (!plain.empty()) message += "; type \"" + plain + "\" instead";
+        }
+        suggestion += plain.empty() ? "?" : plain;
+    }
+    if (suggestion.find('?') == std::string::npos) {
+        message += ", for instance: wqadmin users DIR add \"" + suggestion + "\"";
+    }
+    throw CommandFailed(message + ".");
+}
+
 // A name the sign-in list can show and a record can hold.
 std::string checkedName(const std::string& utf8) {
+    checkStorable(utf8);
     const std::string name = toFileText(utf8, "The name");
     if (std::any_of(name.begin(), name.end(), [](char c) { return isControl(c); })) {
         throw CommandFailed("The name holds control characters.");
@@ -131,7 +204,6 @@ void add(const std::string& dir, const std::string& utf8Name) {
     if (individual && fileLength(joinPath(dir, "TEACHER.WQ")).value_or(0) == 0) {
         failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
     }
-    if (individual) giveOwnSettings(dir, name);
     changeNames(dir, [&](std::vector<std::string>& current) {
         if (std::find(current.begin(), current.end(), name) != current.end()) {
             throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
@@ -141,6 +213,9 @@ void add(const std::string& dir, const std::string& utf8Name) {
                                 " names, as many as its count can say.");
         }
         warnOfSharedStems(current, name, utf8Name);
+        // The mode is read again under the list's lock, which `globals set userMode=3` holds
+        // while it makes the files of the names already listed.
+        if (individualSettings(dir)) giveOwnSettings(dir, name);
         current.push_back(name);
     });
 }

@@ -11,6 +11,7 @@
 #include <filesystem>
 
 #include "fake_host.h"
+#include "files/file_update.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
 #include "files/tracking_log.h"
@@ -226,6 +227,83 @@ TEST(SaveThroughLink, TheLinkStaysAndItsTargetChanges) {
     ASSERT_TRUE(writeFileAtomically((dir / "TEACHER.WQ").string(), "new"));
     EXPECT_TRUE(fs::is_symlink(dir / "TEACHER.WQ"));
     EXPECT_EQ(dir.read("shared/TEACHER.WQ"), "new");
+}
+
+// A link whose file is missing: the save makes the file it names (once spun for ever), or fails
+// where its folder is missing too.
+TEST(SaveThroughLink, ADanglingLinkGetsItsFileOrFails) {
+    test::TempDir dir;
+    fs::create_directories(dir / "shared");
+    fs::create_symlink(dir / "shared/TEACHER.WQ", dir / "TEACHER.WQ");
+    fs::create_symlink(dir / "gone/LOG.WQ", dir / "LOG.WQ");
+    ASSERT_TRUE(writeFileAtomically((dir / "TEACHER.WQ").string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "TEACHER.WQ"));
+    EXPECT_EQ(dir.read("shared/TEACHER.WQ"), "new");
+    EXPECT_FALSE(writeFileAtomically((dir / "LOG.WQ").string(), "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "LOG.WQ"));
+}
+
+// A class folder links the installed sample library; a save to one of those links makes the
+// class's own file and leaves the installed one as it was, even for a writer who could write it.
+TEST(SaveThroughLink, ALinkIntoTheInstallationBecomesTheClasssOwnFile) {
+    struct Case {
+        const char* what;
+        const char* installedFile;  // nullptr: the link dangles (the file went in an upgrade)
+        bool update;                // a read-modify-write rather than a whole new content
+    };
+    const Case cases[] = {
+        {"a recording made again", "old", false},
+        {"a file changed from what it held", "old", true},
+        {"a link left dangling", nullptr, false},
+    };
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        for (const char* program : {"opt/kiv", "opt/zan"}) dir.write(program, "program");
+        if (c.installedFile) dir.write("opt/WAVS/WDS/CAT.WAV", c.installedFile);
+        fs::create_directories(dir / "class/WAVS/WDS");
+        fs::create_symlink(dir / "opt/WAVS/WDS/CAT.WAV", dir / "class/WAVS/WDS/CAT.WAV");
+        const std::string link = (dir / "class/WAVS/WDS/CAT.WAV").string();
+        const bool saved =
+            c.update ? updateFile(link, IfMissing::Fail,
+                                  [](std::string_view old) {
+                                      return std::optional<std::string>(std::string(old) + "+new");
+                                  })
+                     : writeFileAtomically(link, "new");
+        ASSERT_TRUE(saved) << c.what;
+        EXPECT_FALSE(fs::is_symlink(link)) << c.what;
+        EXPECT_EQ(dir.read("class/WAVS/WDS/CAT.WAV"), c.update ? "old+new" : "new") << c.what;
+        if (c.installedFile) {
+            EXPECT_EQ(dir.read("opt/WAVS/WDS/CAT.WAV"), c.installedFile) << c.what;
+        } else {
+            EXPECT_FALSE(fs::exists(dir / "opt/WAVS/WDS/CAT.WAV")) << c.what;
+        }
+        EXPECT_EQ(
+            std::distance(fs::directory_iterator(dir / "class/WAVS/WDS"), fs::directory_iterator()),
+            1)
+            << c.what;
+    }
+}
+
+// The teacher's account cannot write the installation, so the installed file must be read
+// without asking to write it.
+TEST(SaveThroughLink, ALinkIntoAReadOnlyInstallationIsReplacedByItsReader) {
+    test::TempDir dir;
+    fs::permissions(dir.path(), fs::perms(0755));
+    for (const char* program : {"opt/kiv", "opt/zan"}) dir.write(program, "program");
+    dir.write("opt/WORDLIST/FARM.TXT", "installed");
+    fs::permissions(dir / "opt/WORDLIST/FARM.TXT", fs::perms(0444));
+    fs::create_directories(dir / "class/WORDLIST");
+    fs::permissions(dir / "class/WORDLIST", fs::perms(0777));
+    fs::create_symlink(dir / "opt/WORDLIST/FARM.TXT", dir / "class/WORDLIST/FARM.TXT");
+    const std::string link = (dir / "class/WORDLIST/FARM.TXT").string();
+    EXPECT_TRUE(test::runAsOtherUser([&] {
+        return updateFile(link, IfMissing::Fail, [](std::string_view old) {
+            return std::optional<std::string>(std::string(old) + ", mine");
+        });
+    }));
+    EXPECT_FALSE(fs::is_symlink(link));
+    EXPECT_EQ(dir.read("class/WORDLIST/FARM.TXT"), "installed, mine");
+    EXPECT_EQ(dir.read("opt/WORDLIST/FARM.TXT"), "installed");
 }
 
 }  // namespace

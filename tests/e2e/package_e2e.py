@@ -18,6 +18,7 @@ from desktop import Desktop, sign_in_shown, yellow  # noqa: E402
 INSTALLED = sys.argv[1] if len(sys.argv) > 1 else "/opt/kiv-zan"
 WQADMIN = "wqadmin"  # the package's link on the PATH, as a teacher types it
 PUPIL = "nobody"  # an account that may write nothing of the installation
+TEACHER_UID = 4343  # the teacher's account: owns the class, may write nothing installed
 
 
 class DisplayOfItsOwn(Desktop):
@@ -38,6 +39,16 @@ def admin(*args):
     r = subprocess.run([WQADMIN, *args], capture_output=True, text=True)
     if r.returncode != 0:
         raise AssertionError(f"wqadmin {' '.join(args)}: {r.stderr}")
+    return r.stdout
+
+
+def as_teacher(*args):
+    """wqadmin run by the teacher's own account, as the guide has the teacher type it."""
+    r = subprocess.run(["setpriv", f"--reuid={TEACHER_UID}", f"--regid={TEACHER_UID}",
+                        "--clear-groups", WQADMIN, *args], capture_output=True, text=True,
+                       cwd="/", env=dict(os.environ, HOME="/tmp"))
+    if r.returncode != 0:
+        raise AssertionError(f"wqadmin {' '.join(args)}: {r.stdout}{r.stderr}")
     return r.stdout
 
 
@@ -134,7 +145,9 @@ class PackageTest(unittest.TestCase):
         for name in ("kiv", "zan", "kiv-help.html", "zan-help.html"):
             self.assertEqual(os.readlink(os.path.join(self.room, name)),
                              os.path.join(INSTALLED, name))
-        self.assertIn(f'"dataDir": "{INSTALLED}"', admin("globals", self.room))
+        self.assertIn(f'"dataDir": "{self.room}"', admin("globals", self.room))
+        self.assertEqual(os.readlink(os.path.join(self.room, "WORDLIST", "0001TO24.TXT")),
+                         os.path.join(INSTALLED, "WORDLIST", "0001TO24.TXT"))
         for entry in ("kiv.desktop", "zan.desktop"):
             r = subprocess.run(["desktop-file-validate", os.path.join(self.room, entry)],
                                capture_output=True, text=True)
@@ -157,6 +170,34 @@ class PackageTest(unittest.TestCase):
         self.assertIn(b"Phrases", log)
         settings = admin("settings", os.path.join(self.room, "TEACHER.WQ"))
         self.assertRegex(settings, '"zanStory": "19MOON *"')  # the first numbered 17 to 32
+
+    def test_the_guides_route_names_then_mode_3_then_a_childs_own_voiced_list(self):
+        """As the guide has it, all as the teacher's account: the class, the names, then the
+        sign-in mode 3, a list of the teacher's own voiced in the class; then a child signs in
+        and plays it."""
+        as_teacher("init", self.room, "--programs")
+        as_teacher("users", self.room, "add", "Sam Lee")
+        made = as_teacher("globals", self.room, "set", "userMode=3")
+        self.assertIn("Made 1 settings file", made)
+        words = ["zebra", "camel", "otter", "llama"]
+        own_list = os.path.join(self.room, "WORDLIST", "0065TO65.TXT")
+        with open(own_list, "wb") as f:
+            f.write(("*WORDLIST*\r\n" + "\r\n".join(words) + "\r\n").encode())
+        os.chown(own_list, TEACHER_UID, TEACHER_UID)
+        as_teacher("recordings", self.room, "0065TO65.TXT", "--make")
+        for word in words:
+            recording = os.path.join(self.room, "WAVS", "WDS", word.upper() + ".WAV")
+            self.assertTrue(os.path.isfile(recording) and not os.path.islink(recording), word)
+        as_teacher("settings", os.path.join(self.room, "SAMLEE.WQ"), "set",
+                   "kivWordlist=0065TO65")
+        # The child's account writes the child's settings and the log.
+        uid = pwd.getpwnam(PUPIL).pw_uid
+        for name in ("SAMLEE.WQ", "LOG.WQ", "GLOBSET.WQ"):
+            os.chown(os.path.join(self.room, name), uid, -1)
+        self.sign_in_and_leave("kiv", "Words")
+        log = read(os.path.join(self.room, "LOG.WQ"))
+        self.assertIn(b"Log for Sam Lee", log)
+        self.assertIn(b"Words", log)
 
     def test_installed_programs_start_read_only_without_sign_in(self):
         for program, caption in (("kiv", "Words"), ("zan", "Phrases")):

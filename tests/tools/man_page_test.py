@@ -45,7 +45,8 @@ def positionals_before_subcommand(text):
 def commands():
     """(path of command words, long options) for every command and subcommand."""
     out = []
-    for name in section(help_text(), "Subcommands"):
+    top = help_text()
+    for name in section(top, "Commands") + section(top, "Technical commands"):
         text = help_text(name)
         out.append(((name,), long_options(text)))
         placeholders = positionals_before_subcommand(text)

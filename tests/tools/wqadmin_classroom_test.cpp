@@ -56,19 +56,23 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
         ASSERT_TRUE(fs::is_symlink(room / name)) << name;
         EXPECT_EQ(fs::read_symlink(room / name), installed.dir / name) << name;
     }
-    // The installed settings, icons and data stay where they are.
-    for (const char* name : {"icons", "DATA"}) EXPECT_FALSE(fs::exists(room / name)) << name;
+    // The installed settings and icons stay where they are; the data folders are the class's.
+    EXPECT_FALSE(fs::exists(room / "icons"));
+    EXPECT_TRUE(fs::is_directory(fs::symlink_status(room / "DATA")));
+    EXPECT_EQ(fs::read_symlink(room / "DATA/25SAMPLE.DAT"), installed.dir / "DATA/25SAMPLE.DAT");
     for (const char* name : {"GLOBSET.WQ", "USERS.WQ", "TEACHER.WQ", "LOG.WQ"}) {
         EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(room / name))) << name;
     }
     const auto globals = GlobalSettings::decode(root.read("class 4B/GLOBSET.WQ"));
-    EXPECT_EQ(globals.dataDir(), installed.dir.string());  // the sample library: no recovery
+    EXPECT_EQ(globals.dataDir(), room.string());  // its own data directory
     EXPECT_EQ(globals.logSessions(), 1);
 
     for (const char* program : {"kiv", "zan"}) {
         const std::string entry = root.read(std::string("class 4B/") + program + ".desktop");
         EXPECT_EQ(field(entry, "Name"),
-                  std::string(program == std::string("kiv") ? "Kiv" : "Zan") + " (class 4B)");
+                  std::string(program == std::string("kiv") ? "Kiv - Words" : "Zan - Phrases") +
+                      " (class 4B)");
+        EXPECT_EQ(field(entry, "TryExec"), (room / program).string());
         EXPECT_EQ(field(entry, "Exec"), "\"" + (room / program).string() + "\"");
         EXPECT_EQ(field(entry, "Icon"), (installed.dir / "icons" / program).string() + ".svg");
         const auto mode = fs::status(room / (std::string(program) + ".desktop")).permissions();
@@ -76,15 +80,15 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
     }
 }
 
-TEST(WqadminClassroom, TheDataDirectoryIsTheInstalledSampleUnlessGiven) {
+TEST(WqadminClassroom, TheDataDirectoryIsTheClassFolderUnlessGiven) {
     struct Case {
         bool sampleInstalled;
         const char* dataOption;  // nullptr: none
-        const char* expected;    // "@": the installed folder
+        const char* expected;    // "@": the class folder
     };
     const Case cases[] = {
         {true, nullptr, "@"},
-        {false, nullptr, ""},  // found at the first start, as without --programs
+        {false, nullptr, "@"},
         {true, "/media/cd", "/media/cd"},
     };
     for (const auto& c : cases) {
@@ -95,7 +99,7 @@ TEST(WqadminClassroom, TheDataDirectoryIsTheInstalledSampleUnlessGiven) {
         if (c.dataOption) args.insert(args.end(), {"--data", c.dataOption});
         ASSERT_EQ(runWqadmin(args).status, 0);
         const std::string expected =
-            std::string(c.expected) == "@" ? installed.dir.string() : c.expected;
+            std::string(c.expected) == "@" ? (root / "room").string() : c.expected;
         EXPECT_EQ(GlobalSettings::decode(root.read("room/GLOBSET.WQ")).dataDir(), expected)
             << c.sampleInstalled << " " << (c.dataOption ? c.dataOption : "");
     }

@@ -90,6 +90,45 @@ TEST(WqadminReport, CountsSessionsAndMinutesPerChildWeekAndProgram) {
     EXPECT_TRUE(holds(html, "never read (0)")) << html;
 }
 
+// The teacher's own sessions are not a child's reading, and the notes a teacher adds with
+// `log add` appear under their child, dated.
+TEST(WqadminReport, TheTeacherApartAndNotesUnderTheirChild) {
+    test::TempDir dir;
+    makeInstallation(dir,
+                     {{"Teacher", session({2026, 3, 2, 8, 0}, 3, "Words")},
+                      {"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")},
+                      {"Teacher", session({2026, 3, 3, 8, 0}, 4, "Phrases")},
+                      {"Ann", session({2026, 3, 3, 13, 30}, 20, "Phrases")},
+                      {"Ann", "Undated note from before.\r\n"}},
+                     {"Teacher", "Sam", "Ann"});
+    ASSERT_EQ(
+        runWqadmin({"log", dir.str(), "add", "--user", "Sam", "Reads well;\nneeds th."}).status, 0);
+    ASSERT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Zoe", "Starts Monday."}).status, 0);
+    const auto r = runWqadmin({"report", dir.str()});
+    ASSERT_EQ(r.status, 0) << r.err;
+    const std::string& html = r.out;
+    EXPECT_TRUE(holds(html, "2 children read in 2 sessions")) << html;
+    // A note on a name without a session is not lost.
+    EXPECT_TRUE(std::regex_search(
+        html, std::regex(R"(<li>Zoe, \d{1,2} [A-Z][a-z]+ \d{4}: Starts Monday\.</li>)")))
+        << html;
+    EXPECT_TRUE(rowOf(html, "Teacher").empty());
+    EXPECT_TRUE(holds(html,
+                      "Signed in as Teacher (not counted above): 1 session of Words, "
+                      "1 session of Phrases, 7 minutes."))
+        << html;
+    const std::regex dated(
+        R"(<li><b>\d{1,2} [A-Z][a-z]+ \d{4}:</b> Reads well;<br>needs th\.</li>)");
+    const size_t samRow = html.find("<td class=\"name\">Sam</td>");
+    ASSERT_NE(samRow, std::string::npos);
+    const std::string afterSam = html.substr(samRow, html.find("</tbody>") - samRow);
+    EXPECT_TRUE(
+        std::regex_search(afterSam.substr(0, afterSam.find("<td class=\"name\">", 5)), dated))
+        << afterSam;
+    EXPECT_TRUE(holds(rowOf(html, "Ann") + html.substr(html.find(rowOf(html, "Ann"))),
+                      "<li>Undated note from before.</li>"));
+}
+
 TEST(WqadminReport, ListsChildrenOnTheListWhoNeverRead) {
     test::TempDir dir;
     makeInstallation(dir, {{"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")}},

@@ -391,8 +391,9 @@ TEST(WqadminLog, PrintsAndAddsNotes) {
         0);
     const auto after = decodeLogText(dir.read("LOG.WQ"));
     ASSERT_TRUE(after.has_value());
-    EXPECT_NE(after->find(
-                  "12 mins\r\n\r\nReads well.\r\nNeeds help with th.\r\n\r\n=====\r\nLog for Ann"),
+    // The note starts with the day it was written, on a line of its own.
+    EXPECT_NE(after->find("12 mins\r\n\r\nNote, "), std::string::npos) << *after;
+    EXPECT_NE(after->find(":\r\nReads well.\r\nNeeds help with th.\r\n\r\n=====\r\nLog for Ann"),
               std::string::npos)
         << *after;
 

@@ -245,6 +245,69 @@ void clearStaleTemporaries(const fs::path& target) {
     }
 }
 
+// Where a symbolic link leads, folders above the end resolved; a dangling link gives the file
+// it names, which a save then creates.
+fs::path linkTarget(const std::string& link) {
+    std::error_code ec;
+    const fs::path named = fs::read_symlink(link, ec);
+    if (ec) return link;
+    const fs::path target = (fs::path(link).parent_path() / named).lexically_normal();
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    return ec ? target : resolved;
+}
+
+// An installation of the programs: kiv and zan in the folder as files of their own (a class
+// folder holds them as links).
+bool isInstallation(const fs::path& folder) {
+    struct stat st {};
+    for (const char* program : {"kiv", "zan"}) {
+        if (::lstat((folder / program).c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    }
+    return true;
+}
+
+// A symbolic link to a file in an installation or below it (a class's link to the installed
+// sample library), dangling or not.
+bool linksIntoInstallation(const std::string& path) {
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return false;
+    const fs::path target = linkTarget(path);
+    for (fs::path folder = target.parent_path(); !folder.empty(); folder = folder.parent_path()) {
+        if (isInstallation(folder)) return true;
+        if (folder == folder.root_path()) break;
+    }
+    return false;
+}
+
+// A class's link into the installation is replaced by a file of the class's own, the installed
+// file read through it and never written: the installation stays as the package made it. The
+// link's folder must allow new files; two saves racing here each replace the link whole, and
+// the later one stays.
+bool replaceLink(const std::string& link, IfMissing ifMissing, const FileChange& change) {
+    Descriptor installed(::open(link.c_str(), O_RDONLY | O_CLOEXEC));
+    std::optional<std::string> current = std::string();
+    if (installed.get() >= 0) {
+        current = readAll(installed.get(), kMaxReadBytes);
+    } else if (errno != ENOENT || ifMissing == IfMissing::Fail) {
+        return false;
+    }
+    if (!current) return false;
+    const auto next = change(*current);
+    if (!next) return false;
+    TempFile temp(link, false);
+    if (!temp.created()) return false;
+    bool ok =
+        writeAt(temp.fd(), *next) && ::fchmod(temp.fd(), newFileMode()) == 0 && syncFile(temp.fd());
+    ok = temp.close() && ok;
+    // rename() replaces the link itself, never what it points at.
+    if (!ok || failsAt(SaveStep::Replace) || ::rename(temp.path().c_str(), link.c_str()) != 0) {
+        return false;
+    }
+    temp.keep();
+    syncFolder(TempFile::folderOf(link));
+    return true;
+}
+
 enum class Replace { Done, FolderRefused, Failed };
 
 // The new content in a temporary file with the old file's mode and group, flushed, renamed over
@@ -356,6 +419,8 @@ constexpr std::uintmax_t kMaxStoredBytes = 2 * kMaxReadBytes + 1024;
 void setSaveFaultsForTests(SaveFaults faults) { saveFaults() = std::move(faults); }
 
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change) {
+    const std::string named = resolvePath(path);
+    if (linksIntoInstallation(named)) return replaceLink(named, ifMissing, change);
     const auto target = saveTarget(path);
     if (!target) return false;
     // Each new try follows another writer's progress (a file created or renamed meanwhile); a

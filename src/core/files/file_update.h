@@ -22,10 +22,11 @@ using FileChange = std::function<std::optional<std::string>(std::string_view cur
 // place, a copy of the new content going after the old first, so that a write stopped half-way
 // reads as the old content or the new (readWholeFile takes the copy; the next save finishes the
 // write). A symbolic link is written through to its target, which a save allowed to create the
-// file makes where the target's folder exists. False when the file cannot be locked, read or
-// written, is no regular file, holds more than kMaxReadBytes, is a link that leads nowhere (a
-// missing folder, a loop), or change left it alone; a file this user may not write is never
-// replaced.
+// file makes where the target's folder exists, except a link into an installation of the
+// programs (a class's link to the installed sample), which the new content replaces. False when
+// the file cannot be locked, read or written, is no regular file, holds more than kMaxReadBytes,
+// is a link that leads nowhere (a missing folder, a loop), or change left it alone; a file this
+// user may not write is never replaced.
 bool updateFile(std::string_view path, IfMissing ifMissing, const FileChange& change);
 
 // The steps of a save at which a test can make the system fail: opening the file, opening the
