@@ -253,6 +253,29 @@ private slots:
         }
     }
 
+    // At the smallest size the main window allows, no control covers another and every check
+    // box's caption fits beside its mark; the frame's title names the settings window.
+    void settingsFitTheSmallestWindow() {
+        Installation in;
+        zan::ZanSettingsWindow* settings = in.program.showSettings();
+        QCOMPARE(in.frame->windowTitle(), QString("Phrases - Settings"));
+        in.frame->resize(320, 240);
+        QTRY_VERIFY(settings->height() < 240);
+        const QList<QWidget*> all = settings->findChildren<QWidget*>();
+        for (QWidget* a : all) {
+            if (!a->isVisible() || a->parentWidget() != settings) continue;
+            if (auto* box = qobject_cast<QCheckBox*>(a))
+                QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
+            for (QWidget* b : all) {
+                if (a == b || !b->isVisible() || b->parentWidget() != settings) continue;
+                if (a->objectName().startsWith("Shape") || b->objectName().startsWith("Shape"))
+                    continue;  // the panels behind the controls
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " covers " + b->objectName()));
+            }
+        }
+    }
+
     void settingsListStartStoriesAndCancelKeepsTheFile() {
         Installation in;
         in.dir.write("DATA/19MOON.DAT", in.dir.read("DATA/01PIP.DAT"));
