@@ -27,7 +27,7 @@ import time
 
 ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), ".."))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-from desktop import Desktop, installation, remove  # noqa: E402
+from desktop import Desktop, installation, main_title, remove  # noqa: E402
 
 CAPTIONS = {"kiv": "Words", "zan": "Phrases"}
 
@@ -101,7 +101,7 @@ def visible_windows(desktop, proc):
 
 
 def only_main_window(desktop, program):
-    if len(desktop.windows(f"^{CAPTIONS[program]}$")) != 1:
+    if len(desktop.windows(main_title(CAPTIONS[program]))) != 1:
         raise RuntimeError(f"{program}: a dialog is up")
 
 

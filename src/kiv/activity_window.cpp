@@ -2,10 +2,12 @@
 
 #include <QFrame>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QToolButton>
 
 #include "dialogs.h"
 #include "kiv/word_activity.h"
+#include "press_button.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "session/startup.h"
@@ -66,7 +68,7 @@ void ChoiceLabel::mousePressEvent(QMouseEvent* event) {
 void AnswerBox::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
-        QLineEdit::keyPressEvent(event);
+        event->accept();  // the box keeps the keys while a word is typed
         return;
     }
     if (text.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
@@ -81,9 +83,24 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
 
 void AnswerBox::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
 
+bool AnswerBox::focusNextPrevChild(bool) {
+    // Tab would take the focus to See, after which the child's letters go nowhere.
+    return true;
+}
+
 void AnswerBox::mousePressEvent(QMouseEvent* event) {
     QLineEdit::mousePressEvent(event);
     emit clickedOrFocused();
+}
+
+void AnswerBox::mouseReleaseEvent(QMouseEvent* event) {
+    // The middle button's release would paste the selection: text nobody typed, judged as a
+    // wrong answer. Only keys typed reach the box.
+    if (event->button() == Qt::MiddleButton) {
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 void AnswerBox::focusInEvent(QFocusEvent* event) {
@@ -137,6 +154,7 @@ void ActivityWindow::buildControls() {
     m_word->setObjectName("lbl_word");
     m_word->setAlignment(Qt::AlignCenter);
     m_word->setStyleSheet("QLabel { background: white; color: black; }");
+    m_word->hide();  // shown by a question; with no list loaded there is none
     m_txt = new AnswerBox;
     m_txt->setParent(this);
     m_txt->setObjectName("txt");
@@ -161,7 +179,7 @@ void ActivityWindow::buildControls() {
         m_choices[j - 1] = label;
     }
     auto button = [this](const char* name, void (WordActivity::*command)()) {
-        auto* b = new QToolButton(this);
+        auto* b = new PressButton(this);
         b->setObjectName(name);
         b->setStyleSheet("QToolButton { background: rgb(192,192,192); }");
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
@@ -180,9 +198,13 @@ void ActivityWindow::buildControls() {
 }
 
 void ActivityWindow::place(QWidget* widget, const TwipRect& r) {
-    widget->setGeometry(twipsToPixels(r.left, this), twipsToPixels(r.top, this),
-                        std::max(1, twipsToPixels(r.width, this)),
-                        std::max(1, twipsToPixels(r.height, this)));
+    // The edges are rounded, not the size: controls that meet in the design (the choice labels,
+    // the buttons) meet on the screen, without a hairline between them at any size.
+    const int left = twipsToPixels(r.left, this);
+    const int top = twipsToPixels(r.top, this);
+    const int right = twipsToPixels(static_cast<double>(r.left) + r.width, this);
+    const int bottom = twipsToPixels(static_cast<double>(r.top) + r.height, this);
+    widget->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
 }
 
 void ActivityWindow::setPicture(QLabel* label, const QString& resource) {

@@ -38,7 +38,7 @@ protected:
 };
 
 // The answer box: keys go through the activity's filter before they reach the text, and nothing
-// else (erasing, pasting, dropping) changes it.
+// else (erasing, pasting by key or middle button, dropping) changes it; Tab stays in it.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
@@ -50,7 +50,9 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 };
 
 // The word activity's window (frmKiv): shows what the activity tells it, lays its controls out

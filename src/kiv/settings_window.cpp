@@ -8,6 +8,8 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
+#include <vector>
 
 #include "dialogs.h"
 #include "fatal.h"
@@ -165,9 +167,36 @@ void SettingsWindow::buildMenus() {
 void SettingsWindow::layoutControls() {
     const ScaleFactors f =
         scaleFactors(pixelsToTwips(width(), this), pixelsToTwips(height(), this));
-    for (const Placed& p : m_design) {
+    for (const Placed& p : m_design)
         placeInTwips(p.widget, p.left, p.top, p.width, p.height, f.scale, f.scale);
-        p.widget->setFont(fontAt("Arial", p.points * f.scale, false, this));
+    // The option buttons' round marks keep their size while the window shrinks: in a small
+    // window the text steps down until every option's caption fits beside its mark, so no
+    // caption runs under the next option ("Always" under "3 sec" at 320 by 240).
+    auto isOption = [](const QWidget* w) {
+        return qobject_cast<const QRadioButton*>(w) || qobject_cast<const QCheckBox*>(w);
+    };
+    for (const Placed& p : m_design) {
+        if (!isOption(p.widget))
+            p.widget->setFont(fontAt("Arial", p.points * f.scale, false, this));
+    }
+    // The options of one group step down together, so a group reads in one size.
+    std::vector<QWidget*> groups;
+    for (const Placed& p : m_design) {
+        if (isOption(p.widget) &&
+            std::find(groups.begin(), groups.end(), p.widget->parentWidget()) == groups.end())
+            groups.push_back(p.widget->parentWidget());
+    }
+    for (QWidget* group : groups) {
+        double points = f.scale;
+        for (int step = 0; step < 20; ++step, points *= 0.9) {
+            bool fit = true;
+            for (const Placed& p : m_design) {
+                if (!isOption(p.widget) || p.widget->parentWidget() != group) continue;
+                p.widget->setFont(fontAt("Arial", p.points * points, false, this));
+                fit = fit && p.widget->sizeHint().width() <= p.widget->width();
+            }
+            if (fit) break;
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTextBlock>
@@ -137,6 +138,18 @@ HelpWindow::HelpWindow(const QString& title, const std::string& documentPath, QW
         size = size.boundedTo(shownOn->availableGeometry().size() * 0.9);
     }
     resize(size);
+
+    // Esc closes the help as it closes any help window; Ctrl with plus or minus sizes its text
+    // ("=" too, the plus key's own face on most keyboards).
+    auto key = [this](QKeySequence sequence, const char* name, auto action) {
+        auto* shortcut = new QShortcut(sequence, this);
+        shortcut->setObjectName(name);
+        connect(shortcut, &QShortcut::activated, this, action);
+    };
+    key(QKeySequence(Qt::Key_Escape), "keyClose", [this] { close(); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Plus), "keyLarger", [this] { m_text->zoomIn(2); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Equal), "keyLarger2", [this] { m_text->zoomIn(2); });
+    key(QKeySequence(Qt::CTRL | Qt::Key_Minus), "keySmaller", [this] { m_text->zoomOut(2); });
 
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::filterIndex);
     auto open = [this](QListWidgetItem* item) { goTo(item->data(Qt::UserRole).toString()); };

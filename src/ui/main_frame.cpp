@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
+#include <QProxyStyle>
 #include <QResizeEvent>
 #include <QScreen>
+#include <QShortcut>
 #include <QTimer>
 #include <array>
 
@@ -26,6 +28,23 @@
 #include "window_style.h"
 
 namespace kz::ui {
+
+namespace {
+
+// The menu bar never takes the keyboard on a lone Alt (or when Esc closes a menu opened with
+// Alt+F): the style here draws no mark on a menu title that has the keyboard, so the child's
+// letters and the keys 1 to 4 would vanish with nothing shown. Alt+F and the other access keys
+// still open the menus.
+class MenuBarStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_MenuBar_AltKeyNavigation) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
 
 ProgramInfo kivProgram() {
     return {Program::Kiv, "Words", "kiv-help.html", "Words", "MM_word", "MM_No", false};
@@ -62,6 +81,9 @@ MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports port
 MainFrame::~MainFrame() { m_host.setClock(nullptr); }
 
 void MainFrame::buildMenus() {
+    auto* style = new MenuBarStyle;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
     QMenu* file = menuBar()->addMenu(tr("&File"));
     file->setObjectName("mnuFile");
     QAction* exit = file->addAction(tr("E&xit"), this, &QWidget::close);
@@ -76,6 +98,21 @@ void MainFrame::buildMenus() {
     help->addAction(tr("&About WQ Story Books..."), this, [this] { showAbout(this); })
         ->setObjectName("mnuHelpAbout");
     m_frameMenus = {file, help};
+    // Whichever child window is loaded: F1 opens the help, F11 fills the screen (no title bar,
+    // no desktop behind the child's window) and back.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    helpKey->setObjectName("keyHelp");
+    connect(helpKey, &QShortcut::activated, this, [this] { this->help().showContents(); });
+    auto* fullScreenKey = new QShortcut(QKeySequence(Qt::Key_F11), this);
+    fullScreenKey->setObjectName("keyFullScreen");
+    connect(fullScreenKey, &QShortcut::activated, this, &MainFrame::toggleFullScreen);
+}
+
+void MainFrame::toggleFullScreen() {
+    if (isFullScreen())
+        showMaximized();
+    else
+        showFullScreen();
 }
 
 // A hidden menu keeps its access key, and two "&File" menus would make Alt+F do nothing, so the
@@ -91,12 +128,25 @@ void MainFrame::setChild(QWidget* child, const QList<QMenu*>& menus) {
     if (m_child && m_child != child) m_child->deleteLater();
     m_child = child;
     m_childMenus = menus;
+    // The frame's title shows the child window's caption, as a frame shows its child window's:
+    // the loaded word list or story, or the settings window's own caption.
+    disconnect(m_childCaption);
+    if (child) {
+        m_childCaption =
+            connect(child, &QWidget::windowTitleChanged, this, &MainFrame::showChildCaption);
+    }
+    showChildCaption();
     for (QMenu* menu : menus) menuBar()->addMenu(menu);
     showFrameMenus(menus.isEmpty());
     if (child) {
         takeCentralWidget();
         setCentralWidget(child);
     }
+}
+
+void MainFrame::showChildCaption() {
+    const QString caption = m_child ? m_child->windowTitle().trimmed() : QString();
+    setWindowTitle(caption.isEmpty() ? m_info.caption : m_info.caption + " - " + caption);
 }
 
 ProgramPorts MainFrame::programPorts() {

@@ -87,6 +87,9 @@ public:
     void setChild(QWidget* child, const QList<QMenu*>& menus);
     QWidget* child() const { return m_child; }
 
+    // F11: full screen, or back to the maximised window.
+    void toggleFullScreen();
+
 signals:
     void activatedFirstTime();
 
@@ -101,6 +104,7 @@ private:
     void firstActivation();
     void buildMenus();
     void showFrameMenus(bool show);
+    void showChildCaption();
 
     AppState& m_state;
     UiHost& m_host;
@@ -113,6 +117,7 @@ private:
     QWidget* m_child = nullptr;
     QList<QMenu*> m_frameMenus;
     QList<QMenu*> m_childMenus;
+    QMetaObject::Connection m_childCaption;
     bool m_activated = false;
     QSize m_placedSize;
     bool m_unloaded = false;

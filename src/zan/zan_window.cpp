@@ -13,6 +13,7 @@
 #include "files/paths.h"
 #include "help_window.h"
 #include "main_frame.h"
+#include "press_button.h"
 #include "qt_text.h"
 #include "session/app_state.h"
 #include "startup_window.h"
@@ -79,8 +80,13 @@ std::optional<int> WordListBox::selectedEntry() const {
 }
 
 void WordListBox::mousePressEvent(QMouseEvent* event) {
+    // Any button chooses, as a press of any button does on the desktop this was made for: the
+    // entry under the pointer is selected and chosen, whichever button a small hand found.
     QListWidget::mousePressEvent(event);
-    if (event->button() == Qt::LeftButton) emit chosen(selectedEntry());
+    if (QListWidgetItem* under = itemAt(event->position().toPoint())) {
+        if (!under->isSelected()) setCurrentItem(under);
+    }
+    emit chosen(selectedEntry());
 }
 
 void WordListBox::keyPressEvent(QKeyEvent* event) {
@@ -123,7 +129,7 @@ void ZanWindow::buildControls() {
     m_marginLine->setObjectName("linMargin");
     setColours(m_marginLine, Qt::black, Qt::black);
     for (int i = 0; i < 5; ++i) {
-        auto* b = new QToolButton(this);
+        auto* b = new ui::PressButton(this);
         b->setObjectName(kButtonInfo[i].name);
         b->setText(tr(kButtonInfo[i].caption));
         b->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);

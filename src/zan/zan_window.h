@@ -23,8 +23,8 @@ class MainFrame;
 
 namespace kz::zan {
 
-// The word list: a press or Enter / Space chooses the selected entry; the arrow keys only move
-// the selection.
+// The word list: a press of any mouse button, or Enter / Space, chooses the selected entry; the
+// arrow keys only move the selection.
 class WordListBox : public QListWidget {
     Q_OBJECT
 public:

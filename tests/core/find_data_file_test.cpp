@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+
 #include "fake_host.h"
 #include "files/global_settings.h"
+#include "files/paths.h"
 #include "other_user.h"
 #include "session/app_state.h"
 #include "temp_dir.h"
@@ -64,6 +67,23 @@ TEST(FindDataFile, AsksUntilFoundThenOffersToKeepTheNewPlace) {
               (std::vector<std::string>{"DATA\\X.DAT", "DATA\\X.DAT", "AGAIN"}));
     EXPECT_EQ(f.host.busyDepth, 0);
     EXPECT_EQ(loadGlobalSettings(f.app.str())->dataDir(), f.other.str());
+}
+
+// "Try again" without typing upper-cases the folder shown in the box: the files put back there
+// are found in the same folder, which is no new location to keep.
+TEST(FindDataFile, TheSameFolderInOtherLettersAsksNothingMore) {
+    Fixture f;
+    std::string upper = f.data.str();
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    f.host.recovery = [&](std::string_view, AppState& s) {
+        f.data.write("DATA/X.DAT", "x");
+        s.dataDir = upper;
+        return RecoveryAnswer::TryAgain;
+    };
+    EXPECT_EQ(findDataFile(f.state, f.host, "DATA\\X.DAT", true), upper + "\\DATA\\X.DAT");
+    EXPECT_EQ(f.host.requestsSeen, (std::vector<std::string>{"DATA\\X.DAT"}));
+    EXPECT_TRUE(sameDirectory(f.data.str(), upper));
+    EXPECT_FALSE(sameDirectory(f.data.str(), f.other.str()));
 }
 
 TEST(FindDataFile, TheRetryWaitEndsJustPastTheNextWholeSecond) {

@@ -1,6 +1,9 @@
 // Opening the activity: the data check, the start list and loading other lists.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <filesystem>
+
 #include "files/story_catalogue.h"
 #include "kiv/activity_startup.h"
 #include "kiv_rig.h"
@@ -49,6 +52,25 @@ TEST(KivDataCheck, AsksUntilFoundThenWhetherToKeepTheNewPlace) {
     EXPECT_EQ(rig.click.fileName(), good + "\\WAVS\\CLICK.WAV");
     EXPECT_TRUE(rig.activity.questionOpen());
     EXPECT_EQ(rig.host.busyDepth, 0);
+}
+
+// "Try again" without typing upper-cases the folder shown: the files put back there are found in
+// the same folder, which is no new location to keep.
+TEST(KivDataCheck, TheSameFolderInCapitalsIsNoNewPlaceToKeep) {
+    KivRig rig;
+    rig.writeList("0001TO24", kFour);
+    const auto data = rig.dir / "data";
+    std::filesystem::rename(data, rig.dir / "away");
+    rig.host.recovery = [&](std::string_view, AppState& s) {
+        if (std::filesystem::exists(rig.dir / "away"))
+            std::filesystem::rename(rig.dir / "away", data);
+        for (char& c : s.dataDir)
+            c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return RecoveryAnswer::TryAgain;
+    };
+    ASSERT_TRUE(rig.activity.open({}));
+    EXPECT_EQ(rig.host.requestsSeen, (std::vector<std::string>{"STARTUPYELLOW"}));
+    EXPECT_TRUE(rig.activity.questionOpen());
 }
 
 TEST(KivDataCheck, QuittingInTheDialogStillCountsTheSession) {

@@ -45,6 +45,24 @@ TEST(ZanLayout, WordListStepsItsFontDownUntilTheEntriesFit) {
     EXPECT_EQ(layoutWordList({}, {1, 0.5f, 0.5f}, 9600, 6630, text).rect.width, 1800);
 }
 
+TEST(ZanLayout, WordListStepsDownUntilItFitsRightOfTheButtons) {
+    FakeTextMeasure text;  // 10 twips per letter per point
+    const std::vector<std::string> entries = {"the", std::string(35, 'w')};
+    // 6000 twips wide: right of the 705-twip margin and the 120 gap there are 5175. At 14 points
+    // the long word needs 35 x 140 + 300 = 5200; at 12, 4500.
+    const WordListLayout narrow = layoutWordList(entries, {1, 1, 1}, 6000, 6630, text);
+    EXPECT_EQ(narrow.pointSize, 12);
+    EXPECT_EQ(narrow.rect.width, 4500);
+    EXPECT_GE(narrow.rect.left, 705);
+    // At half scale the margin is half as wide (353), and the font starts at 12 points: 4500
+    // does not fit the 4327 there, 10 points (3800) do.
+    const WordListLayout half = layoutWordList(entries, {0.5f, 0.5f, 0.5f}, 4800, 3315, text);
+    EXPECT_EQ(half.pointSize, 10);
+    EXPECT_GE(half.rect.left, 353);
+    // Wide enough: the font stays.
+    EXPECT_EQ(layoutWordList(entries, {1, 1, 1}, 9600, 6630, text).pointSize, 24);
+}
+
 TEST(ZanLayout, TyFitStopsAtOnePointAndSkipsAMissingLine) {
     FakeTextMeasure text;
     EXPECT_EQ(fitFontSize(24, 630, {}, text), 24);

@@ -7,7 +7,7 @@ import sys
 import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
-from desktop import Desktop, ProgramTest, add_word_data, remove  # noqa: E402
+from desktop import Desktop, ProgramTest, add_word_data, main_title, remove  # noqa: E402
 
 BUILD = os.environ.get("KZ_BUILD_DIR", os.path.join(os.path.dirname(__file__), "../../build"))
 
@@ -50,7 +50,7 @@ class BadDataTest(ProgramTest):
             windows = self.program_windows()
             frames = [w for w in windows
                       if self.desktop.width_of(w) >= 0.9 * self.desktop.width and
-                      w in self.desktop.windows(f"^{caption}$")]
+                      w in self.desktop.windows(main_title(caption))]
             if not frames:
                 early.update(windows)
             return frames

@@ -9,6 +9,12 @@ import time
 import unittest
 
 
+def main_title(caption):
+    """The main window's title pattern: the program's caption, then " - " and the title of the
+    loaded word list or story when there is one."""
+    return f"^{caption}( - .+)?$"
+
+
 class Desktop:
     def __init__(self, width=640, height=480, display=None):
         # KZ_DISPLAY picks a display number by hand; otherwise Xvfb tells the first free one.
@@ -146,8 +152,9 @@ class Desktop:
 
     def wait_main_window(self, caption, seconds=15):
         """The program's main window: the window of that caption that fills the screen's width
-        (its dialogs carry the program's caption too)."""
-        found = self.wait_for(lambda: [w for w in self.windows(f"^{caption}$")
+        (its dialogs carry the program's caption too). Its title adds the loaded word list's or
+        story's title after " - "."""
+        found = self.wait_for(lambda: [w for w in self.windows(main_title(caption))
                                        if self.width_of(w) >= self.width * 0.9], seconds)
         return found[0] if found else None
 

@@ -1,6 +1,7 @@
 #include "activity_window.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QMainWindow>
 #include <QMenu>
 #include <QToolButton>
@@ -32,7 +33,7 @@ struct Rig {
     ProgramPorts ports{timers, word, click, text, random, clock, host};
     std::unique_ptr<ActivityWindow> window;
 
-    Rig(int32_t options, float scale = 1, QSize size = {800, 553}) {
+    Rig(int32_t options, float scale = 1, QSize size = {800, 553}, bool start = true) {
         dir.write("BMPS/x", "x");
         dir.write("DATA/17FROG.DAT", "x");
         dir.write("WORDLIST/0001TO24.TXT", "*WORDLIST*\r\nTom,cat,dog,pig,hen\r\n");
@@ -42,7 +43,7 @@ struct Rig {
         window = std::make_unique<ActivityWindow>(state, ports, ActivityWindow::Hooks{});
         window->resize(size);
         window->show();
-        window->start();
+        if (start) window->start();
     }
     template <typename T>
     T* find(const char* name) {
@@ -102,6 +103,98 @@ private slots:
         QVERIFY(!rig.choice(wrong)->isVisible());
         QVERIFY(rig.choice(right)->isVisible());
         QVERIFY(rig.find<QLabel>("lbl_word")->isVisible());
+    }
+
+    // Return and keypad Enter press the focused button as Space does.
+    void enterPressesTheFocusedButton() {
+        Rig rig(options(3, 3, 20, 10));  // the word shows for 2 seconds; See brings it back
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        auto* see = rig.find<QToolButton>("cmdSee");
+        auto* hear = rig.find<QToolButton>("cmdHear");
+        auto* word = rig.find<QLabel>("lbl_word");
+        QVERIFY(see->isVisible() && hear->isVisible());
+        rig.timers.advance(2000);
+        QVERIFY(!word->isVisible());
+        see->setFocus();
+        QTRY_VERIFY(see->hasFocus());
+        QTest::keyClick(see, Qt::Key_Return);
+        QVERIFY(word->isVisible());
+        const auto plays = [&] {
+            const auto c = rig.word.commands();
+            return std::count(c.begin(), c.end(), std::string("Play"));
+        };
+        const auto played = plays();
+        hear->setFocus();
+        QTRY_VERIFY(hear->hasFocus());
+        QTest::keyClick(hear, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(plays(), played + 1);
+    }
+
+    // The button with the keyboard focus looks different from the same button without it.
+    void theFocusedButtonShowsAMark() {
+        Rig rig(options(3, 3, 20, 10));
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        auto* see = rig.find<QToolButton>("cmdSee");
+        auto* hear = rig.find<QToolButton>("cmdHear");
+        see->setFocus();
+        QTRY_VERIFY(see->hasFocus());
+        const QImage focused = see->grab().toImage();
+        hear->setFocus();
+        QTRY_VERIFY(hear->hasFocus());
+        QVERIFY(see->grab().toImage() != focused);
+    }
+
+    // The box takes only letters typed: nothing pasted, and Tab does not take the focus away.
+    void theAnswerBoxKeepsTheKeysAndRefusesPaste() {
+        Rig rig(options(3, 1, 20, 10));
+        QVERIFY(QTest::qWaitForWindowActive(rig.window.get()));
+        auto* txt = rig.find<QLineEdit>("txt");
+        QTRY_VERIFY(txt->hasFocus());
+        QTest::keyClick(txt, Qt::Key_Tab);
+        QVERIFY(txt->hasFocus());
+        QTest::keyClick(txt, Qt::Key_Backtab, Qt::ShiftModifier);
+        QVERIFY(txt->hasFocus());
+        QTest::keyClicks(QApplication::focusWidget(), "to");
+        QCOMPARE(txt->text(), QString("To"));
+        QGuiApplication::clipboard()->setText("zzz");
+        QTest::keyClick(txt, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(txt, Qt::Key_Insert, Qt::ShiftModifier);
+        QCOMPARE(txt->text(), QString("To"));
+        QVERIFY(rig.click.commands().empty() || rig.click.commands().back() != std::string("Play"));
+    }
+
+    // The middle button pastes the X selection into a text box: never into the answer box,
+    // where it would be judged as typing. Needs a platform with a selection (X11).
+    void theMiddleButtonPastesNothing() {
+        if (!QGuiApplication::clipboard()->supportsSelection()) QSKIP("no selection here");
+        Rig rig(options(3, 1, 20, 10));
+        QVERIFY(QTest::qWaitForWindowExposed(rig.window.get()));
+        auto* txt = rig.find<QLineEdit>("txt");
+        QGuiApplication::clipboard()->setText("zzz", QClipboard::Selection);
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(QClipboard::Selection), QString("zzz"));
+        QTest::mouseClick(txt, Qt::MiddleButton);
+        QCOMPARE(txt->text(), QString());
+        QVERIFY(rig.window->activity().questionOpen());
+        QCOMPARE(rig.find<QLabel>("imgPad0")->property("picture").toInt(),
+                 static_cast<int>(PadPicture::Sitting));
+    }
+
+    // With no list loaded there is no question: no white word label either.
+    void noQuestionShowsNoWordLabel() {
+        Rig rig(options(3, 3, 20, 10), 1, {800, 553}, false);
+        QVERIFY(!rig.find<QLabel>("lbl_word")->isVisible());
+    }
+
+    // The choice labels meet edge to edge at sizes the design does not divide evenly.
+    void choiceLabelsMeetWithoutAGap() {
+        for (const QSize size : {QSize(698, 500), QSize(640, 441), QSize(1018, 703),
+                                 QSize(1277, 881), QSize(333, 229)}) {
+            Rig rig(options(3, 4, 20, 10), 1, size);
+            for (int j = 1; j < 4; ++j) {
+                QCOMPARE(rig.choice(j)->geometry().bottom() + 1,
+                         rig.choice(j + 1)->geometry().top());
+            }
+        }
     }
 
     void menusShowTheOptionsAndTheirLocks() {

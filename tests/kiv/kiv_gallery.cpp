@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
         w.activity().choiceClicked(1);
         shoot(&w, out + "/" + s.name + "-answered.png");
     }
-    for (QSize size : {QSize(1024, 707), QSize(560, 387)}) {
+    for (QSize size : {QSize(1024, 707), QSize(560, 387), QSize(312, 190)}) {
         AppState state;
         state.appDir = state.dataDir = dir.str();
         ui::UiHost host;

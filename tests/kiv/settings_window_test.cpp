@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QtTest>
 
@@ -173,6 +174,32 @@ private slots:
         rig.window->save();
         QCOMPARE(rig.file("SAM.WQ").kivOptions() & 3, 2);
         QVERIFY(!std::filesystem::exists(rig.dir / "ANN.WQ"));
+    }
+
+    // At the smallest size the main window allows (320 by 240 outside, its title and menu bar
+    // taken) and at a larger one, no control covers another and every option's caption fits.
+    void nothingOverlapsAtTheSmallestSize() {
+        Rig rig(0);
+        for (const QSize size : {QSize(312, 190), QSize(640, 442)}) {
+            rig.window->resize(size);
+            QTRY_COMPARE(rig.window->size(), size);
+            const QList<QWidget*> all = rig.window->findChildren<QWidget*>();
+            for (QWidget* a : all) {
+                if (!a->isVisible() || a->parentWidget()->inherits("QComboBox")) continue;
+                // An option's caption beside its round or square mark.
+                auto* caption = qobject_cast<QAbstractButton*>(a);
+                if (caption && !qobject_cast<QPushButton*>(a)) {
+                    QVERIFY2(caption->sizeHint().width() <= caption->width(),
+                             qPrintable(caption->objectName() + " is cut"));
+                }
+                for (QWidget* b : all) {
+                    if (a == b || !b->isVisible() || a->parentWidget() != b->parentWidget())
+                        continue;
+                    QVERIFY2(!a->geometry().intersects(b->geometry()),
+                             qPrintable(a->objectName() + " covers " + b->objectName()));
+                }
+            }
+        }
     }
 };
 

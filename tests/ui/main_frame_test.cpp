@@ -2,8 +2,10 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 #include <deque>
 
@@ -149,6 +151,65 @@ private slots:
         QCOMPARE(inBar, QStringList({"&File", "&Help"}));
     }
 
+    // The title shows the child window's caption after the program's, as a frame shows its
+    // child's: the list or story loaded, or the settings window's own caption.
+    void titleShowsTheChildsCaption() {
+        Installation inst;
+        auto frame = inst.frame(kivProgram());
+        QCOMPARE(frame->windowTitle(), QString("Words"));
+        auto* activity = new QWidget;
+        frame->setChild(activity, {});
+        const struct {
+            const char* child;
+            const char* frame;
+        } rows[] = {{"Books 1 to 24", "Words - Books 1 to 24"}, {"", "Words"}, {"  ", "Words"}};
+        for (const auto& r : rows) {
+            activity->setWindowTitle(r.child);
+            QCOMPARE(frame->windowTitle(), QString(r.frame));
+        }
+        auto* settings = new QWidget;
+        settings->setWindowTitle("Settings");
+        frame->setChild(settings, {});
+        QCOMPARE(frame->windowTitle(), QString("Words - Settings"));
+        activity->setWindowTitle("Books 25 to 48");  // a child that has left says nothing more
+        QCOMPARE(frame->windowTitle(), QString("Words - Settings"));
+    }
+
+    // F1 opens the help, F11 fills the screen and gives the window back; a lone Alt leaves the
+    // keys with the child window instead of a menu bar that shows nothing.
+    void keysEveryDesktopProgramHas() {
+        Installation inst;
+        inst.dir.write("kiv-help.html", "<h1>Words</h1><h2 id=\"a\">Playing</h2><p>x</p>");
+        auto frame = inst.frame(kivProgram());
+        auto* box = new QLineEdit;
+        auto* menu = new QMenu("&Questions");
+        menu->addAction("&One");
+        frame->setChild(box, {menu});
+        frame->showMaximized();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        box->setFocus();
+        QTRY_VERIFY(box->hasFocus());
+
+        QTest::keyClick(frame->windowHandle(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(frame->windowHandle(), Qt::Key_A);
+        QCOMPARE(box->text(), QString("a"));
+        QTest::keyClick(frame->windowHandle(), Qt::Key_Q, Qt::AltModifier);
+        QMenu* open = nullptr;
+        QTRY_VERIFY((open = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
+        QTest::keyClick(open, Qt::Key_Escape);
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        QTest::keyClick(frame->windowHandle(), Qt::Key_B);
+        QCOMPARE(box->text(), QString("ab"));
+
+        QTest::keyClick(frame->windowHandle(), Qt::Key_F11);
+        QTRY_VERIFY(frame->isFullScreen());
+        QTest::keyClick(frame->windowHandle(), Qt::Key_F11);
+        QTRY_VERIFY(!frame->isFullScreen() && frame->isMaximized());
+        QTest::keyClick(frame->windowHandle(), Qt::Key_F1);
+        QTRY_VERIFY(frame->help().isVisible());
+        frame->help().close();
+    }
+
     void firstActivationSetsTheScale() {
         Installation inst;
         auto frame = inst.frame(kivProgram());
@@ -257,6 +318,24 @@ private slots:
         help.showSearch();
         QVERIFY(box->text().isEmpty());
         help.close();
+    }
+
+    // Ctrl with plus or minus sizes the help's text; Esc closes the help.
+    void helpWindowKeys() {
+        test::TempDir dir;
+        dir.write("kiv-help.html", "<h1>Words</h1><h2 id=\"a\">Playing</h2><p>x</p>");
+        HelpWindow help("Words Help", dir.str() + "\\kiv-help.html");
+        help.showContents();
+        QVERIFY(QTest::qWaitForWindowActive(&help));
+        auto* text = help.findChild<QTextBrowser*>();
+        const double before = text->font().pointSizeF();
+        QTest::keyClick(help.windowHandle(), Qt::Key_Plus, Qt::ControlModifier);
+        QTRY_VERIFY(text->font().pointSizeF() > before);
+        QTest::keyClick(help.windowHandle(), Qt::Key_Minus, Qt::ControlModifier);
+        QTest::keyClick(help.windowHandle(), Qt::Key_Minus, Qt::ControlModifier);
+        QTRY_VERIFY(text->font().pointSizeF() < before);
+        QTest::keyClick(help.windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!help.isVisible());
     }
 };
 

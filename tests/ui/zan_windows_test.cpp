@@ -40,7 +40,7 @@ struct Installation {
     std::unique_ptr<MainFrame> frame;
     zan::ZanProgram program;
 
-    Installation() {
+    explicit Installation(const char* firstLine = "Pip can hop.") {
         state.appDir = state.dataDir = dir.str();
         UserSettings teacher;
         teacher.setZanStory("01PIP");
@@ -54,7 +54,7 @@ struct Installation {
         story.fontSize = 24;
         story.pages.resize(2);
         story.pages[0].texts = {{900, 360, 8500, 630, 900, "Pip"}};
-        story.pages[1].texts = {{900, 4020, 8500, 630, 900, "Pip can hop."},
+        story.pages[1].texts = {{900, 4020, 8500, 630, 900, firstLine},
                                 {900, 4650, 8500, 630, 900, "Pip can run and run."}};
         for (auto& page : story.pages) page.pictures = {{900, 150, 6300, 3750, "PIC"}};
         dir.write("DATA/01PIP.DAT", encodeStory(story));
@@ -126,6 +126,56 @@ private slots:
         const QRect can = list->visualItemRect(list->item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, can.center());
         QCOMPARE(in.caption(1), QString("Pip can "));
+    }
+
+    // A press of any mouse button chooses the entry under the pointer.
+    void wordListTakesAnyMouseButton() {
+        Installation in;
+        in.reader()->reader().cmdNextClick();
+        auto* list = in.reader()->findChild<zan::WordListBox*>("Wordlist");
+        const struct {
+            Qt::MouseButton button;
+            int row;
+            const char* caption;
+        } rows[] = {{Qt::RightButton, 0, "Pip "}, {Qt::MiddleButton, 1, "Pip can "}};
+        for (const auto& r : rows) {
+            const QRect entry = list->visualItemRect(list->item(r.row));
+            QTest::mouseClick(list->viewport(), r.button, {}, entry.center());
+            QCOMPARE(in.caption(1), QString(r.caption));
+        }
+    }
+
+    // At the end of a page the child presses Enter on Next, as on every focused button, and
+    // the list of the next phrase has the keyboard at once: arrows and Enter read on.
+    void theKeyboardAloneReadsOn() {
+        Installation in;
+        QVERIFY(QTest::qWaitForWindowActive(in.frame.get()));
+        auto* next = in.reader()->findChild<QToolButton*>("cmdNext");
+        next->setFocus();
+        QTRY_VERIFY(next->hasFocus());
+        QTest::keyClick(next, Qt::Key_Return);
+        QCOMPARE(in.entries(), (QStringList{"Pip", "can", "hop."}));
+        auto* list = in.reader()->findChild<zan::WordListBox*>("Wordlist");
+        QTRY_VERIFY(list->hasFocus());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);  // the first entry
+        QCOMPARE(in.caption(1), QString("Pip "));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(in.caption(1), QString("Pip can "));
+    }
+
+    // A 35-letter word steps the list's font down until the list fits right of the buttons.
+    void aLongWordKeepsTheListInTheWindow() {
+        Installation in("Pip can Abracadabracadabracadabracadabrabra");
+        in.frame->resize(640, 480);
+        QTRY_VERIFY(in.reader()->width() <= 640);
+        in.reader()->reader().cmdNextClick();
+        auto* list = in.reader()->findChild<zan::WordListBox*>("Wordlist");
+        QCOMPARE(in.entries().last().size(), 35);
+        QVERIFY(list->isVisible());
+        auto* hear = in.reader()->findChild<QToolButton*>("cmdHear");
+        QVERIFY(list->geometry().left() > hear->geometry().right());
+        QVERIFY(list->geometry().right() < in.reader()->width());
     }
 
     // A menu and a button sharing an access key would leave Alt+key doing nothing for either.
@@ -203,6 +253,29 @@ private slots:
             // The reader was loaded again with the settings in force.
             QCOMPARE(in.reader()->reader().canOpenStories(), tick);
             QCOMPARE(in.reader()->findChild<QToolButton*>("cmdHear")->isVisible(), tick);
+        }
+    }
+
+    // At the smallest size the main window allows, no control covers another and every check
+    // box's caption fits beside its mark; the frame's title names the settings window.
+    void settingsFitTheSmallestWindow() {
+        Installation in;
+        zan::ZanSettingsWindow* settings = in.program.showSettings();
+        QCOMPARE(in.frame->windowTitle(), QString("Phrases - Settings"));
+        in.frame->resize(320, 240);
+        QTRY_VERIFY(settings->height() < 240);
+        const QList<QWidget*> all = settings->findChildren<QWidget*>();
+        for (QWidget* a : all) {
+            if (!a->isVisible() || a->parentWidget() != settings) continue;
+            if (auto* box = qobject_cast<QCheckBox*>(a))
+                QVERIFY2(box->sizeHint().width() <= box->width(), qPrintable(box->objectName()));
+            for (QWidget* b : all) {
+                if (a == b || !b->isVisible() || b->parentWidget() != settings) continue;
+                if (a->objectName().startsWith("Shape") || b->objectName().startsWith("Shape"))
+                    continue;  // the panels behind the controls
+                QVERIFY2(!a->geometry().intersects(b->geometry()),
+                         qPrintable(a->objectName() + " covers " + b->objectName()));
+            }
         }
     }
 

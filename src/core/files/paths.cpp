@@ -95,6 +95,10 @@ std::string resolvePath(std::string_view path) {
     return result.string();
 }
 
+bool sameDirectory(std::string_view a, std::string_view b) {
+    return a == b || resolvePath(a) == resolvePath(b);
+}
+
 std::string fromSystemPath(std::string_view systemPath) {
     auto fileText = utf8ToCp1252(systemPath);
     return fileText ? *fileText : std::string(systemPath);

@@ -25,6 +25,10 @@ std::string shownPath(std::string_view path);
 // fromSystemPath) is found as it is.
 std::string resolvePath(std::string_view path);
 
+// Whether two paths as the programs hold them name the same folder on this system: letter case
+// and separators aside, as resolvePath finds them ("/TMP/CLASS/STAGE" and "/tmp/class/stage/").
+bool sameDirectory(std::string_view a, std::string_view b);
+
 // A path the system gave (the program's folder, the command line) as the programs hold paths:
 // its Windows-1252 form, or, where it has none, the system's own bytes, usable for the session
 // but never stored in a file.

@@ -62,7 +62,7 @@ bool runDataCheck(AppState& state, ProgramPorts& ports) {
             return false;
         }
     }
-    if (state.dataDir != atEntry) {
+    if (!sameDirectory(state.dataDir, atEntry)) {
         const RecoveryAnswer answer = ports.host.showRecoveryDialog(kRecoverySuccess, state);
         if (answer == RecoveryAnswer::Quit) return false;
         if (answer == RecoveryAnswer::KeepPermanently) {

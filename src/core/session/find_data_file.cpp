@@ -41,7 +41,7 @@ std::string findDataFile(AppState& state, HostPorts& host, std::string_view name
         auto [inAppDir, inDataDir] = dataFileLocations(state.appDir, state.dataDir, name);
         if (fileLength(inAppDir)) return inAppDir;
         if (fileLength(inDataDir)) {
-            if (triedAgain && state.dataDir != dataDirAtEntry) {
+            if (triedAgain && !sameDirectory(state.dataDir, dataDirAtEntry)) {
                 // The user has just named a new data location and the file is there: the
                 // dialog asks whether to keep it.
                 const RecoveryAnswer answer = host.showRecoveryDialog(kRecoverySuccess, state);

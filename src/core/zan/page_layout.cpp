@@ -70,18 +70,26 @@ WordListLayout layoutWordList(const std::vector<std::string>& entries, const Sca
                               int windowWidth, int windowHeight, TextMeasure& measure) {
     const int count = static_cast<int>(entries.size());
     FontSpec font{"Arial", 24.0 * scale.scale, true};
-    int lineHeight = measure.measure("Wy", font).height;
-    while (static_cast<long long>(count) * lineHeight > windowHeight && font.pointSize > 1) {
-        font.pointSize = std::max(1.0, font.pointSize - 2);
-        lineHeight = measure.measure("Wy", font).height;
-    }
-    int width = 0;
-    if (count == 0) {
-        width = scaled(3000, scale.y) + 300;
-    } else {
+    auto listWidth = [&] {
+        if (count == 0) return scaled(3000, scale.y) + 300;
+        int width = 0;
         for (const auto& entry : entries)
             width = std::max(width, measure.measure(entry, font).width);
-        width += 300;
+        return width + 300;
+    };
+    // The list steps down while it is taller than the window, and also while it is wider than
+    // the room right of the margin's buttons: a long word would otherwise push it past the
+    // window's left edge, cutting the start of every word and covering Hear.
+    const long long room =
+        static_cast<long long>(windowWidth) - 120 - scaled(kMarginWidth, scale.x);
+    int lineHeight = measure.measure("Wy", font).height;
+    int width = listWidth();
+    while ((static_cast<long long>(count) * lineHeight > windowHeight ||
+            (count > 0 && width > room)) &&
+           font.pointSize > 1) {
+        font.pointSize = std::max(1.0, font.pointSize - 2);
+        lineHeight = measure.measure("Wy", font).height;
+        width = listWidth();
     }
     return {font.pointSize, {windowWidth - width - 120, 0, width, count * lineHeight + 150}};
 }

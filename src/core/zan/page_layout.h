@@ -45,7 +45,8 @@ TwipRect pictureRect(const StoryPicture& picture, const ScaleFactors& scale, boo
                      bool firstPage);
 
 // The word list's font and place: 24 x scale points, stepped down by 2 until the entries fit the
-// window's height, never below 1 point; at the window's top right.
+// window's height and the list fits between the margin's buttons and the window's right edge,
+// never below 1 point; at the window's top right.
 struct WordListLayout {
     double pointSize = 24;
     TwipRect rect;

@@ -96,7 +96,7 @@ std::optional<std::string> StoryReader::chooseStartStory() {
             return std::nullopt;
         }
     }
-    if (m_state.dataDir != dataDirAtStart) {
+    if (!sameDirectory(m_state.dataDir, dataDirAtStart)) {
         const RecoveryAnswer answer = m_ports.host.showRecoveryDialog(kRecoverySuccess, m_state);
         if (answer == RecoveryAnswer::Quit) {
             m_ended = true;

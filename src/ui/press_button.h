@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QToolButton>
+
+namespace kz::ui {
+
+// A button of the activity or the reader. Return and keypad Enter press it as Space does, since
+// a child who chose every word with Enter presses Enter again for Next; and a dashed frame inside
+// its edge shows that it has the keyboard focus.
+class PressButton : public QToolButton {
+    Q_OBJECT
+public:
+    using QToolButton::QToolButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace kz::ui
