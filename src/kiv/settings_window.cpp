@@ -201,7 +201,8 @@ void SettingsWindow::fillControls() {
     const bool filling = m_filling;
     m_filling = true;
     const auto files = listFolder(joinPath(m_state.dataDir, "WORDLIST"), "*.txt");
-    m_controls = kz::fillControls(m_state.workSettings, m_state.wordRange, files);
+    m_controls = kz::fillControls(m_state.workSettings, m_state.wordRange, files,
+                                  readCatalogueFile(m_state.dataDir));
     m_combo->clear();
     for (const auto& title : m_controls.listTitles) m_combo->addItem(fromFileText(title));
     m_combo->setCurrentIndex(m_controls.listSelected ? static_cast<int>(*m_controls.listSelected)

@@ -16,11 +16,12 @@ std::vector<std::string> frogEntries() {
 }
 
 KivSettingsControls fillControls(const UserSettings& settings, std::string_view wordRange,
-                                 const std::vector<std::string>& wordListFiles) {
+                                 const std::vector<std::string>& wordListFiles,
+                                 const std::vector<CatalogueRow>& catalogueRows) {
     KivSettingsControls c;
     const std::string range = toUpperAscii(wordRange);
     for (const std::string& file : wordListFiles) {
-        std::string title = storyTitle(file, Program::Kiv).title;
+        std::string title = storyTitle(file, Program::Kiv, catalogueRows).title;
         if (title.empty()) continue;
         c.listTitles.push_back(std::move(title));
         c.listFiles.push_back(file);

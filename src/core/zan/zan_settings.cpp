@@ -22,10 +22,11 @@ std::string notSavedQuestion() {
 
 }  // namespace
 
-std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames) {
+std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames,
+                                           const std::vector<CatalogueRow>& catalogueRows) {
     std::vector<StoryChoice> choices;
     for (const auto& name : fileNames) {
-        std::string title = storyTitle(name, Program::Zan).title;
+        std::string title = storyTitle(name, Program::Zan, catalogueRows).title;
         if (title.empty()) continue;
         const double number = leadingNumber(title);
         if (number < 17 || number > 32) continue;
@@ -36,7 +37,10 @@ std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileN
 
 ZanSettingsEditor::ZanSettingsEditor(AppState& state, HostPorts& host, ZanSettingsView& view,
                                      std::vector<std::string> storyFileNames)
-    : m_state(state), m_host(host), m_view(view), m_stories(startStoryChoices(storyFileNames)) {}
+    : m_state(state),
+      m_host(host),
+      m_view(view),
+      m_stories(startStoryChoices(storyFileNames, readCatalogueFile(state.dataDir))) {}
 
 bool ZanSettingsEditor::individual() const { return m_state.global.userMode() == 3; }
 

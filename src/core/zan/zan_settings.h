@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/story_rows.h"
 #include "files/user_settings.h"
 #include "session/fatal_error.h"
 
@@ -20,7 +21,8 @@ struct StoryChoice {
     std::string title;
     bool operator==(const StoryChoice&) const = default;
 };
-std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames);
+std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames,
+                                           const std::vector<CatalogueRow>& catalogueRows = {});
 
 // What the reader's settings window (frmZanSet) asks of its widgets.
 class ZanSettingsView {
