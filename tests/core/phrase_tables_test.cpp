@@ -83,3 +83,6 @@ TEST(StoryRows, ReplaceRowChangesOnlyThatCodesRows) {
     };
     for (const auto& c : cases) EXPECT_EQ(replaceRow(c.before, c.key, c.line), c.after) << c.before;
 }
+
+}  // namespace
+}  // namespace kz
