@@ -8,6 +8,7 @@ build=${KZ_SANITIZE_DIR:-$here/build-sanitize}
 CC=clang-14 CXX=clang++-14 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DKZ_SANITIZE=ON \
   -DKZ_BUILD_UI=OFF -DKZ_BUILD_SAMPLE=OFF >/dev/null
 cmake --build "$build" -j "$(nproc)" --target core_tests story_tests wqadmin_tests wqadmin_story_tests wqadmin_report_tests inplace_kills \
+  wqadmin_make_tests \
   fuzz_replays
 export ASAN_OPTIONS=abort_on_error=0:detect_stack_use_after_return=1
 export UBSAN_OPTIONS=print_stacktrace=1

@@ -387,9 +387,9 @@ void ActivityWindow::focusNext() {
 
 std::string ActivityWindow::chooseWordList(std::string_view folder, std::string_view pattern,
                                            std::string_view currentFile) {
-    const ChooserChoice choice = runChooserDialog(
-        window(),
-        {"NO", std::string(folder), std::string(pattern), std::string(currentFile), Program::Kiv});
+    const ChooserChoice choice =
+        runChooserDialog(window(), {"NO", std::string(folder), std::string(pattern),
+                                    std::string(currentFile), Program::Kiv, m_state.dataDir});
     update();
     return choice.fileName;
 }

@@ -1,12 +1,14 @@
 #include "admin_common.h"
 
 #include <charconv>
+#include <filesystem>
 #include <limits>
 #include <set>
 
 #include "command_failed.h"
 #include "console_text.h"
 #include "files/cp1252.h"
+#include "files/global_settings.h"
 #include "files/paths.h"
 #include "files/tracking_log.h"
 
@@ -116,6 +118,23 @@ std::string readLogText(const std::string& dir) {
                             " is damaged: its length prefix says more than it holds.");
     }
     return *text;
+}
+
+Installation openInstallation(const std::string& dir) {
+    const auto global = loadGlobalSettings(dir);
+    if (!global) {
+        throw CommandFailed(terminalPath(dir) +
+                            " is not an installation: it holds no global settings file "
+                            "GLOBSET.WQ (wqadmin init makes one).");
+    }
+    Installation inst{dir, global.value().dataDir()};
+    if (inst.dataDir.empty()) inst.dataDir = dir;
+    std::error_code ec;
+    if (!std::filesystem::is_directory(resolvePath(inst.dataDir), ec)) {
+        throw CommandFailed("The data directory " + terminalPath(inst.dataDir) + " that " +
+                            terminalPath(globalSettingsPath(dir)) + " names does not exist.");
+    }
+    return inst;
 }
 
 }  // namespace kz::admin

@@ -42,6 +42,17 @@ std::string terminalPath(std::string_view path);
 // empty or damaged.
 std::string readLogText(const std::string& dir);
 
+// An installation directory and the data directory the programs use with it.
+struct Installation {
+    std::string appDir;
+    std::string dataDir;
+};
+
+// The installation directory and the data directory its GLOBSET.WQ names (the installation
+// directory itself while none is recorded, as the programs' first run records it); fails with a
+// message when dir holds no GLOBSET.WQ or the data directory does not exist.
+Installation openInstallation(const std::string& dir);
+
 // A field value checked to fit its width in the file; fails naming the key.
 std::string fieldText(std::string_view utf8, size_t width, std::string_view key);
 

@@ -30,30 +30,6 @@ namespace fs = std::filesystem;
 constexpr std::string_view kWordListFolder = "WORDLIST";
 constexpr std::string_view kWordSoundFolder = "WAVS\\WDS";
 
-struct Installation {
-    std::string appDir;
-    std::string dataDir;
-};
-
-// The installation directory and the data directory its GLOBSET.WQ names (the installation
-// directory itself while none is recorded, as the programs' first run records it).
-Installation openInstallation(const std::string& dir) {
-    const auto global = loadGlobalSettings(dir);
-    if (!global) {
-        throw CommandFailed(terminalPath(dir) +
-                            " is not an installation: it holds no global settings file "
-                            "GLOBSET.WQ (wqadmin init makes one).");
-    }
-    Installation inst{dir, global.value().dataDir()};
-    if (inst.dataDir.empty()) inst.dataDir = dir;
-    std::error_code ec;
-    if (!fs::is_directory(resolvePath(inst.dataDir), ec)) {
-        throw CommandFailed("The data directory " + terminalPath(inst.dataDir) + " that " +
-                            terminalPath(globalSettingsPath(dir)) + " names does not exist.");
-    }
-    return inst;
-}
-
 // The list as given; a bare name not found as given is looked for in the data directory's
 // WORDLIST folder, where the chooser lists the lists.
 std::string listPath(const std::string& given, const Installation& inst) {
@@ -124,7 +100,8 @@ std::vector<std::string> choosingProblems(const Installation& inst, const std::s
         problems.push_back("The list is not a .TXT file in the data directory's WORDLIST folder (" +
                            onDisk(folder) + "), the only folder the chooser lists.");
     }
-    if (chooserList({name}, "NO", "", Program::Kiv).entries.empty()) {
+    if (chooserList({name}, "NO", "", Program::Kiv, readCatalogueFile(inst.dataDir))
+            .entries.empty()) {
         const std::string suggestion = freeRangeName(listed);
         std::string text = "The name \"" + forTerminal(wordListBaseName(name)) +
                            "\" has no title, so neither the chooser nor the settings window ever "
@@ -159,7 +136,8 @@ bool printReport(const Installation& inst, const std::string& path) {
     if (list.outcome != WordListOutcome::Loaded) {
         std::cout << forTerminal(wordListMessage(list.outcome, shownPath(path))) << "\n";
     } else {
-        const std::string title = storyTitle(wordListBaseName(path), Program::Kiv).title;
+        const std::string title =
+            storyTitle(wordListBaseName(path), Program::Kiv, readCatalogueFile(inst.dataDir)).title;
         std::cout << "Loaded " << list.words.size() << " words; the activity's title: "
                   << (title.empty() ? "none" : "\"" + title + "\"") << '\n';
     }

@@ -10,7 +10,9 @@
 #include "files/cp1252.h"
 #include "files/paths.h"
 #include "files/story_file.h"
+#include "files/text.h"
 #include "story_json.h"
+#include "story_make.h"
 
 namespace kz::admin {
 namespace {
@@ -60,6 +62,18 @@ void encode(const std::string& source, const std::string& out) {
         throw CommandFailed("cannot write " + terminalPath(out));
 }
 
+void make(const Installation& inst, const std::string& code, const std::string& source,
+          const SpeechVoice& voice, bool force) {
+    const StoryMakeResult result =
+        makeStory({inst.appDir, inst.dataDir, code, source, voice, force});
+    if (!result.problem.empty()) throw CommandFailed(result.problem + " Nothing was written.");
+    for (const auto& path : result.removed) std::cout << "removed " << path << '\n';
+    for (const auto& path : result.written) std::cout << "wrote   " << path << '\n';
+    for (const auto& path : result.kept) std::cout << "kept    " << path << '\n';
+    std::cout << "The story " << toUpperAscii(code)
+              << " is ready: Zan lists it under File > Open.\n";
+}
+
 }  // namespace
 
 void addStoryCommands(CLI::App& app) {
@@ -83,6 +97,28 @@ void addStoryCommands(CLI::App& app) {
         ->transform(heldPath)
         ->required();
     encodeCmd->callback([source, out] { encode(*source, *out); });
+
+    auto* makeCmd = story->add_subcommand(
+        "make",
+        "Make a story from a folder holding story.txt and its pictures: the story file, the "
+        "pictures, every page and word recording (espeak-ng), its phrase table and catalogue rows");
+    auto dir = std::make_shared<std::string>();
+    auto code = std::make_shared<std::string>();
+    auto folder = std::make_shared<std::string>();
+    auto voice = std::make_shared<SpeechVoice>();
+    auto force = std::make_shared<bool>(false);
+    makeCmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
+    makeCmd->add_option("CODE", *code, "Story code: a number 01 to 32 and up to six letters")
+        ->required();
+    makeCmd->add_option("SRC", *folder, "Folder holding story.txt and the pictures")
+        ->transform(heldPath)
+        ->required();
+    makeCmd->add_option("--voice", voice->name,
+                        "espeak-ng voice (default en-gb; espeak-ng --voices lists them)");
+    makeCmd->add_option("--speed", voice->wordsPerMinute, "Words a minute (default 110)")
+        ->check(CLI::Range(80, 450));
+    makeCmd->add_flag("--force", *force, "Replace the story that already has this number");
+    makeCmd->callback([=] { make(openInstallation(*dir), *code, *folder, *voice, *force); });
 }
 
 }  // namespace kz::admin

@@ -36,8 +36,10 @@ QRect chooserGeometry(QSize screen, QPoint mainWindowTopLeft) {
 
 ChooserList listChoices(const ChooserRequest& request) {
     BusyPointer busy;
-    return chooserList(listFolder(request.folder, request.pattern), request.request,
-                       request.currentFile, request.program);
+    return chooserList(
+        listFolder(request.folder, request.pattern), request.request, request.currentFile,
+        request.program,
+        request.dataDir.empty() ? std::vector<CatalogueRow>{} : readCatalogueFile(request.dataDir));
 }
 
 ChooserDialog::ChooserDialog(QWidget* parent, ChooserList list)

@@ -71,6 +71,7 @@ struct ChooserRequest {
     std::string pattern;      // "*.TXT" or "*.DAT"
     std::string currentFile;  // the word list or story code in use
     Program program;
+    std::string dataDir;  // whose DATA folder delivers the catalogue rows of teachers' stories
 };
 struct ChooserChoice {
     std::string title;

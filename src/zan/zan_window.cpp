@@ -205,7 +205,7 @@ void ZanWindow::fileOpen() {
     std::string data = "DATA";
     const ui::ChooserChoice choice = ui::runChooserDialog(
         &m_frame, {std::string(kOpenStoryRequest), joinPath(state.dataDir, data), "*.DAT",
-                   m_reader->storyCode(), Program::Zan});
+                   m_reader->storyCode(), Program::Zan, state.dataDir});
     repaint();
     if (choice.fileName.empty()) return;
     m_reader->openStory(choice.fileName);

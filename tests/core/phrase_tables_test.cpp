@@ -3,6 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <optional>
+
+#include "files/story_rows.h"
+#include "temp_dir.h"
 
 namespace kz {
 namespace {
@@ -34,15 +38,50 @@ TEST(PhraseTables, Format) {
     }
 }
 
-// Rows added to data/phrase_tables.txt must keep the format the reader relies on, and belong to
-// the stories the reader can open: those numbered 01 to 32.
-TEST(PhraseTables, BuiltInRowsAreWellFormed) {
-    for (const auto& [code, table] : builtInPhraseTables()) {
-        EXPECT_LE(code.size(), 8u) << code;
-        const int number = std::atoi(code.substr(0, 2).c_str());
-        EXPECT_TRUE(number >= 1 && number <= 32) << code;
-        EXPECT_TRUE(isPhraseTable(table)) << code << ": " << table;
-    }
+// The rows the reader takes from DATA\\PHRASES.TXT: only stories numbered 01 to 32, only tables
+// in the format; anything else leaves that story without a table.
+TEST(PhraseTables, DeliveredFileKeepsOnlyUsableRows) {
+    test::TempDir data;
+    data.write("DATA/PHRASES.TXT",
+               "01PIP\t|1,-1|2,3|\r\n"
+               "32END\t|1,2|\n"
+               "33FARM\t|1,-1|\n"  // the reader opens 01 to 32 only
+               "00ZERO\t|1,-1|\n"
+               "PIP\t|1,-1|\n"    // no number
+               "19MOON\t|1,x|\n"  // not a table
+               "20ZOO\t1,2|\n"
+               "../21\t|1,2|\n"
+               "\xff\xfe\x00\t|\n");
+    const PhraseTables tables = readPhraseTableFile(data.str());
+    EXPECT_EQ(tables, (PhraseTables{{"01PIP", "|1,-1|2,3|"}, {"32END", "|1,2|"}}));
+    // A data directory may spell the folder in capitals or not; a missing file has no rows.
+    test::TempDir lower;
+    lower.write("data/phrases.txt", "19MOON\t|1,-1|\n");
+    EXPECT_EQ(selectPhraseTable("19moon", readPhraseTableFile(lower.str())), "|1,-1|");
+    test::TempDir none;
+    EXPECT_TRUE(readPhraseTableFile(none.str()).empty());
+    none.write("DATA/PHRASES.TXT/x", "");  // a folder where the file should be
+    EXPECT_TRUE(readPhraseTableFile(none.str()).empty());
+}
+
+TEST(StoryRows, ReplaceRowChangesOnlyThatCodesRows) {
+    struct Case {
+        const char* before;
+        const char* key;
+        std::optional<std::string> line;
+        const char* after;
+    };
+    const Case cases[] = {
+        {"", "17WALK", "17WALK\t|1,-1|", "17WALK\t|1,-1|\r\n"},
+        {"# c\n01PIP\t|1,2|", "17walk", "17WALK\t|1,-1|",
+         "# c\n01PIP\t|1,2|\r\n17WALK\t|1,-1|\r\n"},
+        {"17walk\t|old|\n01PIP\t|1,2|\r\n17WALK\t|again|\n", "17WALK", "17WALK\t|new|",
+         "17WALK\t|new|\n01PIP\t|1,2|\r\n"},
+        {"01PIP\t|1,2|\r\n17WALK\t|x|\r\n# 17WALK\tkept\n", "17WALK", std::nullopt,
+         "01PIP\t|1,2|\r\n# 17WALK\tkept\n"},
+        {"17WALKS\t|x|\n", "17WALK", std::nullopt, "17WALKS\t|x|\n"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(replaceRow(c.before, c.key, c.line), c.after) << c.before;
 }
 
 }  // namespace

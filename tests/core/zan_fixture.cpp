@@ -57,7 +57,13 @@ void ReaderFixture::addWordSound(const std::string& stem) {
 }
 
 StoryReader& ReaderFixture::reader(ReaderDisplay display) {
-    made = std::make_unique<StoryReader>(state, ports, view, display, tables);
+    // The tables are delivered with the stories, in the data directory's PHRASES.TXT.
+    if (!tables.empty()) {
+        std::string rows;
+        for (const auto& [code, table] : tables) rows += code + "\t" + table + "\r\n";
+        data.write("DATA/PHRASES.TXT", rows);
+    }
+    made = std::make_unique<StoryReader>(state, ports, view, display);
     return *made;
 }
 

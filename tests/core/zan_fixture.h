@@ -146,7 +146,7 @@ struct ReaderFixture {
     FakeHost host;
     ProgramPorts ports{timers, word, page, text, random, clock, host};
     FakeZanView view;
-    PhraseTables tables;
+    PhraseTables tables;  // written to DATA/PHRASES.TXT by reader()
     std::unique_ptr<StoryReader> made;
 };
 

@@ -103,13 +103,18 @@ TEST(ZanNames, NamesThatLeaveTheirDirectory) {
         EXPECT_FALSE(isPlainStoryCode(code)) << code;
 }
 
-TEST(ZanNames, FallbackIsTheFirstStoryNumbered17To32) {
+TEST(ZanNames, FallbackIsTheFirstUsableStoryNumbered17To32) {
     using Names = std::vector<std::string>;
-    EXPECT_EQ(fallbackStoryCode(Names{"01PIP.DAT", "16X.DAT", "19MOON.DAT", "25SAMPLE.DAT"}),
+    const auto any = [](const std::string&) { return true; };
+    EXPECT_EQ(fallbackStoryCode(Names{"01PIP.DAT", "16X.DAT", "19MOON.DAT", "25SAMPLE.DAT"}, any),
               "19MOON");
-    EXPECT_EQ(fallbackStoryCode(Names{"32END.dat"}), "32END");
-    EXPECT_EQ(fallbackStoryCode(Names{"33FARM.DAT", "35NEST.DAT", "PIP.DAT"}), std::nullopt);
-    EXPECT_EQ(fallbackStoryCode(Names{}), std::nullopt);
+    EXPECT_EQ(fallbackStoryCode(Names{"32END.dat"}, any), "32END");
+    EXPECT_EQ(fallbackStoryCode(Names{"33FARM.DAT", "35NEST.DAT", "PIP.DAT"}, any), std::nullopt);
+    EXPECT_EQ(fallbackStoryCode(Names{}, any), std::nullopt);
+    // A story the reader could not show (no title, no table) is passed over, by its code.
+    const auto notMoon = [](const std::string& code) { return code != "19MOON"; };
+    EXPECT_EQ(fallbackStoryCode(Names{"19MOON.DAT", "25SAMPLE.dat"}, notMoon), "25SAMPLE");
+    EXPECT_EQ(fallbackStoryCode(Names{"19MOON.DAT"}, notMoon), std::nullopt);
 }
 
 }  // namespace

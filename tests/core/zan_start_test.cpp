@@ -54,6 +54,7 @@ TEST(ZanStart, MissingStoredStoryFallsBackToTheFirstNumbered17To32AndSavesIt) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.why);
         ReaderFixture f;
+        f.tables = {{"01PIP", "|1,-1|"}, {"19MOON", "|1,-1|"}, {"25SAMPLE", "|1,-1|"}};
         f.addStory("01PIP", oneLineStory());
         f.addStory("19MOON", oneLineStory());
         f.addStory("25SAMPLE", oneLineStory());
@@ -67,8 +68,65 @@ TEST(ZanStart, MissingStoredStoryFallsBackToTheFirstNumbered17To32AndSavesIt) {
     }
 }
 
+// A story that would show blank pages (no phrase table) or end the program (no title) must not
+// become the story every start opens: the fallback passes over it.
+TEST(ZanStart, FallbackPassesOverStoriesWithoutATitleOrATable) {
+    ReaderFixture f;
+    f.tables = {{"17OURWLK", "|1,-1|"}, {"19MOON", "|1,-1|2,2|"}};
+    f.addStory("17OURWLK", oneLineStory());  // a table, but no catalogue row names it
+    f.addStory("18GOAT", oneLineStory());    // a title, but no table
+    f.addStory("19MOON", oneLineStory());
+    ASSERT_TRUE(f.reader().load());
+    EXPECT_EQ(f.made->storyCode(), "19MOON");
+    EXPECT_EQ(loadUserSettings(f.app.str(), "TEACHER.WQ")->zanStory(), "19MOON");
+    EXPECT_TRUE(f.view.fatal.empty());
+
+    // Once the teacher's row names it, the teacher's story is the first usable one.
+    ReaderFixture g;
+    g.tables = f.tables;
+    g.addStory("17OURWLK", oneLineStory("Our Walk"));
+    g.data.write("DATA/TITLES.TXT", "17ourwlk\t17 Our Walk\tClass 2\tby Class 2\r\n");
+    ASSERT_TRUE(g.reader().load());
+    EXPECT_EQ(g.made->storyCode(), "17OURWLK");
+    EXPECT_EQ(g.view.caption, "17 Our Walk");
+    EXPECT_EQ(g.view.credits, "Story by Class 2\r\nPictures by Class 2");
+}
+
+// Catalogue rows delivered in DATA\TITLES.TXT follow the built-in ones: they title a teacher's
+// story, replace the built-in row of a code the teacher remade, and a damaged file changes
+// nothing.
+TEST(ZanStart, CatalogueRowsFromTheDataFolder) {
+    struct Case {
+        const char* titles;
+        const char* code;
+        const char* caption;
+        const char* credits;
+    };
+    const Case cases[] = {
+        {"21our\t21 Our Walk\t\t\n", "21OUR", "21 Our Walk", ""},
+        {"21our\t21 Our Walk\tMia\t\n", "21OUR", "21 Our Walk", "Pictures by Mia"},
+        {"# made by the teacher\r\n19moon\t19 Our Moon\tMia\tby Class 2\r\n", "19MOON",
+         "19 Our Moon", "Story by Class 2\r\nPictures by Mia"},
+        {"\x01\xff\tgarbage\n19moon\n", "19MOON", "19 Moon",
+         "Story by Ruth Penrose\r\nPictures by Ada Lyle"},
+        {"../x\t21 Bad\n", "19MOON", "19 Moon", "Story by Ruth Penrose\r\nPictures by Ada Lyle"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.titles);
+        ReaderFixture f;
+        f.tables = {{c.code, "|1,-1|"}};
+        f.addStory(c.code, oneLineStory());
+        f.data.write("DATA/TITLES.TXT", c.titles);
+        f.state.workSettings.setZanStory(c.code);
+        ASSERT_TRUE(f.reader().load());
+        EXPECT_EQ(f.view.caption, c.caption);
+        EXPECT_EQ(f.view.credits, c.credits);
+    }
+}
+
 TEST(ZanStart, FallbackSavesToTheSignedInChildsFileInMode3) {
     ReaderFixture f;
+    f.tables = {{"19MOON", "|1,-1|"}};
     f.addStory("19MOON", oneLineStory());
     f.state.global.setUserMode(3);
     f.state.userName = "Ann";

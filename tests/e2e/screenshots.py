@@ -1,7 +1,7 @@
 """Takes screenshots of the programs' windows into docs/screenshots/.
 
 Usage: python3 tests/e2e/screenshots.py [BUILD_DIR] [GROUP...]
-GROUP is one of kiv, zan, help, sign-in, dialogs, help-pictures (all of them when none is given).
+GROUP is one of kiv, zan, teacher-story, help, sign-in, dialogs, help-pictures (all of them when none is given).
 help-pictures makes the help documents' pictures (help/help-pictures/) from the 640x480 ones.
 Runs on fresh installations next to the build (links to the programs, the sample data the build
 staged in BUILD_DIR/stage). Each picture is named after the screen it was taken on: 640x480 (the
@@ -376,9 +376,66 @@ def help_pictures():
         print(target)
 
 
+def teacher_story(width, height):
+    """A teacher's own story made by wqadmin story make (the end-to-end session's text and
+    pictures): its title page, its second page read, its last page read."""
+    sys.path.insert(0, os.path.dirname(__file__))
+    from teacher_story_e2e import PICTURES, STORY, write_png
+    with Desktop(width, height) as d, tempfile.TemporaryDirectory() as tmp:
+        folder, wqadmin = installation(BUILD, ("zan",))
+        for part in ("DATA", "BMPS", "WAVS"):
+            shutil.copytree(os.path.join(STAGE, part), os.path.join(folder, part))
+        source = os.path.join(tmp, "our-walk")
+        os.makedirs(source)
+        with open(os.path.join(source, "story.txt"), "w", encoding="utf-8") as f:
+            f.write(STORY)
+        for name, (rgb, w, h) in PICTURES.items():
+            write_png(os.path.join(source, name), rgb, w, h)
+        subprocess.run([wqadmin, "story", "make", folder, "17WALK", source], check=True,
+                       capture_output=True)
+        set_teacher(wqadmin, folder, "zanStory=17WALK")
+        probe = os.path.join(tmp, "probe.png")
+
+        def read_page():
+            """Clicks the listed words from the top until the list stays away."""
+            gone_since = None
+            while True:
+                grab(d, probe)
+                if count_colour(probe, "#00ffff") > 200:
+                    gone_since = None
+                    d.key("Home")
+                    for _ in range(8):
+                        d.key("Return")
+                        time.sleep(0.15)
+                        d.key("Down")
+                    time.sleep(0.4)
+                    continue
+                gone_since = gone_since or time.time()
+                if time.time() - gone_since > 2.0:
+                    return
+                time.sleep(0.2)
+
+        try:
+            proc = d.start(os.path.join(folder, "zan"))
+            frame = d.wait_main_window("Phrases")
+            time.sleep(2.5)
+            shoot(d, "teacher-story-title")
+            for page in range(2, len(PICTURES) + 2):
+                d.key("alt+n", window=frame)
+                time.sleep(2.0)
+                read_page()
+                if page == 2:
+                    shoot(d, "teacher-story-page")
+            shoot(d, "teacher-story-last-page")
+            exit_program(d, frame, proc)
+        finally:
+            remove(folder)
+
+
 GROUPS = {
     "kiv": lambda w, h: (kiv_choices(w, h), kiv_typed(w, h)),
     "zan": zan,
+    "teacher-story": teacher_story,
     "help": start_and_help,
     "sign-in": sign_in,
     "dialogs": dialogs,

@@ -272,7 +272,7 @@ private slots:
         for (const char* f : {"01PIP.DAT", "25SAMPLE.DAT", "33FARM.DAT", "X.DAT"})
             data.write(f, "x");
         const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE",
-                                     Program::Zan};
+                                     Program::Zan, ""};
         {
             ChooserDialog d(nullptr, listChoices(stories));
             QCOMPARE(d.windowTitle(), QString("Choose a story"));
@@ -302,7 +302,7 @@ private slots:
         }
         {
             ChooserDialog d(nullptr,
-                            listChoices({"NO", data.str(), "*.DAT", "nomatch", Program::Zan}));
+                            listChoices({"NO", data.str(), "*.DAT", "nomatch", Program::Zan, ""}));
             QCOMPARE(d.windowTitle(), QString("Choose a wordlist"));
             QCOMPARE(child<QListWidget>(&d, "list")->count(), 3);
             child<QPushButton>(&d, "cmdYes")->click();  // nothing selected: empty values

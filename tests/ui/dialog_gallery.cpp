@@ -116,7 +116,7 @@ int main(int argc, char** argv) {
     save(colour, out, "display-check", suffix);
 
     ChooserDialog chooser(&frame, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",
-                                               "25SAMPLE", Program::Zan}));
+                                               "25SAMPLE", Program::Zan, ""}));
     save(chooser, out, "chooser", suffix);
     return 0;
 }

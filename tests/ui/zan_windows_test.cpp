@@ -32,7 +32,8 @@ using namespace kz::ui;
 namespace {
 
 // An installation that is its own data directory, holding the story 01PIP: a title page, then
-// a page of two lines whose phrases (the library's table) are "Pip can hop." and the rest.
+// a page of two lines whose phrases (the library's table, delivered in DATA/PHRASES.TXT) are
+// "Pip can hop." and the rest.
 struct Installation {
     test::TempDir dir;
     AppState state;
@@ -58,6 +59,7 @@ struct Installation {
                                 {900, 4650, 8500, 630, 900, "Pip can run and run."}};
         for (auto& page : story.pages) page.pictures = {{900, 150, 6300, 3750, "PIC"}};
         dir.write("DATA/01PIP.DAT", encodeStory(story));
+        dir.write("DATA/PHRASES.TXT", "01PIP\t|1,-1|2,3,8|\r\n");
         for (const char* dummy : {"WAVS/CLICK.WAV", "WAVS/01PIP/SNT01.WAV", "WAVS/01PIP/SNT02.WAV"})
             dir.write(dummy, "RIFF");
         std::filesystem::create_directories(dir / "BMPS/01PIP");

@@ -13,37 +13,10 @@ extern const char* const catalogueText;
 namespace kz {
 namespace {
 
-struct Row {
-    std::string key, title, illustrator, credit;
-};
-
-std::vector<std::string> splitTabs(std::string_view line) {
-    std::vector<std::string> cells;
-    size_t start = 0;
-    for (size_t tab; (tab = line.find('\t', start)) != std::string_view::npos; start = tab + 1) {
-        cells.emplace_back(line.substr(start, tab - start));
-    }
-    cells.emplace_back(line.substr(start));
-    return cells;
-}
-
-std::vector<Row> parseCatalogue(std::string_view text) {
-    std::vector<Row> rows;
-    while (!text.empty()) {
-        const size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (line.empty() || line.front() == '#') continue;
-        auto cells = splitTabs(line);
-        cells.resize(4);
-        rows.push_back({toLowerAscii(cells[0]), cells[1], cells[2], cells[3]});
-    }
-    return rows;
-}
+using Row = CatalogueRow;
 
 const std::vector<Row>& storyRows() {
-    static const std::vector<Row> rows = parseCatalogue(embedded::catalogueText);
+    static const std::vector<Row> rows = parseCatalogueRows(embedded::catalogueText);
     return rows;
 }
 
@@ -76,7 +49,8 @@ std::vector<std::string> storyCatalogueKeys() {
     return keys;
 }
 
-StoryInfo storyTitle(std::string_view fileName, Program program) {
+StoryInfo storyTitle(std::string_view fileName, Program program,
+                     const std::vector<CatalogueRow>& dataRows) {
     std::string key = toLowerAscii(trimSpaces(fileName));
     key = key.substr(0, key.find('.'));
     StoryInfo info{{}, std::string(kDefaultCredit), {}};
@@ -96,6 +70,13 @@ StoryInfo storyTitle(std::string_view fileName, Program program) {
         }
         return false;
     };
+    for (const auto& row : dataRows) {
+        if (row.key != key) continue;
+        info.title = row.title;
+        info.illustrator = row.illustrator;
+        info.credit = row.credit;
+        return info;
+    }
     if (!search(storyRows()) && program == Program::Zan) search(rangeRows());
     return info;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/story_rows.h"
+
 namespace kz {
 
 enum class Program { Kiv, Zan };
@@ -20,7 +22,13 @@ inline constexpr std::string_view kDefaultCredit = "by Ruth Penrose";
 // Looks up a file name (any case, with or without extension and surrounding spaces). The story
 // reader also knows the eight book-range names; the word activity titles word lists named by a
 // book range, such as 0001TO24 ("Books 1 to 24").
-StoryInfo storyTitle(std::string_view fileName, Program program);
+//
+// dataRows are the rows delivered with the stories (readCatalogueFile): they follow the built-in
+// rows, and a row there for a code the built-in table has replaces it, since only a teacher who
+// made that story writes one. An empty credit cell of such a row means the story has no credit
+// line (a teacher's story is not by the series author).
+StoryInfo storyTitle(std::string_view fileName, Program program,
+                     const std::vector<CatalogueRow>& dataRows = {});
 
 // The story codes of the catalogue, lower-case, in table order.
 std::vector<std::string> storyCatalogueKeys();

@@ -17,11 +17,12 @@ std::vector<std::string> frogEntries() {
 }
 
 KivSettingsControls fillControls(const UserSettings& settings, std::string_view wordRange,
-                                 const std::vector<std::string>& wordListFiles) {
+                                 const std::vector<std::string>& wordListFiles,
+                                 const std::vector<CatalogueRow>& catalogueRows) {
     KivSettingsControls c;
     const std::string range = toUpperAscii(wordRange);
     for (const std::string& file : wordListFiles) {
-        std::string title = storyTitle(file, Program::Kiv).title;
+        std::string title = storyTitle(file, Program::Kiv, catalogueRows).title;
         if (title.empty()) continue;
         c.listTitles.push_back(std::move(title));
         c.listFiles.push_back(file);
@@ -50,7 +51,8 @@ void storeControls(const KivSettingsControls& c, UserSettings& settings, AppStat
 
 void KivSettingsForm::fill(AppState& state) {
     const auto files = listFolder(joinPath(state.dataDir, "WORDLIST"), "*.txt");
-    m_controls = fillControls(state.workSettings, state.wordRange, files);
+    m_controls =
+        fillControls(state.workSettings, state.wordRange, files, readCatalogueFile(state.dataDir));
     m_view.showControls(m_controls);
 }
 

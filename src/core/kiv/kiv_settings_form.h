@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/story_rows.h"
 #include "session/settings_editor.h"
 
 namespace kz {
@@ -35,8 +36,10 @@ std::vector<std::string> frogEntries();
 // FillControls: the settings' kivOptions (read with the activity's fallbacks) and the word lists
 // of the folder (unknown titles left out), the start list selected when a file name begins with
 // it (letter case ignored; the last such file wins).
+// catalogueRows: the rows delivered with the stories, titling lists named after teachers' stories.
 KivSettingsControls fillControls(const UserSettings& settings, std::string_view wordRange,
-                                 const std::vector<std::string>& wordListFiles);
+                                 const std::vector<std::string>& wordListFiles,
+                                 const std::vector<CatalogueRow>& catalogueRows = {});
 
 // StoreControls: kivOptions rebuilt from nothing; with a list selected, kivWordlist is its stored
 // name and the start list and current list become its file name; without, they stay.

@@ -82,7 +82,7 @@ bool WordActivity::loadWordList(const std::string& path) {
     m_recentWords = {};
     const std::string base = wordListBaseName(path);
     m_wordList = base;
-    m_view.setCaption(storyTitle(base, Program::Kiv).title);
+    m_view.setCaption(storyTitle(base, Program::Kiv, readCatalogueFile(m_state.dataDir)).title);
     nextQuestion();
     return true;
 }

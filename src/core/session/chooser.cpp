@@ -28,7 +28,8 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
 }  // namespace
 
 ChooserList chooserList(const std::vector<std::string>& fileNames, std::string_view request,
-                        std::string_view currentFile, Program program) {
+                        std::string_view currentFile, Program program,
+                        const std::vector<CatalogueRow>& catalogueRows) {
     ChooserList list;
     int lower = 0, upper = 0;
     if (request.substr(0, 8) == "RESTRICT") {
@@ -39,7 +40,7 @@ ChooserList chooserList(const std::vector<std::string>& fileNames, std::string_v
             leadingNumber(request.substr(std::min<size_t>(11, request.size()), 2)));
     }
     for (const auto& name : fileNames) {
-        const std::string title = storyTitle(name, program).title;
+        const std::string title = storyTitle(name, program, catalogueRows).title;
         if (lower > 0) {
             const double number = leadingNumber(name);
             if (number < lower || number > upper) continue;

@@ -22,8 +22,10 @@ struct ChooserList {
     bool restricted = false;
 };
 
+// catalogueRows: the rows delivered with the stories (readCatalogueFile), for teachers' stories.
 ChooserList chooserList(const std::vector<std::string>& fileNames, std::string_view request,
-                        std::string_view currentFile, Program program);
+                        std::string_view currentFile, Program program,
+                        const std::vector<CatalogueRow>& catalogueRows = {});
 
 // The files of a folder matching a pattern such as "*.TXT" (letter case ignored), in name order
 // (letter case ignored; names that differ only in case in byte order), named as the programs

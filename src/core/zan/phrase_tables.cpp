@@ -2,11 +2,9 @@
 
 #include <cctype>
 
+#include "files/paths.h"
+#include "files/story_rows.h"
 #include "files/text.h"
-
-namespace kz::embedded {
-extern const char* const phraseTablesText;
-}
 
 namespace kz {
 
@@ -25,9 +23,20 @@ PhraseTables parsePhraseTables(std::string_view text) {
     return tables;
 }
 
-const PhraseTables& builtInPhraseTables() {
-    static const PhraseTables tables = parsePhraseTables(embedded::phraseTablesText);
+PhraseTables usablePhraseTables(std::string_view text) {
+    PhraseTables tables = parsePhraseTables(text);
+    std::erase_if(tables, [](const auto& row) {
+        const auto& [code, table] = row;
+        const int number = isStoryCodeShape(code) ? std::stoi(code.substr(0, 2)) : 0;
+        return number < 1 || number > 32 || !isPhraseTable(table);
+    });
     return tables;
+}
+
+PhraseTables readPhraseTableFile(std::string_view dataDir) {
+    constexpr std::uintmax_t kMaxBytes = 1024 * 1024;
+    const auto text = readWholeFile(joinPath(dataDir, kPhraseTableFileName), kMaxBytes);
+    return text ? usablePhraseTables(*text) : PhraseTables{};
 }
 
 std::string selectPhraseTable(std::string_view storyCode, const PhraseTables& tables) {

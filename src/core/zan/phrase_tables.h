@@ -16,12 +16,18 @@ using PhraseTables = std::map<std::string, std::string>;
 // counts. Codes are upper-cased.
 PhraseTables parsePhraseTables(std::string_view text);
 
-// The tables delivered with the library (data/phrase_tables.txt, built in), parsed at first use.
-const PhraseTables& builtInPhraseTables();
+// The rows the reader uses from text of that form: those of a story code numbered 01 to 32 (the
+// stories the reader opens) whose table has the table format; any other row is left out, so its
+// story has no table.
+PhraseTables usablePhraseTables(std::string_view text);
+
+// The tables delivered with the stories: the data directory's DATA\PHRASES.TXT
+// (kPhraseTableFileName), read by usablePhraseTables. A missing, unreadable or oversized file
+// gives none.
+PhraseTables readPhraseTableFile(std::string_view dataDir);
 
 // The table of a story code (any case); empty for a story without one.
-std::string selectPhraseTable(std::string_view storyCode,
-                              const PhraseTables& tables = builtInPhraseTables());
+std::string selectPhraseTable(std::string_view storyCode, const PhraseTables& tables);
 
 // Whether text has the table format: "|" then entries "page,break,...|" of whole numbers, a
 // break possibly empty.

@@ -49,7 +49,9 @@ std::string storyCodeOfFile(std::string_view fileName) {
     return std::string(fileName.substr(0, fileName.find('.')));
 }
 
-std::optional<std::string> fallbackStoryCode(const std::vector<std::string>& fileNames) {
+std::optional<std::string> fallbackStoryCode(
+    const std::vector<std::string>& fileNames,
+    const std::function<bool(const std::string& code)>& usable) {
     for (const auto& name : fileNames) {
         if (name.empty()) break;
         const double number = leadingNumber(name);
@@ -57,12 +59,15 @@ std::optional<std::string> fallbackStoryCode(const std::vector<std::string>& fil
         std::string code = name;
         if (code.size() >= 4 && toUpperAscii(code.substr(code.size() - 4)) == ".DAT")
             code.resize(code.size() - 4);
+        if (!usable(code)) continue;
         return code;
     }
     return std::nullopt;
 }
 
 std::string creditsText(const StoryInfo& info) {
+    if (info.credit.empty())
+        return info.illustrator.empty() ? std::string() : "Pictures by " + info.illustrator;
     return "Story " + info.credit + std::string(kNewLine) + "Pictures by " + info.illustrator;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,10 +29,15 @@ bool isPlainStoryCode(std::string_view code);
 std::string storyCodeOfFile(std::string_view fileName);
 
 // The start-up fallback among the DATA folder's files in name order: the code of the first whose
-// leading number is 17 to 32 (its final ".DAT", any case, removed); nullopt when none is.
-std::optional<std::string> fallbackStoryCode(const std::vector<std::string>& fileNames);
+// leading number is 17 to 32 (its final ".DAT", any case, removed) and that usable accepts;
+// nullopt when none is.
+std::optional<std::string> fallbackStoryCode(
+    const std::vector<std::string>& fileNames,
+    const std::function<bool(const std::string& code)>& usable);
 
-// The credits label of page 1: "Story <credit>", a line break, "Pictures by <illustrator>".
+// The credits label of page 1: "Story <credit>", a line break, "Pictures by <illustrator>". A
+// story without a credit line (a teacher's own) shows only "Pictures by <illustrator>", or
+// nothing when it names no illustrator either.
 std::string creditsText(const StoryInfo& info);
 
 }  // namespace kz

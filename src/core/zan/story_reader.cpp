@@ -42,14 +42,8 @@ private:
 
 }  // namespace
 
-StoryReader::StoryReader(AppState& state, ProgramPorts& ports, ZanView& view, ReaderDisplay display,
-                         const PhraseTables& tables)
-    : m_state(state),
-      m_ports(ports),
-      m_view(view),
-      m_display(display),
-      m_tables(tables),
-      m_engine(*this) {
+StoryReader::StoryReader(AppState& state, ProgramPorts& ports, ZanView& view, ReaderDisplay display)
+    : m_state(state), m_ports(ports), m_view(view), m_display(display), m_engine(*this) {
     m_flashTimer = m_ports.timers.make(Timers::Kind::SingleShot, [this] { endFlash(); });
     m_scale = scaleFactors(display.width, display.height);
 }
@@ -63,7 +57,8 @@ bool StoryReader::load() {
     m_view.placeControls(m_controls);
     const auto code = chooseStartStory();
     if (!code) return false;
-    const StoryInfo info = storyTitle(*code, Program::Zan);
+    m_catalogue = readCatalogueFile(m_state.dataDir);
+    const StoryInfo info = storyTitle(*code, Program::Zan, m_catalogue);
     if (info.title.empty()) {
         fail({"badstart", ""});
         return false;
@@ -113,10 +108,18 @@ std::optional<std::string> StoryReader::chooseStartStory() {
 
 // The first story numbered 17 to 32 becomes the stored story of the settings file in force,
 // saved without a word on failure. When there is none the stored story stays as it was: a
-// network folder or CD that is missing at start must not erase the teacher's choice.
+// network folder or CD that is missing at start must not erase the teacher's choice. A story
+// without a title (which would end the program) or without a phrase table (blank pages) is
+// passed over: it must not become a child's story for every start.
 std::optional<std::string> StoryReader::fallbackStory() {
     std::string folder = "DATA";
-    auto code = fallbackStoryCode(listFolder(joinPath(m_state.dataDir, folder), "*.DAT"));
+    const auto catalogue = readCatalogueFile(m_state.dataDir);
+    const PhraseTables tables = readPhraseTableFile(m_state.dataDir);
+    auto code = fallbackStoryCode(
+        listFolder(joinPath(m_state.dataDir, folder), "*.DAT"), [&](const std::string& c) {
+            return !storyTitle(c, Program::Zan, catalogue).title.empty() &&
+                   !selectPhraseTable(c, tables).empty();
+        });
     if (!code) return std::nullopt;
     m_state.workSettings.setZanStory(*code);
     m_state.fileSettings.setZanStory(*code);
@@ -136,7 +139,8 @@ bool StoryReader::openStory(std::string_view fileName) {
     BusyPointer busy(m_ports.host);
     m_preloaded.clear();
     m_storyCode = code;
-    m_view.setWindowCaption(storyTitle(code, Program::Zan).title);
+    m_catalogue = readCatalogueFile(m_state.dataDir);
+    m_view.setWindowCaption(storyTitle(code, Program::Zan, m_catalogue).title);
     if (!readStory(code)) return false;
     m_page = 1;
     if (!loadPalette()) return false;
@@ -145,14 +149,14 @@ bool StoryReader::openStory(std::string_view fileName) {
 }
 
 bool StoryReader::readStory(const std::string& code) {
-    m_engine.setPhraseTable(selectPhraseTable(code, m_tables));
+    m_engine.setPhraseTable(selectPhraseTable(code, readPhraseTableFile(m_state.dataDir)));
     auto story = readStoryFile(storyFilePath(m_state.dataDir, code));
     if (!story) {
         fail(story.error());
         return false;
     }
     m_story = std::move(story).value();
-    m_view.setCredits(creditsText(storyTitle(code, Program::Zan)));
+    m_view.setCredits(creditsText(storyTitle(code, Program::Zan, m_catalogue)));
     applyTextFont();
     return true;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "files/story.h"
+#include "files/story_rows.h"
 #include "files/user_settings.h"
 #include "ports/ports.h"
 #include "session/fatal_error.h"
@@ -49,16 +50,16 @@ enum class WordClick {
 // ended: every later call does nothing.
 class StoryReader : private PhraseView {
 public:
-    // tables: the phrase-break tables of the library (tests give their own).
-    StoryReader(AppState& state, ProgramPorts& ports, ZanView& view, ReaderDisplay display,
-                const PhraseTables& tables = builtInPhraseTables());
+    // The phrase-break tables and the catalogue rows delivered with the stories are read from
+    // the data directory each time a story is chosen or read.
+    StoryReader(AppState& state, ProgramPorts& ports, ZanView& view, ReaderDisplay display);
     ~StoryReader() override;
     StoryReader(const StoryReader&) = delete;
     StoryReader& operator=(const StoryReader&) = delete;
 
     // Form_Load: chooses the start story (the stored zanStory, else the first story numbered 17
-    // to 32, else the recovery dialog and a new try), reads it and shows page 1. False when the
-    // reader has ended.
+    // to 32 that has a title and a phrase table, else the recovery dialog and a new try), reads
+    // it and shows page 1. False when the reader has ended.
     bool load();
 
     // File > Open after the chooser gave fileName: reads that story and shows its page 1. The
@@ -124,7 +125,7 @@ private:
     ProgramPorts& m_ports;
     ZanView& m_view;
     ReaderDisplay m_display;
-    const PhraseTables& m_tables;
+    std::vector<CatalogueRow> m_catalogue;  // the rows delivered with the current data
     ZanOptions m_options{};
     PhraseEngine m_engine;
     std::unique_ptr<Timer> m_flashTimer;

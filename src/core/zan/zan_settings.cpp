@@ -5,10 +5,11 @@
 #include "session/app_state.h"
 
 namespace kz {
-std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames) {
+std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames,
+                                           const std::vector<CatalogueRow>& catalogueRows) {
     std::vector<StoryChoice> choices;
     for (const auto& name : fileNames) {
-        std::string title = storyTitle(name, Program::Zan).title;
+        std::string title = storyTitle(name, Program::Zan, catalogueRows).title;
         if (title.empty()) continue;
         const double number = leadingNumber(title);
         if (number < 17 || number > 32) continue;
@@ -17,8 +18,9 @@ std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileN
     return choices;
 }
 
-ZanSettingsForm::ZanSettingsForm(ZanSettingsView& view, std::vector<std::string> storyFileNames)
-    : m_view(view), m_stories(startStoryChoices(storyFileNames)) {}
+ZanSettingsForm::ZanSettingsForm(ZanSettingsView& view, std::vector<std::string> storyFileNames,
+                                 const std::vector<CatalogueRow>& catalogueRows)
+    : m_view(view), m_stories(startStoryChoices(storyFileNames, catalogueRows)) {}
 
 void ZanSettingsForm::fill(AppState& state) {
     const std::string wanted = toUpperAscii(state.workSettings.zanStory() + ".DAT");
@@ -54,7 +56,9 @@ bool ZanSettingsForm::chooseStory(int index) {
 
 ZanSettingsEditor::ZanSettingsEditor(AppState& state, HostPorts& host, ZanSettingsView& view,
                                      std::vector<std::string> storyFileNames)
-    : m_view(view), m_form(view, std::move(storyFileNames)), m_editor(state, host, view, m_form) {}
+    : m_view(view),
+      m_form(view, std::move(storyFileNames), readCatalogueFile(state.dataDir)),
+      m_editor(state, host, view, m_form) {}
 
 bool ZanSettingsEditor::open() {
     std::vector<std::string> titles;

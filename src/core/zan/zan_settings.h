@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/story_rows.h"
 #include "files/user_settings.h"
 #include "session/settings_editor.h"
 
@@ -20,7 +21,8 @@ struct StoryChoice {
     std::string title;
     bool operator==(const StoryChoice&) const = default;
 };
-std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames);
+std::vector<StoryChoice> startStoryChoices(const std::vector<std::string>& fileNames,
+                                           const std::vector<CatalogueRow>& catalogueRows = {});
 
 // What the reader's settings window (frmZanSet) asks of its widgets.
 class ZanSettingsView : public SettingsEditorView {
@@ -36,7 +38,9 @@ public:
 // check box ticked when its bit is clear), kept as values.
 class ZanSettingsForm : public SettingsForm {
 public:
-    ZanSettingsForm(ZanSettingsView& view, std::vector<std::string> storyFileNames);
+    // catalogueRows: the rows delivered with the stories (a teacher's stories' titles).
+    ZanSettingsForm(ZanSettingsView& view, std::vector<std::string> storyFileNames,
+                    const std::vector<CatalogueRow>& catalogueRows = {});
 
     void fill(AppState& state) override;
     void store(AppState& state) override;

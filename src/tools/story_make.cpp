@@ -1,0 +1,331 @@
+#include "story_make.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "admin_common.h"
+#include "files/cp1252.h"
+#include "files/file_update.h"
+#include "files/paths.h"
+#include "files/story_catalogue.h"
+#include "files/story_file.h"
+#include "files/story_rows.h"
+#include "files/text.h"
+#include "files/wave_trim.h"
+#include "files/word_list.h"
+#include "session/chooser.h"
+#include "session/find_data_file.h"
+#include "story_pictures.h"
+#include "zan/story_names.h"
+#include "zan/story_source.h"
+
+namespace kz::admin {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Failed {
+    std::string problem;
+};
+
+// The phoneme input that says the lone word "a" as in "a day" (UH) and as the letter's name (AY),
+// as the sample library's recordings do; the reader plays one or the other by voiceA.
+constexpr const char* kSpokenUh = "[[@]]";
+constexpr const char* kSpokenAy = "[[eI]]";
+
+// The files of one make, written one by one, and taken back (each to what it was) when a later
+// step fails. Rows of the shared tables are put back row by row, under the lock, so that another
+// teacher's row written meanwhile stays.
+class Writes {
+public:
+    ~Writes() {
+        if (!m_done) rollBack();
+    }
+    void commit() { m_done = true; }
+
+    void makeFolder(const std::string& folder) {
+        const fs::path path = resolvePath(folder);
+        std::vector<fs::path> created;
+        for (fs::path p = path; !p.empty() && !fs::exists(p); p = p.parent_path()) {
+            created.push_back(p);
+            if (p == p.parent_path()) break;
+        }
+        std::error_code ec;
+        fs::create_directories(path, ec);
+        if (ec)
+            throw Failed{"Cannot make the folder " + terminalPath(folder) + ": " + ec.message()};
+        for (auto& c : created) m_folders.push_back(c);
+    }
+
+    void write(const std::string& path, const std::string& bytes) {
+        m_files.push_back({path, readWholeFile(path)});
+        if (!writeFileAtomically(path, bytes)) throw Failed{"Cannot write " + terminalPath(path)};
+        m_written.push_back(terminalPath(path));
+    }
+
+    void remove(const std::string& path) {
+        m_files.push_back({path, readWholeFile(path)});
+        std::error_code ec;
+        if (!fs::remove(resolvePath(path), ec) || ec)
+            throw Failed{"Cannot remove " + terminalPath(path)};
+    }
+
+    // Replaces (or, with nullopt, removes) the row of key in the row file at path.
+    void setRow(const std::string& path, const std::string& key,
+                const std::optional<std::string>& line) {
+        std::optional<std::string> old;
+        bool changed = false;
+        const bool ok = updateFile(path, IfMissing::Create, [&](std::string_view current) {
+            old = findRow(current, key);
+            std::string next = replaceRow(current, key, line);
+            changed = next != current;
+            return changed ? std::optional<std::string>(std::move(next)) : std::nullopt;
+        });
+        if (!changed) return;
+        if (!ok) throw Failed{"Cannot write " + terminalPath(path)};
+        m_rows.push_back({path, key, old});
+        m_written.push_back(terminalPath(path));
+    }
+
+    const std::vector<std::string>& written() const { return m_written; }
+
+private:
+    static std::optional<std::string> findRow(std::string_view text, const std::string& key) {
+        while (!text.empty()) {
+            const size_t end = text.find('\n');
+            std::string_view line = text.substr(0, end);
+            text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+            if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+            if (!line.empty() && line.front() != '#' &&
+                toUpperAscii(rowKey(line)) == toUpperAscii(key))
+                return std::string(line);
+        }
+        return std::nullopt;
+    }
+
+    void rollBack() {
+        std::error_code ec;
+        for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it) {
+            updateFile(it->path, IfMissing::Fail, [&](std::string_view current) {
+                return std::optional<std::string>(replaceRow(current, it->key, it->old));
+            });
+        }
+        for (auto it = m_files.rbegin(); it != m_files.rend(); ++it) {
+            if (it->old)
+                writeFileAtomically(it->path, *it->old);
+            else
+                fs::remove(resolvePath(it->path), ec);
+        }
+        // A row file this make created holds no row now: it goes too.
+        for (auto it = m_rows.rbegin(); it != m_rows.rend(); ++it) {
+            const auto left = readWholeFile(it->path);
+            if (left && left->empty()) fs::remove(resolvePath(it->path), ec);
+        }
+        // Deepest first, so that a folder emptied of its subfolders goes too.
+        std::sort(m_folders.begin(), m_folders.end(), [](const fs::path& a, const fs::path& b) {
+            return a.native().size() > b.native().size();
+        });
+        for (const auto& folder : m_folders) fs::remove(folder, ec);
+    }
+
+    struct File {
+        std::string path;
+        std::optional<std::string> old;
+    };
+    struct Row {
+        std::string path, key;
+        std::optional<std::string> old;
+    };
+    std::vector<File> m_files;
+    std::vector<Row> m_rows;
+    std::vector<fs::path> m_folders;
+    std::vector<std::string> m_written;
+    bool m_done = false;
+};
+
+std::string inQuotes(std::string_view utf8) { return "\"" + std::string(utf8) + "\""; }
+
+// The other story files of the code's number in the DATA folder (the code's own included).
+std::vector<std::string> storiesNumbered(const std::string& dataDir, const std::string& code) {
+    std::vector<std::string> same;
+    for (const auto& name : listFolder(joinPath(dataDir, "DATA"), "*.DAT")) {
+        if (toUpperAscii(name.substr(0, 2)) == code.substr(0, 2)) same.push_back(name);
+    }
+    return same;
+}
+
+// The picture file a page names, inside the source folder.
+std::string picturePath(const std::string& sourceDir, const SourcePage& page, size_t index) {
+    const std::string where =
+        (index == 0 ? std::string("The title page") : "Page " + std::to_string(index + 1)) +
+        " (story.txt line " + std::to_string(page.pictureLine) + ")";
+    const auto name = utf8ToCp1252(page.picture);
+    if (!name || !staysInside(*name) || name->find_first_of("/\\") != std::string::npos) {
+        throw Failed{where + " names the picture " + inQuotes(page.picture) +
+                     ", which is not a file name of the story's folder."};
+    }
+    const std::string path = joinPath(sourceDir, *name);
+    if (!fileLength(path)) {
+        throw Failed{where + " names the picture " + inQuotes(page.picture) + ", which " +
+                     terminalPath(sourceDir) + " does not hold."};
+    }
+    return path;
+}
+
+std::string spoken(const std::string& text, const SpeechVoice& voice, const std::string& what) {
+    const auto wave = speak(text, voice);
+    if (!wave) {
+        throw Failed{"espeak-ng could not say " + what + " with the voice " + inQuotes(voice.name) +
+                     "; nothing was written."};
+    }
+    const auto trimmed = trimSilence(*wave);
+    if (!trimmed) throw Failed{"espeak-ng did not write a 16-bit mono wave file for " + what + "."};
+    return *trimmed;
+}
+
+StoryMakeResult make(const StoryMakeRequest& r) {
+    StoryMakeResult result;
+    const std::string code = toUpperAscii(r.code);
+    if (auto problem = storyCodeProblem(code)) throw Failed{*problem};
+
+    const std::string storyText = joinPath(r.sourceDir, "story.txt");
+    const auto text = readWholeFile(storyText, 1024 * 1024);
+    if (!text) {
+        throw Failed{terminalPath(r.sourceDir) +
+                     " holds no story.txt (or it cannot be read): its first line is the title, "
+                     "then, after a blank line, each page's [picture] and text."};
+    }
+    const StorySourceResult parsed = parseStorySource(*text, code);
+    if (!parsed.source) throw Failed{parsed.problem};
+    const StorySource& source = *parsed.source;
+
+    const auto sameNumber = storiesNumbered(r.dataDir, code);
+    if (!sameNumber.empty() && !r.force) {
+        const auto catalogue = readCatalogueFile(r.dataDir);
+        std::string names;
+        for (const auto& name : sameNumber) {
+            const std::string title = storyTitle(name, Program::Zan, catalogue).title;
+            names += (names.empty() ? "" : ", ") + cp1252ToUtf8(name) +
+                     (title.empty() ? "" : " (" + inQuotes(cp1252ToUtf8(title)) + ")");
+        }
+        throw Failed{"The number " + code.substr(0, 2) + " is taken by " + names +
+                     " in the DATA folder: choose another number, or give --force to replace "
+                     "that story."};
+    }
+
+    // The pictures, decoded before anything is written.
+    pictures::StoryPictures pics;
+    std::vector<PixelSize> sizes;
+    std::vector<size_t> pictureOf(source.pages.size(), SIZE_MAX);
+    for (size_t p = 0; p < source.pages.size(); ++p) {
+        const SourcePage& page = source.pages[p];
+        if (page.picture.empty()) {
+            sizes.push_back({});
+            continue;
+        }
+        const std::string path = picturePath(r.sourceDir, page, p);
+        if (!pics.add(resolvePath(path))) {
+            throw Failed{"The picture " + terminalPath(path) +
+                         " cannot be decoded: it must be a PNG, JPEG or BMP picture."};
+        }
+        pictureOf[p] = static_cast<size_t>(std::count_if(pictureOf.begin(), pictureOf.end(),
+                                                         [](size_t i) { return i != SIZE_MAX; }));
+        const auto size = pics.size(pictureOf[p]);
+        sizes.push_back({size.width, size.height});
+    }
+    const LaidOutStory laid = layOutStory(source, sizes);
+    if (auto problem = storyProblem(laid.story))
+        throw Failed{"The story cannot be stored: " + *problem};
+    std::vector<pictures::Size> targets;
+    for (size_t p = 0; p < source.pages.size(); ++p) {
+        if (pictureOf[p] != SIZE_MAX)
+            targets.push_back({laid.pictureSizes[p].width, laid.pictureSizes[p].height});
+    }
+    const auto converted = pics.convert(targets);
+    for (const auto& bitmap : converted.bitmaps)
+        if (bitmap.empty()) throw Failed{"A picture could not be converted to a bitmap."};
+
+    // The recordings, spoken before anything is written.
+    if (!speechProgramInstalled()) {
+        throw Failed{
+            "espeak-ng is not installed, so the story's recordings cannot be made. Install "
+            "the Debian package espeak-ng (sudo apt install espeak-ng) and run the "
+            "command again."};
+    }
+    std::vector<std::pair<std::string, std::string>> recordings;  // relative name, bytes
+    for (size_t p = 0; p < laid.pageSpeech.size(); ++p) {
+        recordings.emplace_back(
+            pageRecordingName(code, static_cast<int>(p + 1)),
+            spoken(laid.pageSpeech[p], r.voice, "page " + std::to_string(p + 1)));
+    }
+    std::vector<std::string> stemsDone;
+    for (const auto& word : clickedWords(source)) {
+        const std::string said = spokenWord(word);
+        if (said.empty()) continue;
+        std::vector<std::pair<std::string, std::string>> sounds;  // relative name, what to say
+        if (toLowerAscii(said) == "a") {
+            sounds = {{wordSoundPath(word, -1), kSpokenAy}, {wordSoundPath(word, 0), kSpokenUh}};
+        } else {
+            sounds = {{wordSoundPath(word, 0), toLowerAscii(said)}};
+        }
+        for (const auto& [name, say] : sounds) {
+            if (std::find(stemsDone.begin(), stemsDone.end(), name) != stemsDone.end()) continue;
+            stemsDone.push_back(name);
+            const auto [inApp, inData] = dataFileLocations(r.appDir, r.dataDir, name);
+            if (fileLength(inApp) || fileLength(inData)) {
+                result.kept.push_back(terminalPath(fileLength(inApp) ? inApp : inData));
+                continue;
+            }
+            recordings.emplace_back(name, spoken(say, r.voice, "the word " + inQuotes(said)));
+        }
+    }
+
+    // Everything is ready: write it, taking it all back if a step fails.
+    Writes writes;
+    const std::string data = joinPath(r.dataDir, "DATA");
+    const std::string bmps = joinPath(r.dataDir, "BMPS\\" + code);
+    writes.makeFolder(data);
+    writes.makeFolder(bmps);
+    size_t next = 0;
+    for (size_t p = 0; p < source.pages.size(); ++p) {
+        if (pictureOf[p] == SIZE_MAX) continue;
+        const std::string& name = laid.story.pages[p].pictures.at(0).name;
+        writes.write(joinPath(r.dataDir, pictureFileName(code, name)), converted.bitmaps[next++]);
+    }
+    writes.write(joinPath(r.dataDir, paletteFileName(code)), converted.palette);
+    for (const auto& [name, bytes] : recordings) {
+        const std::string path = joinPath(r.dataDir, name);
+        writes.makeFolder(path.substr(0, path.rfind('\\')));
+        writes.write(path, bytes);
+    }
+    for (const auto& other : sameNumber) {
+        const std::string otherCode = storyCodeOfFile(other);
+        if (toUpperAscii(otherCode) == code) continue;
+        writes.setRow(joinPath(r.dataDir, kPhraseTableFileName), otherCode, std::nullopt);
+        writes.setRow(joinPath(r.dataDir, kCatalogueFileName), otherCode, std::nullopt);
+        writes.remove(joinPath(data, other));
+        result.removed.push_back(terminalPath(joinPath(data, other)));
+    }
+    writes.setRow(joinPath(r.dataDir, kPhraseTableFileName), code, code + "\t" + laid.phraseTable);
+    writes.setRow(joinPath(r.dataDir, kCatalogueFileName), code, catalogueLine(laid.catalogueRow));
+    // The story file last: until it is there, no chooser lists the story.
+    writes.write(storyFilePath(r.dataDir, code), encodeStory(laid.story));
+    writes.commit();
+    result.written = writes.written();
+    return result;
+}
+
+}  // namespace
+
+StoryMakeResult makeStory(const StoryMakeRequest& request) {
+    try {
+        return make(request);
+    } catch (const Failed& failed) {
+        StoryMakeResult result;
+        result.problem = failed.problem;
+        return result;
+    }
+}
+
+}  // namespace kz::admin
