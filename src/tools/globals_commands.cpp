@@ -13,6 +13,7 @@
 #include "files/user_list.h"
 #include "files/user_settings.h"
 #include "session/password.h"
+#include "session/sign_in_mode.h"
 
 namespace kz::admin {
 namespace {
@@ -51,9 +52,6 @@ nlohmann::ordered_json toJson(const GlobalSettings& g) {
             {"dataDir", cp1252ToUtf8(g.dataDir())}};
 }
 
-// The sign-in mode in which each child signs in to settings of their own.
-bool ownSettingsMode(int16_t userMode) { return userMode == 3; }
-
 // Sign-in mode 3 needs a settings file for every name in the list, or the child meets a fatal
 // error at sign-in: the missing ones are made from TEACHER.WQ first, and the mode is stored only
 // once they all exist. All of it happens under the user list's lock, so that a name added
@@ -83,7 +81,7 @@ void setWithOwnSettings(const std::string& dir, const std::map<std::string, std:
                 return std::nullopt;
             }
             for (size_t i = 1; i < users->size(); ++i) {
-                const std::string own = settingsFileName(3, (*users)[i], 0);
+                const std::string own = ownSettingsFile((*users)[i], 0);
                 if (fileLength(joinPath(dir, own)).value_or(0) > 0) continue;
                 if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
                     failed = CommandFailed(
@@ -145,7 +143,7 @@ void addGlobalsCommands(CLI::App& app) {
         const auto values = parseAssignments(*pairs, kKeys);
         applyChanges(g, values);  // refuses bad values before the file is locked
         // Without a user list there are no names to give files (and nobody can sign in yet).
-        if (values.count("userMode") && ownSettingsMode(g.userMode()) &&
+        if (values.count("userMode") && SignInMode(g.userMode()).individual() &&
             fileLength(userListPath(*dir)).value_or(0) > 0) {
             setWithOwnSettings(*dir, values);
             return;

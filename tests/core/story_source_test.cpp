@@ -35,10 +35,7 @@ ReadingView readPage(const LaidOutStory& laid, int p) {
     engine.setPhraseTable(laid.phraseTable);
     engine.buildPageWords(laid.story, p);
     while (engine.phraseLeft() > 0 && !view.ended) {
-        engine.setWordPos(engine.wordPos() + 1);
-        engine.revealWords(engine.wordPos() - 1);
-        engine.setPhraseLeft(engine.phraseLeft() - 1);
-        if (engine.phraseLeft() <= 0) engine.nextPhrase();
+        if (engine.wordRead()) engine.nextPhrase();
     }
     return view;
 }
