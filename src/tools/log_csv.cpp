@@ -169,8 +169,9 @@ std::vector<LoggedNote> loggedNotes(std::string_view text) {
     std::string_view user;
     std::vector<std::string_view> entry;  // the lines since the last empty one
     const auto close = [&] {
-        // A session is a header followed by its activity line; anything else is a note.
-        const bool session = entry.size() == 2 && parseHeader(entry[0]) && parseActivity(entry[1]);
+        // A session is a header followed by its activity line; anything else is a note. A
+        // session whose header is damaged (a time no clock shows) is skipped, not shown as a note.
+        const bool session = entry.size() == 2 && parseActivity(entry[1]);
         if (!entry.empty() && !session && !user.empty()) {
             LoggedNote note{std::string(user), {}, {}};
             size_t first = 0;

@@ -63,7 +63,15 @@ class InstallTest(unittest.TestCase):
         for name in ("kiv", "zan", "kiv-help.html", "zan-help.html"):
             self.assertEqual(os.readlink(os.path.join(room, name)),
                              os.path.join(self.prefix, name))
-        self.assertIn(f'"dataDir": "{self.prefix}"', self.wqadmin("globals", room))
+        # The class is its own data directory: real folders whose sample entries link to the
+        # installed files, so a teacher's own lists and stories go beside them.
+        self.assertIn(f'"dataDir": "{room}"', self.wqadmin("globals", room))
+        if os.path.isdir(os.path.join(self.prefix, "DATA")):
+            data = os.path.join(room, "DATA")
+            self.assertFalse(os.path.islink(data))
+            for name in os.listdir(os.path.join(self.prefix, "DATA")):
+                self.assertEqual(os.readlink(os.path.join(data, name)),
+                                 os.path.join(self.prefix, "DATA", name))
 
     def test_desktop_component_names_the_installation_folder(self):
         staging = os.path.join(self.root, "staging")

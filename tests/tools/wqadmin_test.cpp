@@ -459,7 +459,10 @@ TEST(WqadminLog, FullMissingAndDamagedLogs) {
 
     // The limit's exact edge: the note that makes the log exactly 32765 characters long is
     // written; one character more is refused and the file stays as it was.
-    const size_t added = insertLogEntry("x", "note\r\n", "Sam").size() - 1;
+    // What the note adds (its section, its dated line), measured by adding it once.
+    dir.write("LOG.WQ", encodeLogFile({}, "x"));
+    ASSERT_EQ(runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"}).status, 0);
+    const size_t added = decodeLogText(dir.read("LOG.WQ"))->size() - 1;
     const std::string full = encodeLogFile({}, std::string(kLogTextLimit + 1 - added, 'x'));
     dir.write("LOG.WQ", full);
     r = runWqadmin({"log", dir.str(), "add", "--user", "Sam", "note"});

@@ -271,8 +271,8 @@ private slots:
         test::TempDir data;
         for (const char* f : {"01PIP.DAT", "25SAMPLE.DAT", "33FARM.DAT", "X.DAT"})
             data.write(f, "x");
-        const ChooserRequest stories{"RESTRICT01:32", data.str(), "*.dat", "25SAMPLE",
-                                     Program::Zan, ""};
+        const ChooserRequest stories{"RESTRICT01:32", data.str(),   "*.dat",
+                                     "25SAMPLE",      Program::Zan, ""};
         {
             ChooserDialog d(nullptr, listChoices(stories));
             QCOMPARE(d.windowTitle(), QString("Choose a story"));
