@@ -1,6 +1,7 @@
 #include "admin_common.h"
 
 #include <charconv>
+#include <ctime>
 #include <filesystem>
 #include <limits>
 #include <set>
@@ -135,6 +136,21 @@ Installation openInstallation(const std::string& dir) {
                             terminalPath(globalSettingsPath(dir)) + " names does not exist.");
     }
     return inst;
+}
+
+Today today() {
+    static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
+                                              "May",       "June",     "July",     "August",
+                                              "September", "October",  "November", "December"};
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&now, &local);
+    return {local.tm_mday, kMonths[local.tm_mon], local.tm_year + 1900};
+}
+
+std::string todayText() {
+    const Today t = today();
+    return std::to_string(t.day) + " " + t.month + " " + std::to_string(t.year);
 }
 
 }  // namespace kz::admin

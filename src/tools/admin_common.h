@@ -56,4 +56,13 @@ Installation openInstallation(const std::string& dir);
 // A field value checked to fit its width in the file; fails naming the key.
 std::string fieldText(std::string_view utf8, size_t width, std::string_view key);
 
+// Today's date as the log and the report write it: the day, the month's name and the year.
+struct Today {
+    int day;
+    const char* month;
+    int year;
+};
+Today today();
+std::string todayText();  // "7 March 2026"
+
 }  // namespace kz::admin

@@ -33,13 +33,8 @@ std::string noteText(const std::string& utf8) {
 // "Note, 7 March 2026:", a line of its own: the day the note is written, which the report shows
 // with it. On a line of its own it leaves a session written as a note readable as a session.
 std::string todaysNotePrefix() {
-    static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
-                                              "May",       "June",     "July",     "August",
-                                              "September", "October",  "November", "December"};
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return notePrefix(local.tm_mday, kMonths[local.tm_mon], local.tm_year + 1900);
+    const Today t = today();
+    return notePrefix(t.day, t.month, t.year);
 }
 
 void addNote(const std::string& dir, const std::string& user, const std::string& utf8Text) {

@@ -25,17 +25,6 @@ void checkInstallation(const std::string& dir) {
                         "USERS.WQ or LOG.WQ (wqadmin init makes them).");
 }
 
-std::string today() {
-    static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
-                                              "May",       "June",     "July",     "August",
-                                              "September", "October",  "November", "December"};
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    return std::to_string(local.tm_mday) + " " + kMonths[local.tm_mon] + " " +
-           std::to_string(local.tm_year + 1900);
-}
-
 // The installation folder's own name, as the page's heading.
 std::string className(const std::string& dir) {
     auto path = std::filesystem::path(resolvePath(dir));
@@ -56,7 +45,7 @@ void report(const std::string& dir, const std::string& out) {
     if (!users) failWith(users.error());
     input.listedUsers.assign(users.value().begin() + 1, users.value().end());
     input.className = className(dir);
-    input.madeOn = today();
+    input.madeOn = todayText();
     const std::string html = logReportHtml(input);
     if (out.empty()) {
         std::cout << html;

@@ -15,6 +15,7 @@
 #include "files/story_file.h"
 #include "session/chooser.h"
 #include "temp_dir.h"
+#include "tree_snapshot.h"
 #include "wave_decoder.h"
 #include "wqadmin_runner.h"
 #include "zan/phrase_tables.h"
@@ -26,21 +27,7 @@ namespace fs = std::filesystem;
 
 bool speechProgramFound() { return std::system("espeak-ng --version >/dev/null 2>&1") == 0; }
 
-// Every file and folder under a root, with a hash of each file's bytes.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-    std::map<std::string, std::string> tree;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        std::string content = "<folder>";
-        if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>()};
-            content = std::to_string(std::hash<std::string>{}(bytes));
-        }
-        tree[fs::relative(entry.path(), root).string()] = content;
-    }
-    return tree;
-}
+using test::snapshot;
 
 constexpr const char* kStory =
     "Our Walk\n"

@@ -10,6 +10,7 @@
 #include <set>
 
 #include "temp_dir.h"
+#include "tree_snapshot.h"
 #include "wave_decoder.h"
 #include "wqadmin_runner.h"
 
@@ -20,23 +21,7 @@ namespace fs = std::filesystem;
 
 bool speechProgramFound() { return std::system("espeak-ng --version >/dev/null 2>&1") == 0; }
 
-// Every file and folder under a root, with the size and a hash of each file's bytes: what
-// "nothing was written" means.
-std::map<std::string, std::string> snapshot(const fs::path& root) {
-    std::map<std::string, std::string> tree;
-    for (const auto& entry : fs::recursive_directory_iterator(root)) {
-        std::string content = "<folder>";
-        if (entry.is_regular_file()) {
-            std::ifstream in(entry.path(), std::ios::binary);
-            const std::string bytes{std::istreambuf_iterator<char>(in),
-                                    std::istreambuf_iterator<char>()};
-            content = std::to_string(bytes.size()) + " bytes, hash " +
-                      std::to_string(std::hash<std::string>{}(bytes));
-        }
-        tree[fs::relative(entry.path(), root).string()] = content;
-    }
-    return tree;
-}
+using test::snapshot;
 
 std::set<std::string> filesIn(const fs::path& folder) {
     std::set<std::string> names;
