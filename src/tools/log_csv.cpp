@@ -135,17 +135,24 @@ std::string csvCell(const std::string& utf8) {
     return quoted + "\"";
 }
 
+// Calls each(line) for every CR LF line of the log's text, in order.
+template <class Each>
+void forEachLine(std::string_view text, Each&& each) {
+    for (size_t start = 0; start < text.size();) {
+        size_t end = text.find("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        each(text.substr(start, end - start));
+        start = end + 2;
+    }
+}
+
 }  // namespace
 
 std::vector<LoggedSession> loggedSessions(std::string_view text) {
     std::vector<LoggedSession> sessions;
     std::string_view user;
     std::string_view previous;
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 2;
+    forEachLine(text, [&](std::string_view line) {
         if (line.substr(0, 8) == "Log for ") {
             user = line.substr(8);
         } else if (const auto program = parseActivity(line)) {
@@ -155,7 +162,7 @@ std::vector<LoggedSession> loggedSessions(std::string_view text) {
             }
         }
         previous = line;
-    }
+    });
     return sessions;
 }
 
@@ -188,11 +195,7 @@ std::vector<LoggedNote> loggedNotes(std::string_view text) {
         }
         entry.clear();
     };
-    for (size_t start = 0; start < text.size();) {
-        size_t end = text.find("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        const std::string_view line = text.substr(start, end - start);
-        start = end + 2;
+    forEachLine(text, [&](std::string_view line) {
         if (line.substr(0, 8) == "Log for ") {
             close();
             user = line.substr(8);
@@ -201,7 +204,7 @@ std::vector<LoggedNote> loggedNotes(std::string_view text) {
         } else {
             entry.push_back(line);
         }
-    }
+    });
     close();
     return notes;
 }

@@ -209,6 +209,26 @@ def kiv_typed(width, height, small=False):
             remove(folder)
 
 
+def read_listed_words(d, list_shown):
+    """Chooses the listed words from the top with Return (the list holds a phrase's words in
+    reading order) until the list stays away: the page is read."""
+    gone_since = None
+    while True:
+        if list_shown():
+            gone_since = None
+            d.key("Home")
+            for _ in range(8):
+                d.key("Return")
+                time.sleep(0.15)
+                d.key("Down")
+            time.sleep(0.4)
+            continue
+        gone_since = gone_since or time.time()
+        if time.time() - gone_since > 2.0:
+            return
+        time.sleep(0.2)
+
+
 def zan(width, height):
     """The story reader on the sample story: its title page, a phrase half clicked, the last page
     read; then its settings window."""
@@ -221,23 +241,7 @@ def zan(width, height):
             return count_colour(probe, "#00ffff") > 200
 
         def read_page():
-            """Clicks every phrase of the page in order (the list holds its words in order)
-            until the list stays away."""
-            gone_since = None
-            while True:
-                if list_shown():
-                    gone_since = None
-                    d.key("Home")
-                    for _ in range(8):
-                        d.key("Return")
-                        time.sleep(0.15)
-                        d.key("Down")
-                    time.sleep(0.4)
-                    continue
-                gone_since = gone_since or time.time()
-                if time.time() - gone_since > 2.0:
-                    return
-                time.sleep(0.2)
+            read_listed_words(d, list_shown)
 
         try:
             proc = d.start(os.path.join(folder, "zan"))
@@ -397,23 +401,7 @@ def teacher_story(width, height):
         probe = os.path.join(tmp, "probe.png")
 
         def read_page():
-            """Clicks the listed words from the top until the list stays away."""
-            gone_since = None
-            while True:
-                grab(d, probe)
-                if count_colour(probe, "#00ffff") > 200:
-                    gone_since = None
-                    d.key("Home")
-                    for _ in range(8):
-                        d.key("Return")
-                        time.sleep(0.15)
-                        d.key("Down")
-                    time.sleep(0.4)
-                    continue
-                gone_since = gone_since or time.time()
-                if time.time() - gone_since > 2.0:
-                    return
-                time.sleep(0.2)
+            read_listed_words(d, lambda: grab(d, probe) or count_colour(probe, "#00ffff") > 200)
 
         try:
             proc = d.start(os.path.join(folder, "zan"))
