@@ -18,6 +18,7 @@
 
 #include "files/paths.h"
 #include "qt_text.h"
+#include "session/class_language.h"
 
 namespace kz::ui {
 
@@ -89,6 +90,19 @@ std::string folderOf(const std::string& path) {
 }
 
 }  // namespace
+
+std::string helpDocumentPath(std::string_view appDir, std::string_view document) {
+    const std::string language = chosenLanguage(appDir);
+    const size_t dot = document.rfind('.');
+    if (language != "en" && dot != std::string_view::npos) {
+        std::string translated(document.substr(0, dot));
+        translated += '.' + language;
+        translated += document.substr(dot);
+        std::string path = joinPath(appDir, translated);
+        if (fileLength(path).value_or(0) > 0) return path;
+    }
+    return joinPath(appDir, document);
+}
 
 std::vector<HelpSection> helpSections(const QString& html) {
     static const QRegularExpression heading(

@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
+#include <string_view>
 #include <vector>
 
 class QLineEdit;
@@ -17,6 +19,12 @@ struct HelpSection {
     QString heading;
     QStringList keywords;
 };
+
+// The help document a program opens, in the class's language (kz::chosenLanguage): for
+// "kiv-help.html" in French, "kiv-help.fr.html" in appDir when it is there (whatever its letter
+// case) and not empty, else the English "kiv-help.html". Kiv, Zan and the desk each open theirs
+// through it. Paths as the formats write them.
+std::string helpDocumentPath(std::string_view appDir, std::string_view document);
 
 // The sections of a help document (HTML), in document order.
 std::vector<HelpSection> helpSections(const QString& html);

@@ -165,7 +165,7 @@ WavePlayer& MainFrame::player(const std::string& name) {
 HelpWindow& MainFrame::help() {
     if (!m_help) {
         m_help = new HelpWindow(m_info.caption + tr(" Help"),
-                                joinPath(m_state.appDir, m_info.helpDocument), this);
+                                helpDocumentPath(m_state.appDir, m_info.helpDocument), this);
     }
     return *m_help;
 }

@@ -38,7 +38,7 @@ struct ChildContext {
 struct ProgramInfo {
     Program program;
     QString caption;           // "Words" or "Phrases"
-    std::string helpDocument;  // in the installation directory
+    std::string helpDocument;  // in the installation directory, English; translations beside it
     std::string activity;      // the log's activity name: "Words" or "Phrases"
     // The two players' names by their roles (ProgramPorts), and which is closed first at the end.
     std::string wordPlayer, clickOrPagePlayer;
