@@ -17,6 +17,7 @@
 #include "help_window.h"
 #include "message_service.h"
 #include "session/app_state.h"
+#include "session/class_language.h"
 #include "startup_window.h"
 #include "temp_dir.h"
 #include "twips.h"
@@ -208,6 +209,28 @@ private slots:
         QTest::keyClick(frame->windowHandle(), Qt::Key_F1);
         QTRY_VERIFY(frame->help().isVisible());
         frame->help().close();
+    }
+
+    // F1 opens the help of the class's language where a translation sits beside the English
+    // document, and the English one where none does.
+    void helpOpensInTheClassLanguage() {
+        Installation inst;
+        inst.dir.write("kiv-help.html", "<h2 id=\"a\">Playing</h2><p>x</p>");
+        inst.dir.write("kiv-help.de.html", "<h2 id=\"a\">Spielen</h2><p>x</p>");
+        inst.dir.write("zan-help.html", "<h2 id=\"a\">Reading</h2><p>x</p>");
+        inst.dir.write("zan-help.fr.html", "<h2 id=\"a\">Lire</h2><p>x</p>");
+        QVERIFY(setClassLanguage(inst.dir.str(), "de"));
+        for (const auto& [program, heading] : {std::pair{kivProgram(), QString("Spielen")},
+                                               std::pair{zanProgram(), QString("Reading")}}) {
+            auto frame = inst.frame(program);
+            frame->setChild(new QWidget, {});
+            frame->show();
+            QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+            QTest::keyClick(frame->windowHandle(), Qt::Key_F1);
+            QTRY_VERIFY(frame->help().isVisible());
+            QCOMPARE(frame->help().contentsEntries(), QStringList{heading});
+            frame->help().close();
+        }
     }
 
     void firstActivationSetsTheScale() {
