@@ -41,7 +41,8 @@ class InstallTest(unittest.TestCase):
             # Nothing leads back into the build: Qt and the rest come from the system.
             dynamic = run("readelf", "-d", path)
             self.assertNotIn(BUILD, dynamic, name)
-        for name in ("kiv-help.html", "zan-help.html", "icons/kiv.svg", "icons/zan.svg",
+        for name in ("kiv-help.html", "zan-help.html", "desk-help.html", "kiv-help.fr.html",
+                     "zan-help.es.html", "desk-help.de.html", "icons/kiv.svg", "icons/zan.svg",
                      "share/man/man1/wqadmin.1", "DATA/25SAMPLE.DAT", "WAVS/CLICK.WAV",
                      "WORDLIST/0001TO24.TXT", "USERS.WQ", "TEACHER.WQ", "LOG.WQ"):
             self.assertTrue(os.path.isfile(os.path.join(self.prefix, name)), name)
@@ -60,7 +61,7 @@ class InstallTest(unittest.TestCase):
         self.install()
         room = os.path.join(self.root, "class")
         self.wqadmin("init", room, "--programs")  # no --from: wqadmin's own folder
-        for name in ("kiv", "zan", "kiv-help.html", "zan-help.html"):
+        for name in ("kiv", "zan", "kiv-help.html", "zan-help.html", "kiv-help.fr.html"):
             self.assertEqual(os.readlink(os.path.join(room, name)),
                              os.path.join(self.prefix, name))
         # The class is its own data directory: real folders whose sample entries link to the

@@ -28,7 +28,8 @@ TEST(SampleHelp, EveryProgramsHelpInEveryLanguageSitsBesideThePrograms) {
             const std::string name = program + "-help" + language + ".html";
             ASSERT_TRUE(std::filesystem::is_regular_file(stage / name)) << name;
             const std::string staged = bytesOf(stage / name);
-            EXPECT_EQ(staged, bytesOf(source / name)) << name << " differs from help/";
+            // Whole documents, so only the name is worth showing when they differ.
+            EXPECT_TRUE(staged == bytesOf(source / name)) << name << " differs from help/";
             for (std::sregex_iterator it(staged.begin(), staged.end(), picture), end; it != end;
                  ++it) {
                 EXPECT_TRUE(std::filesystem::is_regular_file(stage / (*it)[1].str()))
