@@ -58,7 +58,7 @@ ClassSettingsPage::ClassSettingsPage(DeskClass& deskClass, QWidget* parent)
     m_log->setAccessibleName(tr("Log each session"));
     m_dataDir->setAccessibleName(tr("Data folder"));
     m_chooseDataDir->setAccessibleName(tr("Choose the data folder"));
-    m_colourWarning->setText(tr("Warn when the screen shows too few &colours"));
+    m_colourWarning->setText(tr("Warn when the screen shows too few c&olours"));
     m_colourWarning->setAccessibleName(tr("Warn when the screen shows too few colours"));
     m_fontWarning->setText(tr("Warn when the font &Arial is missing"));
     m_fontWarning->setAccessibleName(tr("Warn when the font Arial is missing"));
@@ -73,10 +73,10 @@ ClassSettingsPage::ClassSettingsPage(DeskClass& deskClass, QWidget* parent)
     m_status->setWordWrap(true);
 
     auto* form = new QFormLayout;
-    auto* passwordLabel = new QLabel(tr("Teacher's &password:"), this);
+    auto* passwordLabel = new QLabel(tr("Teacher's passwo&rd:"), this);
     passwordLabel->setBuddy(m_password);
     form->addRow(passwordLabel, m_password);
-    auto* modeLabel = new QLabel(tr("&Sign-in:"), this);
+    auto* modeLabel = new QLabel(tr("Sig&n-in:"), this);
     modeLabel->setBuddy(m_mode);
     form->addRow(modeLabel, m_mode);
     form->addRow(QString(), m_modeText);
