@@ -42,7 +42,9 @@ std::string logText(const std::string& appDir) {
 }  // namespace
 
 ChildrenPage::ChildrenPage(DeskClass& deskClass, QWidget* parent)
-    : QWidget(parent), m_class(deskClass), m_list(new QTreeWidget(this)),
+    : QWidget(parent),
+      m_class(deskClass),
+      m_list(new QTreeWidget(this)),
       m_problem(new QLabel(this)) {
     setObjectName("ChildrenPage");
     auto* intro = new QLabel(

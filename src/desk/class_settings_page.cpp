@@ -40,12 +40,20 @@ const QStringList& ClassSettingsPage::keys() {
 }
 
 ClassSettingsPage::ClassSettingsPage(DeskClass& deskClass, QWidget* parent)
-    : QWidget(parent), m_class(deskClass), m_password(new QLineEdit(this)),
-      m_mode(new QComboBox(this)), m_modeText(new QLabel(this)), m_log(new QCheckBox(this)),
-      m_dataDir(new QLineEdit(this)), m_chooseDataDir(new QPushButton(tr("C&hoose..."), this)),
-      m_colourWarning(new QCheckBox(this)), m_fontWarning(new QCheckBox(this)),
-      m_language(new QComboBox(this)), m_save(new QPushButton(tr("Sa&ve"), this)),
-      m_revert(new QPushButton(tr("&Undo changes"), this)), m_status(new QLabel(this)) {
+    : QWidget(parent),
+      m_class(deskClass),
+      m_password(new QLineEdit(this)),
+      m_mode(new QComboBox(this)),
+      m_modeText(new QLabel(this)),
+      m_log(new QCheckBox(this)),
+      m_dataDir(new QLineEdit(this)),
+      m_chooseDataDir(new QPushButton(tr("C&hoose..."), this)),
+      m_colourWarning(new QCheckBox(this)),
+      m_fontWarning(new QCheckBox(this)),
+      m_language(new QComboBox(this)),
+      m_save(new QPushButton(tr("Sa&ve"), this)),
+      m_revert(new QPushButton(tr("&Undo changes"), this)),
+      m_status(new QLabel(this)) {
     setObjectName("ClassSettingsPage");
     m_password->setAccessibleName(tr("Teacher's password"));
     m_password->setToolTip(tr("At most 8 letters (A-Z) or digits; empty: no password."));
@@ -134,16 +142,15 @@ QMap<QString, QString> ClassSettingsPage::diskValues(QString* problem) const {
     const auto g = loadGlobalSettings(m_class.appDir());
     if (!g) {
         if (problem) {
-            *problem = QString::fromStdString(
-                admin::forTerminal(fatalMessage(g.error(), {}).text));
+            *problem = QString::fromStdString(admin::forTerminal(fatalMessage(g.error(), {}).text));
         }
         return v;
     }
     v["password"] = ui::fromFileText(g->password());
     v["userMode"] = QString::number(g->userMode());
     v["logSessions"] = g->logSessions() == 1 ? "1" : "0";
-    v["dataDir"] = QString::fromStdString(
-        g->dataDir().empty() ? std::string() : admin::terminalPath(g->dataDir()));
+    v["dataDir"] = QString::fromStdString(g->dataDir().empty() ? std::string()
+                                                               : admin::terminalPath(g->dataDir()));
     v["omitColourWarning"] = flag(g->omitColourWarning());
     v["omitFontWarning"] = flag(g->omitFontWarning());
     v[kLanguage] = QString::fromStdString(classLanguage(m_class.appDir()).value_or(""));
@@ -291,9 +298,10 @@ bool ClassSettingsPage::save() {
         if (!changes.empty()) {
             const auto made = admin::setGlobalSettings(m_class.appDir(), changes);
             if (made.ownSettings) {
-                m_status->setText(tr("Made %n settings file(s) from TEACHER.WQ for the names "
-                                     "that had none.",
-                                     nullptr, made.madeFiles));
+                m_status->setText(
+                    tr("Made %n settings file(s) from TEACHER.WQ for the names "
+                       "that had none.",
+                       nullptr, made.madeFiles));
             }
         }
     } catch (const admin::CommandFailed& failed) {
@@ -307,7 +315,8 @@ bool ClassSettingsPage::save() {
                                      admin::terminalPath(classLanguagePath(m_class.appDir())))));
         return false;
     }
-    for (const auto& [key, v] : changes) m_shown[QString::fromStdString(key)] = value(QString::fromStdString(key));
+    for (const auto& [key, v] : changes)
+        m_shown[QString::fromStdString(key)] = value(QString::fromStdString(key));
     if (languageChanged) m_shown[kLanguage] = language;
     if (changes.count("dataDir")) {
         try {

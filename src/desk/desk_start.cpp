@@ -56,10 +56,11 @@ QString classFolderProblem(const QString& folder) {
     const std::string globals = globalSettingsPath(held), users = userListPath(held);
     const bool folderWritable = mayWrite(held);
     if (!mayWrite(globals) || (fileLength(users).has_value() && !mayWrite(users))) {
-        return QObject::tr("This account may not change the class in %1: its settings "
-                           "(GLOBSET.WQ) and sign-in list (USERS.WQ) can only be read here. Open "
-                           "it from the account that made the class, or ask for the right to "
-                           "change those files.")
+        return QObject::tr(
+                   "This account may not change the class in %1: its settings "
+                   "(GLOBSET.WQ) and sign-in list (USERS.WQ) can only be read here. Open "
+                   "it from the account that made the class, or ask for the right to "
+                   "change those files.")
             .arg(QString::fromStdString(admin::terminalPath(held)));
     }
     if (!folderWritable && !fileLength(users).has_value()) {
@@ -73,7 +74,8 @@ QString makeClass(const QString& folder, const QString& installedPrograms) {
     admin::ClassInitOptions options;
     options.dir = fromSystemPath(QDir(folder).absolutePath().toStdString());
     options.programs = true;
-    if (!installedPrograms.isEmpty()) options.from = fromSystemPath(installedPrograms.toStdString());
+    if (!installedPrograms.isEmpty())
+        options.from = fromSystemPath(installedPrograms.toStdString());
     try {
         admin::initClass(options);
     } catch (const admin::CommandFailed& failed) {
@@ -125,9 +127,8 @@ StartWindow::StartWindow(QWidget* parent) : QDialog(parent) {
 }
 
 QString StartWindow::askFolder(const QString& caption) {
-    return QFileDialog::getExistingDirectory(this, caption, m_startFolder,
-                                             QFileDialog::ShowDirsOnly |
-                                                 QFileDialog::DontUseNativeDialog);
+    return QFileDialog::getExistingDirectory(
+        this, caption, m_startFolder, QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
 }
 
 void StartWindow::chooseFolder() {
@@ -144,7 +145,7 @@ void StartWindow::chooseFolder() {
 void StartWindow::makeNewClass() {
     const QString folder = askFolder(tr("Make a new class in this folder"));
     if (folder.isEmpty()) return;
-    if (const QString failed = makeClass(folder); !failed.isEmpty()) {
+    if (const QString failed = makeClass(folder, m_installed); !failed.isEmpty()) {
         QMessageBox::warning(this, tr("Teacher's Desk"), failed);
         return;
     }

@@ -32,13 +32,15 @@ public:
 
     // Where the folder dialogs start (tests point it at a scratch folder).
     void setStartFolder(const QString& folder) { m_startFolder = folder; }
+    // The installed programs a new class links to (default: the desk's own folder).
+    void setInstalledPrograms(const QString& folder) { m_installed = folder; }
 
 private:
     void chooseFolder();
     void makeNewClass();
     QString askFolder(const QString& caption);
 
-    QString m_folder, m_startFolder;
+    QString m_folder, m_startFolder, m_installed;
 };
 
 }  // namespace kz::desk

@@ -57,8 +57,8 @@ std::string classDataDir(const std::filesystem::path& folder) {
 // An existing class run through `init --programs` again (after an upgrade, or made by an older
 // wqadmin): what it lacks is added and links left dangling are dropped; its settings, user
 // list, log and own files are not touched.
-ClassInitOutcome renew(const std::filesystem::path& folder,
-                       const std::filesystem::path& installed, const std::string& dir) {
+ClassInitOutcome renew(const std::filesystem::path& folder, const std::filesystem::path& installed,
+                       const std::string& dir) {
     ClassInitOutcome outcome;
     outcome.renewed = true;
     const Classroom classroom = planClassroom(installed, folder);
@@ -108,6 +108,5 @@ ClassInitOutcome initClass(const ClassInitOptions& o) {
     if (o.programs) outcome.changes = makeClassroom(classroom);
     return outcome;
 }
-
 
 }  // namespace kz::admin

@@ -4,9 +4,9 @@
 
 #include "admin_common.h"
 #include "commands.h"
-#include "globals_edit.h"
 #include "files/cp1252.h"
 #include "files/global_settings.h"
+#include "globals_edit.h"
 
 namespace kz::admin {
 namespace {

@@ -46,8 +46,7 @@ void init(const ClassInitOptions& o) {
                   << "left as they are.\n";
         printChanges(outcome.changes);
         if (outcome.dropped > 0) {
-            std::cout << "Removed " << outcome.dropped
-                      << " links to files no longer installed.\n";
+            std::cout << "Removed " << outcome.dropped << " links to files no longer installed.\n";
         }
         if (!outcome.otherDataDir.empty()) {
             std::cout << "Its data directory is " << terminalPath(outcome.otherDataDir)

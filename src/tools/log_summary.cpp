@@ -65,7 +65,8 @@ std::map<std::string, ChildSummary> logSummary(std::string_view logText, const D
                     number(std::string_view(s.start).substr(5, 2)),
                     number(std::string_view(s.start).substr(8, 2))};
         const long n = dayNumber(d);
-        if (n >= first && n <= last && s.minutes.size() <= 6) child.weekMinutes += number(s.minutes);
+        if (n >= first && n <= last && s.minutes.size() <= 6)
+            child.weekMinutes += number(s.minutes);
     }
     return out;
 }

@@ -25,7 +25,6 @@
 namespace kz::admin {
 namespace {
 
-
 bool isControl(unsigned char c) {
     return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
 }
@@ -199,8 +198,7 @@ std::string givenName(const std::string& utf8Name) {
     return std::string(trimSpaces(toFileText(utf8Name, "The name")));
 }
 
-std::vector<std::string>::iterator listed(std::vector<std::string>& names,
-                                          const std::string& name,
+std::vector<std::string>::iterator listed(std::vector<std::string>& names, const std::string& name,
                                           const std::string& utf8Name) {
     const auto it = std::find(names.begin(), names.end(), name);
     if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
@@ -228,15 +226,14 @@ void refuseTakenFile(const std::string& dir, const std::vector<std::string>& nam
     for (const auto& other : names) {
         if (other != oldName && ownSettingsFile(other, 0) == newFile) {
             throw CommandFailed("\"" + utf8New + "\" would take the settings file " +
-                                terminalText(newFile) + " of \"" + terminalText(other) +
-                                "\"; \"" + utf8Old + "\" was not renamed.");
+                                terminalText(newFile) + " of \"" + terminalText(other) + "\"; \"" +
+                                utf8Old + "\" was not renamed.");
         }
     }
-    throw CommandFailed("The settings file " + terminalText(newFile) +
-                        " that \"" + utf8New +
+    throw CommandFailed("The settings file " + terminalText(newFile) + " that \"" + utf8New +
                         "\" would use exists already (another child's settings, kept when "
-                        "they left the list); \"" + utf8Old +
-                        "\" was not renamed. Rename or remove that file first.");
+                        "they left the list); \"" +
+                        utf8Old + "\" was not renamed. Rename or remove that file first.");
 }
 
 }  // namespace
@@ -280,9 +277,8 @@ UsersChange addUser(const std::string& dir, const std::string& utf8Name) {
 
 void removeUser(const std::string& dir, const std::string& utf8Name) {
     const std::string name = givenName(utf8Name);
-    changeNames(dir, [&](std::vector<std::string>& names) {
-        names.erase(listed(names, name, utf8Name));
-    });
+    changeNames(
+        dir, [&](std::vector<std::string>& names) { names.erase(listed(names, name, utf8Name)); });
 }
 
 void moveUser(const std::string& dir, const std::string& utf8Name, int position) {
@@ -304,8 +300,9 @@ UsersChange renameUser(const std::string& dir, const std::string& utf8Old,
     const std::string oldName = givenName(utf8Old);
     const std::string newName = checkedUserName(utf8New);
     if (oldName == kTeacherName || newName == kTeacherName) {
-        throw CommandFailed("\"Teacher\" is the name that opens the settings with the password; "
-                            "no child can be renamed to it or from it.");
+        throw CommandFailed(
+            "\"Teacher\" is the name that opens the settings with the password; "
+            "no child can be renamed to it or from it.");
     }
     const auto names = loadNamesToChange(dir);
     const bool individual = individualSettings(dir);

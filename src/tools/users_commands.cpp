@@ -10,8 +10,8 @@ namespace {
 
 void report(const UsersChange& change, const std::string& utf8Name) {
     for (const auto& other : change.sharingNames) {
-        std::cerr << "wqadmin: warning: "
-                  << sharedFileWarning(utf8Name, other, change.sharedFile) << '\n';
+        std::cerr << "wqadmin: warning: " << sharedFileWarning(utf8Name, other, change.sharedFile)
+                  << '\n';
     }
     for (const auto& file : change.madeFiles) {
         std::cout << "Created " << terminalText(file) << " from TEACHER.WQ.\n";

@@ -63,9 +63,7 @@ TEST(TrackingLog, RenamesOnlyTheUsersOwnHeader) {
     text = insertLogEntry(text, "entry three", "Ann");
     const std::string renamed = renameLogSection(text, "Sam", "Samuel");
     std::string expected = text;
-    expected.replace(expected.find("Log for Sam
-"), 13, "Log for Samuel
-");
+    expected.replace(expected.find("Log for Sam\r\n"), 13, "Log for Samuel\r\n");
     EXPECT_EQ(renamed, expected);
     EXPECT_EQ(renameLogSection(text, "Nobody", "X"), text);
 

@@ -1,9 +1,10 @@
 // The Children page driven as a teacher drives it: its buttons, input dialogs and message boxes.
+#include "children_page.h"
+
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "children_page.h"
 #include "desk_class.h"
 #include "desk_test_support.h"
 #include "files/paths.h"
@@ -41,8 +42,8 @@ void choose(kz::desk::ChildrenPage& page, const QString& name) {
 std::string sampleLog() {
     const auto today = kz::admin::localToday();
     const kz::LocalTime at{today.year, today.month, today.day, 9, 5};
-    std::string text = kz::insertLogEntry({}, kz::composeSessionEntry(at, 0, 12 * 60, "Words"),
-                                          "Sam");
+    std::string text =
+        kz::insertLogEntry({}, kz::composeSessionEntry(at, 0, 12 * 60, "Words"), "Sam");
     text = kz::insertLogEntry(text, kz::composeSessionEntry({2020, 3, 2, 10, 0}, 0, 300, "Phrases"),
                               "Ann");
     return kz::encodeLogFile({}, text);
@@ -108,12 +109,15 @@ private slots:
     void badNamesAreRefusedWithTheirMessage_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("message");
-        QTest::newRow("empty") << "  " << "The name is empty.";
-        QTest::newRow("17 characters") << "Abcdefghijklmnopq" << "at most 16 characters";
+        QTest::newRow("empty") << "  "
+                               << "The name is empty.";
+        QTest::newRow("17 characters") << "Abcdefghijklmnopq"
+                                       << "at most 16 characters";
         QTest::newRow("a letter the file cannot store")
             << QString::fromUtf8("Łukasz") << "type \"L\" instead";
         QTest::newRow("an emoji") << QString::fromUtf8("Sam 🐸") << "cannot store";
-        QTest::newRow("a name listed already") << "Sam" << "is already in the list";
+        QTest::newRow("a name listed already") << "Sam"
+                                               << "is already in the list";
     }
     void badNamesAreRefusedWithTheirMessage() {
         QFETCH(QString, name);
@@ -196,7 +200,8 @@ private slots:
         kz::desk::ChildrenPage page(deskClass);
         const auto row = [&](const QString& name) {
             for (int i = 0; i < page.list()->topLevelItemCount(); ++i) {
-                if (page.list()->topLevelItem(i)->text(0) == name) return page.list()->topLevelItem(i);
+                if (page.list()->topLevelItem(i)->text(0) == name)
+                    return page.list()->topLevelItem(i);
             }
             return static_cast<QTreeWidgetItem*>(nullptr);
         };
@@ -206,8 +211,9 @@ private slots:
         QVERIFY(row("Ann")->text(1) != QString("never"));
         QCOMPARE(row("Teacher")->text(1), QString("never"));
         const auto today = kz::admin::localToday();
-        kz::appendToLog(dir, kz::composeSessionEntry({today.year, today.month, today.day, 11, 0},
-                                                     0, 5 * 60, "Phrases"),
+        kz::appendToLog(dir,
+                        kz::composeSessionEntry({today.year, today.month, today.day, 11, 0}, 0,
+                                                5 * 60, "Phrases"),
                         "Ann");
         QTRY_COMPARE_WITH_TIMEOUT(row("Ann")->text(2), QString("5"), 10000);
     }

@@ -1,11 +1,12 @@
 // The Class settings page: its checks, its saves compared with wqadmin's, and a change made on
 // disk while the page shows the settings.
+#include "class_settings_page.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QtTest>
 
-#include "class_settings_page.h"
 #include "desk_class.h"
 #include "desk_test_support.h"
 #include "files/global_settings.h"
@@ -67,11 +68,17 @@ private slots:
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
-        QTest::newRow("password too long") << "password" << "ABCDEFGHI" << "0 to 8 letters";
-        QTest::newRow("password with a sign") << "password" << "OWL-7" << "0 to 8 letters";
-        QTest::newRow("password with an accent") << "password" << QString::fromUtf8("ZOË")
-                                                 << "0 to 8 letters";
-        QTest::newRow("data folder missing") << "dataDir" << "/no/such/folder" << "does not exist";
+        QTest::newRow("password too long") << "password"
+                                           << "ABCDEFGHI"
+                                           << "0 to 8 letters";
+        QTest::newRow("password with a sign") << "password"
+                                              << "OWL-7"
+                                              << "0 to 8 letters";
+        QTest::newRow("password with an accent")
+            << "password" << QString::fromUtf8("ZOË") << "0 to 8 letters";
+        QTest::newRow("data folder missing") << "dataDir"
+                                             << "/no/such/folder"
+                                             << "does not exist";
         QTest::newRow("data folder unstorable")
             << "dataDir" << QString::fromUtf8("/tmp/Łódź") << "cannot store";
     }
@@ -100,8 +107,10 @@ private slots:
     void aConflictAsksWhichToKeep_data() {
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("kept");
-        QTest::newRow("keep mine") << "Keep mine" << "MINE";
-        QTest::newRow("keep the other") << "Keep the other" << "DISK";
+        QTest::newRow("keep mine") << "Keep mine"
+                                   << "MINE";
+        QTest::newRow("keep the other") << "Keep the other"
+                                        << "DISK";
     }
     void aConflictAsksWhichToKeep() {
         QFETCH(QString, button);

@@ -1,4 +1,6 @@
 // The desk's start: which folders it opens, the class it makes, and its first window.
+#include "desk_start.h"
+
 #include <sys/stat.h>
 
 #include <QFileDialog>
@@ -6,7 +8,6 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "desk_start.h"
 #include "desk_test_support.h"
 #include "other_user.h"
 
@@ -72,7 +73,8 @@ private slots:
         const std::string dir = newClass(tmp, "class");
         ::chmod(dir.c_str(), 0755);
         const auto before = entries(dir);
-        QVERIFY(runAsOtherUser([&] { return classFolderProblem(q(dir)).contains("may not change"); }));
+        QVERIFY(
+            runAsOtherUser([&] { return classFolderProblem(q(dir)).contains("may not change"); }));
         QVERIFY(entries(dir) == before);
     }
 
@@ -101,6 +103,7 @@ private slots:
         std::filesystem::create_directories(dir);
         kz::desk::StartWindow start;
         start.setStartFolder(q(tmp.str()));
+        start.setInstalledPrograms(KZ_STAGE_DIR);
         whenModalIs<QFileDialog>([&](QFileDialog* d) {
             d->setDirectory(q(dir));
             static_cast<QDialog*>(d)->accept();
@@ -111,7 +114,8 @@ private slots:
         }
         QTimer::singleShot(0, make, &QPushButton::click);
         QCOMPARE(start.exec(), int(QDialog::Accepted));
-        QCOMPARE(std::filesystem::path(start.chosenFolder().toStdString()), std::filesystem::path(dir));
+        QCOMPARE(std::filesystem::path(start.chosenFolder().toStdString()),
+                 std::filesystem::path(dir));
         QVERIFY(std::filesystem::exists(std::filesystem::path(dir) / "USERS.WQ"));
     }
 

@@ -29,8 +29,8 @@ bool renameInLog(std::string_view appDir, std::string_view oldName, std::string_
     const std::string path = logPath(appDir);
     if (fileLength(path).value_or(0) == 0) return true;
     bool unchanged = false;
-    const bool written =
-        updateFile(path, IfMissing::Fail, [&](std::string_view bytes) -> std::optional<std::string> {
+    const bool written = updateFile(
+        path, IfMissing::Fail, [&](std::string_view bytes) -> std::optional<std::string> {
             unchanged = false;
             const auto text = decodeLogText(bytes);
             if (!text) return std::nullopt;
