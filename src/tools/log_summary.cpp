@@ -47,8 +47,8 @@ Day localToday() {
 
 Day weekStart(const Day& day) {
     const long n = dayNumber(day);
-    // Day number 0 (1 March of year 0) was a Wednesday: Monday is two days later.
-    const long sinceMonday = ((n - 2) % 7 + 7) % 7;
+    // Day number 0 (1 March of year 0) was a Wednesday, so Mondays are the numbers 5 modulo 7.
+    const long sinceMonday = ((n - 5) % 7 + 7) % 7;
     return fromDayNumber(n - sinceMonday);
 }
 

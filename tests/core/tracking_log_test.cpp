@@ -68,12 +68,14 @@ TEST(TrackingLog, RenamesOnlyTheUsersOwnHeader) {
     EXPECT_EQ(renameLogSection(text, "Nobody", "X"), text);
 
     test::TempDir dir;
-    dir.write("LOG.WQ", encodeLogFile({}, text) + "tail");
+    // Bytes past the text are kept where the longer text leaves them, as an entry's insert does.
+    const std::string file = encodeLogFile({}, text) + "tail";
+    dir.write("LOG.WQ", file);
     EXPECT_TRUE(renameInLog(dir.str(), "Sam", "Samuel"));
-    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile({}, expected) + "tail");
+    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile(file, expected));
     // Nothing to rename, no log at all: nothing written, and no failure.
     EXPECT_TRUE(renameInLog(dir.str(), "Nobody", "X"));
-    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile({}, expected) + "tail");
+    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile(file, expected));
     std::filesystem::remove(dir / "LOG.WQ");
     EXPECT_TRUE(renameInLog(dir.str(), "Sam", "Samuel"));
     EXPECT_FALSE(std::filesystem::exists(dir / "LOG.WQ"));

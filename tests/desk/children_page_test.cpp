@@ -188,6 +188,38 @@ private slots:
         QCOMPARE(folderBytes(dir).at("LOG.WQ"), before.at("LOG.WQ"));
     }
 
+    // This week's minutes count from Monday: the week holding a day, across months, years and a
+    // leap day; and a session on the Sunday before is last week's.
+    void weeksStartOnMonday_data() {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<QDate>("monday");
+        QTest::newRow("Thursday") << QDate(2026, 12, 10) << QDate(2026, 12, 7);
+        QTest::newRow("Monday") << QDate(2026, 12, 7) << QDate(2026, 12, 7);
+        QTest::newRow("Sunday") << QDate(2026, 12, 13) << QDate(2026, 12, 7);
+        QTest::newRow("across the year") << QDate(2027, 1, 1) << QDate(2026, 12, 28);
+        QTest::newRow("leap day") << QDate(2024, 3, 1) << QDate(2024, 2, 26);
+    }
+    void weeksStartOnMonday() {
+        QFETCH(QDate, day);
+        QFETCH(QDate, monday);
+        const kz::admin::Day d{day.year(), day.month(), day.day()};
+        const auto m = kz::admin::weekStart(d);
+        QCOMPARE(QDate(m.year, m.month, m.day), monday);
+        const QDate sunday = monday.addDays(-1);
+        std::string text = kz::insertLogEntry(
+            {},
+            kz::composeSessionEntry({sunday.year(), sunday.month(), sunday.day(), 9, 0}, 0, 600,
+                                    "Words"),
+            "Sam");
+        text = kz::insertLogEntry(
+            text,
+            kz::composeSessionEntry({day.year(), day.month(), day.day(), 9, 0}, 0, 180, "Words"),
+            "Sam");
+        const auto summary = kz::admin::logSummary(text, d);
+        QCOMPARE(summary.at("Sam").weekMinutes, 3);
+        QCOMPARE(summary.at("Sam").sessions, 2);
+    }
+
     // Beside each name: the last session and this week's minutes; a session another program
     // adds shows once the folder's change has settled.
     void showsTheLogAndFollowsIt() {

@@ -144,7 +144,7 @@ class DeskClassTest(DeskSession):
         folder stays as it was."""
         os.chmod(self.folder, 0o755)
         before = snapshot(self.folder)
-        self.open_desk(self.folder, user="nobody")
+        self.open_desk(self.folder, user="nobody:nogroup")
         box = self.dialog("Teacher's Desk")
         self.shot("refused")
         self.desktop.key("Return", window=box)
