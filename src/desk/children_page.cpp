@@ -151,7 +151,10 @@ bool ChildrenPage::run(const std::function<void()>& change) {
         change();
     } catch (const admin::CommandFailed& failed) {
         reload();
-        QMessageBox::warning(this, tr("Children"), QString::fromStdString(failed.what()));
+        // The engine's suggestion names the command that types it; here the name is typed.
+        QString message = QString::fromStdString(failed.what());
+        message.replace("wqadmin users DIR add ", QString());
+        QMessageBox::warning(this, tr("Children"), message);
         return false;
     }
     reload();

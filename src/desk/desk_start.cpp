@@ -10,6 +10,7 @@
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 
@@ -93,6 +94,10 @@ void rememberClassFolder(const QString& folder) {
 void restoreWindowSize(QMainWindow& window) {
     const QByteArray geometry = deskSettings().value("windowGeometry").toByteArray();
     if (!geometry.isEmpty()) window.restoreGeometry(geometry);
+    // Never larger than the screen: every control stays in reach on a small one.
+    if (const QScreen* screen = window.screen()) {
+        window.resize(window.size().boundedTo(screen->availableGeometry().size() - QSize(16, 48)));
+    }
 }
 
 void rememberWindowSize(const QMainWindow& window) {
