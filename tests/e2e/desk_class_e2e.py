@@ -24,13 +24,13 @@ CHILDREN = ["Sam", "Zoë", "Ann", "Max", "Mia"]
 
 
 def names(folder):
-    return subprocess.run([WQADMIN, "users", folder, "list"], capture_output=True, text=True,
+    return subprocess.run([WQADMIN, "users", folder, "list"], capture_output=True, encoding="utf-8",
                           check=True).stdout.splitlines()
 
 
 def globals_of(folder):
     return json.loads(subprocess.run([WQADMIN, "globals", folder], capture_output=True,
-                                     text=True, check=True).stdout)
+                                     encoding="utf-8", check=True).stdout)
 
 
 class DeskSession(DesktopTest):
@@ -44,6 +44,8 @@ class DeskSession(DesktopTest):
                         os.path.join(BUILD, "stage")], check=True, capture_output=True)
         # The desk's own settings (last folder, window size) stay in the scratch folder.
         self.desktop.env["XDG_CONFIG_HOME"] = os.path.join(self.scratch, "config")
+        # xdotool types "Zoë" only in a UTF-8 locale, which CTest's environment may lack.
+        self.desktop.env["LC_ALL"] = "C.UTF-8"
         self.procs = []
 
     def tearDown(self):
