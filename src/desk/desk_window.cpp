@@ -5,6 +5,8 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
+#include "children_page.h"
+#include "class_settings_page.h"
 #include "desk_class.h"
 
 namespace kz::desk {
@@ -22,6 +24,8 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     quit->setShortcut(QKeySequence::Quit);
 
     // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
+    m_pages->addTab(new ChildrenPage(m_class, m_pages), tr("&Children"));
+    m_pages->addTab(new ClassSettingsPage(m_class, m_pages), tr("Class &settings"));
     resize(900, 640);
 }
 

@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "admin_common.h"
-#include "classroom.h"
+#include "class_init.h"
 #include "command_failed.h"
 #include "commands.h"
 #include "files/global_settings.h"
@@ -14,54 +14,6 @@
 
 namespace kz::admin {
 namespace {
-
-struct NewFile {
-    std::string name;
-    std::string bytes;
-};
-
-std::vector<NewFile> newInstallation(const std::string& dataDir) {
-    GlobalSettings globals;
-    globals.setPassword("");
-    globals.setUserMode(0);
-    globals.setLogSessions(1);
-    globals.setDataDir(dataDir);
-
-    UserSettings teacher;
-    teacher.setStoryFont("Arial");
-    teacher.setKivWordlist(kDefaultWordRange);
-    teacher.setZanStory("25SAMPLE");
-
-    return {{"GLOBSET.WQ", globals.encode()},
-            {"USERS.WQ", encodeUserList({"Teacher"})},
-            {"TEACHER.WQ", teacher.encode()},
-            {"LOG.WQ", encodeLogFile({}, {})}};
-}
-
-// Fails, naming it, when something init would make is there already: nothing is written then.
-void refuseExisting(const std::vector<std::filesystem::path>& paths) {
-    for (const auto& p : paths) {
-        std::error_code ec;
-        if (std::filesystem::symlink_status(p, ec).type() !=
-            std::filesystem::file_type::not_found) {
-            throw CommandFailed(p.native() + " exists already; nothing was written.");
-        }
-    }
-}
-
-struct InitOptions {
-    std::string dir;      // held, as every path option
-    std::string dataDir;  // UTF-8, as typed
-    bool programs = false;
-    std::string from;  // the installed programs' folder, held; empty: wqadmin's own
-};
-
-// The class folder as GLOBSET.WQ holds it, or blank (the first start then records the folder
-// itself, the same place) where its name is too long or has letters Windows-1252 lacks.
-std::string classDataDir(const std::filesystem::path& folder) {
-    const std::string held = fromSystemPath(folder.native());
-    return storablePath(held) && held.size() <= GlobalSettings::kDataDirWidth ? held : "";
-}
 
 void printNextSteps(const std::string& shownDir, bool programs) {
     const std::string dir =
@@ -86,64 +38,28 @@ void printChanges(const ClassroomChanges& c) {
               << " desktop entries.\n";
 }
 
-// An existing class run through `init --programs` again (after an upgrade, or made by an older
-// wqadmin): what it lacks is added and links left dangling are dropped; its settings, user
-// list, log and own files are not touched.
-void renew(const std::filesystem::path& folder, const std::filesystem::path& installed,
-           const std::string& dir) {
-    const Classroom classroom = planClassroom(installed, folder);
-    const int dropped = dropDanglingLinks(folder, installed);
-    const ClassroomChanges made = makeClassroom(classroom);
-    const std::string shown = terminalPath(dir);
-    std::cout << shown << " is a class already; its settings, names, log and own files were "
-              << "left as they are.\n";
-    printChanges(made);
-    if (dropped > 0) std::cout << "Removed " << dropped << " links to files no longer installed.\n";
-    const auto globals = loadGlobalSettings(dir);
-    const std::string own = classDataDir(folder);
-    if (globals && !globals->dataDir().empty() && globals->dataDir() != own && !own.empty()) {
-        std::cout << "Its data directory is " << terminalPath(globals->dataDir())
-                  << "; to keep word lists and recordings of its own beside the sample:\n"
-                  << "  wqadmin globals " << shown << " set dataDir=" << shown << "\n";
-    }
-}
-
-void init(const InitOptions& o) {
-    namespace fs = std::filesystem;
-    Classroom classroom;
-    std::vector<fs::path> made;
-    const fs::path folder = fs::absolute(resolvePath(o.dir)).lexically_normal();
-    std::string dataDir = fieldText(o.dataDir, GlobalSettings::kDataDirWidth, "The data directory");
-    if (o.programs) {
-        const fs::path installed =
-            o.from.empty() ? wqadminFolder() : fs::absolute(resolvePath(o.from)).lexically_normal();
-        std::error_code ec;
-        if (fs::is_regular_file(folder / "GLOBSET.WQ", ec)) {
-            renew(folder, installed, o.dir);
-            return;
+void init(const ClassInitOptions& o) {
+    const ClassInitOutcome outcome = initClass(o);
+    const std::string shown = terminalPath(o.dir);
+    if (outcome.renewed) {
+        std::cout << shown << " is a class already; its settings, names, log and own files were "
+                  << "left as they are.\n";
+        printChanges(outcome.changes);
+        if (outcome.dropped > 0) {
+            std::cout << "Removed " << outcome.dropped << " links to files no longer installed.\n";
         }
-        classroom = planClassroom(installed, folder);
-        for (const auto& l : classroom.links) made.push_back(l.link);
-        for (const auto& f : classroom.desktopEntries) made.push_back(f.path);
-        // The class is its own data directory: the sample through its links, the teacher's
-        // lists and recordings beside them.
-        if (o.dataDir.empty()) dataDir = classDataDir(folder);
-    }
-    const auto files = newInstallation(dataDir);
-    for (const auto& f : files) made.push_back(resolvePath(joinPath(o.dir, f.name)));
-    refuseExisting(made);
-    std::error_code ec;
-    std::filesystem::create_directories(resolvePath(o.dir), ec);
-    for (const auto& f : files) {
-        if (!writeFileAtomically(joinPath(o.dir, f.name), f.bytes)) {
-            throw CommandFailed("Could not write " + terminalPath(joinPath(o.dir, f.name)) + ".");
+        if (!outcome.otherDataDir.empty()) {
+            std::cout << "Its data directory is " << terminalPath(outcome.otherDataDir)
+                      << "; to keep word lists and recordings of its own beside the sample:\n"
+                      << "  wqadmin globals " << shown << " set dataDir=" << shown << "\n";
         }
+        return;
     }
-    std::cout << "Made " << terminalPath(o.dir)
+    std::cout << "Made " << shown
               << ": GLOBSET.WQ (no password, nobody signs in, sessions logged), USERS.WQ "
                  "(Teacher), TEACHER.WQ and LOG.WQ.\n";
-    if (o.programs) printChanges(makeClassroom(classroom));
-    printNextSteps(terminalPath(o.dir), o.programs);
+    if (o.programs) printChanges(outcome.changes);
+    printNextSteps(shown, o.programs);
 }
 
 }  // namespace
@@ -153,7 +69,7 @@ void addInitCommand(CLI::App& app) {
         "init",
         "Create the settings, user list and log of a new installation: no password, "
         "nobody signs in, sessions logged, Teacher the only user. Refuses to overwrite");
-    auto o = std::make_shared<InitOptions>();
+    auto o = std::make_shared<ClassInitOptions>();
     cmd->add_option("DIR", o->dir, "Installation directory (created if missing)")
         ->transform(heldPath)
         ->required();

@@ -1,246 +1,35 @@
-#include <iconv.h>
-#include <locale.h>
-
 #include <CLI/CLI.hpp>
-#include <algorithm>
-#include <cctype>
-#include <clocale>
 #include <iostream>
 
 #include "admin_common.h"
-#include "command_failed.h"
 #include "commands.h"
-#include "files/cp1252.h"
-#include "files/file_stem.h"
-#include "files/file_update.h"
-#include "files/global_settings.h"
-#include "files/paths.h"
-#include "files/text.h"
-#include "files/user_list.h"
-#include "files/user_settings.h"
-#include "session/sign_in_mode.h"
+#include "user_list_edit.h"
 
 namespace kz::admin {
 namespace {
 
-bool isControl(unsigned char c) {
-    return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
-}
-
-// The UTF-8 characters of a text, one a string (a byte of no character stays alone).
-std::vector<std::string> characters(std::string_view utf8) {
-    std::vector<std::string> out;
-    for (size_t i = 0; i < utf8.size();) {
-        size_t n = 1;
-        while (i + n < utf8.size() && (static_cast<unsigned char>(utf8[i + n]) & 0xC0) == 0x80) {
-            ++n;
-        }
-        out.emplace_back(utf8.substr(i, n));
-        i += n;
+void report(const UsersChange& change, const std::string& utf8Name) {
+    for (const auto& other : change.sharingNames) {
+        std::cerr << "wqadmin: warning: " << sharedFileWarning(utf8Name, other, change.sharedFile)
+                  << '\n';
     }
-    return out;
-}
-
-// The plain letters to type for a letter the names file cannot store ("s" for "ş", "L" for
-// "Ł"), as the C library transliterates them; empty when it knows none.
-std::string plainLetters(const std::string& letter) {
-    locale_t utf8 = ::newlocale(LC_CTYPE_MASK, "C.UTF-8", static_cast<locale_t>(nullptr));
-    if (!utf8) return {};
-    const locale_t previous = ::uselocale(utf8);
-    std::string plain;
-    if (iconv_t cd = ::iconv_open("ASCII//TRANSLIT", "UTF-8");
-        cd != reinterpret_cast<iconv_t>(-1)) {
-        std::string in = letter;
-        char out[16];
-        char* inPtr = in.data();
-        char* outPtr = out;
-        size_t inLeft = in.size(), outLeft = sizeof out;
-        if (::iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) != static_cast<size_t>(-1)) {
-            plain.assign(out, static_cast<size_t>(outPtr - out));
-        }
-        ::iconv_close(cd);
+    for (const auto& file : change.madeFiles) {
+        std::cout << "Created " << terminalText(file) << " from TEACHER.WQ.\n";
     }
-    ::uselocale(previous);
-    ::freelocale(utf8);
-    const bool letters = !plain.empty() && std::all_of(plain.begin(), plain.end(), [](char c) {
-        return std::isalpha(static_cast<unsigned char>(c));
-    });
-    return letters ? plain : std::string();
-}
-
-// Refuses a name holding a letter the names file (Windows-1252) cannot store, naming the letter
-// and the plain one to type instead.
-void checkStorable(const std::string& utf8) {
-    if (utf8ToCp1252(utf8)) return;
-    std::string suggestion;
-    std::string message;
-    for (const auto& c : characters(utf8)) {
-        if (utf8ToCp1252(c)) {
-            suggestion += c;
-            continue;
-        }
-        const std::string plain = plainLetters(c);
-        if (message.empty()) {
-            message = "\"" + utf8 + "\" holds \"" + c +
-                      "\", a letter the names file cannot store (it keeps the letters of "
-                      "Western European languages only)";
-            if (!plain.empty()) message += "; type \"" + plain + "\" instead";
-        }
-        suggestion += plain.empty() ? "?" : plain;
-    }
-    if (suggestion.find('?') == std::string::npos) {
-        message += ", for instance: wqadmin users DIR add \"" + suggestion + "\"";
-    }
-    throw CommandFailed(message + ".");
-}
-
-// A name the sign-in list can show and a record can hold.
-std::string checkedName(const std::string& utf8) {
-    checkStorable(utf8);
-    const std::string name = toFileText(utf8, "The name");
-    if (std::any_of(name.begin(), name.end(), [](char c) { return isControl(c); })) {
-        throw CommandFailed("The name holds control characters.");
-    }
-    if (trimSpaces(name).empty()) throw CommandFailed("The name is empty.");
-    if (trimSpaces(name).size() > kUserRecordSize) {
-        throw CommandFailed("A name holds at most 16 characters.");
-    }
-    return std::string(trimSpaces(name));
-}
-
-std::vector<std::string> loadNames(const std::string& dir) {
-    auto users = loadUserList(dir);
-    if (!users) failWith(users.error());
-    return {users.value().begin() + 1, users.value().end()};
-}
-
-// A first record that is not a plain count means the file is not a list this tool wrote, or is
-// damaged: rewriting it would lose what it holds.
-bool plainCount(const std::string& count) {
-    return !count.empty() &&
-           std::all_of(count.begin(), count.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The names of a list about to be rewritten, refused when its count is not a plain number.
-std::vector<std::string> loadNamesToChange(const std::string& dir) {
-    auto users = loadUserList(dir);
-    if (!users) failWith(users.error());
-    const std::string& count = users.value().front();
-    if (!plainCount(count)) {
-        throw CommandFailed(terminalPath(userListPath(dir)) +
-                            " does not start with the number of names (it reads \"" +
-                            terminalText(count) + "\"); it was left alone.");
-    }
-    return {users.value().begin() + 1, users.value().end()};
-}
-
-// Changes the list as one locked read-modify-write of the file as it now is, so that two
-// teachers adding names at the same time both keep theirs.
-void changeNames(const std::string& dir,
-                 const std::function<void(std::vector<std::string>&)>& change) {
-    loadNamesToChange(dir);  // a missing, damaged or foreign list fails with its own message
-    const bool saved =
-        updateFile(userListPath(dir), IfMissing::Fail,
-                   [&](std::string_view bytes) -> std::optional<std::string> {
-                       const auto users = parseUserList(bytes);
-                       if (bytes.empty() || !users || !plainCount(users->front())) {
-                           return std::nullopt;
-                       }
-                       std::vector<std::string> names(users->begin() + 1, users->end());
-                       change(names);
-                       return encodeUserList(names);
-                   });
-    if (!saved) throw CommandFailed("Could not write " + terminalPath(userListPath(dir)) + ".");
-}
-
-// In individual-settings mode a child without a settings file cannot sign in: give the new
-// child a copy of the shared settings. An empty file reads as missing, so it is replaced too.
-// Returns whether a file was created.
-bool giveOwnSettings(const std::string& dir, const std::string& name) {
-    const std::string own = ownSettingsFile(name, 0);
-    if (fileLength(joinPath(dir, own)).value_or(0) > 0) return false;
-    auto shared = loadUserSettings(dir, "TEACHER.WQ");
-    if (!shared) failWith(shared.error());
-    if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
-        throw CommandFailed("Could not write " + terminalPath(joinPath(dir, own)) + ".");
-    }
-    std::cout << "Created " << terminalText(own) << " from TEACHER.WQ.\n";
-    return true;
-}
-
-bool individualSettings(const std::string& dir) {
-    auto globals = loadGlobalSettings(dir);
-    if (!globals) failWith(globals.error());
-    return SignInMode(globals->userMode()).individual();
-}
-
-void warnOfSharedStems(const std::vector<std::string>& names, const std::string& name,
-                       const std::string& utf8Name) {
-    const std::string stem = fileStem(name, 0);
-    for (const auto& other : names) {
-        if (fileStem(other, 0) == stem) {
-            std::cerr << "wqadmin: warning: \"" << utf8Name << "\" and \"" << terminalText(other)
-                      << "\" share the settings file " << terminalText(stem) << ".WQ.\n";
-        }
-    }
-}
-
-// The settings file comes before the name: a name in the list without its file would be a child
-// who cannot sign in. Adding a listed name whose file is missing (an add cut short) creates the
-// file and succeeds.
-void add(const std::string& dir, const std::string& utf8Name) {
-    const std::string name = checkedName(utf8Name);
-    const auto names = loadNamesToChange(dir);
-    const bool individual = individualSettings(dir);
-    const bool listed = std::find(names.begin(), names.end(), name) != names.end();
-    if (listed && !(individual && giveOwnSettings(dir, name))) {
-        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
-    }
-    if (listed) return;
-    if (names.size() >= kMaxUserNames) {  // said before any file is made for the child
-        throw CommandFailed("The list already holds " + std::to_string(kMaxUserNames) +
-                            " names, as many as its count can say.");
-    }
-    if (individual && fileLength(joinPath(dir, "TEACHER.WQ")).value_or(0) == 0) {
-        failWith({"settingload", joinPath(dir, "TEACHER.WQ")});
-    }
-    changeNames(dir, [&](std::vector<std::string>& current) {
-        if (std::find(current.begin(), current.end(), name) != current.end()) {
-            throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
-        }
-        if (current.size() >= kMaxUserNames) {
-            throw CommandFailed("The list already holds " + std::to_string(kMaxUserNames) +
-                                " names, as many as its count can say.");
-        }
-        warnOfSharedStems(current, name, utf8Name);
-        // The mode is read again under the list's lock, which `globals set userMode=3` holds
-        // while it makes the files of the names already listed.
-        if (individualSettings(dir)) giveOwnSettings(dir, name);
-        current.push_back(name);
-    });
-}
-
-void remove(const std::string& dir, const std::string& utf8Name) {
-    const std::string name = std::string(trimSpaces(toFileText(utf8Name, "The name")));
-    changeNames(dir, [&](std::vector<std::string>& names) {
-        const auto it = std::find(names.begin(), names.end(), name);
-        if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
-        names.erase(it);
-    });
 }
 
 }  // namespace
 
 void addUsersCommands(CLI::App& app) {
-    auto* cmd =
-        app.add_subcommand("users", "List, add or remove the users who may sign in (USERS.WQ)");
+    auto* cmd = app.add_subcommand(
+        "users", "List, add, rename, move or remove the users who may sign in (USERS.WQ)");
     auto dir = std::make_shared<std::string>();
     cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
     cmd->require_subcommand(1);
 
     cmd->add_subcommand("list", "Print the names, one a line, in the sign-in list's order")
         ->callback([dir] {
-            for (const auto& name : loadNames(*dir)) std::cout << terminalText(name) << '\n';
+            for (const auto& name : listedNames(*dir)) std::cout << terminalText(name) << '\n';
         });
 
     auto name = std::make_shared<std::string>();
@@ -249,11 +38,32 @@ void addUsersCommands(CLI::App& app) {
         "Add a name (at most 16 characters). In sign-in mode 3 the new user also gets a "
         "settings file copied from TEACHER.WQ, unless one exists");
     addCmd->add_option("NAME", *name, "The name as the sign-in list shows it")->required();
-    addCmd->callback([dir, name] { add(*dir, *name); });
+    addCmd->callback([dir, name] { report(addUser(*dir, *name), *name); });
 
     auto* removeCmd = cmd->add_subcommand("remove", "Remove a name (its settings file is kept)");
     removeCmd->add_option("NAME", *name, "The name to remove")->required();
-    removeCmd->callback([dir, name] { remove(*dir, *name); });
+    removeCmd->callback([dir, name] { removeUser(*dir, *name); });
+
+    auto newName = std::make_shared<std::string>();
+    auto* renameCmd = cmd->add_subcommand(
+        "rename",
+        "Give a user a new name: the settings file moves to the new name's file (refused when "
+        "that file exists), and the user's earlier sessions in the log show under the new name");
+    renameCmd->add_option("OLD", *name, "The name in the list")->required();
+    renameCmd->add_option("NEW", *newName, "The new name (at most 16 characters)")->required();
+    renameCmd->callback([dir, name, newName] {
+        const UsersChange change = renameUser(*dir, *name, *newName);
+        report(change, *newName);
+        if (change.movedSettings) {
+            std::cout << "Moved the settings to " << terminalText(change.settingsFile) << ".\n";
+        }
+    });
+
+    auto position = std::make_shared<int>(0);
+    auto* moveCmd = cmd->add_subcommand("move", "Move a name to a place in the sign-in list");
+    moveCmd->add_option("NAME", *name, "The name to move")->required();
+    moveCmd->add_option("POSITION", *position, "Its new place: 1 for the top")->required();
+    moveCmd->callback([dir, name, position] { moveUser(*dir, *name, *position); });
 }
 
 }  // namespace kz::admin

@@ -55,6 +55,37 @@ TEST(TrackingLog, InsertsIntoTheUsersOwnSection) {
     }
 }
 
+// A renamed user's section: only the whole header line "Log for Sam" changes, never Samantha's
+// (whose header begins the same), an entry's text, or the bytes after the text.
+TEST(TrackingLog, RenamesOnlyTheUsersOwnHeader) {
+    std::string text = insertLogEntry({}, "entry one", "Samantha");
+    text = insertLogEntry(text, "Log for Sam was here", "Sam");
+    text = insertLogEntry(text, "entry three", "Ann");
+    const std::string renamed = renameLogSection(text, "Sam", "Samuel");
+    std::string expected = text;
+    expected.replace(expected.find("Log for Sam\r\n"), 13, "Log for Samuel\r\n");
+    EXPECT_EQ(renamed, expected);
+    EXPECT_EQ(renameLogSection(text, "Nobody", "X"), text);
+
+    test::TempDir dir;
+    // Bytes past the text are kept where the longer text leaves them, as an entry's insert does.
+    const std::string file = encodeLogFile({}, text) + "tail";
+    dir.write("LOG.WQ", file);
+    EXPECT_TRUE(renameInLog(dir.str(), "Sam", "Samuel"));
+    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile(file, expected));
+    // Nothing to rename, no log at all: nothing written, and no failure.
+    EXPECT_TRUE(renameInLog(dir.str(), "Nobody", "X"));
+    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile(file, expected));
+    std::filesystem::remove(dir / "LOG.WQ");
+    EXPECT_TRUE(renameInLog(dir.str(), "Sam", "Samuel"));
+    EXPECT_FALSE(std::filesystem::exists(dir / "LOG.WQ"));
+    // A rename that would pass the log's limit fails and leaves the log whole.
+    std::string full = insertLogEntry({}, std::string(kLogTextLimit - 30, 'x'), "Sam");
+    dir.write("LOG.WQ", encodeLogFile({}, full));
+    EXPECT_FALSE(renameInLog(dir.str(), "Sam", "Samuel with a long name"));
+    EXPECT_EQ(dir.read("LOG.WQ"), encodeLogFile({}, full));
+}
+
 TEST(TrackingLog, FileFormat) {
     EXPECT_EQ(decodeLogText(std::string("\0\0", 2)), "");
     EXPECT_EQ(decodeLogText(std::string("\x03\0abcTAIL", 9)), "abc");

@@ -61,6 +61,23 @@ std::string insertLogEntry(std::string_view text, std::string_view entry,
     return out;
 }
 
+std::string renameLogSection(std::string_view text, std::string_view oldName,
+                             std::string_view newName) {
+    const std::string oldHeader = "Log for " + std::string(oldName);
+    std::string out;
+    size_t pos = 0;
+    while (pos <= text.size()) {
+        const size_t found = text.find(kNewLine, pos);
+        const size_t end = found == std::string_view::npos ? text.size() : found;
+        const std::string_view line = text.substr(pos, end - pos);
+        out += line == oldHeader ? "Log for " + std::string(newName) : std::string(line);
+        if (found == std::string_view::npos) break;
+        out += kNewLine;
+        pos = end + kNewLine.size();
+    }
+    return out;
+}
+
 std::string logTooLongMessage() {
     const std::string n(kNewLine);
     return "Message for teacher." + n + n + "The tracking log file is nearly full." + n + n +

@@ -22,6 +22,11 @@ std::string encodeLogFile(std::string_view oldFile, std::string_view text);
 std::string insertLogEntry(std::string_view text, std::string_view entry,
                            std::string_view userName);
 
+// The text with every header line "Log for " + oldName (the whole line) reading "Log for " +
+// newName, so that a renamed user's earlier entries show under the new name; the rest unchanged.
+std::string renameLogSection(std::string_view text, std::string_view oldName,
+                             std::string_view newName);
+
 struct AppendOutcome {
     bool written = false;
     // The text was already past 26000 characters: the teacher is asked to trim the log,
@@ -36,6 +41,11 @@ std::string logPath(std::string_view appDir);
 // several processes (several computers sharing the folder) are serialised by a lock on the file.
 AppendOutcome appendToLog(std::string_view appDir, std::string_view entry,
                           std::string_view userName);
+
+// Renames a user's section of the installation's log under the log's lock. True when it was
+// renamed or there is nothing to rename (no log, an empty one, no such section); false when the
+// log cannot be read or written or the new text would pass 32765 characters.
+bool renameInLog(std::string_view appDir, std::string_view oldName, std::string_view newName);
 
 // The caption and text of the warning shown when the log passes 26000 characters.
 inline constexpr std::string_view kLogTooLongCaption = "Log too long";

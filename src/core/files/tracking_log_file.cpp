@@ -25,4 +25,22 @@ AppendOutcome appendToLog(std::string_view appDir, std::string_view entry,
     return outcome;
 }
 
+bool renameInLog(std::string_view appDir, std::string_view oldName, std::string_view newName) {
+    const std::string path = logPath(appDir);
+    if (fileLength(path).value_or(0) == 0) return true;
+    bool unchanged = false;
+    const bool written = updateFile(
+        path, IfMissing::Fail, [&](std::string_view bytes) -> std::optional<std::string> {
+            unchanged = false;
+            const auto text = decodeLogText(bytes);
+            if (!text) return std::nullopt;
+            const std::string renamed = renameLogSection(*text, oldName, newName);
+            if (renamed.size() > kLogTextLimit) return std::nullopt;
+            unchanged = renamed == *text;  // no such section: nothing to write
+            if (unchanged) return std::nullopt;
+            return encodeLogFile(bytes, renamed);
+        });
+    return written || unchanged;
+}
+
 }  // namespace kz
