@@ -12,7 +12,7 @@ namespace {
 // The chart's measures, in pixels: the names' column, a week's width, a bar's width, the axis
 // above the rows and a row's height (bars at most kBarArea high).
 constexpr int kNameWidth = 150, kWeekWidth = 34, kBarWidth = 12, kAxisHeight = 36, kRowHeight = 46,
-              kBarArea = 30, kLegendHeight = 22;
+              kBarArea = 30, kLegendHeight = 22, kKeyWidth = 560;
 const QColor kColours[2] = {QColor("#3f9b2f"), QColor("#2f6db5")};
 
 QString isoText(QDate day) { return day.toString(Qt::ISODate); }
@@ -53,14 +53,15 @@ void ProgressChart::setReading(const std::vector<admin::ChildReading>& children,
         m_rows.push_back(std::move(row));
     }
     setAccessibleDescription(description());
+    setMinimumSize(sizeHint());  // the scroll area around it scrolls when the window is smaller
     updateGeometry();
-    resize(sizeHint());
     update();
 }
 
 QSize ProgressChart::sizeHint() const {
     const int rows = std::max<int>(1, int(m_rows.size()));
-    return {kNameWidth + int(m_weeks.size()) * kWeekWidth + 12,
+    // At least as wide as the key above the bars.
+    return {std::max(kKeyWidth, kNameWidth + int(m_weeks.size()) * kWeekWidth + 12),
             kLegendHeight + kAxisHeight + rows * kRowHeight + 8};
 }
 

@@ -102,7 +102,7 @@ ProgressPage::ProgressPage(DeskClass& deskClass, QWidget* parent)
 
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_chart);
-    scroll->setWidgetResizable(false);
+    scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
     auto* chartLabel = new QLabel(tr("Each wee&k:"), this);
     chartLabel->setBuddy(m_chart);
