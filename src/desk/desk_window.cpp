@@ -8,6 +8,7 @@
 #include "children_page.h"
 #include "class_settings_page.h"
 #include "desk_class.h"
+#include "progress_page.h"
 
 namespace kz::desk {
 
@@ -26,6 +27,7 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
     m_pages->addTab(new ChildrenPage(m_class, m_pages), tr("&Children"));
     m_pages->addTab(new ClassSettingsPage(m_class, m_pages), tr("Class &settings"));
+    m_pages->addTab(new ProgressPage(m_class, m_pages), tr("&Progress"));
     resize(900, 640);
 }
 

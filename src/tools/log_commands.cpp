@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "admin_common.h"
+#include "class_log.h"
 #include "command_failed.h"
 #include "commands.h"
 #include "files/paths.h"
@@ -57,7 +58,12 @@ void addLogCommands(CLI::App& app) {
     auto dir = std::make_shared<std::string>();
     auto csv = std::make_shared<bool>(false);
     cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
-    cmd->add_flag("--csv", *csv, "Print one row a session: user,start,minutes,program");
+    auto range = std::make_shared<DayRange>();
+    auto* csvFlag =
+        cmd->add_flag("--csv", *csv, "Print one row a session: user,start,minutes,program");
+    addDayRangeOptions(*cmd, *range, "--csv prints (default: all)");
+    cmd->get_option("--from")->needs(csvFlag);
+    cmd->get_option("--to")->needs(csvFlag);
     auto* add = cmd->add_subcommand(
         "add", "Add a note under a user's name, as the programs add a session entry");
     auto user = std::make_shared<std::string>();
@@ -66,9 +72,10 @@ void addLogCommands(CLI::App& app) {
     add->add_option("TEXT", *text, "The note; newlines are kept")->required();
     cmd->callback([=] {
         if (add->parsed()) return addNote(*dir, *user, *text);
+        checkRange(*range);
         const std::string log = readLogText(*dir);
         if (*csv) {
-            std::cout << logCsv(log);
+            std::cout << sessionsCsv(sessionsWithin(loggedSessions(log), *range));
             return;
         }
         std::cout << forTerminal(log);

@@ -209,9 +209,11 @@ std::vector<LoggedNote> loggedNotes(std::string_view text) {
     return notes;
 }
 
-std::string logCsv(std::string_view text) {
+std::string logCsv(std::string_view text) { return sessionsCsv(loggedSessions(text)); }
+
+std::string sessionsCsv(const std::vector<LoggedSession>& sessions) {
     std::string csv = "user,start,minutes,program\n";
-    for (const auto& s : loggedSessions(text)) {
+    for (const auto& s : sessions) {
         csv += csvCell(cp1252ToUtf8(s.user)) + ',' + s.start + ',' + s.minutes + ',' + s.program +
                '\n';
     }

@@ -37,5 +37,6 @@ std::string notePrefix(int day, std::string_view month, int year);
 // The sessions of a tracking log's text as CSV, one row a session: user (UTF-8), start, minutes,
 // program.
 std::string logCsv(std::string_view text);
+std::string sessionsCsv(const std::vector<LoggedSession>& sessions);
 
 }  // namespace kz::admin

@@ -9,6 +9,7 @@
 #include <set>
 #include <tuple>
 
+#include "class_log.h"
 #include "files/cp1252.h"
 
 namespace kz::admin {
@@ -424,6 +425,43 @@ std::string logReportHtml(const ReportInput& input) {
         html += "</ul>\n";
     }
     return html + "</div>\n</body>\n</html>\n";
+}
+
+ClassReading classReading(const std::vector<LoggedSession>& sessions,
+                          const std::vector<std::string>& listedUsers) {
+    std::vector<LoggedSession> childSessions, teacherSessions;
+    for (const auto& s : sessions)
+        (isTeacher(s.user) ? teacherSessions : childSessions).push_back(s);
+    const std::vector<Child> children = tallied(childSessions);
+    ClassReading reading;
+    reading.neverRead = neverRead(listedUsers, children);
+    std::vector<const Child*> order;
+    for (const auto& c : children) order.push_back(&c);
+    std::sort(order.begin(), order.end(), alphabetical);
+    const auto tallies = [](const std::array<Tally, kPrograms>& from) {
+        std::array<SessionTally, 2> to;
+        for (int p = 0; p < kPrograms; ++p) to[p] = {from[p].sessions, from[p].minutes};
+        return to;
+    };
+    for (const Child* c : order) {
+        ChildReading child;
+        child.name = c->name;
+        child.total = tallies(c->total);
+        for (const auto& [monday, week] : c->weeks) {
+            const chr::year_month_day d(monday);
+            const auto two = [](unsigned n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+            child.weeks[std::to_string(int(d.year())) + "-" + two(unsigned(d.month())) + "-" +
+                        two(unsigned(d.day()))] = tallies(week);
+        }
+        if (c->last) {
+            child.lastStart = c->lastAt ? c->last->start : std::string();
+            child.lastProgram = programIndex(*c->last);
+            child.lastMinutes = minutesOf(c->last->minutes);
+        }
+        reading.children.push_back(std::move(child));
+    }
+    if (!teacherSessions.empty()) reading.teacher = tallies(tallied(teacherSessions).front().total);
+    return reading;
 }
 
 }  // namespace kz::admin

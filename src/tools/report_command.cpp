@@ -1,52 +1,19 @@
 #include <CLI/CLI.hpp>
-#include <ctime>
-#include <filesystem>
 #include <iostream>
 
 #include "admin_common.h"
+#include "class_log.h"
 #include "command_failed.h"
 #include "commands.h"
-#include "console_text.h"
 #include "files/paths.h"
-#include "files/user_list.h"
 #include "log_report.h"
 
 namespace kz::admin {
 namespace {
 
-// A folder that holds none of an installation's files is most likely a mistyped name: say so
-// rather than name one missing file.
-void checkInstallation(const std::string& dir) {
-    for (const char* name : {"GLOBSET.WQ", "USERS.WQ", "LOG.WQ"}) {
-        if (fileLength(joinPath(dir, name))) return;
-    }
-    throw CommandFailed(terminalPath(dir) +
-                        " is not an installation of Kiv and Zan: it holds no GLOBSET.WQ, "
-                        "USERS.WQ or LOG.WQ (wqadmin init makes them).");
-}
-
-// The installation folder's own name, as the page's heading.
-std::string className(const std::string& dir) {
-    auto path = std::filesystem::path(resolvePath(dir));
-    if (!path.has_filename()) path = path.parent_path();
-    path = std::filesystem::absolute(path).lexically_normal();
-    if (!path.has_filename()) path = path.parent_path();
-    const std::string name = withValidUtf8(path.filename().string());
-    return name.empty() ? "/" : name;
-}
-
-void report(const std::string& dir, const std::string& out) {
-    checkInstallation(dir);
-    ReportInput input;
-    const std::string log = readLogText(dir);
-    input.sessions = loggedSessions(log);
-    input.notes = loggedNotes(log);
-    auto users = loadUserList(dir);
-    if (!users) failWith(users.error());
-    input.listedUsers.assign(users.value().begin() + 1, users.value().end());
-    input.className = className(dir);
-    input.madeOn = todayText();
-    const std::string html = logReportHtml(input);
+void report(const std::string& dir, const std::string& out, const DayRange& range) {
+    checkRange(range);
+    const std::string html = logReportHtml(reportWithin(readReportInput(dir), range));
     if (out.empty()) {
         std::cout << html;
         return;
@@ -58,6 +25,12 @@ void report(const std::string& dir, const std::string& out) {
 
 }  // namespace
 
+void addDayRangeOptions(CLI::App& cmd, DayRange& range, const char* what) {
+    cmd.add_option("--from", range.from,
+                   std::string("The first day (2026-03-07) whose sessions ") + what);
+    cmd.add_option("--to", range.to, std::string("The last day whose sessions ") + what);
+}
+
 void addReportCommand(CLI::App& app) {
     auto* cmd = app.add_subcommand(
         "report",
@@ -66,10 +39,12 @@ void addReportCommand(CLI::App& app) {
         "minutes of each week in each program as bar charts; then who on the list never read");
     auto dir = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
+    auto range = std::make_shared<DayRange>();
     cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
     cmd->add_option("--out", *out, "The HTML file to write (default: print it)")
         ->transform(heldPath);
-    cmd->callback([=] { report(*dir, *out); });
+    addDayRangeOptions(*cmd, *range, "the page counts (default: all)");
+    cmd->callback([=] { report(*dir, *out, *range); });
 }
 
 }  // namespace kz::admin

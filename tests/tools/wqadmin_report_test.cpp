@@ -260,5 +260,65 @@ TEST(WqadminReport, RefusesWhatIsNoInstallation) {
     EXPECT_TRUE(holds(unwritable.err, "Could not write")) << unwritable.err;
 }
 
+// --from and --to: the report and the CSV count only the sessions of those days; a child whose
+// sessions all lie outside them is among those who never read; dated notes follow their day.
+TEST(WqadminReport, CountsOnlyTheDaysAsked) {
+    test::TempDir dir;
+    makeInstallation(
+        dir,
+        {{"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")},
+         {"Ann", session({2026, 2, 20, 13, 30}, 20, "Phrases")},
+         {"Sam", "Note, 25 February 2026:\r\nEarly note.\r\n"},
+         {"Sam", "Note, 3 March 2026:\r\nLate note.\r\n"},
+         {"Sam", session({2026, 3, 9, 14, 15}, 2, "Phrases")},
+         {"Ann", "12:30 am, 31 Smarch 2026.  Session time: 2 minutes.\r\n   Words  2 mins\r\n"}},
+        {"Teacher", "Sam", "Ann"});
+    const auto r = runWqadmin({"report", dir.str(), "--from", "2026-03-01", "--to", "2026-03-08"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(holds(r.out, "1 child read in 1 session;")) << r.out;
+    EXPECT_TRUE(holds(r.out, "never read (1)</h2>\n<ul class=\"never\"><li>Ann</li>")) << r.out;
+    EXPECT_TRUE(holds(r.out, "Late note.") && !holds(r.out, "Early note.")) << r.out;
+    // No range: the whole log, as before.
+    const auto all = runWqadmin({"report", dir.str()});
+    EXPECT_TRUE(holds(all.out, "2 children read in 4 sessions;")) << all.out;
+
+    const struct {
+        std::vector<std::string> range;
+        std::string csv;
+    } csvCases[] = {
+        {{"--from", "2026-03-02", "--to", "2026-03-02"},
+         "user,start,minutes,program\nSam,2026-03-02T09:05,12,Kiv\n"},
+        {{"--to", "2026-02-28"}, "user,start,minutes,program\nAnn,2026-02-20T13:30,20,Zan\n"},
+        {{"--from", "2026-03-03"}, "user,start,minutes,program\nSam,2026-03-09T14:15,2,Zan\n"},
+        {{},
+         "user,start,minutes,program\nSam,2026-03-02T09:05,12,Kiv\nSam,2026-03-09T14:15,2,"
+         "Zan\nAnn,2026-02-20T13:30,20,Zan\nAnn,,2,Kiv\n"},
+    };
+    for (const auto& c : csvCases) {
+        std::vector<std::string> args = {"log", dir.str(), "--csv"};
+        args.insert(args.end(), c.range.begin(), c.range.end());
+        const auto csv = runWqadmin(args);
+        EXPECT_EQ(csv.status, 0) << csv.err;
+        EXPECT_EQ(csv.out, c.csv);
+    }
+
+    const struct {
+        std::vector<std::string> args;
+        std::string says;
+    } bad[] = {
+        {{"report", dir.str(), "--from", "2026-02-30"}, "--from takes a day written as 2026-03-07"},
+        {{"report", dir.str(), "--to", "7 March"}, "--to takes a day written as 2026-03-07"},
+        {{"report", dir.str(), "--from", "2026-03-08", "--to", "2026-03-01"}, "is after --to"},
+        {{"log", dir.str(), "--csv", "--from", "20260301"}, "--from takes a day"},
+        {{"log", dir.str(), "--from", "2026-03-01"}, "--csv"},
+    };
+    for (const auto& b : bad) {
+        const auto out = runWqadmin(b.args);
+        EXPECT_NE(out.status, 0) << b.says;
+        EXPECT_TRUE(holds(out.err, b.says)) << out.err;
+        EXPECT_TRUE(out.out.empty()) << out.out;
+    }
+}
+
 }  // namespace
 }  // namespace kz
