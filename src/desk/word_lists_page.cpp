@@ -99,6 +99,7 @@ void WordListsPage::buildLayout() {
     listsLabel->setBuddy(m_lists);
     m_lists->setObjectName("lists");
     m_lists->setAccessibleName(tr("Word lists"));
+    m_new->setObjectName("new");
     m_new->setAccessibleName(tr("New list"));
     auto* left = new QVBoxLayout;
     left->addWidget(listsLabel);
