@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "desk_class.h"
@@ -24,7 +25,8 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
 
     // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
     m_pages->addTab(new WordListsPage(m_class, m_pages), tr("&Word lists"));
-    resize(900, 640);
+    // Within a small screen, leaving room for the window's frame.
+    resize(QSize(900, 640).boundedTo(screen()->availableSize() - QSize(20, 60)));
 }
 
 }  // namespace kz::desk

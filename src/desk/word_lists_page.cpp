@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QFormLayout>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -117,6 +118,8 @@ void WordListsPage::buildLayout() {
     m_save->setObjectName("save");
     m_save->setAccessibleName(tr("Save list"));
     m_fileLabel->setAccessibleName(tr("File"));
+    // A long class path must not widen the page past a small screen.
+    m_fileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     form->addRow(tr("T&itle:"), m_title);
     form->addRow(tr("File:"), m_fileLabel);
     form->addRow(tr("W&ords (one a line):"), m_words);
@@ -141,11 +144,9 @@ void WordListsPage::buildLayout() {
     voiceLabel->setBuddy(m_voice);
     auto* speedLabel = new QLabel(tr("Speed (words a &minute):"), this);
     speedLabel->setBuddy(m_speed);
-    auto* voiceRow = new QHBoxLayout;
-    voiceRow->addWidget(voiceLabel);
-    voiceRow->addWidget(m_voice, 1);
-    voiceRow->addWidget(speedLabel);
-    voiceRow->addWidget(m_speed);
+    auto* voiceRows = new QFormLayout;
+    voiceRows->addRow(voiceLabel, m_voice);
+    voiceRows->addRow(speedLabel, m_speed);
     m_speak->setObjectName("speak");
     m_record->setObjectName("record");
     m_hear->setObjectName("hear");
@@ -154,14 +155,17 @@ void WordListsPage::buildLayout() {
     m_record->setAccessibleName(tr("Record with the microphone"));
     m_hear->setAccessibleName(tr("Hear"));
     m_keep->setAccessibleName(tr("Keep the recording"));
-    auto* buttons = new QHBoxLayout;
-    for (auto* b : {m_speak, m_record, m_hear, m_keep}) buttons->addWidget(b);
+    auto* buttons = new QGridLayout;
+    buttons->addWidget(m_speak, 0, 0);
+    buttons->addWidget(m_record, 0, 1);
+    buttons->addWidget(m_hear, 1, 0);
+    buttons->addWidget(m_keep, 1, 1);
     m_status->setObjectName("status");
     m_status->setWordWrap(true);
     m_status->setAccessibleName(tr("What happened"));
     soundsBox->addWidget(soundsLabel);
     soundsBox->addWidget(m_sounds, 1);
-    soundsBox->addLayout(voiceRow);
+    soundsBox->addLayout(voiceRows);
     soundsBox->addLayout(buttons);
     soundsBox->addWidget(m_status);
     sounds->setLayout(soundsBox);
@@ -170,8 +174,9 @@ void WordListsPage::buildLayout() {
     right->addWidget(editor, 1);
     right->addWidget(sounds, 1);
     auto* all = new QHBoxLayout(this);
-    all->addLayout(left, 1);
-    all->addLayout(right, 3);
+    m_lists->setMinimumWidth(m_lists->fontMetrics().horizontalAdvance("30 Sandcastles"));
+    all->addLayout(left, 2);
+    all->addLayout(right, 5);
     setTabOrder(m_lists, m_new);
     setTabOrder(m_new, m_title);
     setTabOrder(m_title, m_words);
@@ -218,6 +223,7 @@ void WordListsPage::showList(int row) {
     m_title->setReadOnly(ranged);
     m_title->setToolTip(ranged ? tr("A list named by a book range is titled by it.") : QString());
     m_fileLabel->setText(ui::fromFileText(shownPath(admin::wordListPath(inst, m_name))));
+    m_fileLabel->setToolTip(m_fileLabel->text());
     QStringList lines;
     for (const auto& w : m_savedWords) lines << fromUtf8(w);
     m_words->setPlainText(lines.join('\n'));
@@ -351,7 +357,9 @@ void WordListsPage::showWords() {
             state = tr("new, from %1: not kept yet").arg(pending->second.from);
         else if (sound.where == admin::Where::Nowhere)
             state = tr("no recording");
-        else if (sound.where == admin::Where::InstallationDirectory)
+        else if (sound.where == admin::Where::InstallationDirectory &&
+                 !sameDirectory(inst.appDir, inst.dataDir))
+            // Played before the data folder's copy: a recording made here would not be heard.
             state = tr("recorded (installation folder)");
         else
             state = tr("recorded");

@@ -14,10 +14,10 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 from desktop import AudioCapture, heard, remove  # noqa: E402
-from sessions_e2e import Sessions, activity  # noqa: E402
+from sessions_e2e import Sessions, activity, kiv_options  # noqa: E402
 
 CHILDREN = ["Amira", "Ben", "Chloe", "Dev"]
-TITLE = "Our zoo"
+TITLE = "zoo animals"
 WORDS = ["zebra", "hippo", "llama", "walrus"]  # none has a recording in the sample library
 SPOKEN = "zebra"  # the word said into the microphone
 RATE = 22050
@@ -107,17 +107,25 @@ class DeskWordListTest(DeskSession):
         said = bytes(RATE) + pcm_of(spoken) + bytes(RATE)
         microphone = Microphone(self.scratch)
         desk, desk_audio, window = self.start_desk(microphone)
-        self.desktop.key("alt+w", window=window)  # the Word lists page
-        self.desktop.key("alt+n", window=window)  # a new list: the title box has the focus
+        self.desktop.key("alt+w", window=window)  # the Word lists page (a tab turns at once)
+        # A new list: once the page shows it (a button's mnemonic clicks after a short press),
+        # the title box has the focus.
+        before = self.desktop.grab().rgb
+        self.desktop.key("alt+n", window=window)
+        self.wait_screen(lambda s: s.rgb != before, what="the new list")
         self.desktop.type(TITLE, window=window)
         self.desktop.key("alt+o", window=window)
-        self.desktop.type("\n".join(WORDS), window=window)
+        for word in WORDS:
+            self.desktop.type(word, window=window)
+            self.desktop.key("Return", window=window)
         self.desktop.key("alt+a", window=window)
         listed = os.path.join(self.klass, "WORDLIST", "99LIST01.TXT")
         self.wait_until(lambda: os.path.exists(listed), "the list saved")
         with open(listed, "rb") as f:
             self.assertEqual(f.read(), ("*WORDLIST*\r\n" + "".join(w + "\r\n" for w in WORDS)
                                         + "*END*\r\n").encode())
+        with open(os.path.join(self.klass, "DATA", "TITLES.TXT"), "rb") as f:
+            self.assertIn(f"99list01\t{TITLE}\t\t\r\n".encode(), f.read())
 
         # The microphone: record, the word said, stop; it is played back, then kept.
         self.choose_word(SPOKEN, window)
@@ -149,7 +157,10 @@ class DeskWordListTest(DeskSession):
         self.desktop.key("ctrl+q", window=window)
         self.assertEqual(self.wait_exit(desk), 0)
 
-        # A child plays the list in Kiv, started from the class folder.
+        # A child plays the list in Kiv, started from the class folder; the word is shown as
+        # well as said, so that each new question can be seen.
+        self.admin("settings", os.path.join(self.klass, "TEACHER.WQ"), "set",
+                   f"kivOptions={kiv_options(2)}")
         self.start("kiv", folder=self.klass)
         self.sign_in("Amira")
         frame = self.main_window("Words")
