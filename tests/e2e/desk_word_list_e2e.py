@@ -145,6 +145,9 @@ class DeskWordListTest(DeskSession):
             if word == SPOKEN:
                 continue
             self.choose_word(word, window)
+            # The word before has been said to its end, so what sounds next is this word (and
+            # Keep, pressed then, finds it made).
+            self.wait_until(lambda: desk_audio.quiet(), "the desk quiet")
             taken = len(desk_audio.data())
             self.desktop.key("alt+e", window=window)
             self.wait_until(lambda: desk_audio.sounded_since(taken), f"{word} heard", 30)
