@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "children_page.h"
 #include "class_settings_page.h"
 #include "desk_class.h"
 #include "progress_page.h"
+#include "word_lists_page.h"
 
 namespace kz::desk {
 
@@ -24,11 +26,12 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     auto* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
-    // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
     m_pages->addTab(new ChildrenPage(m_class, m_pages), tr("&Children"));
     m_pages->addTab(new ClassSettingsPage(m_class, m_pages), tr("Class &settings"));
     m_pages->addTab(new ProgressPage(m_class, m_pages), tr("&Progress"));
-    resize(900, 640);
+    m_pages->addTab(new WordListsPage(m_class, m_pages), tr("&Word lists"));
+    // Within a small screen, leaving room for the window's frame.
+    resize(QSize(900, 640).boundedTo(screen()->availableSize() - QSize(20, 60)));
 }
 
 }  // namespace kz::desk

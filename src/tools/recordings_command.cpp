@@ -21,6 +21,7 @@
 #include "session/chooser.h"
 #include "session/find_data_file.h"
 #include "speech.h"
+#include "word_recordings.h"
 
 namespace kz::admin {
 namespace {
@@ -40,39 +41,6 @@ std::string listPath(const std::string& given, const Installation& inst) {
 
 // A file as a person finds it on this system: "/" between folders, the letter case on disk.
 std::string onDisk(const std::string& path) { return resolvePath(path); }
-
-enum class Where { Nowhere, InstallationDirectory, DataDirectory };
-
-struct WordSound {
-    std::string word;  // as first written in the list
-    std::string stem;
-    Where where = Where::Nowhere;
-    std::string foundAt;  // the file the programs would play; empty when Nowhere
-    int count = 0;        // how often the list holds it (letter case ignored)
-};
-
-WordSound findWordSound(const Installation& inst, const std::string& word) {
-    const auto [inAppDir, inDataDir] =
-        dataFileLocations(inst.appDir, inst.dataDir, wordSoundPath(word));
-    WordSound sound{word, fileStem(word, 0), Where::Nowhere, {}, 0};
-    if (fileLength(inAppDir))
-        sound = {word, sound.stem, Where::InstallationDirectory, onDisk(inAppDir), 0};
-    else if (fileLength(inDataDir))
-        sound = {word, sound.stem, Where::DataDirectory, onDisk(inDataDir), 0};
-    return sound;
-}
-
-// The list's distinct words (letter case ignored, first spelling kept), in list order.
-std::vector<WordSound> wordSounds(const Installation& inst, const std::vector<std::string>& words) {
-    std::vector<WordSound> sounds;
-    std::map<std::string, size_t> seen;
-    for (const auto& word : words) {
-        const auto [it, added] = seen.emplace(toUpperAscii(word), sounds.size());
-        if (added) sounds.push_back(findWordSound(inst, word));
-        ++sounds[it->second].count;
-    }
-    return sounds;
-}
 
 // A book-range name no list of the folder uses, past the catalogue's 64 books so that it never
 // poses as a real range; empty when all are taken.
@@ -215,20 +183,19 @@ void makeRecordings(const Installation& inst, const std::string& path, const Mak
             ++left;
             continue;
         }
-        const auto wave = speak(toLowerAscii(s.word), opts.voice);
-        if (!wave) {
+        const auto spoken = spokenWord(s.word, opts.voice);
+        if (spoken.outcome == SpokenWord::NotSaid) {
             throw CommandFailed("espeak-ng could not say \"" + s.word + "\" with the voice \"" +
                                 opts.voice.name + "\"; " + std::to_string(made) +
                                 " recordings were made before it.");
         }
-        const auto trimmed = trimSilence(*wave);
-        if (!trimmed) {
+        if (spoken.outcome == SpokenWord::NotMonoWave) {
             throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" + s.word +
                                 "\".");
         }
         // Made only now, so that a voice espeak-ng does not know leaves no empty folder behind.
         makeFolder(onDisk(joinPath(inst.dataDir, kWordSoundFolder)));
-        if (!writeFileAtomically(target, *trimmed))
+        if (!saveWordRecording(inst, s.word, spoken.wave))
             throw CommandFailed("Cannot write " + onDisk(target));
         std::cout << (exists ? "remade " : "made  ") << onDisk(target) << " (" << s.word << ")\n";
         ++made;

@@ -2,11 +2,40 @@
 #include <iostream>
 
 #include "admin_common.h"
+#include "command_failed.h"
 #include "commands.h"
 #include "console_text.h"
 #include "files/word_list.h"
+#include "word_list_edit.h"
 
 namespace kz::admin {
+namespace {
+
+void addWordlistSaveCommand(CLI::App& app) {
+    auto* cmd = app.add_subcommand(
+        "wordlist-save",
+        "Write a word list into the data directory's WORDLIST folder, as the activity's loader "
+        "reads it and its chooser offers it (a list named by a code gets its title in "
+        "DATA/TITLES.TXT)");
+    auto dir = std::make_shared<std::string>();
+    auto name = std::make_shared<std::string>();
+    auto title = std::make_shared<std::string>();
+    auto words = std::make_shared<std::vector<std::string>>();
+    cmd->add_option("DIR", *dir, "Installation directory")->transform(heldPath)->required();
+    cmd->add_option("NAME", *name,
+                    "List name: a book range such as 0065TO65, or a code such as 99LIST01")
+        ->required();
+    cmd->add_option("WORDS", *words, "The words, in the order the list holds them")->required();
+    cmd->add_option("--title", *title, "The title the chooser shows (for a list named by a code)");
+    cmd->callback([=] {
+        const Installation inst = openInstallation(*dir);
+        if (const auto problem = saveWordList(inst, *name, *title, *words))
+            throw CommandFailed(listProblemText(*problem) + " Nothing was written.");
+        std::cout << "Wrote " << terminalPath(wordListPath(inst, *name)) << '\n';
+    });
+}
+
+}  // namespace
 
 void addWordlistCommands(CLI::App& app) {
     auto* cmd = app.add_subcommand(
@@ -24,6 +53,7 @@ void addWordlistCommands(CLI::App& app) {
         }
         for (const auto& word : list.words) std::cout << word << '\n';
     });
+    addWordlistSaveCommand(app);
 }
 
 }  // namespace kz::admin

@@ -72,13 +72,15 @@ class Desktop:
             time.sleep(0.1)
         return None
 
-    def start(self, program, *args, cwd=None, audio=None, user=None, output=None):
+    def start(self, program, *args, cwd=None, audio=None, user=None, output=None, env_add=None):
         """Starts a program on this display. audio: an AudioCapture taking what SDL's disk
         driver writes (else SDL's dummy driver); user: an account to run it as (the test runs as
-        root); output: a file for its standard output and error."""
+        root); output: a file for its standard output and error; env_add: more environment
+        (SDL_DISKAUDIOFILEIN, the file SDL's disk driver records from)."""
         env = dict(self.env)
         if audio:
             env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=audio.path)
+        env.update(env_add or {})
         command = [program, *args]
         if user:
             name, _, group = user.partition(":")

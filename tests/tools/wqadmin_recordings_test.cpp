@@ -247,5 +247,41 @@ TEST_F(WqadminRecordings, FailsWithAMessageAndWritesNothing) {
     }
 }
 
+// wqadmin wordlist-save writes what the loader reads and the chooser titles, or nothing.
+TEST_F(WqadminRecordings, WordlistSaveWritesAListTheActivityOffersOrNothing) {
+    const auto saved = test::runWqadmin(
+        {"wordlist-save", app(), "99LIST01", "--title", "Farm", "cow", "hen", "goat", "Sheep"});
+    ASSERT_EQ(saved.status, 0) << saved.err;
+    EXPECT_EQ(read("data/WORDLIST/99LIST01.TXT"),
+              "*WORDLIST*\r\ncow\r\nhen\r\ngoat\r\nSheep\r\n*END*\r\n");
+    EXPECT_EQ(read("data/DATA/TITLES.TXT"), "99list01\tFarm\t\t\r\n");
+    const auto report = test::runWqadmin({"recordings", app(), "99LIST01.TXT"});
+    EXPECT_NE(report.out.find("the activity's title: \"Farm\""), std::string::npos) << report.out;
+
+    const auto before = snapshot(m_root.path());
+    const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "goat"}, "at least 4 words"},
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "goat", "Cow"},
+         "\"Cow\" is in the list twice"},
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "ox", "pig"}, "\"ox\": shorter than 3"},
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "caf\u00e9", "pig"}, "not only the letters"},
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "\u0109at", "pig"}, "cannot store"},
+        {{"99LIST02", "cow", "hen", "goat", "pig"}, "needs a title"},
+        {{"99LIST02", "--title", std::string(41, 'a'), "cow", "hen", "goat", "pig"},
+         "longer than 40"},
+        {{"99LIST02", "--title", "a\tb", "cow", "hen", "goat", "pig"}, "tab or line break"},
+        {{"FARM", "--title", "Farm", "cow", "hen", "goat", "pig"}, "not one the chooser offers"},
+    };
+    for (const auto& [args, message] : refused) {
+        std::vector<std::string> all = {"wordlist-save", app()};
+        all.insert(all.end(), args.begin(), args.end());
+        const auto run = test::runWqadmin(all);
+        EXPECT_EQ(run.status, 1) << message;
+        EXPECT_NE(run.err.find(message), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find("Nothing was written."), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(snapshot(m_root.path()), before);
+}
+
 }  // namespace
 }  // namespace kz

@@ -78,20 +78,33 @@ std::optional<std::string> trimSilence(std::string_view wave) {
     end = frames - end > tail ? end + tail : frames;
     const std::string_view kept = pcm->samples.substr(2 * first, 2 * (end - first));
 
+    return pcm16MonoWave(pcm->rate, kept);
+}
+
+std::string pcm16MonoWave(uint32_t rate, std::string_view samples) {
     std::string out = "RIFF";
-    putU32(out, uint32_t(36 + kept.size()));
+    putU32(out, uint32_t(36 + samples.size()));
     out += "WAVEfmt ";
     putU32(out, 16);
     putU16(out, 1);  // PCM
     putU16(out, 1);  // mono
-    putU32(out, pcm->rate);
-    putU32(out, pcm->rate * 2);  // bytes a second
-    putU16(out, 2);              // bytes a frame
+    putU32(out, rate);
+    putU32(out, rate * 2);  // bytes a second
+    putU16(out, 2);         // bytes a frame
     putU16(out, 16);
     out += "data";
-    putU32(out, uint32_t(kept.size()));
-    out += kept;
+    putU32(out, uint32_t(samples.size()));
+    out += samples;
     return out;
+}
+
+bool waveHasSound(std::string_view wave) {
+    const auto pcm = readPcm16Mono(wave);
+    if (!pcm) return false;
+    for (size_t frame = 0; frame < pcm->samples.size() / 2; ++frame) {
+        if (std::abs(int(int16_t(u16At(pcm->samples, 2 * frame)))) > kSilenceThreshold) return true;
+    }
+    return false;
 }
 
 }  // namespace kz

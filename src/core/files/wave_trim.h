@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,5 +22,11 @@ inline constexpr int kTailMilliseconds = 120;
 // bytes are not a 16-bit PCM mono wave file. A data chunk longer than the bytes that follow it
 // (as a program writing to a pipe leaves it) is read as far as it goes.
 std::optional<std::string> trimSilence(std::string_view wave);
+
+// A plain RIFF/WAVE file (44-byte header) of little-endian 16-bit mono samples at rate.
+std::string pcm16MonoWave(uint32_t rate, std::string_view samples);
+
+// True when a 16-bit PCM mono wave file holds a sample louder than the silence threshold.
+bool waveHasSound(std::string_view wave);
 
 }  // namespace kz
