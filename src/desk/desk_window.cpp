@@ -6,6 +6,7 @@
 #include <QTabWidget>
 
 #include "desk_class.h"
+#include "stories_page.h"
 
 namespace kz::desk {
 
@@ -22,6 +23,7 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     quit->setShortcut(QKeySequence::Quit);
 
     // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
+    m_pages->addTab(new StoriesPage(m_class, m_pages), tr("S&tories"));
     resize(900, 640);
 }
 
