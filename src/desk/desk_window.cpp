@@ -3,9 +3,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTabWidget>
 
 #include "desk_class.h"
+#include "files/paths.h"
+#include "help_window.h"
 #include "stories_page.h"
 
 namespace kz::desk {
@@ -22,9 +25,27 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     auto* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
+    // The desk's help document lies beside the program, as the other programs' do.
+    auto* help = menuBar()->addMenu(tr("&Help"));
+    auto* contents = help->addAction(tr("&Contents"), this, [this] {
+        auto* window = findChild<ui::HelpWindow*>();
+        if (!window) {
+            const std::string folder =
+                fromSystemPath(QCoreApplication::applicationDirPath().toStdString());
+            window = new ui::HelpWindow(tr("Teacher's Desk Help"),
+                                        joinPath(folder, "desk-help.html"), this);
+        }
+        window->showContents();
+    });
+    contents->setShortcut(QKeySequence::HelpContents);
+
     // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
     m_pages->addTab(new StoriesPage(m_class, m_pages), tr("S&tories"));
-    resize(900, 640);
+    // Its usual size, or the screen's on a small one.
+    QSize size(900, 640);
+    if (const QScreen* shownOn = screen())
+        size = size.boundedTo(shownOn->availableGeometry().size());
+    resize(size);
 }
 
 }  // namespace kz::desk

@@ -83,7 +83,7 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     layout->addWidget(m_list, 1);
 
     auto* row = new QHBoxLayout;
-    layout->addLayout(row, 2);
+    layout->addLayout(row, 1);
 
     auto* makeBox = new QGroupBox(tr("Make a story from a folder"));
     auto* form = new QFormLayout(makeBox);

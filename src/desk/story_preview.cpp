@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QPainter>
+#include <QPen>
 #include <algorithm>
 
 #include "qt_text.h"
@@ -80,7 +81,9 @@ void StoryPreview::paintEvent(QPaintEvent*) {
     painter.translate((width() - size.width()) / 2, (height() - size.height()) / 2);
     painter.scale(scale, scale);
     painter.fillRect(QRect(0, 0, kDesignClientWidth, kDesignClientHeight), Qt::white);
-    painter.setPen(Qt::gray);
+    QPen frame(Qt::gray);
+    frame.setCosmetic(true);  // one pixel, whatever the scale
+    painter.setPen(frame);
     painter.drawRect(QRect(0, 0, kDesignClientWidth - 1, kDesignClientHeight - 1));
     if (m_page < 1) return;
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
