@@ -41,10 +41,10 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
 
     // Each page: m_pages->addTab(new SomePage(m_class, m_pages), tr("&Name"));
     m_pages->addTab(new StoriesPage(m_class, m_pages), tr("S&tories"));
-    // Its usual size, or the screen's on a small one.
+    // Its usual size, or on a small screen what leaves room for the window's frame and title.
     QSize size(900, 640);
     if (const QScreen* shownOn = screen())
-        size = size.boundedTo(shownOn->availableGeometry().size());
+        size = size.boundedTo(shownOn->availableGeometry().size() - QSize(16, 48));
     resize(size);
 }
 

@@ -78,6 +78,8 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     m_list->setRootIsDecorated(false);
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_list->header()->setStretchLastSection(false);
+    // Room for a few stories above the page being looked at.
+    m_list->setMinimumHeight(m_list->fontMetrics().height() * 7);
     listLabel->setBuddy(m_list);
     layout->addWidget(listLabel);
     layout->addWidget(m_list, 1);
