@@ -48,11 +48,13 @@ trap cleanup EXIT
 "${apt[@]}" install --no-install-recommends "$deb" >/dev/null
 
 # What the system reads, as installed.
-desktop-file-validate /usr/share/applications/org.example.kivzan.{kiv,zan}.desktop
-appstreamcli validate --no-net /usr/share/metainfo/org.example.kivzan.{kiv,zan}.metainfo.xml >/dev/null ||
+desktop-file-validate /usr/share/applications/org.example.kivzan.{kiv,zan,desk}.desktop
+appstreamcli validate --no-net /usr/share/metainfo/org.example.kivzan.{kiv,zan,desk}.metainfo.xml >/dev/null ||
   fail "appstreamcli validate: $(appstreamcli validate --no-net /usr/share/metainfo/org.example.kivzan.*.xml)"
-[[ $(man -w wqadmin) == /usr/share/man/man1/wqadmin.1.gz ]] || fail "man wqadmin: $(man -w wqadmin 2>&1)"
-for program in kiv zan wqadmin; do
+for page in wqadmin desk; do
+  [[ $(man -w $page) == /usr/share/man/man1/$page.1.gz ]] || fail "man $page: $(man -w $page 2>&1)"
+done
+for program in kiv zan desk wqadmin; do
   missing=$(ldd "$installed/$program" | grep "not found" || true)
   [[ -z $missing ]] || fail "$program lacks libraries: $missing"
 done
@@ -87,8 +89,8 @@ done
 # The class's entries leave the menus with the programs: their TryExec no longer runs.
 [[ ! -x $kept/class/kiv ]] || fail "the class's kiv still starts after purging"
 rm -rf "$kept"
-for left in /usr/bin/wqadmin /usr/share/applications/org.example.kivzan.kiv.desktop \
-  /usr/share/metainfo/org.example.kivzan.kiv.metainfo.xml /usr/share/man/man1/wqadmin.1.gz; do
+for left in /usr/bin/wqadmin /usr/share/applications/org.example.kivzan.{kiv,desk}.desktop \
+  /usr/share/metainfo/org.example.kivzan.{kiv,desk}.metainfo.xml /usr/share/man/man1/{wqadmin,desk}.1.gz; do
   [[ ! -e $left ]] || fail "$left is left after purging"
 done
 echo "package test passed in $(($(date +%s) - start)) s"

@@ -11,6 +11,9 @@
 #include "desk_class.h"
 #include "progress_page.h"
 #include "word_lists_page.h"
+#include "files/paths.h"
+#include "help_window.h"
+#include "stories_page.h"
 
 namespace kz::desk {
 
@@ -26,12 +29,30 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     auto* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
+    // The desk's help document lies beside the program, as the other programs' do.
+    auto* help = menuBar()->addMenu(tr("&Help"));
+    auto* contents = help->addAction(tr("&Contents"), this, [this] {
+        auto* window = findChild<ui::HelpWindow*>();
+        if (!window) {
+            const std::string folder =
+                fromSystemPath(QCoreApplication::applicationDirPath().toStdString());
+            window = new ui::HelpWindow(tr("Teacher's Desk Help"),
+                                        ui::helpDocumentPath(folder, "desk-help.html"), this);
+        }
+        window->showContents();
+    });
+    contents->setShortcut(QKeySequence::HelpContents);
+
     m_pages->addTab(new ChildrenPage(m_class, m_pages), tr("&Children"));
     m_pages->addTab(new ClassSettingsPage(m_class, m_pages), tr("Class &settings"));
     m_pages->addTab(new ProgressPage(m_class, m_pages), tr("&Progress"));
     m_pages->addTab(new WordListsPage(m_class, m_pages), tr("&Word lists"));
-    // Within a small screen, leaving room for the window's frame.
-    resize(QSize(900, 640).boundedTo(screen()->availableSize() - QSize(20, 60)));
+    m_pages->addTab(new StoriesPage(m_class, m_pages), tr("S&tories"));
+    // Its usual size, or on a small screen what leaves room for the window's frame and title.
+    QSize size(900, 640);
+    if (const QScreen* shownOn = screen())
+        size = size.boundedTo(shownOn->availableGeometry().size() - QSize(16, 48));
+    resize(size);
 }
 
 }  // namespace kz::desk

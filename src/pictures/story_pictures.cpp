@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QPainter>
+#include <cstring>
 
 #include "palette.h"
 
@@ -35,7 +36,20 @@ Size StoryPictures::size(size_t index) const {
 
 namespace {
 
-std::string bmpBytes(const QImage& image) {
+// The resolution the bitmaps' headers give: 100 dots an inch, what Qt gives an image when no
+// screen is known (as in wqadmin). A new image otherwise takes the resolution of the screen the
+// program runs on, and the same story made in the desk would not be the same file.
+constexpr int kDotsPerMeter = 3937;
+
+std::string bmpBytes(QImage image) {
+    image.setDotsPerMeterX(kDotsPerMeter);
+    image.setDotsPerMeterY(kDotsPerMeter);
+    // Each row of the file is padded to whole 4 bytes, and the writer copies the padding from
+    // the image's memory, which nothing sets: zeros there, or the same picture comes out as
+    // different files.
+    const qsizetype used = (qsizetype(image.width()) * image.depth() + 7) / 8;
+    for (int y = 0; y < image.height(); ++y)
+        std::memset(image.scanLine(y) + used, 0, size_t(image.bytesPerLine() - used));
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);

@@ -184,9 +184,26 @@ std::string spoken(const std::string& text, const SpeechVoice& voice, const std:
     return *trimmed;
 }
 
-StoryMakeResult make(const StoryMakeRequest& r) {
-    StoryMakeResult result;
+void refuseTakenNumber(const std::vector<std::string>& sameNumber, const StoryMakeRequest& r,
+                       const std::string& code) {
+    if (sameNumber.empty() || r.force) return;
+    const auto catalogue = readCatalogueFile(r.dataDir);
+    std::string names;
+    for (const auto& name : sameNumber) {
+        const std::string title = storyTitle(name, Program::Zan, catalogue).title;
+        names += (names.empty() ? "" : ", ") + cp1252ToUtf8(name) +
+                 (title.empty() ? "" : " (" + inQuotes(cp1252ToUtf8(title)) + ")");
+    }
+    throw Failed{"The number " + code.substr(0, 2) + " is taken by " + names +
+                 " in the DATA folder: choose another number, or " + r.howToReplace +
+                 " to replace that story."};
+}
+
+PreparedStory prepare(const StoryMakeRequest& r) {
+    PreparedStory prepared;
+    prepared.request = r;
     const std::string code = toUpperAscii(r.code);
+    prepared.code = code;
     if (auto problem = storyCodeProblem(code)) throw Failed{*problem};
 
     const std::string storyText = joinPath(r.sourceDir, "story.txt");
@@ -200,19 +217,7 @@ StoryMakeResult make(const StoryMakeRequest& r) {
     if (!parsed.source) throw Failed{parsed.problem};
     const StorySource& source = *parsed.source;
 
-    const auto sameNumber = storiesNumbered(r.dataDir, code);
-    if (!sameNumber.empty() && !r.force) {
-        const auto catalogue = readCatalogueFile(r.dataDir);
-        std::string names;
-        for (const auto& name : sameNumber) {
-            const std::string title = storyTitle(name, Program::Zan, catalogue).title;
-            names += (names.empty() ? "" : ", ") + cp1252ToUtf8(name) +
-                     (title.empty() ? "" : " (" + inQuotes(cp1252ToUtf8(title)) + ")");
-        }
-        throw Failed{"The number " + code.substr(0, 2) + " is taken by " + names +
-                     " in the DATA folder: choose another number, or give --force to replace "
-                     "that story."};
-    }
+    refuseTakenNumber(storiesNumbered(r.dataDir, code), r, code);
 
     // The pictures, decoded before anything is written.
     pictures::StoryPictures pics;
@@ -253,11 +258,18 @@ StoryMakeResult make(const StoryMakeRequest& r) {
             "the Debian package espeak-ng (sudo apt install espeak-ng) and run the "
             "command again."};
     }
-    std::vector<std::pair<std::string, std::string>> recordings;  // relative name, bytes
+    prepared.bitmaps.resize(source.pages.size());
+    for (size_t p = 0; p < source.pages.size(); ++p) {
+        if (pictureOf[p] == SIZE_MAX) continue;
+        const std::string& name = laid.story.pages[p].pictures.at(0).name;
+        prepared.bitmaps[p] = converted.bitmaps[pictureOf[p]];
+        prepared.files.push_back({pictureFileName(code, name), prepared.bitmaps[p]});
+    }
+    prepared.files.push_back({paletteFileName(code), converted.palette});
     for (size_t p = 0; p < laid.pageSpeech.size(); ++p) {
-        recordings.emplace_back(
-            pageRecordingName(code, static_cast<int>(p + 1)),
-            spoken(laid.pageSpeech[p], r.voice, "page " + std::to_string(p + 1)));
+        prepared.files.push_back(
+            {pageRecordingName(code, static_cast<int>(p + 1)),
+             spoken(laid.pageSpeech[p], r.voice, "page " + std::to_string(p + 1))});
     }
     std::vector<std::string> stemsDone;
     for (const auto& word : clickedWords(source)) {
@@ -274,30 +286,44 @@ StoryMakeResult make(const StoryMakeRequest& r) {
             stemsDone.push_back(name);
             const auto [inApp, inData] = dataFileLocations(r.appDir, r.dataDir, name);
             if (fileLength(inApp) || fileLength(inData)) {
-                result.kept.push_back(terminalPath(fileLength(inApp) ? inApp : inData));
+                prepared.kept.push_back(terminalPath(fileLength(inApp) ? inApp : inData));
                 continue;
             }
-            recordings.emplace_back(name, spoken(say, r.voice, "the word " + inQuotes(said)));
+            prepared.files.push_back(
+                {name, spoken(say, r.voice, "the word " + inQuotes(said)), true});
         }
     }
+    prepared.story = laid.story;
+    prepared.phraseRow = code + "\t" + laid.phraseTable;
+    prepared.catalogueLine = catalogueLine(laid.catalogueRow);
+    return prepared;
+}
+
+StoryMakeResult write(const PreparedStory& prepared) {
+    const StoryMakeRequest& r = prepared.request;
+    const std::string& code = prepared.code;
+    StoryMakeResult result;
+    result.kept = prepared.kept;
+    // The DATA folder as it is now: a story of the number may have come since it was prepared.
+    const auto sameNumber = storiesNumbered(r.dataDir, code);
+    refuseTakenNumber(sameNumber, r, code);
 
     // Everything is ready: write it, taking it all back if a step fails.
     Writes writes;
     const std::string data = joinPath(r.dataDir, "DATA");
-    const std::string bmps = joinPath(r.dataDir, "BMPS\\" + code);
     writes.makeFolder(data);
-    writes.makeFolder(bmps);
-    size_t next = 0;
-    for (size_t p = 0; p < source.pages.size(); ++p) {
-        if (pictureOf[p] == SIZE_MAX) continue;
-        const std::string& name = laid.story.pages[p].pictures.at(0).name;
-        writes.write(joinPath(r.dataDir, pictureFileName(code, name)), converted.bitmaps[next++]);
-    }
-    writes.write(joinPath(r.dataDir, paletteFileName(code)), converted.palette);
-    for (const auto& [name, bytes] : recordings) {
-        const std::string path = joinPath(r.dataDir, name);
+    writes.makeFolder(joinPath(r.dataDir, "BMPS\\" + code));
+    for (const auto& file : prepared.files) {
+        const std::string path = joinPath(r.dataDir, file.name);
+        if (file.wordSound) {
+            const auto [inApp, inData] = dataFileLocations(r.appDir, r.dataDir, file.name);
+            if (fileLength(inApp) || fileLength(inData)) {
+                result.kept.push_back(terminalPath(fileLength(inApp) ? inApp : inData));
+                continue;
+            }
+        }
         writes.makeFolder(path.substr(0, path.rfind('\\')));
-        writes.write(path, bytes);
+        writes.write(path, file.bytes);
     }
     for (const auto& other : sameNumber) {
         const std::string otherCode = storyCodeOfFile(other);
@@ -307,10 +333,10 @@ StoryMakeResult make(const StoryMakeRequest& r) {
         writes.remove(joinPath(data, other));
         result.removed.push_back(terminalPath(joinPath(data, other)));
     }
-    writes.setRow(joinPath(r.dataDir, kPhraseTableFileName), code, code + "\t" + laid.phraseTable);
-    writes.setRow(joinPath(r.dataDir, kCatalogueFileName), code, catalogueLine(laid.catalogueRow));
+    writes.setRow(joinPath(r.dataDir, kPhraseTableFileName), code, prepared.phraseRow);
+    writes.setRow(joinPath(r.dataDir, kCatalogueFileName), code, prepared.catalogueLine);
     // The story file last: until it is there, no chooser lists the story.
-    writes.write(storyFilePath(r.dataDir, code), encodeStory(laid.story));
+    writes.write(storyFilePath(r.dataDir, code), encodeStory(prepared.story));
     writes.commit();
     result.written = writes.written();
     return result;
@@ -318,14 +344,32 @@ StoryMakeResult make(const StoryMakeRequest& r) {
 
 }  // namespace
 
-StoryMakeResult makeStory(const StoryMakeRequest& request) {
+StoryPreparation prepareStory(const StoryMakeRequest& request) {
     try {
-        return make(request);
+        return {prepare(request), {}};
+    } catch (const Failed& failed) {
+        return {std::nullopt, failed.problem};
+    }
+}
+
+StoryMakeResult writeStory(const PreparedStory& prepared) {
+    try {
+        return write(prepared);
     } catch (const Failed& failed) {
         StoryMakeResult result;
         result.problem = failed.problem;
         return result;
     }
+}
+
+StoryMakeResult makeStory(const StoryMakeRequest& request) {
+    StoryPreparation prepared = prepareStory(request);
+    if (!prepared.story) {
+        StoryMakeResult result;
+        result.problem = prepared.problem;
+        return result;
+    }
+    return writeStory(*prepared.story);
 }
 
 }  // namespace kz::admin

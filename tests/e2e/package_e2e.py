@@ -6,6 +6,7 @@ Run by scripts/package-test.sh as root once the package is installed:
     python3 package_e2e.py [INSTALLED]   (default /opt/kiv-zan)"""
 import os
 import pwd
+import re
 import shutil
 import subprocess
 import sys
@@ -206,6 +207,24 @@ class PackageTest(unittest.TestCase):
                 frame = self.desktop.wait_main_window(caption, 20)
                 self.assertIsNotNone(frame, f"{program}: no main window")
                 self.exit_through_the_file_menu(frame, caption)
+
+    def test_installed_desk_opens_a_class_folder_as_the_teacher(self):
+        """The desk as its menu entry starts it, given a class folder: its window, titled with
+        the folder, on the teacher's own account; closing it writes nothing in the class."""
+        as_teacher("init", self.room, "--programs")
+        before = {name: read(os.path.join(self.room, name))
+                  for name in ("GLOBSET.WQ", "USERS.WQ", "LOG.WQ")}
+        self.proc = subprocess.Popen(
+            ["setpriv", f"--reuid={TEACHER_UID}", f"--regid={TEACHER_UID}", "--clear-groups",
+             os.path.join(INSTALLED, "desk"), self.room],
+            env=dict(self.desktop.env, HOME="/tmp"), cwd="/", stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL)
+        window = self.desktop.wait_window(f"^Teacher's Desk - {re.escape(self.room)}$", 20)
+        self.assertIsNotNone(window, "no desk window")
+        self.desktop.key("ctrl+q", window=window)
+        self.assertEqual(self.proc.wait(15), 0)
+        for name, content in before.items():
+            self.assertEqual(read(os.path.join(self.room, name)), content, name)
 
 
 if __name__ == "__main__":

@@ -35,7 +35,7 @@ class InstallTest(unittest.TestCase):
 
     def test_one_folder_that_runs_read_only_and_keeps_its_settings(self):
         self.install()
-        for name in ("kiv", "zan", "wqadmin"):
+        for name in ("kiv", "zan", "desk", "wqadmin"):
             path = os.path.join(self.prefix, name)
             self.assertTrue(os.access(path, os.X_OK), name)
             # Nothing leads back into the build: Qt and the rest come from the system.
@@ -43,6 +43,7 @@ class InstallTest(unittest.TestCase):
             self.assertNotIn(BUILD, dynamic, name)
         for name in ("kiv-help.html", "zan-help.html", "desk-help.html", "kiv-help.fr.html",
                      "zan-help.es.html", "desk-help.de.html", "icons/kiv.svg", "icons/zan.svg",
+                     "icons/desk.svg", "share/man/man1/desk.1",
                      "share/man/man1/wqadmin.1", "DATA/25SAMPLE.DAT", "WAVS/CLICK.WAV",
                      "WORDLIST/0001TO24.TXT", "USERS.WQ", "TEACHER.WQ", "LOG.WQ"):
             self.assertTrue(os.path.isfile(os.path.join(self.prefix, name)), name)
@@ -64,6 +65,8 @@ class InstallTest(unittest.TestCase):
         for name in ("kiv", "zan", "kiv-help.html", "zan-help.html", "kiv-help.fr.html"):
             self.assertEqual(os.readlink(os.path.join(room, name)),
                              os.path.join(self.prefix, name))
+        # The teacher's desk is not the children's: it stays in the menu, out of the class.
+        self.assertFalse(os.path.lexists(os.path.join(room, "desk")))
         # The class is its own data directory: real folders whose sample entries link to the
         # installed files, so a teacher's own lists and stories go beside them.
         self.assertIn(f'"dataDir": "{room}"', self.wqadmin("globals", room))
@@ -80,15 +83,17 @@ class InstallTest(unittest.TestCase):
         usr = os.path.join(staging, "usr")
         self.assertEqual(os.readlink(os.path.join(usr, "bin/wqadmin")),
                          os.path.join(self.prefix, "wqadmin"))
-        for program in ("kiv", "zan"):
+        # The desk is given the class folder dropped on it, if any.
+        for program, args in (("kiv", ""), ("zan", ""), ("desk", " %f")):
             entry = os.path.join(usr, f"share/applications/org.example.kivzan.{program}.desktop")
             with open(entry, encoding="utf-8") as f:
-                self.assertIn(f'\nExec="{self.prefix}/{program}"\n', f.read())
+                self.assertIn(f'\nExec="{self.prefix}/{program}"{args}\n', f.read())
             self.assertEqual(run("desktop-file-validate", entry), "")
             for part in (f"share/icons/hicolor/scalable/apps/org.example.kivzan.{program}.svg",
                          f"share/metainfo/org.example.kivzan.{program}.metainfo.xml"):
                 self.assertTrue(os.path.isfile(os.path.join(usr, part)), part)
-        self.assertTrue(os.path.isfile(os.path.join(usr, "share/man/man1/wqadmin.1.gz")))
+        for page in ("wqadmin", "desk"):
+            self.assertTrue(os.path.isfile(os.path.join(usr, f"share/man/man1/{page}.1.gz")))
         # Only the system's files: the installation folder itself is the other component's.
         self.assertFalse(os.path.exists(os.path.join(staging, self.prefix.lstrip("/"))))
 

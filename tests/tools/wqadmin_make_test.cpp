@@ -196,6 +196,19 @@ TEST_F(WqadminMake, BadInputIsRefusedWithAMessageAndNothingWritten) {
     }
 }
 
+// The same folder made into two classes gives the same files, byte for byte: nothing of the
+// moment (memory the bitmaps' rows are padded from, the screen's resolution) gets into them.
+TEST_F(WqadminMake, SameFolderMakesTheSameFiles) {
+    ASSERT_EQ(make().status, 0);
+    const std::string again = (m_root / "again").string();
+    ASSERT_EQ(test::runWqadmin({"init", again}).status, 0);
+    ASSERT_EQ(test::runWqadmin({"globals", again, "set", "dataDir=" + again + "/data"}).status, 0);
+    m_root.write("again/data/DATA/19MOON.DAT", "story");
+    m_root.write("again/data/DATA/PHRASES.TXT", "# rows\r\n19MOON\t|1,-1|2,3|\r\n");
+    ASSERT_EQ(test::runWqadmin({"story", "make", again, "17WALK", src()}).status, 0);
+    EXPECT_EQ(snapshot(m_root / "again/data"), snapshot(m_root / "data"));
+}
+
 // The last write (the story file) fails: every picture, recording and row written before it is
 // taken back, and folders the make created go too.
 TEST_F(WqadminMake, FailureAtTheLastStepLeavesTheDataDirectoryAsItWas) {
