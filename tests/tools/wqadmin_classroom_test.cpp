@@ -28,8 +28,9 @@ struct Installed {
                        "#!/bin/sh\nprintf '%s' \"$0\" > " + test::shellQuote(started) + "\n");
             fs::permissions(dir / program, fs::perms::owner_all, fs::perm_options::add);
         }
-        for (const char* file : {"kiv-help.html", "zan-help.html", "help-pictures/frog.png",
-                                 "icons/kiv.svg", "icons/zan.svg", "GLOBSET.WQ"}) {
+        for (const char* file :
+             {"kiv-help.html", "zan-help.html", "help-pictures/frog.png", "kiv_fr.qm", "kzui_fr.qm",
+              "icons/kiv.svg", "icons/zan.svg", "GLOBSET.WQ"}) {
             root.write(std::string("opt kz/") + file, "installed");
         }
         if (sampleData) root.write("opt kz/DATA/25SAMPLE.DAT", "story");
@@ -52,7 +53,9 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
         runWqadmin({"init", room.string(), "--programs", "--from", installed.dir.string()});
     ASSERT_EQ(r.status, 0) << r.err;
 
-    for (const char* name : {"kiv", "zan", "kiv-help.html", "zan-help.html", "help-pictures"}) {
+    // The compiled translations too: the programs look for them beside themselves.
+    for (const char* name : {"kiv", "zan", "kiv-help.html", "zan-help.html", "help-pictures",
+                             "kiv_fr.qm", "kzui_fr.qm"}) {
         ASSERT_TRUE(fs::is_symlink(room / name)) << name;
         EXPECT_EQ(fs::read_symlink(room / name), installed.dir / name) << name;
     }
