@@ -37,7 +37,7 @@
     </message>
     <message>
         <source>Hel&amp;p</source>
-        <translation>&amp;Hilfe</translation>
+        <translation>Hi&amp;lfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -102,6 +102,18 @@
     <message>
         <source>&amp;Type the answer</source>
         <translation>Antwort &amp;tippen</translation>
+    </message>
+    <message>
+        <source>&amp;See</source>
+        <translation>&amp;Sehen</translation>
+    </message>
+    <message>
+        <source>&amp;Hear</source>
+        <translation>&amp;Hören</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
     </message>
 </context>
 <context>
@@ -208,7 +220,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
+        <translation>Hi&amp;lfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>

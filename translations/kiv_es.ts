@@ -103,6 +103,18 @@
         <source>&amp;Type the answer</source>
         <translation>&amp;Escribir la respuesta</translation>
     </message>
+    <message>
+        <source>&amp;See</source>
+        <translation>&amp;Ver</translation>
+    </message>
+    <message>
+        <source>&amp;Hear</source>
+        <translation>&amp;Oír</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
 </context>
 <context>
     <name>kz::ui::SettingsWindow</name>

@@ -103,6 +103,18 @@
         <source>&amp;Type the answer</source>
         <translation>É&amp;crire la réponse</translation>
     </message>
+    <message>
+        <source>&amp;See</source>
+        <translation>&amp;Voir</translation>
+    </message>
+    <message>
+        <source>&amp;Hear</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
 </context>
 <context>
     <name>kz::ui::SettingsWindow</name>

@@ -344,13 +344,13 @@ Möchten Sie es nochmal versuchen?</translation>
     <name>kz::StoryNames</name>
     <message>
         <source>Pictures by %1</source>
-        <translation>Bilder: %1</translation>
+        <translation>Bilder von %1</translation>
     </message>
     <message>
         <source>Story %1
 Pictures by %2</source>
-        <translation>Geschichte: %1
-Bilder: %2</translation>
+        <translation>Geschichte %1
+Bilder von %2</translation>
     </message>
 </context>
 <context>
@@ -484,7 +484,7 @@ enthält nicht genug Wörter.</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
+        <translation>Hi&amp;lfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>

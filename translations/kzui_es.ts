@@ -344,13 +344,13 @@ Do you want to try again?</source>
     <name>kz::StoryNames</name>
     <message>
         <source>Pictures by %1</source>
-        <translation>Dibujos: %1</translation>
+        <translation>Dibujos de %1</translation>
     </message>
     <message>
         <source>Story %1
 Pictures by %2</source>
-        <translation>Cuento: %1
-Dibujos: %2</translation>
+        <translation>Cuento %1
+Dibujos de %2</translation>
     </message>
 </context>
 <context>

@@ -344,13 +344,13 @@ Voulez-vous réessayer ?</translation>
     <name>kz::StoryNames</name>
     <message>
         <source>Pictures by %1</source>
-        <translation>Images : %1</translation>
+        <translation>Images de %1</translation>
     </message>
     <message>
         <source>Story %1
 Pictures by %2</source>
-        <translation>Histoire : %1
-Images : %2</translation>
+        <translation>Histoire %1
+Images de %2</translation>
     </message>
 </context>
 <context>

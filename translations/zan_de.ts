@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
+        <translation>Hi&amp;lfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -116,7 +116,7 @@ Hier wählen Sie die Geschichte beim Start, ob das Kind andere Geschichten laden
     </message>
     <message>
         <source>Hel&amp;p</source>
-        <translation>&amp;Hilfe</translation>
+        <translation>Hi&amp;lfe</translation>
     </message>
     <message>
         <source>&amp;Contents</source>
@@ -129,6 +129,26 @@ Hier wählen Sie die Geschichte beim Start, ob das Kind andere Geschichten laden
     <message>
         <source>&amp;About WQ Story Books...</source>
         <translation>&amp;Über WQ Story Books...</translation>
+    </message>
+    <message>
+        <source>&amp;Hear</source>
+        <translation>&amp;Hören</translation>
+    </message>
+    <message>
+        <source>&amp;Book</source>
+        <translation>&amp;Buch</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Zurück</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Weiter</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Anfang</translation>
     </message>
 </context>
 </TS>

@@ -130,5 +130,25 @@ Aquí elige el cuento que se abre al empezar, si el niño puede abrir otros cuen
         <source>&amp;About WQ Story Books...</source>
         <translation>&amp;Acerca de WQ Story Books...</translation>
     </message>
+    <message>
+        <source>&amp;Hear</source>
+        <translation>&amp;Oír</translation>
+    </message>
+    <message>
+        <source>&amp;Book</source>
+        <translation>&amp;Libro</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>A&amp;trás</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Siguiente</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>&amp;Empezar</translation>
+    </message>
 </context>
 </TS>

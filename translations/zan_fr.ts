@@ -130,5 +130,25 @@ Choisissez ici l'histoire ouverte au démarrage, si l'enfant peut ouvrir d'autre
         <source>&amp;About WQ Story Books...</source>
         <translation>À &amp;propos de WQ Story Books...</translation>
     </message>
+    <message>
+        <source>&amp;Hear</source>
+        <translation>É&amp;couter</translation>
+    </message>
+    <message>
+        <source>&amp;Book</source>
+        <translation>&amp;Livre</translation>
+    </message>
+    <message>
+        <source>&amp;Back</source>
+        <translation>&amp;Retour</translation>
+    </message>
+    <message>
+        <source>&amp;Next</source>
+        <translation>&amp;Suivant</translation>
+    </message>
+    <message>
+        <source>&amp;Start</source>
+        <translation>Dé&amp;but</translation>
+    </message>
 </context>
 </TS>

@@ -26,7 +26,10 @@ class LanguageShots(KivSessions):
         super().setUpClass()
         for name in DESKTOP_LANGUAGE:
             cls.desktop.env.pop(name, None)
-        cls.desktop.env["LANG"] = LANGUAGES[cls.language]["lang"]
+        # The programs alone get the language; xdotool matches the titles' letters in a UTF-8
+        # locale this machine has.
+        cls.desktop.env["LANG"] = "C.UTF-8"
+        cls.program_env = {"LANG": LANGUAGES[cls.language]["lang"]}
 
     def name(self):
         return f"lang-{self.language}-{self.size[0]}x{self.size[1]}-" + super().name()
