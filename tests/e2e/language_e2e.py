@@ -43,6 +43,10 @@ class LanguageSessions(KivSessions):
         cls.desktop.env["LANG"] = "C.UTF-8"
         cls.program_env = {"LANG": LANGUAGES[cls.language]["lang"]}
 
+    def name(self):
+        # The pictures of each language kept apart.
+        return f"{self.language}-{super().name()}"
+
     @property
     def words(self):
         return LANGUAGES[self.language]
