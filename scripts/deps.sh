@@ -7,6 +7,7 @@ packages=(
   cmake g++ make pkgconf clang-format-14 clang-14 libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   libsndfile1-dev libsdl2-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 espeak-ng sox python3

@@ -35,9 +35,9 @@ void ActivityWindow::buildMenus() {
         int style;
         const char* name;
         const char* caption;
-    } questions[] = {{3, "mnuQuestion3", "Show &and speak"},
-                     {2, "mnuQuestion2", "Just s&how"},
-                     {1, "mnuQuestion1", "Just s&peak"}};
+    } questions[] = {{3, "mnuQuestion3", QT_TR_NOOP("Show &and speak")},
+                     {2, "mnuQuestion2", QT_TR_NOOP("Just s&how")},
+                     {1, "mnuQuestion1", QT_TR_NOOP("Just s&peak")}};
     for (const auto& q : questions) {
         m_questionItems[q.style] = addItem(
             m_questions, q.name, tr(q.caption),
@@ -50,9 +50,10 @@ void ActivityWindow::buildMenus() {
         int ms;
         const char* name;
         const char* caption;
-    } times[] = {{500, "mnuTime500", "&0.5 sec"}, {1000, "mnuTime1000", "&1 sec"},
-                 {2000, "mnuTime2000", "&2 sec"}, {3000, "mnuTime3000", "&3 sec"},
-                 {4000, "mnuTime4000", "&4 sec"}, {0, "mnuTime0", "&Always"}};
+    } times[] = {
+        {500, "mnuTime500", QT_TR_NOOP("&0.5 sec")}, {1000, "mnuTime1000", QT_TR_NOOP("&1 sec")},
+        {2000, "mnuTime2000", QT_TR_NOOP("&2 sec")}, {3000, "mnuTime3000", QT_TR_NOOP("&3 sec")},
+        {4000, "mnuTime4000", QT_TR_NOOP("&4 sec")}, {0, "mnuTime0", QT_TR_NOOP("&Always")}};
     for (const auto& t : times) {
         m_timeItems.emplace_back(t.ms,
                                  addItem(
@@ -66,10 +67,10 @@ void ActivityWindow::buildMenus() {
         int style;
         const char* name;
         const char* caption;
-    } answers[] = {{2, "mnuanswer2", "&2 answers"},
-                   {3, "mnuanswer3", "&3 choices"},
-                   {4, "mnuanswer4", "&4 choices"},
-                   {1, "mnuanswer1", "&Type the answer"}};
+    } answers[] = {{2, "mnuanswer2", QT_TR_NOOP("&2 answers")},
+                   {3, "mnuanswer3", QT_TR_NOOP("&3 choices")},
+                   {4, "mnuanswer4", QT_TR_NOOP("&4 choices")},
+                   {1, "mnuanswer1", QT_TR_NOOP("&Type the answer")}};
     for (const auto& a : answers) {
         m_answerItems[a.style] = addItem(
             m_answers, a.name, tr(a.caption),

@@ -238,9 +238,9 @@ void ActivityWindow::layoutActivity() {
         const char* caption;
         const char* picture;
         const char* key;
-    } buttons[] = {{m_see, "&See", ":/kiv/button_see.svg", "Alt+S"},
-                   {m_hear, "&Hear", ":/kiv/button_hear.svg", "Alt+H"},
-                   {m_next, "&Next", ":/kiv/button_next.svg", "Alt+N"}};
+    } buttons[] = {{m_see, QT_TR_NOOP("&See"), ":/kiv/button_see.svg", "Alt+S"},
+                   {m_hear, QT_TR_NOOP("&Hear"), ":/kiv/button_hear.svg", "Alt+H"},
+                   {m_next, QT_TR_NOOP("&Next"), ":/kiv/button_next.svg", "Alt+N"}};
     for (const auto& b : buttons) {
         // Big pictures with captions; small ones alone, the access key kept all the same.
         b.button->setText(l.bigButtons ? tr(b.caption) : QString());

@@ -93,9 +93,10 @@ void SettingsWindow::buildControls() {
         const char* name;
         const char* caption;
         int column, row;
-    } times[] = {{50, "optt0", "Always", 0, 0}, {40, "optt40", "4 sec", 0, 1},
-                 {30, "optt30", "3 sec", 1, 0}, {20, "optt20", "2 sec", 1, 1},
-                 {10, "optt10", "1 sec", 2, 0}, {5, "optt5", "0.5 sec", 2, 1}};
+    } times[] = {
+        {50, "optt0", QT_TR_NOOP("Always"), 0, 0}, {40, "optt40", QT_TR_NOOP("4 sec"), 0, 1},
+        {30, "optt30", QT_TR_NOOP("3 sec"), 1, 0}, {20, "optt20", QT_TR_NOOP("2 sec"), 1, 1},
+        {10, "optt10", QT_TR_NOOP("1 sec"), 2, 0}, {5, "optt5", QT_TR_NOOP("0.5 sec"), 2, 1}};
     for (const auto& t : times) {
         QRadioButton* o =
             option(m_times, t.name, tr(t.caption), 200 + 1400 * t.column, 380 + 450 * t.row);

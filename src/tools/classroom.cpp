@@ -93,11 +93,13 @@ std::string desktopEntry(const Program& program, const fs::path& classroom, cons
     return text;
 }
 
-bool holdsHelp(const std::string& name) {
+// What the programs read from beside themselves: the help documents and their pictures, and the
+// compiled translations (kiv_fr.qm, kzui_de.qm ...).
+bool besideThePrograms(const std::string& name) {
     std::string lower = name;
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return char(std::tolower(c)); });
-    return lower.find("help") != std::string::npos;
+    return lower.find("help") != std::string::npos || lower.ends_with(".qm");
 }
 
 // The folders of a data directory, and the word-sound folder, which a class's own recordings
@@ -170,7 +172,7 @@ Classroom planClassroom(const fs::path& installed, const fs::path& classroom) {
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator(installed, ec)) {
         const std::string name = entry.path().filename().native();
-        if (name[0] != '.' && holdsHelp(name)) help.push_back(entry.path());
+        if (name[0] != '.' && besideThePrograms(name)) help.push_back(entry.path());
     }
     std::sort(help.begin(), help.end());
     for (const auto& target : help) plan.links.push_back({classroom / target.filename(), target});

@@ -78,8 +78,9 @@ void addInitCommand(CLI::App& app) {
                     "--programs DIR itself)");
     auto* programs = cmd->add_flag(
         "--programs", o->programs,
-        "Make DIR a classroom: link the installed programs (kiv, zan) and help documents into "
-        "it, write desktop entries (kiv.desktop, zan.desktop) that start them from DIR, so "
+        "Make DIR a classroom: link the installed programs (kiv, zan), help documents and "
+        "translations into it, write desktop entries (kiv.desktop, zan.desktop) that start them "
+        "from DIR, so "
         "that they keep their settings and log in DIR, and make DIR its own data directory: "
         "folders DATA, BMPS, WAVS, WAVS/WDS and WORDLIST linking the installed sample library, "
         "beside which the class's own lists and recordings go. On a class that exists, adds "

@@ -20,8 +20,9 @@ namespace kz::ui {
 
 class MessageService;
 
-// The sign-in question; the sign-in dialog compares its request against exactly this text.
+// The sign-in question in English, and as the sign-in shows it: in the class's language.
 inline constexpr const char* kSignInQuestion = "What\r\nis your name?";
+std::string signInQuestion();
 
 // The name list (frmUserName), with the names of USERS.WQ read before it opens (missing or empty:
 // the "file" fatal error). As the sign-in (the sign-in question shown): F3, Esc or closing the

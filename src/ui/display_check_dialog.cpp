@@ -23,7 +23,7 @@ DisplayCheckDialog::DisplayCheckDialog(QWidget* parent, AppState& state, HostPor
                                        DisplayWarning kind, int colourDepthBits)
     : QDialog(parent), m_state(state), m_host(host), m_kind(kind) {
     setObjectName("frmWarning");
-    setWindowTitle("WQ Story Books Software");
+    setWindowTitle(tr("WQ Story Books Software"));
     setModal(true);
     auto* message = new QLabel(fromFileText(displayWarningText(m_kind, colourDepthBits)));
     message->setObjectName("Label1");

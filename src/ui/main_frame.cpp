@@ -54,6 +54,18 @@ ProgramInfo zanProgram() {
     return {Program::Zan, "Phrases", "zan-help.html", "Phrases", "MM_Word", "MM_Sentence", true};
 }
 
+ProgramInfo translatedInfo(ProgramInfo info) {
+    // The captions as the two programs name themselves; the log's activity names stay English.
+    static const char* const captions[] = {QT_TRANSLATE_NOOP("kz::ui::MainFrame", "Words"),
+                                           QT_TRANSLATE_NOOP("kz::ui::MainFrame", "Phrases")};
+    for (const char* caption : captions) {
+        if (info.caption == QLatin1String(caption)) {
+            info.caption = QCoreApplication::translate("kz::ui::MainFrame", caption);
+        }
+    }
+    return info;
+}
+
 MainFrame::MainFrame(AppState& state, UiHost& host, ProgramInfo info, Ports ports)
     : m_state(state), m_host(host), m_info(std::move(info)), m_ports(std::move(ports)) {
     if (!m_ports.clock) m_ports.clock = std::make_unique<SystemClock>();

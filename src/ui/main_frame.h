@@ -46,6 +46,8 @@ struct ProgramInfo {
 };
 ProgramInfo kivProgram();
 ProgramInfo zanProgram();
+// The program's caption in the class's language (the translations installed).
+ProgramInfo translatedInfo(ProgramInfo info);
 
 // The main window (frmKivbig, frmZanbig): a frame whose menu bar shows the child window's menus
 // while one is loaded. Its load finishes the start-up (display check, sign-in, session start,

@@ -158,7 +158,7 @@ bool checkSettingsPassword(QWidget* parent, AppState& state, HostPorts& host) {
         case PasswordOutcome::Right:
             return true;
         case PasswordOutcome::Wrong:
-            host.message(kWrongPasswordText, kWrongPasswordCaption, MessageIcon::Exclamation,
+            host.message(wrongPasswordText(), wrongPasswordCaption(), MessageIcon::Exclamation,
                          MessageButtons::Ok);
             return false;
         case PasswordOutcome::Cancelled:

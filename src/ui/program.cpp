@@ -20,6 +20,7 @@
 #include "session/app_state.h"
 #include "session/startup.h"
 #include "startup_window.h"
+#include "translations.h"
 #include "ui_host.h"
 
 namespace kz::ui {
@@ -42,10 +43,6 @@ bool arialAvailable() {
 int runProgram(int argc, char** argv, const ProgramInfo& info,
                std::function<QWidget*(const ChildContext&)> makeChild) {
     QApplication app(argc, argv);
-    // The program's caption for message boxes that have none. Only the application name is set:
-    // on X11 a display name would be appended to every window title ("Password — Words"), and
-    // captions are shown exactly as the windows give them.
-    QApplication::setApplicationName(info.caption);
     // The program ends through its main window's unload, never because some window closed last:
     // during the start-up and sign-in the main window is not shown yet, and closing a message box
     // there would otherwise end the run.
@@ -56,6 +53,13 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     state.appDir =
         installationDirectory(argv[0], path ? path : "", std::filesystem::current_path().string());
     state.dataDir = state.appDir;
+    // The class's language holds from the first window on; the caption follows it.
+    installTranslations(state.appDir, info.program == Program::Kiv ? "kiv" : "zan");
+    const ProgramInfo translated = translatedInfo(info);
+    // The program's caption for message boxes that have none. Only the application name is set:
+    // on X11 a display name would be appended to every window title ("Password — Words"), and
+    // captions are shown exactly as the windows give them.
+    QApplication::setApplicationName(translated.caption);
     QPointer<MainFrame> mainWindow;
     UiHost host([&mainWindow] {
         return mainWindow ? static_cast<QWidget*>(mainWindow) : QApplication::activeWindow();
@@ -87,7 +91,7 @@ int runProgram(int argc, char** argv, const ProgramInfo& info,
     ports.closeStartupWindow = [startupAlive] {
         if (startupAlive) startupAlive->close();
     };
-    MainFrame frame(state, host, info, std::move(ports));
+    MainFrame frame(state, host, translated, std::move(ports));
     mainWindow = &frame;
     // Its window is made on the display now, hidden, so that the end of the pause only fills and
     // shows it.

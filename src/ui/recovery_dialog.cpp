@@ -107,7 +107,7 @@ void RecoveryDialog::tryAgain() {
         const auto typed = toFileText(m_directory->text());
         if (!typed) {
             // The settings file could not store it: say so, and stay open for another try.
-            m_messages.show(this, {fromFileText(kUnstorableFolderMessage),
+            m_messages.show(this, {fromFileText(unstorableFolderMessage()),
                                    {},
                                    MessageIcon::Exclamation,
                                    MessageButtons::Ok});

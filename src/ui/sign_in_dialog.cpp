@@ -1,6 +1,7 @@
 #include "sign_in_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -86,8 +87,8 @@ void SignInDialog::confirm() {
             case PasswordOutcome::Cancelled:
                 return;
             case PasswordOutcome::Wrong:
-                m_host.message(kWrongPasswordText, kWrongPasswordCaption, MessageIcon::Exclamation,
-                               MessageButtons::Ok);
+                m_host.message(wrongPasswordText(), wrongPasswordCaption(),
+                               MessageIcon::Exclamation, MessageButtons::Ok);
                 return;
             case PasswordOutcome::Right:
                 break;
@@ -157,8 +158,14 @@ NameAnswer runNameList(QWidget* parent, AppState& state, HostPorts& host, std::s
 
 }  // namespace
 
+std::string signInQuestion() {
+    QString text = QCoreApplication::translate("kz::ui::SignInDialog", "What\nis your name?");
+    text.replace("\n", "\r\n");
+    return toFileText(text).value_or(std::string(kSignInQuestion));
+}
+
 NameAnswer runSignInDialog(QWidget* parent, AppState& state, HostPorts& host) {
-    NameAnswer answer = runNameList(parent, state, host, kSignInQuestion, NameListRole::SignIn);
+    NameAnswer answer = runNameList(parent, state, host, signInQuestion(), NameListRole::SignIn);
     if (answer.choice == NameChoice::Chosen) state.userName = answer.name;
     return answer;
 }

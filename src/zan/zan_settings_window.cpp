@@ -47,13 +47,16 @@ constexpr Design kCancelLabel{7500, 4620, 1740, 900, 9};
 // Check3D1, Check3D4, Check3D3, Check3D2 switch bits 0, 1, 2 and 3 off when cleared.
 constexpr const char* kCheckNames[4] = {"Check3D1", "Check3D4", "Check3D3", "Check3D2"};
 constexpr const char* kCheckCaptions[4] = {
-    "User can load other stories", "Correctly selected words are spoken",
-    "User can click to hear whole page", "Whole page spoken at start"};
+    QT_TRANSLATE_NOOP("kz::zan::ZanSettingsWindow", "User can load other stories"),
+    QT_TRANSLATE_NOOP("kz::zan::ZanSettingsWindow", "Correctly selected words are spoken"),
+    QT_TRANSLATE_NOOP("kz::zan::ZanSettingsWindow", "User can click to hear whole page"),
+    QT_TRANSLATE_NOOP("kz::zan::ZanSettingsWindow", "Whole page spoken at start")};
 
-const char* kExplanation =
+const char* kExplanation = QT_TRANSLATE_NOOP(
+    "kz::zan::ZanSettingsWindow",
     "The story reader can be used with the red level (books 1 to 16) and the yellow level "
     "(books 17 to 32).\n\nHere you choose the story loaded when the software starts, whether the "
-    "user can load other stories, and which of the optional sounds and clues are on.";
+    "user can load other stories, and which of the optional sounds and clues are on.");
 
 }  // namespace
 

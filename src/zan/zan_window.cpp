@@ -35,11 +35,11 @@ struct ButtonInfo {
     const char* art;
 };
 constexpr ButtonInfo kButtonInfo[5] = {
-    {"cmdHear", "&Hear", ":/zan/button_hear.svg"},
-    {"cmdBook", "&Book", ":/zan/button_book.svg"},
-    {"cmdBack", "&Back", ":/zan/button_back.svg"},
-    {"cmdNext", "&Next", ":/zan/button_next.svg"},
-    {"cmdRestart", "&Start", ":/zan/button_start.svg"},
+    {"cmdHear", QT_TRANSLATE_NOOP("kz::zan::ZanWindow", "&Hear"), ":/zan/button_hear.svg"},
+    {"cmdBook", QT_TRANSLATE_NOOP("kz::zan::ZanWindow", "&Book"), ":/zan/button_book.svg"},
+    {"cmdBack", QT_TRANSLATE_NOOP("kz::zan::ZanWindow", "&Back"), ":/zan/button_back.svg"},
+    {"cmdNext", QT_TRANSLATE_NOOP("kz::zan::ZanWindow", "&Next"), ":/zan/button_next.svg"},
+    {"cmdRestart", QT_TRANSLATE_NOOP("kz::zan::ZanWindow", "&Start"), ":/zan/button_start.svg"},
 };
 
 // A picture file read by its content; the palette .DIB only when told it is a bitmap.

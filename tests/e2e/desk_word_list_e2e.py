@@ -89,7 +89,7 @@ class DeskSession(Sessions):
     def start_desk(self, microphone):
         audio = AudioCapture(self.scratch, "desk.raw")
         proc = self.desktop.start(os.path.join(self.stage, "desk"), self.klass, audio=audio,
-                                  env_add={"SDL_DISKAUDIOFILEIN": microphone.path},
+                                  extra_env={"SDL_DISKAUDIOFILEIN": microphone.path},
                                   output=os.path.join(self.output, f"{self.name()}-desk.txt"))
         self.runs.append((proc, audio))
         window = self.desktop.wait_window("^Teacher's Desk", 20)

@@ -72,15 +72,14 @@ class Desktop:
             time.sleep(0.1)
         return None
 
-    def start(self, program, *args, cwd=None, audio=None, user=None, output=None, env_add=None):
+    def start(self, program, *args, cwd=None, audio=None, user=None, output=None, extra_env=None):
         """Starts a program on this display. audio: an AudioCapture taking what SDL's disk
         driver writes (else SDL's dummy driver); user: an account to run it as (the test runs as
-        root); output: a file for its standard output and error; env_add: more environment
-        (SDL_DISKAUDIOFILEIN, the file SDL's disk driver records from)."""
-        env = dict(self.env)
+        root); output: a file for its standard output and error; extra_env: variables for the
+        program alone (its language: xdotool keeps the display's, whose locale exists)."""
+        env = dict(self.env, **(extra_env or {}))
         if audio:
             env.update(SDL_AUDIODRIVER="disk", SDL_DISKAUDIOFILE=audio.path)
-        env.update(env_add or {})
         command = [program, *args]
         if user:
             name, _, group = user.partition(":")
@@ -521,6 +520,8 @@ class SessionTest(DesktopTest):
     with its sound taken from SDL's disk driver; whatever a test started is ended afterwards and
     the copy removed."""
 
+    program_env = {}  # variables for the programs alone (their language)
+
     def setUp(self):
         self.folder = staged_copy(self.build)
         self.scratch = tempfile.mkdtemp(prefix="kz-e2e-run-")
@@ -543,7 +544,8 @@ class SessionTest(DesktopTest):
         audio = AudioCapture(self.scratch, f"{program}-{n}.raw")
         proc = self.desktop.start(os.path.join(folder or self.folder, program), *args,
                                   audio=audio, user=user,
-                                  output=os.path.join(self.output, f"{self.name()}-{program}.txt"))
+                                  output=os.path.join(self.output, f"{self.name()}-{program}.txt"),
+                                  extra_env=self.program_env)
         self.runs.append((proc, audio))
         self.proc, self.audio = proc, audio
         return proc

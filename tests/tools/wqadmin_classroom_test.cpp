@@ -30,7 +30,8 @@ struct Installed {
         }
         for (const char* file :
              {"kiv-help.html", "zan-help.html", "kiv-help.fr.html", "desk-help.de.html",
-              "help-pictures/frog.png", "icons/kiv.svg", "icons/zan.svg", "GLOBSET.WQ"}) {
+              "help-pictures/frog.png", "kiv_fr.qm", "kzui_fr.qm", "icons/kiv.svg", "icons/zan.svg",
+              "GLOBSET.WQ"}) {
             root.write(std::string("opt kz/") + file, "installed");
         }
         if (sampleData) root.write("opt kz/DATA/25SAMPLE.DAT", "story");
@@ -53,9 +54,10 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
         runWqadmin({"init", room.string(), "--programs", "--from", installed.dir.string()});
     ASSERT_EQ(r.status, 0) << r.err;
 
-    // The help in every language too: the programs open the class's language's beside them.
+    // The help in every language and the compiled translations too: the programs look for them
+    // beside themselves.
     for (const char* name : {"kiv", "zan", "kiv-help.html", "zan-help.html", "kiv-help.fr.html",
-                             "desk-help.de.html", "help-pictures"}) {
+                             "desk-help.de.html", "help-pictures", "kiv_fr.qm", "kzui_fr.qm"}) {
         ASSERT_TRUE(fs::is_symlink(room / name)) << name;
         EXPECT_EQ(fs::read_symlink(room / name), installed.dir / name) << name;
     }

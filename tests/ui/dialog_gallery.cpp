@@ -1,5 +1,6 @@
 // Draws every shared dialog on the current screen and saves each as a PNG, for looking at the
 // windows at several screen sizes: dialog_gallery OUTPUT_FOLDER SUFFIX DATA_FOLDER
+// [LANGUAGE QM_FOLDER] (the windows in that language, from the compiled translations there).
 // Each dialog has the parent it has in the programs (the main window, not shown yet while it
 // loads; the sign-in under the password box), since what a parent wears can reach its dialogs.
 #include <QApplication>
@@ -24,6 +25,7 @@
 #include "sign_in_dialog.h"
 #include "startup_window.h"
 #include "temp_dir.h"
+#include "translations.h"
 #include "ui_host.h"
 
 using namespace kz;
@@ -63,9 +65,10 @@ void saveMessage(QWidget* parent, const MessageRequest& request, const QString& 
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Phrases");
     const QStringList args = app.arguments();
     if (args.size() < 4) return 2;
+    if (args.size() >= 6) installTranslations(args[4], args[5], "zan");
+    QApplication::setApplicationName(translatedInfo(zanProgram()).caption);
     const QString out = args[1], suffix = args[2];
     test::TempDir dir;
     dir.write("USERS.WQ",
@@ -81,14 +84,15 @@ int main(int argc, char** argv) {
     ports.random = std::make_unique<kz::SeededRandom>(1);
     ports.colourDepth = [] { return 32; };
     ports.arialAvailable = [] { return true; };
-    MainFrame frame(state, host, zanProgram(), std::move(ports));  // loading: not shown yet
+    MainFrame frame(state, host, translatedInfo(zanProgram()),
+                    std::move(ports));  // loading: not shown yet
 
     StartupWindow startup(StartupWindow::Role::About, &frame);
     save(startup, out, "about", suffix);
 
     const auto users = loadUserList(state.appDir);
     SignInDialog signIn(&frame, state, host,
-                        {kSignInQuestion, NameListRole::SignIn,
+                        {signInQuestion(), NameListRole::SignIn,
                          users ? std::vector<std::string>(users->begin() + 1, users->end())
                                : std::vector<std::string>{}});
     signIn.findChild<QListWidget*>()->setCurrentRow(2);

@@ -2,6 +2,7 @@
 
 #include "files/paths.h"
 #include "files/scramble.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -80,9 +81,9 @@ std::optional<GlobalSettings> updateGlobalSettings(
 }
 
 std::string globalSaveFailedMessage() {
-    return std::string("It was not possible to save the settings/password.") +
-           std::string(kNewLine) + std::string(kNewLine) +
-           "Any changes you have made will apply for this session only.";
+    return translate("kz::Settings",
+                     "It was not possible to save the settings/password.\n\nAny changes you "
+                     "have made will apply for this session only.");
 }
 
 }  // namespace kz

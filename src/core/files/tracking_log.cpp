@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -78,10 +79,12 @@ std::string renameLogSection(std::string_view text, std::string_view oldName,
     return out;
 }
 
+std::string logTooLongCaption() { return translate("kz::TrackingLog", "Log too long"); }
+
 std::string logTooLongMessage() {
-    const std::string n(kNewLine);
-    return "Message for teacher." + n + n + "The tracking log file is nearly full." + n + n +
-           "Please delete some of it.";
+    return translate("kz::TrackingLog",
+                     "Message for teacher.\n\nThe tracking log file is nearly full.\n\n"
+                     "Please delete some of it.");
 }
 
 std::string formatMinutes(float start, float end, bool longForm) {

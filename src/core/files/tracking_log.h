@@ -48,7 +48,7 @@ AppendOutcome appendToLog(std::string_view appDir, std::string_view entry,
 bool renameInLog(std::string_view appDir, std::string_view oldName, std::string_view newName);
 
 // The caption and text of the warning shown when the log passes 26000 characters.
-inline constexpr std::string_view kLogTooLongCaption = "Log too long";
+std::string logTooLongCaption();
 std::string logTooLongMessage();
 
 // Minutes between two times of day (seconds since midnight), rounded up from 10 seconds past a

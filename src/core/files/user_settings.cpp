@@ -2,6 +2,7 @@
 
 #include "files/file_stem.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -116,8 +117,8 @@ std::optional<UserSettings> updateUserSettings(std::string_view appDir, std::str
 }
 
 std::string userSaveFailedMessage(std::string_view fullPath) {
-    return "It was not possible to save the settings file" + std::string(kNewLine) +
-           shownPath(fullPath);
+    return fillIn(translate("kz::Settings", "It was not possible to save the settings file\n%1"),
+                  {shownPath(fullPath)});
 }
 
 std::string wordRange(const UserSettings& settings) {

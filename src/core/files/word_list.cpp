@@ -3,6 +3,7 @@
 #include "files/field_reader.h"
 #include "files/file_stem.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -82,19 +83,21 @@ WordList loadWordList(std::string_view path) {
 }
 
 std::string wordListMessage(WordListOutcome outcome, std::string_view path) {
-    const std::string blank = std::string(kNewLine) + std::string(kNewLine);
     // Shown to a person: "/" between folders, whatever separators the joining gave the path.
     const std::string shown = shownPath(path);
-    const std::string file = "The file" + blank + shown + blank;
     switch (outcome) {
         case WordListOutcome::Loaded:
             return {};
         case WordListOutcome::Failed:
-            return "Unable to load the file" + blank + shown;
+            return fillIn(translate("kz::WordList", "Unable to load the file\n\n%1"), {shown});
         case WordListOutcome::NotAList:
-            return file + "is not a suitable wordlist file.";
+            return fillIn(
+                translate("kz::WordList", "The file\n\n%1\n\nis not a suitable wordlist file."),
+                {shown});
         case WordListOutcome::TooFewWords:
-            return file + "does not contain enough words.";
+            return fillIn(
+                translate("kz::WordList", "The file\n\n%1\n\ndoes not contain enough words."),
+                {shown});
     }
     return {};
 }

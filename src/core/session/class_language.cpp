@@ -11,7 +11,7 @@ namespace kz {
 namespace {
 
 std::optional<std::string> languageCode(std::string_view text) {
-    const size_t end = text.find_first_of("_.@:\r\n");
+    const size_t end = text.find_first_of("_.@: \t\r\n");
     text = text.substr(0, end);
     if (text.size() < 2 || text.size() > 3) return std::nullopt;
     std::string code;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "files/global_settings.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -47,5 +48,9 @@ bool signInNeedsPassword(std::string_view userName, std::string_view storedPlain
 bool settingsNeedPassword(std::string_view userName, std::string_view storedPlain) {
     return userName != kTeacher && !trimSpaces(storedPlain).empty();
 }
+
+std::string wrongPasswordText() { return translate("kz::Password", "Wrong password"); }
+
+std::string wrongPasswordCaption() { return translate("kz::Password", "Password"); }
 
 }  // namespace kz

@@ -36,7 +36,8 @@ bool signInNeedsPassword(std::string_view userName, std::string_view storedPlain
 bool settingsNeedPassword(std::string_view userName, std::string_view storedPlain);
 
 // What a caller says after a refused password.
-inline constexpr std::string_view kWrongPasswordText = "Wrong password";
-inline constexpr std::string_view kWrongPasswordCaption = "Password";
+// The message and caption shown when a typed password is wrong, in the class's language.
+std::string wrongPasswordText();
+std::string wrongPasswordCaption();
 
 }  // namespace kz

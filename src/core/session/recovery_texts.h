@@ -15,9 +15,7 @@ std::string recoveryDetails(std::string_view reason, std::string_view dataDir,
 
 // Shown when a typed directory has letters Windows-1252 cannot hold: the settings file could
 // not store it.
-inline constexpr std::string_view kUnstorableFolderMessage =
-    "This folder name has letters that cannot be stored in the settings file. Please use a "
-    "folder whose name has only Western European letters.";
+std::string unstorableFolderMessage();
 
 // Whether the reason is one of the start-up forms (no story data, or one coloured CD missing).
 bool isStartupReason(std::string_view reason);

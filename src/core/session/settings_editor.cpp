@@ -1,6 +1,7 @@
 #include "session/settings_editor.h"
 
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 #include "session/app_state.h"
 #include "session/host_ports.h"
@@ -9,30 +10,37 @@
 namespace kz {
 namespace {
 
-constexpr std::string_view kEveryone = "These settings apply to everyone.";
-constexpr std::string_view kIndividual = "Individual settings are being used.";
-constexpr std::string_view kSettingsFor = "Settings for ";
+std::string everyoneText() {
+    return translate("kz::SettingsEditor", "These settings apply to everyone.");
+}
+
+std::string individualText() {
+    return translate("kz::SettingsEditor", "Individual settings are being used.");
+}
 
 }  // namespace
 
 std::string SettingsForm::savedAsCaption(std::string_view owner) const {
-    return std::string(kSettingsFor) + std::string(owner);
+    return fillIn(translate("kz::SettingsEditor", "Settings for %1"), {owner});
 }
 
 std::string changesNotSavedText() {
-    const std::string n(kNewLine);
-    return "These settings have been altered but not saved." + n + n +
-           "Are you sure want to open other settings, without saving these first?";
+    return translate("kz::SettingsEditor",
+                     "These settings have been altered but not saved.\n\nAre you sure want "
+                     "to open other settings, without saving these first?");
 }
 
 std::string noSettingsFileText(std::string_view owner, std::string_view fullPath) {
-    const std::string n(kNewLine);
-    const std::string name(owner);
-    const std::string what =
-        fileLength(fullPath).value_or(0) == 0
-            ? name + " has no settings file yet."
-            : "The settings file of " + name + " cannot be read:" + n + shownPath(fullPath);
-    return what + n + n + "Use Save As to give " + name + " these settings.";
+    if (fileLength(fullPath).value_or(0) == 0) {
+        return fillIn(translate("kz::SettingsEditor",
+                                "%1 has no settings file yet.\n\nUse Save As to give %1 "
+                                "these settings."),
+                      {owner});
+    }
+    return fillIn(translate("kz::SettingsEditor",
+                            "The settings file of %1 cannot be read:\n%2\n\nUse Save As to "
+                            "give %1 these settings."),
+                  {owner, shownPath(fullPath)});
 }
 
 SettingsEditor::SettingsEditor(AppState& state, HostPorts& host, SettingsEditorView& view,
@@ -69,9 +77,9 @@ bool SettingsEditor::open() {
     m_owner = SignInMode::settingsOwner(m_state.userName);
     m_filling = true;
     m_altered = false;
-    m_view.setOwnerCaption(std::string(kSettingsFor) +
-                           (individual() ? m_owner : std::string(kTeacherName)));
-    m_view.setApplyCaption(individual() ? kIndividual : kEveryone);
+    m_view.setOwnerCaption(fillIn(translate("kz::SettingsEditor", "Settings for %1"),
+                                  {individual() ? m_owner : std::string(kTeacherName)}));
+    m_view.setApplyCaption(individual() ? individualText() : everyoneText());
     m_view.setOpenAndSaveAsEnabled(individual());
     m_host.setBusy(true);
     const auto loaded = loadUserSettings(m_state.appDir, fileOf(m_owner));
@@ -110,7 +118,7 @@ bool SettingsEditor::save() { return saveTo(fileOf(m_owner), m_form.ownFields())
 
 bool SettingsEditor::saveAs() {
     if (!individual()) return false;
-    const auto name = m_view.pickName(kSaveAsSettingsPrompt);
+    const auto name = m_view.pickName(translate("kz::SettingsEditor", "Save as settings for..."));
     if (!name) return false;
     m_owner = *name;
     const bool saved = saveTo(fileOf(m_owner), SettingsFields::WholeRecord);
@@ -125,10 +133,10 @@ bool SettingsEditor::saveAs() {
 bool SettingsEditor::openOther() {
     if (!individual()) return false;
     if (m_altered &&
-        m_host.message(changesNotSavedText(), kChangesNotSavedCaption, MessageIcon::Exclamation,
-                       MessageButtons::YesNo) != MessageAnswer::Yes)
+        m_host.message(changesNotSavedText(), translate("kz::SettingsEditor", "Changes not saved"),
+                       MessageIcon::Exclamation, MessageButtons::YesNo) != MessageAnswer::Yes)
         return false;
-    const auto name = m_view.pickName(kOpenSettingsPrompt);
+    const auto name = m_view.pickName(translate("kz::SettingsEditor", "Open settings for..."));
     if (!name) return false;
     const std::string fileName = fileOf(*name);
     m_host.setBusy(true);
@@ -142,7 +150,7 @@ bool SettingsEditor::openOther() {
     m_owner = *name;
     m_filling = true;
     takeLoaded(loaded.value());
-    m_view.setOwnerCaption(std::string(kSettingsFor) + m_owner);
+    m_view.setOwnerCaption(fillIn(translate("kz::SettingsEditor", "Settings for %1"), {m_owner}));
     fill();
     m_filling = false;
     m_altered = false;

@@ -43,9 +43,6 @@ public:
     virtual std::string savedAsCaption(std::string_view owner) const;
 };
 
-inline constexpr std::string_view kOpenSettingsPrompt = "Open settings for...";
-inline constexpr std::string_view kSaveAsSettingsPrompt = "Save as settings for...";
-inline constexpr std::string_view kChangesNotSavedCaption = "Changes not saved";
 std::string changesNotSavedText();
 // What "&Open" says of a user whose settings file is missing, empty or unreadable.
 std::string noSettingsFileText(std::string_view owner, std::string_view fullPath);

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 #include "files/tracking_log.h"
 #include "ports/ports.h"
@@ -76,18 +77,19 @@ bool writeSessionLog(AppState& state, HostPorts& host, std::string_view entry, R
             if (outcome.warnTooLong && !warned) {
                 // Once a session, not once a try: a failing log would otherwise repeat it.
                 warned = true;
-                host.message(logTooLongMessage(), kLogTooLongCaption, MessageIcon::Information,
+                host.message(logTooLongMessage(), logTooLongCaption(), MessageIcon::Information,
                              MessageButtons::Ok);
             }
             if (!written) host.pause(logRetryWaitMs(random));
         }
         host.setBusy(false);
         if (written) break;
-        const std::string n(kNewLine);
-        const auto answer = host.message(
-            "It was not possible to update the tracking log file with details of this session." +
-                n + n + "Do you want to try again?",
-            "Can't write to log", MessageIcon::Exclamation, MessageButtons::YesNo);
+        const auto answer =
+            host.message(translate("kz::Startup",
+                                   "It was not possible to update the tracking log file with "
+                                   "details of this session.\n\nDo you want to try again?"),
+                         translate("kz::Startup", "Can't write to log"), MessageIcon::Exclamation,
+                         MessageButtons::YesNo);
         if (answer != MessageAnswer::Yes) break;
     }
     return written;

@@ -1,5 +1,6 @@
 #include "zan/story_names.h"
 
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -66,9 +67,13 @@ std::optional<std::string> fallbackStoryCode(
 }
 
 std::string creditsText(const StoryInfo& info) {
-    if (info.credit.empty())
-        return info.illustrator.empty() ? std::string() : "Pictures by " + info.illustrator;
-    return "Story " + info.credit + std::string(kNewLine) + "Pictures by " + info.illustrator;
+    if (info.credit.empty()) {
+        return info.illustrator.empty()
+                   ? std::string()
+                   : fillIn(translate("kz::StoryNames", "Pictures by %1"), {info.illustrator});
+    }
+    return fillIn(translate("kz::StoryNames", "Story %1\nPictures by %2"),
+                  {info.credit, info.illustrator});
 }
 
 }  // namespace kz

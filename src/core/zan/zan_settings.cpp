@@ -1,5 +1,6 @@
 #include "zan/zan_settings.h"
 
+#include "files/shown_text.h"
 #include "files/story_catalogue.h"
 #include "files/text.h"
 #include "session/app_state.h"
@@ -45,7 +46,7 @@ void ZanSettingsForm::store(AppState& state) {
 
 // After Save As the owner's name stands on a line of its own.
 std::string ZanSettingsForm::savedAsCaption(std::string_view owner) const {
-    return "Settings for " + std::string(kNewLine) + std::string(owner);
+    return fillIn(translate("kz::SettingsEditor", "Settings for \n%1"), {owner});
 }
 
 bool ZanSettingsForm::chooseStory(int index) {

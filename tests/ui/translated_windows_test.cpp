@@ -1,0 +1,131 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include "display_check_dialog.h"
+#include "files/shown_text.h"
+#include "files/word_list.h"
+#include "qt_ports.h"
+#include "qt_text.h"
+#include "recovery_dialog.h"
+#include "session/app_state.h"
+#include "session/display_check.h"
+#include "session/fatal_error.h"
+#include "translations.h"
+#include "ui_host.h"
+
+using namespace kz;
+using namespace kz::ui;
+
+// The windows in the class's language: the compiled translations of this build (KZ_QM_DIR), the
+// core's sentences reaching the windows translated with their arguments in place, and English
+// whole again once the translations are taken away.
+class TranslatedWindowsTest : public QObject {
+    Q_OBJECT
+    MessageService m_messages;
+    SystemClock m_clock;
+
+private slots:
+    void cleanup() { removeTranslations(); }
+
+    void theRecoveryDialogSaysWhereTheFileIsInTheLanguage_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("details");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("fr") << "fr"
+                            << "Le fichier introuvable est\n"
+                            << "&Réessayer";
+        QTest::newRow("es") << "es"
+                            << "El archivo que no se encuentra es\n"
+                            << "&Reintentar";
+        QTest::newRow("de") << "de"
+                            << "Diese Datei wurde nicht gefunden:\n"
+                            << "&Nochmal versuchen";
+    }
+    void theRecoveryDialogSaysWhereTheFileIsInTheLanguage() {
+        QFETCH(QString, language);
+        QFETCH(QString, details);
+        QFETCH(QString, button);
+        QCOMPARE(installTranslations(language, KZ_QM_DIR, "kiv"), language);
+        AppState state;
+        state.dataDir = "/school/data";
+        state.appDir = "/school/kiv";
+        RecoveryDialog d(nullptr, state, "DATA\\X.DAT", m_messages, m_clock);
+        d.show();
+        QCOMPARE(d.findChild<QPushButton*>("cmdAgain")->text(), button);
+        d.findChild<QPushButton*>("cmdDetails")->click();
+        // The label shows CR LF line ends as the message boxes do; compare its lines.
+        const QString text = d.findChild<QLabel*>("lblInstr")->text().remove('\r');
+        QVERIFY2(text.startsWith(details), qPrintable(text));
+        // The three places, each on its own line where the sentence puts it, none left as "%n".
+        QVERIFY2(text.contains("\nDATA/X.DAT\n"), qPrintable(text));
+        QVERIFY2(text.contains("\n/SCHOOL/DATA\n"), qPrintable(text));
+        QVERIFY2(text.contains("\n/SCHOOL/KIV\n"), qPrintable(text));
+        QVERIFY(!text.contains('%'));
+        d.close();
+    }
+
+    void theColourWarningCountsTheColoursInTheLanguage() {
+        const struct {
+            const char* language;
+            const char* words;
+            const char* title;
+        } cases[] = {{"fr", "n'en affiche actuellement que 16.", "Logiciel WQ Story Books"},
+                     {"es", "solo muestra ahora 16 colores.", "Programa WQ Story Books"},
+                     {"de", "zeigt zurzeit nur 16 Farben.", "WQ Story Books Software"}};
+        for (const auto& c : cases) {
+            QCOMPARE(installTranslations(c.language, KZ_QM_DIR, "zan"), QString(c.language));
+            AppState state;
+            UiHost host;
+            DisplayCheckDialog d(nullptr, state, host, DisplayWarning::Colour, 4);
+            const QString text = d.findChild<QLabel*>("Label1")->text();
+            QVERIFY2(text.contains(QString::fromUtf8(c.words)), qPrintable(text));
+            QCOMPARE(d.windowTitle(), QString::fromUtf8(c.title));
+        }
+    }
+
+    void coreSentencesKeepTheirArgumentsAndTheirLineEnds() {
+        installTranslations("de", KZ_QM_DIR, "kiv");
+        // A path holding a marker of its own stays as it is: the arguments go in in one pass.
+        const FatalMessage fatal = fatalMessage({"file", "/daten/%2/BAER.DAT"}, "/daten");
+        QCOMPARE(fromFileText(fatal.text),
+                 QString::fromUtf8("Schwerer Fehler.\r\n\r\nDiese Datei fehlt oder ist nicht "
+                                   "erreichbar:\r\n\r\n/daten/%2/BAER.DAT\r\n\r\nInstallieren Sie "
+                                   "die Software bei Bedarf neu."));
+        QCOMPARE(fromFileText(wordListMessage(WordListOutcome::TooFewWords, "/w/TIERE.TXT")),
+                 QString::fromUtf8("Die Datei\r\n\r\n/w/TIERE.TXT\r\n\r\nenthält nicht genug "
+                                   "Wörter."));
+        removeTranslations();
+        QCOMPARE(wordListMessage(WordListOutcome::TooFewWords, "/w/TIERE.TXT"),
+                 std::string("The file\r\n\r\n/w/TIERE.TXT\r\n\r\ndoes not contain enough words."));
+    }
+
+    void aLanguageWithoutItsFilesLeavesEverythingEnglish() {
+        QCOMPARE(installTranslations("it", KZ_QM_DIR, "kiv"), QString("en"));
+        QCOMPARE(translate("kz::Password", "Wrong password"), std::string("Wrong password"));
+        QCOMPARE(QCoreApplication::translate("kz::ui::RecoveryDialog", "&Try again"),
+                 QString("&Try again"));
+        // A program whose own file is missing is not half translated either.
+        QCOMPARE(installTranslations("fr", KZ_QM_DIR, "nosuchprogram"), QString("en"));
+        QCOMPARE(translate("kz::Password", "Wrong password"), std::string("Wrong password"));
+    }
+
+    void qtsOwnButtonsFollowTheLanguage() {
+        const struct {
+            const char* language;
+            const char* cancel;
+        } cases[] = {{"fr", "&Annuler"}, {"es", "&Cancelar"}, {"de", "&Abbrechen"}};
+        for (const auto& c : cases) {
+            installTranslations(c.language, KZ_QM_DIR, "kiv");
+            QMessageBox box;
+            box.setStandardButtons(QMessageBox::Cancel);
+            QCOMPARE(box.button(QMessageBox::Cancel)->text().remove('&'),
+                     QString::fromUtf8(c.cancel).remove('&'));
+        }
+    }
+};
+
+QTEST_MAIN(TranslatedWindowsTest)
+#include "translated_windows_test.moc"

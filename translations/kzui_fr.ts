@@ -1,0 +1,580 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>kz::DisplayCheck</name>
+    <message>
+        <source>The WQ software includes colour illustrations which are designed for display on a screen showing at least 256 colours.  Your present Windows setup allows only %1 colours.
+
+You may proceed, but any colour pictures will be of poor quality, and on some systems the software may run very slowly.
+
+Do you want to proceed?</source>
+        <translation>Le logiciel WQ contient des illustrations en couleurs prévues pour un écran d'au moins 256 couleurs.  Votre écran n'en affiche actuellement que %1.
+
+Vous pouvez continuer, mais les images en couleurs seront de mauvaise qualité et, sur certains ordinateurs, le logiciel risque d'être très lent.
+
+Voulez-vous continuer ?</translation>
+    </message>
+    <message>
+        <source>This software needs the "Arial" font, normally supplied with Windows.  This font cannot be found.  Please install it.
+
+Without it, the software will try to use an alternative font, but the results are not guaranteed.
+
+Do you wish to proceed?</source>
+        <translation>Ce logiciel a besoin de la police « Arial ».  Elle est introuvable.  Veuillez l'installer.
+
+Sans elle, le logiciel utilisera une autre police, mais l'affichage n'est pas garanti.
+
+Voulez-vous continuer ?</translation>
+    </message>
+</context>
+<context>
+    <name>kz::FatalError</name>
+    <message>
+        <source>Unable to start</source>
+        <translation>Démarrage impossible</translation>
+    </message>
+    <message>
+        <source>Fatal error.
+
+The settings file is missing, corrupt or unavailable:
+
+%1
+
+If necessary, re-install the software.</source>
+        <translation>Erreur grave.
+
+Le fichier de réglages est absent, abîmé ou inaccessible :
+
+%1
+
+Si besoin, réinstallez le logiciel.</translation>
+    </message>
+    <message>
+        <source>Fatal error.
+
+This file is missing or unavailable:
+
+%1
+
+If necessary, re-install the software.</source>
+        <translation>Erreur grave.
+
+Ce fichier est absent ou inaccessible :
+
+%1
+
+Si besoin, réinstallez le logiciel.</translation>
+    </message>
+    <message>
+        <source>Fatal error.
+
+This data file is corrupt (bad header information):
+
+%1
+
+Delete it, and then if necessary re-install the software.</source>
+        <translation>Erreur grave.
+
+Ce fichier de données est abîmé (en-tête incorrect) :
+
+%1
+
+Supprimez-le, puis si besoin réinstallez le logiciel.</translation>
+    </message>
+    <message>
+        <source>Fatal error.
+
+This data file is corrupt (bad frame header):
+
+%1
+
+Delete it, and then if necessary re-install the software.</source>
+        <translation>Erreur grave.
+
+Ce fichier de données est abîmé (en-tête de page incorrect) :
+
+%1
+
+Supprimez-le, puis si besoin réinstallez le logiciel.</translation>
+    </message>
+    <message>
+        <source>Fatal error.  Unable to open a suitable story.
+
+Please ensure that the directory
+%1/DATA
+contains a data file for one of the red or yellow level stories as its first entry.  A likely file would be 25SAMPLE.DAT
+
+This software will now quit.</source>
+        <translation>Erreur grave.  Impossible d'ouvrir une histoire.
+
+Vérifiez que le dossier
+%1/DATA
+contient en premier le fichier de données d'une histoire du niveau rouge ou jaune, par exemple 25SAMPLE.DAT
+
+Le logiciel va maintenant se fermer.</translation>
+    </message>
+    <message>
+        <source>Fatal error.
+
+Error type: %1
+
+%2</source>
+        <translation>Erreur grave.
+
+Type d'erreur : %1
+
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>kz::Password</name>
+    <message>
+        <source>Wrong password</source>
+        <translation>Mot de passe incorrect</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Mot de passe</translation>
+    </message>
+</context>
+<context>
+    <name>kz::Recovery</name>
+    <message>
+        <source>This folder name has letters that cannot be stored in the settings file. Please use a folder whose name has only Western European letters.</source>
+        <translation>Le nom de ce dossier contient des lettres que le fichier de réglages ne peut pas enregistrer. Choisissez un dossier dont le nom n'a que des lettres d'Europe de l'Ouest.</translation>
+    </message>
+    <message>
+        <source>WQ %1 CD not found!
+
+If you are running from CD, please insert the WQ %1 CD now, then click on 'Try again'.
+
+If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+
+If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+        <translation>CD WQ %1 introuvable !
+
+Si vous utilisez le CD, insérez maintenant le CD WQ %1, puis cliquez sur « Réessayer ».
+
+Si vous venez d'insérer le CD, patientez un peu avant de cliquer sur « Réessayer » : l'ordinateur peut mettre un moment à reconnaître le nouveau CD.
+
+Si vous êtes sûr que le CD WQ %1 est dans le lecteur (celui qui a servi à l'installation), ou si vous n'utilisez pas de CD, cliquez sur « Détails ».</translation>
+    </message>
+    <message>
+        <source>SUCCESS!
+
+The file was found at the new data directory which you gave, namely
+
+%1
+
+Do you want to save this change, and use this new directory PERMANENTLY as the data directory?
+
+(If you answer "No", the change will apply for this session only.)</source>
+        <translation>RÉUSSI !
+
+Le fichier a été trouvé dans le nouveau dossier de données indiqué :
+
+%1
+
+Voulez-vous enregistrer ce changement et garder ce dossier DÉFINITIVEMENT comme dossier de données ?
+
+(Si vous répondez « Non », le changement ne vaudra que pour cette séance.)</translation>
+    </message>
+    <message>
+        <source>Data files needed by this application cannot be found.
+
+If you are using a CD version, ensure that the correct CD is in the drive.
+
+Correct the problem and click on "Try again", or click on "Details..." for a full explanation.</source>
+        <translation>Des fichiers de données nécessaires sont introuvables.
+
+Si vous utilisez une version sur CD, vérifiez que le bon CD est dans le lecteur.
+
+Corrigez le problème et cliquez sur « Réessayer », ou cliquez sur « Détails... » pour une explication complète.</translation>
+    </message>
+    <message>
+        <source>Various data files are missing.
+
+The expected location is
+%1
+
+One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
+
+If this does not help, re-install the software.</source>
+        <translation>Plusieurs fichiers de données manquent.
+
+Ils devraient se trouver dans
+%1
+
+Les lettres des lecteurs réseau ou CD ont peut-être changé.  Vous pouvez taper un nouvel emplacement dans la case ci-dessous, puis cliquer sur « Réessayer ».  Pour un CD, tapez le dossier où il est monté, par exemple /media/cdrom
+
+Si cela ne suffit pas, réinstallez le logiciel.</translation>
+    </message>
+    <message>
+        <source>The file that cannot be found is
+%1
+
+The expected location is the data directory
+%2
+or the installation directory
+%3
+(These may be the same.)
+
+To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
+        <translation>Le fichier introuvable est
+%1
+
+Il devrait se trouver dans le dossier de données
+%2
+ou dans le dossier d'installation
+%3
+(Ce peut être le même.)
+
+Pour essayer un autre emplacement (par exemple si les lettres des lecteurs réseau ou CD ont changé), tapez-le dans la case ci-dessous, puis cliquez sur « Réessayer ».  Pour un CD, tapez le dossier où il est monté, par exemple /media/cdrom</translation>
+    </message>
+    <message>
+        <source>No books could be found!
+
+If you are running from CD, please insert a WQ CD now, then click on 'Try again'.
+
+If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+
+If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+        <translation>Aucun livre n'a été trouvé !
+
+Si vous utilisez un CD, insérez maintenant un CD WQ, puis cliquez sur « Réessayer ».
+
+Si vous venez d'insérer le CD, patientez un peu avant de cliquer sur « Réessayer » : l'ordinateur peut mettre un moment à reconnaître le nouveau CD.
+
+Si vous êtes sûr qu'un CD WQ est dans le lecteur (celui qui a servi à l'installation), ou si vous n'utilisez pas de CD, cliquez sur « Détails ».</translation>
+    </message>
+</context>
+<context>
+    <name>kz::Settings</name>
+    <message>
+        <source>It was not possible to save the settings/password.
+
+Any changes you have made will apply for this session only.</source>
+        <translation>Impossible d'enregistrer les réglages ou le mot de passe.
+
+Vos modifications ne vaudront que pour cette séance.</translation>
+    </message>
+    <message>
+        <source>It was not possible to save the settings file
+%1</source>
+        <translation>Impossible d'enregistrer le fichier de réglages
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kz::SettingsEditor</name>
+    <message>
+        <source>These settings apply to everyone.</source>
+        <translation>Ces réglages valent pour tout le monde.</translation>
+    </message>
+    <message>
+        <source>Individual settings are being used.</source>
+        <translation>Chacun a ses propres réglages.</translation>
+    </message>
+    <message>
+        <source>Settings for %1</source>
+        <translation>Réglages de %1</translation>
+    </message>
+    <message>
+        <source>Save as settings for...</source>
+        <translation>Enregistrer comme réglages de...</translation>
+    </message>
+    <message>
+        <source>Changes not saved</source>
+        <translation>Modifications non enregistrées</translation>
+    </message>
+    <message>
+        <source>Open settings for...</source>
+        <translation>Ouvrir les réglages de...</translation>
+    </message>
+    <message>
+        <source>These settings have been altered but not saved.
+
+Are you sure want to open other settings, without saving these first?</source>
+        <translation>Ces réglages ont été modifiés mais pas enregistrés.
+
+Voulez-vous vraiment ouvrir d'autres réglages sans enregistrer ceux-ci ?</translation>
+    </message>
+    <message>
+        <source>%1 has no settings file yet.
+
+Use Save As to give %1 these settings.</source>
+        <translation>%1 n'a pas encore de fichier de réglages.
+
+Utilisez « Enregistrer sous » pour donner ces réglages à %1.</translation>
+    </message>
+    <message>
+        <source>The settings file of %1 cannot be read:
+%2
+
+Use Save As to give %1 these settings.</source>
+        <translation>Le fichier de réglages de %1 ne peut pas être lu :
+%2
+
+Utilisez « Enregistrer sous » pour donner ces réglages à %1.</translation>
+    </message>
+    <message>
+        <source>Settings for 
+%1</source>
+        <translation>Réglages de 
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>kz::Startup</name>
+    <message>
+        <source>Can't write to log</source>
+        <translation>Écriture du journal impossible</translation>
+    </message>
+    <message>
+        <source>It was not possible to update the tracking log file with details of this session.
+
+Do you want to try again?</source>
+        <translation>Impossible de noter cette séance dans le journal de suivi.
+
+Voulez-vous réessayer ?</translation>
+    </message>
+</context>
+<context>
+    <name>kz::StoryNames</name>
+    <message>
+        <source>Pictures by %1</source>
+        <translation>Images de %1</translation>
+    </message>
+    <message>
+        <source>Story %1
+Pictures by %2</source>
+        <translation>Histoire %1
+Images de %2</translation>
+    </message>
+</context>
+<context>
+    <name>kz::TrackingLog</name>
+    <message>
+        <source>Log too long</source>
+        <translation>Journal trop long</translation>
+    </message>
+    <message>
+        <source>Message for teacher.
+
+The tracking log file is nearly full.
+
+Please delete some of it.</source>
+        <translation>Message pour l'enseignant.
+
+Le journal de suivi est presque plein.
+
+Veuillez en supprimer une partie.</translation>
+    </message>
+</context>
+<context>
+    <name>kz::WordList</name>
+    <message>
+        <source>Unable to load the file
+
+%1</source>
+        <translation>Impossible d'ouvrir le fichier
+
+%1</translation>
+    </message>
+    <message>
+        <source>The file
+
+%1
+
+is not a suitable wordlist file.</source>
+        <translation>Le fichier
+
+%1
+
+n'est pas une liste de mots valable.</translation>
+    </message>
+    <message>
+        <source>The file
+
+%1
+
+does not contain enough words.</source>
+        <translation>Le fichier
+
+%1
+
+ne contient pas assez de mots.</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::ChooserDialog</name>
+    <message>
+        <source>Choose a story</source>
+        <translation>Choisis une histoire</translation>
+    </message>
+    <message>
+        <source>Choose a wordlist</source>
+        <translation>Choisis une liste de mots</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::DisplayCheckDialog</name>
+    <message>
+        <source>Yes - proceed</source>
+        <translation>Oui - continuer</translation>
+    </message>
+    <message>
+        <source>No - quit</source>
+        <translation>Non - quitter</translation>
+    </message>
+    <message>
+        <source>  Omit this warning in future.</source>
+        <translation>  Ne plus afficher cet avertissement.</translation>
+    </message>
+    <message>
+        <source>WQ Story Books Software</source>
+        <translation>Logiciel WQ Story Books</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::HelpWindow</name>
+    <message>
+        <source>Type a word to look for</source>
+        <translation>Tapez un mot à chercher</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Sommaire</translation>
+    </message>
+    <message>
+        <source>Search</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;The help document %1 could not be read.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;Le document d'aide %1 n'a pas pu être lu.&lt;/p&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::MainFrame</name>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Phrases</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>Ai&amp;de</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Sommaire</translation>
+    </message>
+    <message>
+        <source>&amp;Search for help on...</source>
+        <translation>&amp;Rechercher dans l'aide...</translation>
+    </message>
+    <message>
+        <source>&amp;About WQ Story Books...</source>
+        <translation>À &amp;propos de WQ Story Books...</translation>
+    </message>
+    <message>
+        <source> Help</source>
+        <translation> - Aide</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::PasswordDialog</name>
+    <message>
+        <source>PASSWORD</source>
+        <translation>MOT DE PASSE</translation>
+    </message>
+    <message>
+        <source>       This is for teacher use only.       Please type the password, then hit ENTER or click on the green tick.  Use the cross to cancel.  Read the manual if you have forgotten the password!</source>
+        <translation>       Réservé à l'enseignant.       Tapez le mot de passe, puis appuyez sur ENTRÉE ou cliquez sur la coche verte.  La croix annule.  Consultez le manuel si vous avez oublié le mot de passe !</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::RecoveryDialog</name>
+    <message>
+        <source>&amp;Try again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Details...</source>
+        <translation>&amp;Détails...</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+    <message>
+        <source>&amp;Yes</source>
+        <translation>&amp;Oui</translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation>&amp;Non</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::SignInDialog</name>
+    <message>
+        <source>F3 to exit</source>
+        <translation>F3 pour quitter</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>What
+is your name?</source>
+        <translation>Comment
+t'appelles-tu ?</translation>
+    </message>
+</context>
+<context>
+    <name>kz::ui::StartupWindow</name>
+    <message>
+        <source>Kiv: words   •   Zan: stories</source>
+        <translation>Kiv : les mots   •   Zan : les histoires</translation>
+    </message>
+    <message>
+        <source>Reading activities for young children</source>
+        <translation>Activités de lecture pour les petits</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+</TS>
