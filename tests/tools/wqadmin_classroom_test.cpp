@@ -28,10 +28,9 @@ struct Installed {
                        "#!/bin/sh\nprintf '%s' \"$0\" > " + test::shellQuote(started) + "\n");
             fs::permissions(dir / program, fs::perms::owner_all, fs::perm_options::add);
         }
-        for (const char* file :
-             {"kiv-help.html", "zan-help.html", "kiv-help.fr.html", "desk-help.de.html",
-              "help-pictures/frog.png", "kiv_fr.qm", "kzui_fr.qm", "icons/kiv.svg", "icons/zan.svg",
-              "GLOBSET.WQ"}) {
+        for (const char* file : {"kiv-help.html", "zan-help.html", "kiv-help.fr.html",
+                                 "desk-help.de.html", "help-pictures/frog.png", "kiv_fr.qm",
+                                 "kzui_fr.qm", "icons/kiv.svg", "icons/zan.svg", "GLOBSET.WQ"}) {
             root.write(std::string("opt kz/") + file, "installed");
         }
         if (sampleData) root.write("opt kz/DATA/25SAMPLE.DAT", "story");
