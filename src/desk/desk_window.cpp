@@ -9,11 +9,11 @@
 #include "children_page.h"
 #include "class_settings_page.h"
 #include "desk_class.h"
-#include "progress_page.h"
-#include "word_lists_page.h"
 #include "files/paths.h"
 #include "help_window.h"
+#include "progress_page.h"
 #include "stories_page.h"
+#include "word_lists_page.h"
 
 namespace kz::desk {
 
