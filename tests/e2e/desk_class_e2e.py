@@ -69,7 +69,7 @@ class DeskSession(DesktopTest):
         return found[0]
 
     def dialog(self, title):
-        found = self.desktop.wait_for(lambda: self.desktop.windows(f"^{title}$"), 15)
+        found = self.desktop.wait_for(lambda: self.desktop.windows(f"^{title}$"), 60)
         if not found:
             self.shot("no-dialog")
             self.fail(f"no window {title}")
