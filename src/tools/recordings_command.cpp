@@ -54,7 +54,7 @@ struct WordSound {
 WordSound findWordSound(const Installation& inst, const std::string& word) {
     const auto [inAppDir, inDataDir] =
         dataFileLocations(inst.appDir, inst.dataDir, wordSoundPath(word));
-    WordSound sound{word, fileStem(word, 0), Where::Nowhere, {}, 0};
+    WordSound sound{word, wordSoundStem(word, 0), Where::Nowhere, {}, 0};
     if (fileLength(inAppDir))
         sound = {word, sound.stem, Where::InstallationDirectory, onDisk(inAppDir), 0};
     else if (fileLength(inDataDir))
@@ -67,7 +67,7 @@ std::vector<WordSound> wordSounds(const Installation& inst, const std::vector<st
     std::vector<WordSound> sounds;
     std::map<std::string, size_t> seen;
     for (const auto& word : words) {
-        const auto [it, added] = seen.emplace(toUpperAscii(word), sounds.size());
+        const auto [it, added] = seen.emplace(toUpperCp1252(word), sounds.size());
         if (added) sounds.push_back(findWordSound(inst, word));
         ++sounds[it->second].count;
     }
@@ -116,6 +116,12 @@ std::vector<std::string> choosingProblems(const Installation& inst, const std::s
     return problems;
 }
 
+// A word or name as the terminal shows it, padded with spaces to a width in characters.
+std::string padded(const std::string& cp1252, size_t width) {
+    return forTerminal(cp1252) +
+           std::string(cp1252.size() < width ? width - cp1252.size() : 0, ' ');
+}
+
 std::string whereText(Where where) {
     switch (where) {
         case Where::InstallationDirectory:
@@ -147,9 +153,9 @@ bool printReport(const Installation& inst, const std::string& path) {
                  "directory):\n";
     std::vector<std::string> missing;
     for (const auto& s : sounds) {
-        std::cout << "  " << std::left << std::setw(12) << s.word << ' ' << std::setw(13)
-                  << (s.stem + ".WAV") << ' ' << whereText(s.where) << '\n';
-        if (s.where == Where::Nowhere) missing.push_back(s.word);
+        std::cout << "  " << padded(s.word, 12) << ' ' << padded(s.stem + ".WAV", 13) << ' '
+                  << whereText(s.where) << '\n';
+        if (s.where == Where::Nowhere) missing.push_back(forTerminal(s.word));
     }
     if (!list.skipped.empty()) std::cout << "\nSkipped by the loader:\n";
     for (const auto& field : list.skipped) {
@@ -161,15 +167,15 @@ bool printReport(const Installation& inst, const std::string& path) {
         if (s.count < 2) continue;
         if (!repeatsHeader) std::cout << "\nRepeated (each copy is asked, so more often):\n";
         repeatsHeader = true;
-        std::cout << "  " << s.word << ": " << s.count << " times\n";
+        std::cout << "  " << forTerminal(s.word) << ": " << s.count << " times\n";
     }
     std::map<std::string, std::vector<std::string>> byStem;
     for (const auto& s : sounds) byStem[s.stem].push_back(s.word);
     for (const auto& [stem, words] : byStem) {
         if (words.size() < 2) continue;
-        std::cout << "\nWarning: these words share the recording " << stem << ".WAV, so all are "
-                  << "said as one of them:";
-        for (const auto& w : words) std::cout << ' ' << w;
+        std::cout << "\nWarning: these words share the recording " << forTerminal(stem)
+                  << ".WAV, so all are said as one of them:";
+        for (const auto& w : words) std::cout << ' ' << forTerminal(w);
         std::cout << '\n';
     }
     const auto problems = choosingProblems(inst, path);
@@ -211,26 +217,28 @@ void makeRecordings(const Installation& inst, const std::string& path, const Mak
         const std::string target = joinPath(inst.dataDir, wordSoundPath(s.word));
         const bool exists = fileLength(target).has_value();
         if (s.where != Where::Nowhere && !opts.force) {
-            std::cout << "left  " << s.foundAt << " (" << s.word << ")\n";
+            std::cout << "left  " << s.foundAt << " (" << forTerminal(s.word) << ")\n";
             ++left;
             continue;
         }
-        const auto wave = speak(toLowerAscii(s.word), opts.voice);
+        // espeak-ng reads UTF-8; the word is said in small letters, so a capital is not spelt.
+        const auto wave = speak(cp1252ToUtf8(toLowerCp1252(s.word)), opts.voice);
         if (!wave) {
-            throw CommandFailed("espeak-ng could not say \"" + s.word + "\" with the voice \"" +
-                                opts.voice.name + "\"; " + std::to_string(made) +
-                                " recordings were made before it.");
+            throw CommandFailed("espeak-ng could not say \"" + forTerminal(s.word) +
+                                "\" with the voice \"" + opts.voice.name + "\"; " +
+                                std::to_string(made) + " recordings were made before it.");
         }
         const auto trimmed = trimSilence(*wave);
         if (!trimmed) {
-            throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" + s.word +
-                                "\".");
+            throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" +
+                                forTerminal(s.word) + "\".");
         }
         // Made only now, so that a voice espeak-ng does not know leaves no empty folder behind.
         makeFolder(onDisk(joinPath(inst.dataDir, kWordSoundFolder)));
         if (!writeFileAtomically(target, *trimmed))
             throw CommandFailed("Cannot write " + onDisk(target));
-        std::cout << (exists ? "remade " : "made  ") << onDisk(target) << " (" << s.word << ")\n";
+        std::cout << (exists ? "remade " : "made  ") << onDisk(target) << " ("
+                  << forTerminal(s.word) << ")\n";
         ++made;
     }
     std::cout << "Made " << made << ", left " << left << ".\n\n";
@@ -255,7 +263,8 @@ void addRecordingsCommand(CLI::App& app) {
     cmd->add_flag("--make", *make,
                   "Make the missing recordings in the data directory's WAVS/WDS folder");
     auto* voice = cmd->add_option("--voice", opts->voice.name,
-                                  "espeak-ng voice (default en-gb; espeak-ng --voices lists them)");
+                                  "espeak-ng voice (default: the class's language, fr, es, de or "
+                                  "en-gb; espeak-ng --voices lists them)");
     auto* speed =
         cmd->add_option("--speed", opts->voice.wordsPerMinute, "Words a minute (default 110)")
             ->check(CLI::Range(80, 450));
@@ -267,7 +276,11 @@ void addRecordingsCommand(CLI::App& app) {
     cmd->callback([=] {
         const Installation inst = openInstallation(*dir);
         const std::string path = listPath(*list, inst);
-        if (*make) makeRecordings(inst, path, *opts);
+        if (*make) {
+            MakeOptions chosen = *opts;
+            chosen.voice = withClassVoice(chosen.voice, inst.appDir);
+            makeRecordings(inst, path, chosen);
+        }
         if (!printReport(inst, path)) throw CLI::RuntimeError(1);
     });
 }

@@ -190,6 +190,55 @@ TEST_F(WqadminRecordings, MakesExactlyTheMissingRecordingsAndTouchesNoOther) {
     }
 }
 
+// A French class hears its words in French without asking: the class's LANGUAGE.TXT picks the
+// voice, a --voice given still wins, and each accented word gets a recording of its own, named
+// with its accents (UTF-8 on disk), where the programs look for it.
+TEST_F(WqadminRecordings, AccentedWordsInTheClasssVoice) {
+    if (!speechProgramFound()) GTEST_SKIP() << "espeak-ng is not installed";
+    write("app/LANGUAGE.TXT", "fr\r\n");
+    write("data/WORDLIST/0033TO40.TXT", "*WORDLIST ACCENTS*\r\n\xE9t\xE9,caf\xE9,cafe,ni\xF1o\r\n");
+    const fs::path wds = m_root / "data" / "WAVS" / "WDS";
+    const auto run = test::runWqadmin({"recordings", app(), "0033TO40.TXT", "--make"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(filesIn(wds), (std::set<std::string>{"\xC3\x89T\xC3\x89.WAV", "CAF\xC3\x89.WAV",
+                                                   "CAFE.WAV", "NI\xC3\x91O.WAV"}));
+    EXPECT_NE(run.out.find("(\xC3\xA9t\xC3\xA9)"), std::string::npos) << run.out;
+    const std::string classVoice = read("data/WAVS/WDS/\xC3\x89T\xC3\x89.WAV");
+
+    for (const auto& [voice, same] :
+         {std::pair<std::string, bool>{"fr", true}, std::pair<std::string, bool>{"en-gb", false}}) {
+        const auto forced = test::runWqadmin(
+            {"recordings", app(), "0033TO40.TXT", "--make", "--force", "--voice", voice});
+        EXPECT_EQ(forced.status, 0) << forced.err;
+        EXPECT_EQ(read("data/WAVS/WDS/\xC3\x89T\xC3\x89.WAV") == classVoice, same) << voice;
+    }
+}
+
+// The list writer writes the accented marker only when a word needs it; the words are given in
+// UTF-8 and stored in Windows-1252.
+TEST_F(WqadminRecordings, WordlistWritesTheMarkerTheWordsNeed) {
+    const std::string plain = (m_root / "data" / "WORDLIST" / "PLAIN.TXT").string();
+    auto run = test::runWqadmin({"wordlist", plain, "--write", "cat", "dog", "pig", "hen"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read("data/WORDLIST/PLAIN.TXT"),
+              "*WORDLIST*\r\ncat\r\ndog\r\npig\r\nhen\r\n*END*\r\n");
+    const std::string accented = (m_root / "data" / "WORDLIST" / "ETE.TXT").string();
+    run = test::runWqadmin(
+        {"wordlist", accented, "--write", "\xC3\xA9t\xC3\xA9", "chat", "lit", "s\xC5\x93ur"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "\xC3\xA9t\xC3\xA9\nchat\nlit\ns\xC5\x93ur\n");
+    EXPECT_EQ(read("data/WORDLIST/ETE.TXT"),
+              "*WORDLIST ACCENTS*\r\n\xE9t\xE9\r\nchat\r\nlit\r\ns\x9Cur\r\n*END*\r\n");
+    const std::string bad = (m_root / "data" / "WORDLIST" / "BAD.TXT").string();
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"cat", "dog", "pig"}, {"cat", "dog", "pig", "don't"}}) {
+        std::vector<std::string> args = {"wordlist", bad, "--write"};
+        args.insert(args.end(), words.begin(), words.end());
+        EXPECT_EQ(test::runWqadmin(args).status, 1);
+        EXPECT_FALSE(fs::exists(bad));
+    }
+}
+
 TEST_F(WqadminRecordings, MakesTheWordSoundFolderWhereTheProgramsLook) {
     if (!speechProgramFound()) GTEST_SKIP() << "espeak-ng is not installed";
     write("data/WORDLIST/0001TO08.TXT", "*WORDLIST*\r\nsun,hat,map,cup\r\n");
