@@ -105,7 +105,7 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     m_code->setMaxLength(8);
     m_code->setToolTip(tr("A book number 01 to 32 and up to six letters, such as 17WALK"));
     form->addRow(tr("Stor&y code:"), m_code);
-    m_voice = new QLineEdit(QString::fromStdString(admin::SpeechVoice().name));
+    m_voice = new QLineEdit(QString::fromStdString(admin::classVoice(m_class.appDir())));
     m_voice->setObjectName("voice");
     m_voice->setAccessibleName(tr("Voice of the recordings"));
     form->addRow(tr("&Voice:"), m_voice);

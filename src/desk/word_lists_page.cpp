@@ -134,7 +134,9 @@ void WordListsPage::buildLayout() {
     m_sounds->setAccessibleName(tr("Recordings of the words"));
     m_voice->setObjectName("voice");
     m_voice->setEditable(true);
-    m_voice->addItems({"en-gb", "en-us", "en-gb-scotland", "fr-fr", "de", "es", "it", "nl"});
+    m_voice->addItems({"en-gb", "en-us", "en-gb-scotland", "fr", "es", "de", "it", "nl"});
+    // The class's own language speaks first: a French class hears French without choosing it.
+    m_voice->setCurrentText(QString::fromStdString(admin::classVoice(m_class.appDir())));
     m_voice->setAccessibleName(tr("espeak-ng voice"));
     m_speed->setObjectName("speed");
     m_speed->setRange(80, 450);
@@ -323,8 +325,9 @@ QString WordListsPage::problemText(int kind, const QString& subject, int reason)
                               "activity would leave it out.")
                         .arg(subject);
                 default:
-                    return tr("The word \"%1\" holds something other than the letters A to Z, "
-                              "so the activity would leave it out.")
+                    return tr("The word \"%1\" holds something other than the letters A to Z "
+                              "and the accented letters of French, Spanish and German, so the "
+                              "activity would leave it out.")
                         .arg(subject);
             }
         case P::DuplicateWord:
@@ -344,7 +347,7 @@ void WordListsPage::showWords() {
     const auto inst = installation(m_class);
     std::vector<std::string> words;
     for (const auto& w : typedWords()) {
-        if (auto stored = ui::toFileText(fromUtf8(w)); stored && isListWord(*stored))
+        if (auto stored = ui::toFileText(fromUtf8(w)); stored && isListWord(*stored, true))
             words.push_back(*stored);
     }
     const QSignalBlocker blocker(m_sounds);
@@ -352,7 +355,7 @@ void WordListsPage::showWords() {
     for (const auto& sound : admin::wordSounds(inst, words)) {
         const QString word = ui::fromFileText(sound.word);
         QString state;
-        const auto pending = m_pending.find(toUpperAscii(sound.word));
+        const auto pending = m_pending.find(toUpperCp1252(sound.word));
         if (pending != m_pending.end())
             state = tr("new, from %1: not kept yet").arg(pending->second.from);
         else if (sound.where == admin::Where::Nowhere)
@@ -382,7 +385,7 @@ void WordListsPage::updateButtons() {
     m_speak->setEnabled(!word.isEmpty() && !recording);
     m_record->setEnabled(!word.isEmpty() || recording);
     const bool pending =
-        !word.isEmpty() && m_pending.count(toUpperAscii(ui::toFileText(word).value_or(""))) > 0;
+        !word.isEmpty() && m_pending.count(toUpperCp1252(ui::toFileText(word).value_or(""))) > 0;
     m_hear->setEnabled(!word.isEmpty() && !recording);
     m_keep->setEnabled(pending && !recording);
 }
@@ -406,7 +409,7 @@ void WordListsPage::makeWithSpeech() {
                  .arg(word, m_voice->currentText()));
         return;
     }
-    m_pending[toUpperAscii(stored)] = {spoken.wave, "espeak-ng"};
+    m_pending[toUpperCp1252(stored)] = {spoken.wave, "espeak-ng"};
     showWords();
     playWave(spoken.wave);
     m_status->setText(tr("\"%1\" made with espeak-ng. Hear it again, press Keep to keep it, or "
@@ -444,7 +447,7 @@ void WordListsPage::toggleRecording() {
         return;
     }
     const std::string stored = ui::toFileText(m_recordingWord).value_or("");
-    m_pending[toUpperAscii(stored)] = {*trimmed, tr("the microphone")};
+    m_pending[toUpperCp1252(stored)] = {*trimmed, tr("the microphone")};
     showWords();
     playWave(*trimmed);
     m_status->setText(
@@ -455,7 +458,7 @@ void WordListsPage::toggleRecording() {
 void WordListsPage::hear() {
     const QString word = selectedWord();
     const std::string stored = ui::toFileText(word).value_or("");
-    if (const auto it = m_pending.find(toUpperAscii(stored)); it != m_pending.end()) {
+    if (const auto it = m_pending.find(toUpperCp1252(stored)); it != m_pending.end()) {
         playWave(it->second.wave);
         return;
     }
@@ -470,7 +473,7 @@ void WordListsPage::hear() {
 void WordListsPage::keep() {
     const QString word = selectedWord();
     const std::string stored = ui::toFileText(word).value_or("");
-    const auto it = m_pending.find(toUpperAscii(stored));
+    const auto it = m_pending.find(toUpperCp1252(stored));
     if (it == m_pending.end()) return;
     if (!admin::saveWordRecording(installation(m_class), stored, it->second.wave)) {
         warn(tr("The desk cannot write the recording of \"%1\" in the data folder.").arg(word));

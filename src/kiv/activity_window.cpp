@@ -75,13 +75,26 @@ void AnswerBox::keyPressEvent(QKeyEvent* event) {
         event->ignore();  // menus and access keys; nothing that edits
         return;
     }
-    const QChar c = text.at(0);
-    const int code = c.unicode() < 256 ? c.unicode() : 0;
-    if (const auto letter = filter ? filter(code) : std::nullopt) insert(QString(QChar(*letter)));
+    typeCharacters(text.left(1));
     event->accept();
 }
 
-void AnswerBox::inputMethodEvent(QInputMethodEvent* event) { event->ignore(); }
+void AnswerBox::typeCharacters(const QString& text) {
+    // The filter judges Windows-1252 codes, as the words are held: œ is 156 there, not U+0153.
+    for (const QChar c : text) {
+        const auto code = toFileText(QString(c));
+        const int byte = code && code->size() == 1 ? static_cast<unsigned char>((*code)[0]) : 0;
+        if (const auto letter = filter ? filter(byte) : std::nullopt)
+            insert(fromFileText(std::string_view(&*letter, 1)));
+    }
+}
+
+void AnswerBox::inputMethodEvent(QInputMethodEvent* event) {
+    // Only what the input method commits counts; what it is still composing is not shown, as
+    // the box holds letters the child has typed and nothing else.
+    typeCharacters(event->commitString());
+    event->accept();
+}
 
 bool AnswerBox::focusNextPrevChild(bool) {
     // Tab would take the focus to See, after which the child's letters go nowhere.

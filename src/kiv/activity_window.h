@@ -38,10 +38,13 @@ protected:
 };
 
 // The answer box: keys go through the activity's filter before they reach the text, and nothing
-// else (erasing, pasting by key or middle button, dropping) changes it; Tab stays in it.
+// else (erasing, pasting by key or middle button, dropping) changes it; Tab stays in it. Letters
+// composed with a dead key or the compose key come as a key's text or, through an input method,
+// as committed text: both go through the filter, one character at a time.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
+    // Takes a character's Windows-1252 code (0 when it has none) and gives the letter to put in.
     std::function<std::optional<char>(int)> filter;
 signals:
     void clickedOrFocused();
@@ -53,6 +56,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+
+private:
+    void typeCharacters(const QString& text);
 };
 
 // The word activity's window (frmKiv): shows what the activity tells it, lays its controls out

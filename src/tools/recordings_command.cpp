@@ -42,10 +42,10 @@ std::string listPath(const std::string& given, const Installation& inst) {
 // A file as a person finds it on this system: "/" between folders, the letter case on disk.
 std::string onDisk(const std::string& path) { return resolvePath(path); }
 
-// A book-range name no list of the folder uses, past the catalogue's 64 books so that it never
+// A book-range name no list of the folder uses, past the catalogue's 70 books so that it never
 // poses as a real range; empty when all are taken.
 std::string freeRangeName(const std::vector<std::string>& taken) {
-    for (int n = 65; n <= 99; ++n) {
+    for (int n = 71; n <= 99; ++n) {
         const std::string name = "00" + std::to_string(n) + "TO" + std::to_string(n);
         bool used = false;
         for (const auto& t : taken) used = used || toUpperAscii(wordListBaseName(t)) == name;
@@ -84,6 +84,12 @@ std::vector<std::string> choosingProblems(const Installation& inst, const std::s
     return problems;
 }
 
+// A word or name as the terminal shows it, padded with spaces to a width in characters.
+std::string padded(const std::string& cp1252, size_t width) {
+    return forTerminal(cp1252) +
+           std::string(cp1252.size() < width ? width - cp1252.size() : 0, ' ');
+}
+
 std::string whereText(Where where) {
     switch (where) {
         case Where::InstallationDirectory:
@@ -115,9 +121,9 @@ bool printReport(const Installation& inst, const std::string& path) {
                  "directory):\n";
     std::vector<std::string> missing;
     for (const auto& s : sounds) {
-        std::cout << "  " << std::left << std::setw(12) << s.word << ' ' << std::setw(13)
-                  << (s.stem + ".WAV") << ' ' << whereText(s.where) << '\n';
-        if (s.where == Where::Nowhere) missing.push_back(s.word);
+        std::cout << "  " << padded(s.word, 12) << ' ' << padded(s.stem + ".WAV", 13) << ' '
+                  << whereText(s.where) << '\n';
+        if (s.where == Where::Nowhere) missing.push_back(forTerminal(s.word));
     }
     if (!list.skipped.empty()) std::cout << "\nSkipped by the loader:\n";
     for (const auto& field : list.skipped) {
@@ -129,15 +135,15 @@ bool printReport(const Installation& inst, const std::string& path) {
         if (s.count < 2) continue;
         if (!repeatsHeader) std::cout << "\nRepeated (each copy is asked, so more often):\n";
         repeatsHeader = true;
-        std::cout << "  " << s.word << ": " << s.count << " times\n";
+        std::cout << "  " << forTerminal(s.word) << ": " << s.count << " times\n";
     }
     std::map<std::string, std::vector<std::string>> byStem;
     for (const auto& s : sounds) byStem[s.stem].push_back(s.word);
     for (const auto& [stem, words] : byStem) {
         if (words.size() < 2) continue;
-        std::cout << "\nWarning: these words share the recording " << stem << ".WAV, so all are "
-                  << "said as one of them:";
-        for (const auto& w : words) std::cout << ' ' << w;
+        std::cout << "\nWarning: these words share the recording " << forTerminal(stem)
+                  << ".WAV, so all are said as one of them:";
+        for (const auto& w : words) std::cout << ' ' << forTerminal(w);
         std::cout << '\n';
     }
     const auto problems = choosingProblems(inst, path);
@@ -179,25 +185,26 @@ void makeRecordings(const Installation& inst, const std::string& path, const Mak
         const std::string target = joinPath(inst.dataDir, wordSoundPath(s.word));
         const bool exists = fileLength(target).has_value();
         if (s.where != Where::Nowhere && !opts.force) {
-            std::cout << "left  " << s.foundAt << " (" << s.word << ")\n";
+            std::cout << "left  " << s.foundAt << " (" << forTerminal(s.word) << ")\n";
             ++left;
             continue;
         }
         const auto spoken = spokenWord(s.word, opts.voice);
         if (spoken.outcome == SpokenWord::NotSaid) {
-            throw CommandFailed("espeak-ng could not say \"" + s.word + "\" with the voice \"" +
-                                opts.voice.name + "\"; " + std::to_string(made) +
-                                " recordings were made before it.");
+            throw CommandFailed("espeak-ng could not say \"" + forTerminal(s.word) +
+                                "\" with the voice \"" + opts.voice.name + "\"; " +
+                                std::to_string(made) + " recordings were made before it.");
         }
         if (spoken.outcome == SpokenWord::NotMonoWave) {
-            throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" + s.word +
-                                "\".");
+            throw CommandFailed("espeak-ng did not write a 16-bit mono wave file for \"" +
+                                forTerminal(s.word) + "\".");
         }
         // Made only now, so that a voice espeak-ng does not know leaves no empty folder behind.
         makeFolder(onDisk(joinPath(inst.dataDir, kWordSoundFolder)));
         if (!saveWordRecording(inst, s.word, spoken.wave))
             throw CommandFailed("Cannot write " + onDisk(target));
-        std::cout << (exists ? "remade " : "made  ") << onDisk(target) << " (" << s.word << ")\n";
+        std::cout << (exists ? "remade " : "made  ") << onDisk(target) << " ("
+                  << forTerminal(s.word) << ")\n";
         ++made;
     }
     std::cout << "Made " << made << ", left " << left << ".\n\n";
@@ -222,7 +229,8 @@ void addRecordingsCommand(CLI::App& app) {
     cmd->add_flag("--make", *make,
                   "Make the missing recordings in the data directory's WAVS/WDS folder");
     auto* voice = cmd->add_option("--voice", opts->voice.name,
-                                  "espeak-ng voice (default en-gb; espeak-ng --voices lists them)");
+                                  "espeak-ng voice (default: the class's language, fr, es, de or "
+                                  "en-gb; espeak-ng --voices lists them)");
     auto* speed =
         cmd->add_option("--speed", opts->voice.wordsPerMinute, "Words a minute (default 110)")
             ->check(CLI::Range(80, 450));
@@ -234,7 +242,11 @@ void addRecordingsCommand(CLI::App& app) {
     cmd->callback([=] {
         const Installation inst = openInstallation(*dir);
         const std::string path = listPath(*list, inst);
-        if (*make) makeRecordings(inst, path, *opts);
+        if (*make) {
+            MakeOptions chosen = *opts;
+            chosen.voice = withClassVoice(chosen.voice, inst.appDir);
+            makeRecordings(inst, path, chosen);
+        }
         if (!printReport(inst, path)) throw CLI::RuntimeError(1);
     });
 }

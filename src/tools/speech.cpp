@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "files/paths.h"
+#include "session/class_language.h"
 
 extern char** environ;
 
@@ -39,6 +40,19 @@ std::optional<int> runSpeechProgram(std::vector<std::string> args) {
 }
 
 }  // namespace
+
+std::string voiceForLanguage(std::string_view language) {
+    for (const char* known : {"fr", "es", "de"})
+        if (language == known) return known;
+    return "en-gb";
+}
+
+std::string classVoice(std::string_view appDir) { return voiceForLanguage(chosenLanguage(appDir)); }
+
+SpeechVoice withClassVoice(SpeechVoice voice, std::string_view appDir) {
+    if (voice.name.empty()) voice.name = classVoice(appDir);
+    return voice;
+}
 
 bool speechProgramInstalled() {
     const auto status = runSpeechProgram({"--version"});

@@ -14,13 +14,18 @@ void addStemCommands(CLI::App& app) {
     auto* cmd = app.add_subcommand("stem", "Print the file stem of a user name or word");
     auto text = std::make_shared<std::string>();
     auto voiceA = std::make_shared<bool>(false);
+    auto word = std::make_shared<bool>(false);
     cmd->add_option("TEXT", *text, "User name or word (UTF-8)")->required();
     cmd->add_flag("--voice-a", *voiceA, "The lone letter a is spoken as AY (else UH)");
-    cmd->callback([text, voiceA] {
+    cmd->add_flag("--word", *word,
+                  "The stem of the word's recording, which keeps accented letters (a user's "
+                  "settings file drops them)");
+    cmd->callback([text, voiceA, word] {
         const auto bytes = utf8ToCp1252(*text);
         if (!bytes)
             throw CommandFailed("The text holds characters that Windows-1252 cannot store.");
-        std::cout << terminalText(fileStem(*bytes, *voiceA ? -1 : 0)) << '\n';
+        const int16_t a = *voiceA ? -1 : 0;
+        std::cout << terminalText(*word ? wordSoundStem(*bytes, a) : fileStem(*bytes, a)) << '\n';
     });
 
     auto* scramble = app.add_subcommand(

@@ -64,8 +64,8 @@ void encode(const std::string& source, const std::string& out) {
 
 void make(const Installation& inst, const std::string& code, const std::string& source,
           const SpeechVoice& voice, bool force) {
-    const StoryMakeResult result =
-        makeStory({inst.appDir, inst.dataDir, code, source, voice, force});
+    const StoryMakeResult result = makeStory(
+        {inst.appDir, inst.dataDir, code, source, withClassVoice(voice, inst.appDir), force});
     if (!result.problem.empty()) throw CommandFailed(result.problem + " Nothing was written.");
     for (const auto& path : result.removed) std::cout << "removed " << path << '\n';
     for (const auto& path : result.written) std::cout << "wrote   " << path << '\n';
@@ -114,7 +114,8 @@ void addStoryCommands(CLI::App& app) {
         ->transform(heldPath)
         ->required();
     makeCmd->add_option("--voice", voice->name,
-                        "espeak-ng voice (default en-gb; espeak-ng --voices lists them)");
+                        "espeak-ng voice (default: the class's language, fr, es, de or en-gb; "
+                        "espeak-ng --voices lists them)");
     makeCmd->add_option("--speed", voice->wordsPerMinute, "Words a minute (default 110)")
         ->check(CLI::Range(80, 450));
     makeCmd->add_flag("--force", *force, "Replace the story that already has this number");

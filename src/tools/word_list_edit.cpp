@@ -50,9 +50,10 @@ std::optional<ListProblem> checkWordList(std::string_view name, std::string_view
         const auto stored = utf8ToCp1252(word);
         if (!stored) return ListProblem{ListProblem::WordNotStorable, word};
         const std::string field(trimSpaces(*stored));
-        if (const auto reason = skipReason(field); reason != SkipReason::None)
+        // Accented letters are welcome: the list is then written with the accented marker.
+        if (const auto reason = skipReason(field, true); reason != SkipReason::None)
             return ListProblem{ListProblem::WordSkipped, word, reason};
-        if (!seen.insert(toUpperAscii(field)).second)
+        if (!seen.insert(toUpperCp1252(field)).second)
             return ListProblem{ListProblem::DuplicateWord, word};
     }
     if (words.size() < kMinListWords) return ListProblem{ListProblem::TooFewWords, {}};
@@ -61,9 +62,9 @@ std::optional<ListProblem> checkWordList(std::string_view name, std::string_view
 }
 
 std::string wordListText(const std::vector<std::string>& words) {
-    std::string text = "*WORDLIST*\r\n";
-    for (const auto& word : words) text += std::string(trimSpaces(word)) + "\r\n";
-    return text + "*END*\r\n";
+    std::vector<std::string> trimmed;
+    for (const auto& word : words) trimmed.emplace_back(trimSpaces(word));
+    return formatWordList(trimmed);
 }
 
 std::string wordListPath(const Installation& inst, std::string_view name) {

@@ -42,8 +42,9 @@ bool hasRangeTitle(std::string_view name);
 std::optional<ListProblem> checkWordList(std::string_view name, std::string_view title,
                                          const std::vector<std::string>& words);
 
-// The bytes of a list file holding these words (Windows-1252), as the activity's loader reads
-// it: the marker, one word a line, "*END*", each line ending in CR LF.
+// The bytes of a list file holding these words (Windows-1252, checked by checkWordList), as the
+// activity's loader reads it: the marker ("*WORDLIST ACCENTS*" only when a word has an accented
+// letter), one word a line, "*END*", each line ending in CR LF.
 std::string wordListText(const std::vector<std::string>& words);
 
 // The path of a list in the data directory, as the chooser finds it: WORDLIST\<name>.TXT.

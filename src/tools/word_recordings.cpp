@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 
+#include "files/cp1252.h"
 #include "files/file_stem.h"
 #include "files/paths.h"
 #include "files/text.h"
@@ -19,7 +20,7 @@ constexpr std::string_view kWordSoundFolder = "WAVS\\WDS";
 WordSound findWordSound(const Installation& inst, const std::string& word) {
     const auto [inAppDir, inDataDir] =
         dataFileLocations(inst.appDir, inst.dataDir, wordSoundPath(word));
-    WordSound sound{word, fileStem(word, 0), Where::Nowhere, {}, 0};
+    WordSound sound{word, wordSoundStem(word, 0), Where::Nowhere, {}, 0};
     if (fileLength(inAppDir))
         sound = {word, sound.stem, Where::InstallationDirectory, resolvePath(inAppDir), 0};
     else if (fileLength(inDataDir))
@@ -31,7 +32,7 @@ std::vector<WordSound> wordSounds(const Installation& inst, const std::vector<st
     std::vector<WordSound> sounds;
     std::map<std::string, size_t> seen;
     for (const auto& word : words) {
-        const auto [it, added] = seen.emplace(toUpperAscii(word), sounds.size());
+        const auto [it, added] = seen.emplace(toUpperCp1252(word), sounds.size());
         if (added) sounds.push_back(findWordSound(inst, word));
         ++sounds[it->second].count;
     }
@@ -39,7 +40,8 @@ std::vector<WordSound> wordSounds(const Installation& inst, const std::vector<st
 }
 
 SpokenWord spokenWord(const std::string& word, const SpeechVoice& voice) {
-    const auto wave = speak(toLowerAscii(word), voice);
+    // espeak-ng reads UTF-8; the word is said in small letters, so a capital is not spelt.
+    const auto wave = speak(cp1252ToUtf8(toLowerCp1252(word)), voice);
     if (!wave) return {SpokenWord::NotSaid, {}};
     auto trimmed = trimSilence(*wave);
     if (!trimmed) return {SpokenWord::NotMonoWave, {}};

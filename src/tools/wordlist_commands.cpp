@@ -5,6 +5,8 @@
 #include "command_failed.h"
 #include "commands.h"
 #include "console_text.h"
+#include "files/cp1252.h"
+#include "files/paths.h"
 #include "files/word_list.h"
 #include "word_list_edit.h"
 
@@ -37,21 +39,51 @@ void addWordlistSaveCommand(CLI::App& app) {
 
 }  // namespace
 
+namespace {
+
+void writeList(const std::string& file, const std::vector<std::string>& given) {
+    std::vector<std::string> words;
+    for (const auto& word : given) {
+        const auto bytes = utf8ToCp1252(word);
+        if (!bytes)
+            throw CommandFailed("\"" + word + "\" holds a letter Windows-1252 cannot store.");
+        words.push_back(*bytes);
+    }
+    if (words.size() < kMinListWords)
+        throw CommandFailed("A list needs at least 4 words; nothing was written.");
+    std::string bytes;
+    try {
+        bytes = formatWordList(words);
+    } catch (const std::invalid_argument& e) {
+        throw CommandFailed(forTerminal(e.what()) + "; nothing was written.");
+    }
+    if (!writeFileAtomically(file, bytes)) throw CommandFailed("Cannot write " + shownPath(file));
+}
+
+}  // namespace
+
 void addWordlistCommands(CLI::App& app) {
     auto* cmd = app.add_subcommand(
-        "wordlist", "Load a word list as the word activity does and print its words, one a line");
+        "wordlist",
+        "Load a word list as the word activity does and print its words, one a line; with "
+        "--write, first write the list holding the words given");
     auto file = std::make_shared<std::string>();
+    auto words = std::make_shared<std::vector<std::string>>();
     cmd->add_option("FILE", *file, "Word list file (WORDLIST\\<name>.TXT)")
         ->transform(heldPath)
         ->required();
-    cmd->callback([file] {
+    cmd->add_option("--write", *words,
+                    "Write FILE holding these words (3 to 11 letters each, at least 4), one a "
+                    "line; the accented marker only when a word has an accented letter");
+    cmd->callback([file, words] {
+        if (!words->empty()) writeList(*file, *words);
         const WordList list = loadWordList(*file);
         if (list.outcome != WordListOutcome::Loaded) {
             // The message the activity would show, so a teacher sees what the child would.
             std::cout << forTerminal(wordListMessage(list.outcome, *file)) << '\n';
             throw CLI::RuntimeError(1);
         }
-        for (const auto& word : list.words) std::cout << word << '\n';
+        for (const auto& word : list.words) std::cout << forTerminal(word) << '\n';
     });
     addWordlistSaveCommand(app);
 }

@@ -51,5 +51,41 @@ TEST(FileStem, NeverLeadsOutsideTheFolder) {
               "1_2");
 }
 
+// A word's recording keeps its accents apart ("t\xFA" and "t\xE9" must not share one), while
+// every word without an accented letter keeps the name it always had, and a user's settings file
+// (fileStem) keeps its name whatever the accents.
+TEST(WordSoundStem, KeepsAccentedLettersAndLeavesOtherNamesAlone) {
+    struct Case {
+        const char* word;
+        const char* stem;
+    };
+    const Case cases[] = {
+        {"cat", "CAT"},
+        {"elephants", "ELEPHA76"},
+        {"don't", "DONT"},
+        {"a", "UH"},
+        {"t\xFA", "T\xDA"},
+        {"t\xE9", "T\xC9"},
+        {"T\xC9", "T\xC9"},
+        {"\xE9t\xE9", "\xC9T\xC9"},
+        {"ni\xF1o", "NI\xD1O"},
+        {"Stra\xDF"
+         "e",
+         "STRA\xDF"
+         "E"},                                  // ß has no capital and stays
+        {"c\x9Cur", "C\x8CUR"},                 // œ and its capital Œ
+        {"\xFF", "\x9F"},                       // ÿ and Ÿ
+        {"l'\xE9t\xE9!", "L\xC9T\xC9"},         // other characters are dropped as always
+        {"\xE9l\xE9phants", "\xC9L\xC9PHA40"},  // 9 letters summing to 940
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(wordSoundStem(c.word, 0), c.stem) << '"' << c.word << '"';
+    }
+    EXPECT_NE(wordSoundStem("t\xFA", 0), wordSoundStem("t\xE9", 0));
+    EXPECT_NE(wordSoundStem("t\xFA", 0), wordSoundStem("tu", 0));
+    EXPECT_EQ(wordSoundStem("a", -1), "AY");
+    EXPECT_EQ(fileStem("J\xE9r\xF4me", 0), "JRME");
+}
+
 }  // namespace
 }  // namespace kz

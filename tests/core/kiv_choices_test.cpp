@@ -76,6 +76,26 @@ TEST(KivChoices, CapitalsFollowTheWord) {
     }
 }
 
+// With accents, "ete" is another word than "\xE9t\xE9" and may be offered as a wrong choice, while
+// "\xC9T\xC9" is the same word in capitals and never is; a word that starts with an accented
+// capital gives its choices capitals, upper-cased as Windows-1252 does (\xE9 to \xC9).
+TEST(KivChoices, AccentedWordsAreComparedExactly) {
+    const std::vector<std::string> words = {"\xE9t\xE9", "\xC9T\xC9", "ete", "\xE9tait", "\xE2ne"};
+    for (uint32_t seed = 1; seed <= 200; ++seed) {
+        SeededRandom random(seed);
+        const Choices c = buildChoices("\xE9t\xE9", words, 4, random, width);
+        std::set<std::string> texts(c.texts.begin(), c.texts.end());
+        EXPECT_EQ(texts, (std::set<std::string>{"\xE9t\xE9", "ete", "\xE9tait", "\xE2ne"}));
+
+        const Choices capital = buildChoices("\xC9mile", words, 3, random, width);
+        for (const auto& t : capital.texts) {
+            EXPECT_NE(t, "\xE9t\xE9");
+            EXPECT_NE(t, "\xE2ne");
+            EXPECT_EQ(toUpperCp1252(t.substr(0, 1)), t.substr(0, 1)) << t;
+        }
+    }
+}
+
 TEST(KivChoices, LooksAlikeComeFirstAndTheWidthFitsTheWidest) {
     // The first draw of a 3-letter word is taken when the word is 3 letters wide; a 6-letter
     // word is refused until the width window has widened.

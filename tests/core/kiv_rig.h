@@ -9,6 +9,7 @@
 #include "fake_host.h"
 #include "fake_ports.h"
 #include "fake_wave_player.h"
+#include "files/word_list.h"
 #include "kiv/kiv_view.h"
 #include "kiv/word_activity.h"
 #include "session/app_state.h"
@@ -124,7 +125,10 @@ struct KivRig {
 
     // Writes WORDLIST\<name>.TXT holding the words.
     void writeList(const std::string& name, const std::vector<std::string>& words) {
-        std::string text = "*WORDLIST*\r\n";
+        bool accented = false;
+        for (const auto& w : words) accented = accented || hasAccentedLetter(w);
+        std::string text(accented ? kAccentedListMarker : kWordListMarker);
+        text += "\r\n";
         for (const auto& w : words) text += w + "\r\n";
         dir.write("data/WORDLIST/" + name + ".TXT", text);
     }

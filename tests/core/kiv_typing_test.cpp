@@ -88,6 +88,60 @@ TEST(KivTyping, KeysOtherThanLettersAreCancelled) {
     EXPECT_EQ(rig.view.answerColour, TextColour::Black);
 }
 
+// In a list with accents the accented letters pass, small, as they come from a French, Spanish or
+// German keyboard; in a plain list they are cancelled as they always were.
+TEST(KivTyping, AccentedLettersPassOnlyForAListWithAccents) {
+    for (int code : {0xE9, 0xC9, 0xF1, 0xDF, 0x9C, 0xFF})
+        EXPECT_FALSE(filterAnswerKey(code).has_value()) << code;
+    const std::pair<int, int> accented[] = {{0xE9, 0xE9}, {0xC9, 0xE9}, {0xD1, 0xF1}, {0xDF, 0xDF},
+                                            {0x8C, 0x9C}, {0x9F, 0xFF}, {'E', 'e'},   {'e', 'e'}};
+    for (const auto& [code, letter] : accented)
+        EXPECT_EQ(filterAnswerKey(code, true), static_cast<char>(letter)) << code;
+    for (int code : {0xFD, 0xA9, 0xD7, 0xF7, 0xB5, 0x8A, 32, 39, 49})
+        EXPECT_FALSE(filterAnswerKey(code, true).has_value()) << code;
+}
+
+// The accented word is answered letter by letter with the same correction; é is not e, and a
+// capital É typed is taken as the word's own é (or É).
+TEST(KivTyping, AccentedWordsAreCorrectedLetterByLetter) {
+    KivRig rig;
+    rig.start({"\xE9t\xE9", "chat", "lit", "\xC9mile"}, kTyped, pick(1, 4));
+    ASSERT_EQ(rig.activity.currentWord(), "\xE9t\xE9");
+    rig.type("e");
+    EXPECT_EQ(rig.view.answerText, "e");
+    EXPECT_EQ(rig.view.answerColour, TextColour::Red);
+    EXPECT_EQ(rig.view.pads[0], PadPicture::Missed);
+    rig.timers.advance(600);
+    EXPECT_EQ(rig.view.answerText, "");
+    rig.type("\xC9t");
+    EXPECT_EQ(rig.view.answerText, "\xE9t");
+    EXPECT_EQ(rig.view.answerColour, TextColour::Black);
+    rig.type("\xE9");
+    EXPECT_FALSE(rig.activity.questionOpen());
+
+    KivRig capital;
+    capital.start({"\xE9t\xE9", "chat", "lit", "\xC9mile"}, kTyped, pick(4, 4));
+    ASSERT_EQ(capital.activity.currentWord(), "\xC9mile");
+    capital.type("\xE9mil");
+    EXPECT_EQ(capital.view.answerText, "\xC9mil");
+    capital.type("e");
+    EXPECT_FALSE(capital.activity.questionOpen());
+    EXPECT_EQ(capital.view.frogJumpFrom, 0);
+
+    const struct {
+        const char* text;
+        const char* word;
+        const char* kept;
+    } rows[] = {{"\xE9tx", "\xE9t\xE9", "\xE9t"},
+                {"ete", "\xE9t\xE9", ""},
+                {"ni\xF1x", "Ni\xF1o", "Ni\xF1"},
+                {"\x9C",
+                 "\x8C"
+                 "uf",
+                 "\x8C"}};
+    for (const auto& r : rows) EXPECT_EQ(keptBeginning(r.text, r.word), r.kept) << r.text;
+}
+
 TEST(KivTyping, TheCorrectionKeepsTheLongestCorrectBeginning) {
     struct Row {
         const char* text;

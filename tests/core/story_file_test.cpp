@@ -216,8 +216,6 @@ TEST(StoryFile, ProblemsThatStopTheWriter) {
          "page 1: a real that is not a finite number"},
         {[](Story& s) { s.pages[1].texts[1].text = "a\r\nb"; },
          "page 2, text 2: holds a line break (CR LF)"},
-        {[](Story& s) { s.pages[0].pictures[0].name = "caf\xE9"; },
-         "page 1, picture 1: holds a character above code 220, which story files cannot store"},
         {[](Story& s) { s.pages[0].nextPicture = " P"; },
          "page 1: nextPicture begins or ends with a space, which reading would drop"},
     };
@@ -227,6 +225,87 @@ TEST(StoryFile, ProblemsThatStopTheWriter) {
         EXPECT_EQ(storyProblem(story), c.problem);
         EXPECT_THROW(encodeStory(story), std::invalid_argument) << c.problem;
     }
+}
+
+// Characters 221-255 (the small accented letters) cannot be scrambled; a story holding one is
+// written with its own header and the letters escaped, and reads back as the same story. A story
+// without one is written exactly as before, header included.
+TEST(StoryFile, AccentedStoriesUseTheirOwnHeaderAndReadBack) {
+    const Story plain = decodeStory(storyFile(threePages()), kPath).value();
+    EXPECT_FALSE(needsAccentedStoryFile(plain));
+    EXPECT_TRUE(encodeStory(plain).starts_with("VELMOOR DATA FILE.\r\n"));
+
+    const struct {
+        void (*accent)(Story&);
+    } cases[] = {
+        {[](Story& s) {
+            s.pages[0].texts[0].text =
+                "\xC9t\xE9, ni\xF1o, \xFC"
+                "ber, \xFF\xFD\xDF";
+        }},
+        {[](Story& s) {
+            s.pages[1].texts[1].text =
+                "le \x01 et \x01"
+                "A et \xE9\x01";
+        }},
+        {[](Story& s) { s.pages[0].pictures[0].name = "\xE9t\xE9"; }},
+        {[](Story& s) { s.pages[0].nextPicture = "cha\xEEne"; }},
+    };
+    for (const auto& c : cases) {
+        Story story = plain;
+        c.accent(story);
+        EXPECT_EQ(storyProblem(story), std::nullopt);
+        EXPECT_TRUE(needsAccentedStoryFile(story));
+        const std::string file = encodeStory(story);
+        EXPECT_TRUE(file.starts_with("VELMOOR DATA FILE 1252.\r\n"));
+        const auto back = decodeStory(file, kPath);
+        ASSERT_TRUE(back.ok());
+        EXPECT_EQ(*back, story);
+        EXPECT_EQ(encodeStory(*back), file);
+        // The old header over the same records would not give the letters back: a reader that
+        // knows only the old header must refuse such a file rather than show wrong text.
+        const auto misread = decodeStory("VELMOOR DATA FILE." + file.substr(23), kPath);
+        EXPECT_FALSE(misread.ok() && *misread == story);
+    }
+}
+
+// The escape of the accented file: each character 221-255 becomes two characters 0-220, the
+// escape itself is doubled, and an escape that stands alone or before anything else reads as it
+// stands (a damaged file still reads).
+TEST(StoryFile, EscapesHighCharactersInTwo) {
+    const struct {
+        std::string text;
+        std::string escaped;
+    } cases[] = {
+        {"abc", "abc"},
+        {"\xDD",
+         "\x01"
+         "A"},
+        {"\xFF",
+         "\x01"
+         "c"},
+        {"\xE9t\xE9", "\x01Mt\x01M"},
+        {"\x01", "\x01\x01"},
+        {"\x01"
+         "A",
+         "\x01\x01"
+         "A"},
+        {"\xDC\x93", "\xDC\x93"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(escapeHigh(c.text), c.escaped) << c.text;
+        EXPECT_EQ(unescapeHigh(c.escaped), c.text) << c.text;
+        for (unsigned char ch : escapeHigh(c.text)) EXPECT_LE(ch, 220);
+    }
+    EXPECT_EQ(unescapeHigh("\x01"), "\x01");
+    EXPECT_EQ(unescapeHigh("a\x01"
+                           "d"),
+              "a\x01"
+              "d");
+    EXPECT_EQ(unescapeHigh("\x01"
+                           "@"),
+              "\x01"
+              "@");
 }
 
 }  // namespace

@@ -134,6 +134,69 @@ TEST(WordList, BaseNameAndSoundFile) {
     EXPECT_EQ(wordSoundPath("Grandmother"), "WAVS\\WDS\\GRANDM27.WAV");
     EXPECT_EQ(wordSoundPath("Dad,"), "WAVS\\WDS\\DAD.WAV");
     EXPECT_EQ(wordSoundPath("a", -1), "WAVS\\WDS\\AY.WAV");
+    EXPECT_EQ(wordSoundPath("\xE9t\xE9"), "WAVS\\WDS\\\xC9T\xC9.WAV");
+}
+
+// The accented marker lets the accented letters of French, Spanish and German into a list; the
+// plain marker keeps skipping them, as lists always did.
+TEST(WordList, AccentedListsTakeAccentedWords) {
+    const std::string words =
+        "caf\xE9,\xE9t\xE9,ni\xF1o,\xC9"
+        "cole,M\xFC"
+        "de,Stra\xDF"
+        "e,c\x9Cur,"
+        "don't,\xE0,ice-cream,caf\xA9,\xE6on,pi\xF1"
+        "ata2,abc\xFD";
+    const WordList accented = parseWordList("*wordlist accents*\r\n" + words);
+    EXPECT_TRUE(accented.accented);
+    EXPECT_EQ(accented.outcome, WordListOutcome::Loaded);
+    EXPECT_EQ(accented.words, (Words{"caf\xE9", "\xE9t\xE9", "ni\xF1o",
+                                     "\xC9"
+                                     "cole",
+                                     "M\xFC"
+                                     "de",
+                                     "Stra\xDF"
+                                     "e",
+                                     "c\x9Cur", "\xE6on"}));
+    EXPECT_EQ(accented.skipped, (Words{"don't", "\xE0", "ice-cream", "caf\xA9",
+                                       "pi\xF1"
+                                       "ata2",
+                                       "abc\xFD"}));
+    EXPECT_EQ(skipReason("don't", true), SkipReason::NotAccentedLetters);
+    EXPECT_FALSE(skipReasonText(SkipReason::NotAccentedLetters).empty());
+
+    const WordList plain = parseWordList("*WORDLIST*\r\n" + words);
+    EXPECT_FALSE(plain.accented);
+    EXPECT_EQ(plain.outcome, WordListOutcome::TooFewWords);
+    EXPECT_EQ(plain.words, (Words{}));
+    EXPECT_EQ(parseWordList("*WORDLIST ACCENT*\r\ncat,dog,pig,hen").outcome,
+              WordListOutcome::NotAList);
+}
+
+// The writer uses the accented marker only when a word needs it, and what it writes reads back
+// as the same words and writes again as the same bytes.
+TEST(WordList, WritesTheMarkerTheWordsNeed) {
+    const struct {
+        Words words;
+        std::string file;
+    } cases[] = {
+        {{"cat", "Dog", "pig", "hen"}, "*WORDLIST*\r\ncat\r\nDog\r\npig\r\nhen\r\n*END*\r\n"},
+        {{"chat", "\xE9t\xE9", "lit",
+          "Stra\xDF"
+          "e"},
+         "*WORDLIST ACCENTS*\r\nchat\r\n\xE9t\xE9\r\nlit\r\nStra\xDF"
+         "e\r\n*END*\r\n"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(formatWordList(c.words), c.file);
+        const WordList back = parseWordList(c.file);
+        EXPECT_EQ(back.outcome, WordListOutcome::Loaded);
+        EXPECT_EQ(back.words, c.words);
+        EXPECT_EQ(formatWordList(back.words), c.file);
+    }
+    EXPECT_THROW(formatWordList({"cat", "don't"}), std::invalid_argument);
+    EXPECT_THROW(formatWordList({"\xE9t\xE9", "no"}), std::invalid_argument);
+    EXPECT_THROW(formatWordList({"cat", "*END*"}), std::invalid_argument);
 }
 
 }  // namespace

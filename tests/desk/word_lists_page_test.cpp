@@ -4,6 +4,7 @@
 // microphone (SDL's disk driver reading a file), heard, and kept trimmed.
 #include "word_lists_page.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -198,8 +199,8 @@ private slots:
         QTest::newRow("apostrophe") << "Farm"
                                     << "cat\ndon't\npig\nhen"
                                     << "other than the letters";
-        QTest::newRow("accent") << "Farm" << QString::fromUtf8("cat\ncafé\npig\nhen")
-                                << "other than the letters";
+        QTest::newRow("same word, accents in two cases")
+            << "Farm" << QString::fromUtf8("cat\ncafé\nCAFÉ\nhen") << "in the list twice";
         QTest::newRow("not storable word")
             << "Farm" << QString::fromUtf8("cat\nĉat\npig\nhen") << "cannot store";
         QTest::newRow("comment") << "Farm"
@@ -342,6 +343,39 @@ private slots:
         QCOMPARE(test::runWqadmin({"recordings", twin.str(), "99LIST01.TXT", "--make"}).status, 0);
         QCOMPARE(dir.read("WAVS/WDS/BOG.WAV"), twin.read("WAVS/WDS/BOG.WAV"));
         QVERIFY(dir.read("WAVS/WDS/BOG.WAV").size() > 44);
+    }
+
+    // A French class: accented words make an accented list, byte for byte what wqadmin writes,
+    // and the word is said in French into a recording named with its accents.
+    void aFrenchListKeepsItsAccentsInItsFileAndRecordings() {
+        if (std::system("espeak-ng --version >/dev/null 2>&1") != 0)
+            QSKIP("espeak-ng is not installed");
+        test::TempDir dir, twin;
+        for (const auto* d : {&dir, &twin}) {
+            makeClass(*d);
+            d->write("LANGUAGE.TXT", "fr\n");
+        }
+        Desk desk(dir);
+        QCOMPARE(child<QComboBox>(desk.page, "voice")->currentText(), QString("fr"));
+        typeNewList(desk, QString::fromUtf8("L'été"), QString::fromUtf8("été\ntête\nlit\nchat"));
+        desk.click("save");
+        QCOMPARE(desk.shown, QStringList());
+        QCOMPARE(dir.read("WORDLIST/99LIST02.TXT"),
+                 std::string("*WORDLIST ACCENTS*\r\n\xE9t\xE9\r\nt\xEAte\r\nlit\r\nchat\r\n"
+                             "*END*\r\n"));
+        desk.selectWord(QString::fromUtf8("été"));
+        desk.click("speak");
+        QCOMPARE(desk.shown, QStringList());
+        desk.click("keep");
+        QCOMPARE(test::runWqadmin({"wordlist-save", twin.str(), "99LIST02", "--title",
+                                   "L'\u00e9t\u00e9", "\u00e9t\u00e9", "t\u00eate", "lit", "chat"})
+                     .status,
+                 0);
+        QCOMPARE(dir.read("WORDLIST/99LIST02.TXT"), twin.read("WORDLIST/99LIST02.TXT"));
+        QCOMPARE(test::runWqadmin({"recordings", twin.str(), "99LIST02.TXT", "--make"}).status, 0);
+        const std::string said = dir.read("WAVS/WDS/\u00c9T\u00c9.WAV");
+        QVERIFY(said.size() > 44);
+        QCOMPARE(said, twin.read("WAVS/WDS/\u00c9T\u00c9.WAV"));
     }
 };
 

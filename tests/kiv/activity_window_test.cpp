@@ -33,10 +33,12 @@ struct Rig {
     ProgramPorts ports{timers, word, click, text, random, clock, host};
     std::unique_ptr<ActivityWindow> window;
 
-    Rig(int32_t options, float scale = 1, QSize size = {800, 553}, bool start = true) {
+    Rig(int32_t options, float scale = 1, QSize size = {800, 553}, bool start = true,
+        const std::string& list = "*WORDLIST*\r\nTom,cat,dog,pig,hen\r\n", double first = 0.1)
+        : random{{first}} {
         dir.write("BMPS/x", "x");
         dir.write("DATA/17FROG.DAT", "x");
-        dir.write("WORDLIST/0001TO24.TXT", "*WORDLIST*\r\nTom,cat,dog,pig,hen\r\n");
+        dir.write("WORDLIST/0001TO24.TXT", list);
         state.appDir = state.dataDir = dir.str();
         state.workSettings.setKivOptions(options);
         state.scaleX = state.scaleY = state.scale = scale;
@@ -52,6 +54,15 @@ struct Rig {
     QLabel* choice(int j) { return find<QLabel>(QString("lbl_choice%1").arg(j).toLatin1()); }
     QAction* item(const char* name) { return find<QAction>(name); }
 };
+
+// Types each character as a key whose text is that character, as the keyboard layer delivers a
+// letter composed with a dead key (QTest's own keyClicks takes ASCII only).
+void typeKeys(QWidget* widget, const QString& text) {
+    for (const QChar c : text) {
+        const auto key = Qt::Key(c.toUpper().unicode() < 256 ? c.toUpper().unicode() : 0);
+        QTest::sendKeyEvent(QTest::Click, widget, key, QString(c), Qt::NoModifier);
+    }
+}
 
 constexpr int32_t options(int q, int a, int t, int pads) {
     return q + 16 * a + 128 * t + 8192 * pads;
@@ -82,6 +93,58 @@ private slots:
         QVERIFY(!rig.window->activity().questionOpen());
         QCOMPARE(rig.find<QLabel>("imgPad0")->property("picture").toInt(),
                  static_cast<int>(PadPicture::Sitting));  // missed: the frog stays
+    }
+
+    // Accented letters come as a key's text (a dead key or compose composed by the keyboard
+    // layer) or as an input method's committed text; both take the same letter-by-letter way.
+    // é is not e; a capital is the word's own letter; œ is a Windows-1252 letter beyond Latin-1.
+    void accentedLettersComeThroughKeysAndInputMethods() {
+        const std::string list = "*WORDLIST ACCENTS*\r\n\xE9t\xE9,chat,lit,s\x9Cur,\xC9mile\r\n";
+        Rig rig(options(3, 1, 20, 10), 1, {800, 553}, true, list, 0.1);
+        auto* txt = rig.find<QLineEdit>("txt");
+        QCOMPARE(rig.window->activity().currentWord(), std::string("\xE9t\xE9"));
+        QTest::keyClicks(txt, "e");
+        QCOMPARE(txt->text(), QString("e"));
+        QCOMPARE(txt->palette().color(QPalette::Text), QColor(Qt::red));
+        rig.timers.advance(600);
+        QCOMPARE(txt->text(), QString());
+        typeKeys(txt, QString::fromUtf8("\xC3\x89"));  // É, taken as the word's é
+        QCOMPARE(txt->text(), QString::fromUtf8("\xC3\xA9"));
+        QCOMPARE(txt->palette().color(QPalette::Text), QColor(Qt::black));
+        QTest::keyClicks(txt, "t");
+        QInputMethodEvent composing(QString::fromUtf8("\xC2\xB4"), {});  // still composing
+        QApplication::sendEvent(txt, &composing);
+        QCOMPARE(txt->text(), QString::fromUtf8("\xC3\xA9t"));
+        QInputMethodEvent committed;
+        committed.setCommitString(QString::fromUtf8("\xC3\xA9"));
+        QApplication::sendEvent(txt, &committed);
+        QCOMPARE(txt->text(), QString::fromUtf8("\xC3\xA9t\xC3\xA9"));
+        QVERIFY(!rig.window->activity().questionOpen());
+
+        Rig sister(options(3, 1, 20, 10), 1, {800, 553}, true, list, 0.7);
+        txt = sister.find<QLineEdit>("txt");
+        QCOMPARE(sister.window->activity().currentWord(), std::string("s\x9Cur"));
+        typeKeys(txt, QString::fromUtf8("s\xC5\x92u"));  // Œ typed as a capital
+        QCOMPARE(txt->text(), QString::fromUtf8("s\xC5\x93u"));
+        typeKeys(txt, QString::fromUtf8("\xC3\xB1"));  // ñ: a wrong letter, shown red
+        QCOMPARE(txt->text(), QString::fromUtf8("s\xC5\x93u\xC3\xB1"));
+        QCOMPARE(txt->palette().color(QPalette::Text), QColor(Qt::red));
+        sister.timers.advance(600);
+        QTest::keyClicks(txt, "r");
+        QVERIFY(!sister.window->activity().questionOpen());
+    }
+
+    // A list of plain words takes only the letters a-z, as it always did: é is cancelled.
+    void plainListsCancelAccentedLetters() {
+        Rig rig(options(3, 1, 20, 10));
+        auto* txt = rig.find<QLineEdit>("txt");
+        typeKeys(txt, QString::fromUtf8("\xC3\xA9t\xC3\xB1"));
+        QCOMPARE(txt->text(), QString("T"));
+        QInputMethodEvent committed;
+        committed.setCommitString(QString::fromUtf8("\xC3\xB6o"));
+        QApplication::sendEvent(txt, &committed);
+        QCOMPARE(txt->text(), QString("To"));
+        QCOMPARE(txt->palette().color(QPalette::Text), QColor(Qt::black));
     }
 
     void theKeysOneToFourChooseAsAClickWould() {

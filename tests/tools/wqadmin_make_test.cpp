@@ -162,8 +162,6 @@ TEST_F(WqadminMake, BadInputIsRefusedWithAMessageAndNothingWritten) {
          "ad.\n",
          "the word \"\xC5\x82"
          "ad.\""},
-        {"17WALK", "Our Walk\n\n[gate.png]\nNa\xC3\xAFve.\n",
-         "the word \"Na\xC3\xAFve.\" holds the letter \"\xC3\xAF\""},
         {"17WALK", "Our Walk\n\n[gate.png]\n" + std::string(40, 'w'), "too long for a line"},
         {"17WALK",
          "Our Walk\n\n[gate.png]\n" +

@@ -93,7 +93,7 @@ TEST_F(WqadminRecordings, WarnsOfListsTheActivityNeverOffers) {
     for (const char* stem : {"CAT", "DOG", "PIG", "HEN"})
         write(std::string("data/WAVS/WDS/") + stem + ".WAV", "x");
     write("data/WORDLIST/ANIMALS.TXT", words);
-    write("data/WORDLIST/0065to65.txt", words);  // takes the first name that would be suggested
+    write("data/WORDLIST/0071to71.txt", words);  // takes the first name that would be suggested
     write("0033TO40.TXT", words);                // outside the WORDLIST folder
     write("data/WORDLIST/FARM.LST", words);      // not a .TXT file
     const struct {
@@ -103,7 +103,7 @@ TEST_F(WqadminRecordings, WarnsOfListsTheActivityNeverOffers) {
         {"ANIMALS.TXT",
          "Warning: The name \"ANIMALS\" has no title, so neither the chooser nor the settings "
          "window ever offers this list."},
-        {"ANIMALS.TXT", "rename it, for instance, to 0066TO66.TXT (shown as \"Books 66 to 66\")"},
+        {"ANIMALS.TXT", "rename it, for instance, to 0072TO72.TXT (shown as \"Books 72 to 72\")"},
         {(m_root / "0033TO40.TXT").string(),
          "Warning: The list is not a .TXT file in the data directory's WORDLIST folder"},
         {data() + "/WORDLIST/FARM.LST",
@@ -190,6 +190,55 @@ TEST_F(WqadminRecordings, MakesExactlyTheMissingRecordingsAndTouchesNoOther) {
     }
 }
 
+// A French class hears its words in French without asking: the class's LANGUAGE.TXT picks the
+// voice, a --voice given still wins, and each accented word gets a recording of its own, named
+// with its accents (UTF-8 on disk), where the programs look for it.
+TEST_F(WqadminRecordings, AccentedWordsInTheClasssVoice) {
+    if (!speechProgramFound()) GTEST_SKIP() << "espeak-ng is not installed";
+    write("app/LANGUAGE.TXT", "fr\r\n");
+    write("data/WORDLIST/0033TO40.TXT", "*WORDLIST ACCENTS*\r\n\xE9t\xE9,caf\xE9,cafe,ni\xF1o\r\n");
+    const fs::path wds = m_root / "data" / "WAVS" / "WDS";
+    const auto run = test::runWqadmin({"recordings", app(), "0033TO40.TXT", "--make"});
+    EXPECT_EQ(run.status, 0) << run.out << run.err;
+    EXPECT_EQ(filesIn(wds), (std::set<std::string>{"\xC3\x89T\xC3\x89.WAV", "CAF\xC3\x89.WAV",
+                                                   "CAFE.WAV", "NI\xC3\x91O.WAV"}));
+    EXPECT_NE(run.out.find("(\xC3\xA9t\xC3\xA9)"), std::string::npos) << run.out;
+    const std::string classVoice = read("data/WAVS/WDS/\xC3\x89T\xC3\x89.WAV");
+
+    for (const auto& [voice, same] :
+         {std::pair<std::string, bool>{"fr", true}, std::pair<std::string, bool>{"en-gb", false}}) {
+        const auto forced = test::runWqadmin(
+            {"recordings", app(), "0033TO40.TXT", "--make", "--force", "--voice", voice});
+        EXPECT_EQ(forced.status, 0) << forced.err;
+        EXPECT_EQ(read("data/WAVS/WDS/\xC3\x89T\xC3\x89.WAV") == classVoice, same) << voice;
+    }
+}
+
+// The list writer writes the accented marker only when a word needs it; the words are given in
+// UTF-8 and stored in Windows-1252.
+TEST_F(WqadminRecordings, WordlistWritesTheMarkerTheWordsNeed) {
+    const std::string plain = (m_root / "data" / "WORDLIST" / "PLAIN.TXT").string();
+    auto run = test::runWqadmin({"wordlist", plain, "--write", "cat", "dog", "pig", "hen"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(read("data/WORDLIST/PLAIN.TXT"),
+              "*WORDLIST*\r\ncat\r\ndog\r\npig\r\nhen\r\n*END*\r\n");
+    const std::string accented = (m_root / "data" / "WORDLIST" / "ETE.TXT").string();
+    run = test::runWqadmin(
+        {"wordlist", accented, "--write", "\xC3\xA9t\xC3\xA9", "chat", "lit", "s\xC5\x93ur"});
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "\xC3\xA9t\xC3\xA9\nchat\nlit\ns\xC5\x93ur\n");
+    EXPECT_EQ(read("data/WORDLIST/ETE.TXT"),
+              "*WORDLIST ACCENTS*\r\n\xE9t\xE9\r\nchat\r\nlit\r\ns\x9Cur\r\n*END*\r\n");
+    const std::string bad = (m_root / "data" / "WORDLIST" / "BAD.TXT").string();
+    for (const std::vector<std::string>& words :
+         {std::vector<std::string>{"cat", "dog", "pig"}, {"cat", "dog", "pig", "don't"}}) {
+        std::vector<std::string> args = {"wordlist", bad, "--write"};
+        args.insert(args.end(), words.begin(), words.end());
+        EXPECT_EQ(test::runWqadmin(args).status, 1);
+        EXPECT_FALSE(fs::exists(bad));
+    }
+}
+
 TEST_F(WqadminRecordings, MakesTheWordSoundFolderWhereTheProgramsLook) {
     if (!speechProgramFound()) GTEST_SKIP() << "espeak-ng is not installed";
     write("data/WORDLIST/0001TO08.TXT", "*WORDLIST*\r\nsun,hat,map,cup\r\n");
@@ -258,13 +307,25 @@ TEST_F(WqadminRecordings, WordlistSaveWritesAListTheActivityOffersOrNothing) {
     const auto report = test::runWqadmin({"recordings", app(), "99LIST01.TXT"});
     EXPECT_NE(report.out.find("the activity's title: \"Farm\""), std::string::npos) << report.out;
 
+    // A word with an accented letter makes an accented list; the same words without one keep the
+    // plain marker above.
+    const auto accented = test::runWqadmin({"wordlist-save", app(), "99LIST03", "--title",
+                                            "Caf\u00e9", "caf\u00e9", "th\u00e9", "lait", "pain"});
+    ASSERT_EQ(accented.status, 0) << accented.err;
+    EXPECT_EQ(read("data/WORDLIST/99LIST03.TXT"),
+              "*WORDLIST ACCENTS*\r\ncaf\xE9\r\nth\xE9\r\nlait\r\npain\r\n*END*\r\n");
+    fs::remove(m_root.path() / "data/WORDLIST/99LIST03.TXT");
+
     const auto before = snapshot(m_root.path());
     const std::vector<std::pair<std::vector<std::string>, std::string>> refused = {
         {{"99LIST02", "--title", "Farm", "cow", "hen", "goat"}, "at least 4 words"},
         {{"99LIST02", "--title", "Farm", "cow", "hen", "goat", "Cow"},
          "\"Cow\" is in the list twice"},
         {{"99LIST02", "--title", "Farm", "cow", "hen", "ox", "pig"}, "\"ox\": shorter than 3"},
-        {{"99LIST02", "--title", "Farm", "cow", "hen", "caf\u00e9", "pig"}, "not only the letters"},
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "don't", "pig"},
+         "not only the letters A to Z and the accented letters"},
+        {{"99LIST02", "--title", "Farm", "cow", "hen", "\u00e9t\u00e9", "\u00c9T\u00c9", "pig"},
+         "is in the list twice"},
         {{"99LIST02", "--title", "Farm", "cow", "hen", "\u0109at", "pig"}, "cannot store"},
         {{"99LIST02", "cow", "hen", "goat", "pig"}, "needs a title"},
         {{"99LIST02", "--title", std::string(41, 'a'), "cow", "hen", "goat", "pig"},

@@ -35,3 +35,24 @@ std::string fileStem(std::string_view text, int16_t voiceA) {
 }
 
 }  // namespace kz
+
+namespace kz {
+
+std::string wordSoundStem(std::string_view word, int16_t voiceA) {
+    if (!hasAccentedLetter(word)) return fileStem(word, voiceA);
+    std::string stem;
+    int sum = 0;
+    for (char c : toUpperCp1252(word)) {
+        if ((c >= 'A' && c <= 'Z') || isAccentedLetter(c)) {
+            stem += c;
+            sum += static_cast<unsigned char>(c);
+        }
+    }
+    if (stem.size() > 8) {
+        const std::string digits = std::to_string(sum);
+        stem = stem.substr(0, 6) + digits.substr(digits.size() - 2);
+    }
+    return stem;
+}
+
+}  // namespace kz

@@ -103,6 +103,40 @@ std::optional<StoryPage> readFrame(RecordReader& frame, const Story& story) {
 
 }  // namespace
 
+std::string escapeHigh(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        const auto code = static_cast<unsigned char>(c);
+        if (code > 220) {
+            out += kHighEscape;
+            out += static_cast<char>('A' + (code - 221));
+        } else {
+            if (c == kHighEscape) out += kHighEscape;
+            out += c;
+        }
+    }
+    return out;
+}
+
+std::string unescapeHigh(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char next = i + 1 < text.size() ? text[i + 1] : '\0';
+        if (text[i] == kHighEscape && next == kHighEscape) {
+            out += kHighEscape;
+            ++i;
+        } else if (text[i] == kHighEscape && next >= 'A' && next <= 'A' + (255 - 221)) {
+            out += static_cast<char>(221 + (next - 'A'));
+            ++i;
+        } else {
+            out += text[i];
+        }
+    }
+    return out;
+}
+
 std::string storyFilePath(std::string_view dataDir, std::string_view storyCode) {
     return joinPath(dataDir, "DATA\\" + std::string(storyCode) + ".DAT");
 }
@@ -116,8 +150,13 @@ Result<Story> decodeStory(std::string_view bytes, std::string_view path) {
 
     DataKey key = 0;
     decodeDataField(*header, key);
-    RecordReader head(decodeDataField(*headField, key));
-    if (trimSpaces(*header) != kStoryHeader) return fault("badfile");
+    const bool accented = trimSpaces(*header) == kAccentedStoryHeader;
+    if (trimSpaces(*header) != kStoryHeader && !accented) return fault("badfile");
+    const auto record = [&](std::string_view field) {
+        std::string text = decodeDataField(field, key);
+        return accented ? unescapeHigh(text) : text;
+    };
+    RecordReader head(record(*headField));
 
     Story story;
     if (!readHead(head, story)) return fault("badframe");
@@ -126,7 +165,7 @@ Result<Story> decodeStory(std::string_view bytes, std::string_view path) {
     for (int p = 1; p <= story.pageCount; ++p) {
         const auto field = fields.next();
         if (!field) return fault("badframe");
-        RecordReader frame(decodeDataField(*field, key));
+        RecordReader frame(record(*field));
         auto page = readFrame(frame, story);
         if (!page) return fault("badframe");
         story.pages.push_back(std::move(*page));

@@ -11,9 +11,6 @@ namespace {
 
 // Why a text cannot stand as one line of a record; empty when it can.
 std::string lineProblem(std::string_view text) {
-    for (unsigned char c : text) {
-        if (c > 220) return "holds a character above code 220, which story files cannot store";
-    }
     if (text.find("\r\n") != std::string_view::npos) return "holds a line break (CR LF)";
     return {};
 }
@@ -97,9 +94,17 @@ std::string frameRecord(const StoryPage& page) {
     return record;
 }
 
-void addField(std::string& file, std::string_view record, DataKey& key, const CodeChooser& choose) {
+bool holdsHigh(std::string_view text) {
+    for (unsigned char c : text) {
+        if (c > 220) return true;
+    }
+    return false;
+}
+
+void addField(std::string& file, const std::string& record, bool accented, DataKey& key,
+              const CodeChooser& choose) {
     file += '"';
-    file += encodeDataField(record, key, choose);
+    file += encodeDataField(accented ? escapeHigh(record) : record, key, choose);
     file += '"';
     file += kNewLine;
 }
@@ -120,14 +125,27 @@ std::optional<std::string> storyProblem(const Story& story) {
     return std::nullopt;
 }
 
+bool needsAccentedStoryFile(const Story& story) {
+    for (const auto& page : story.pages) {
+        for (const auto& t : page.texts)
+            if (holdsHigh(t.text)) return true;
+        for (const auto& p : page.pictures)
+            if (holdsHigh(p.name)) return true;
+        if (holdsHigh(page.nextPicture)) return true;
+    }
+    return false;
+}
+
 std::string encodeStory(const Story& story, const CodeChooser& choose) {
     if (auto problem = storyProblem(story)) throw std::invalid_argument(*problem);
-    std::string file(kStoryHeader);
+    const bool accented = needsAccentedStoryFile(story);
+    const std::string_view header = accented ? kAccentedStoryHeader : kStoryHeader;
+    std::string file(header);
     file += kNewLine;
     DataKey key = 0;
-    decodeDataField(kStoryHeader, key);
-    addField(file, headRecord(story), key, choose);
-    for (const auto& page : story.pages) addField(file, frameRecord(page), key, choose);
+    decodeDataField(header, key);
+    addField(file, headRecord(story), accented, key, choose);
+    for (const auto& page : story.pages) addField(file, frameRecord(page), accented, key, choose);
     return file;
 }
 

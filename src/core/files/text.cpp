@@ -73,6 +73,21 @@ std::string toLowerCp1252(std::string_view text) {
     return out;
 }
 
+bool isAccentedLetter(char c) {
+    // The small letters; a capital is one once lowered (ß has no capital and stays itself).
+    static constexpr std::string_view kSmall =
+        "\xE9\xE8\xEA\xEB\xE0\xE2\xEE\xEF\xF4\xFB\xF9\xFC\xFF\xE7\x9C\xE6\xF1\xE1\xED\xF3\xFA\xE4"
+        "\xF6\xDF";
+    return kSmall.find(toLowerCp1252(std::string_view(&c, 1))[0]) != std::string_view::npos;
+}
+
+bool hasAccentedLetter(std::string_view word) {
+    for (char c : word) {
+        if (isAccentedLetter(c)) return true;
+    }
+    return false;
+}
+
 namespace {
 
 // Files are read the same way whatever locale the program runs in (Qt sets the user's, whose

@@ -25,6 +25,13 @@ std::string toLowerAscii(std::string_view text);
 std::string toUpperCp1252(std::string_view text);
 std::string toLowerCp1252(std::string_view text);
 
+// The accented letters a word list may hold (and the word activity takes), in Windows-1252, small
+// and capital: é è ê ë à â î ï ô û ù ü ÿ ç œ æ ñ á í ó ú ä ö ß (ß has no capital).
+bool isAccentedLetter(char c);
+
+// Whether a word holds an accented letter, so that its list must be an accented one.
+bool hasAccentedLetter(std::string_view word);
+
 // The usual text-to-number reading: white space anywhere is skipped, then an optional sign,
 // digits with an optional fraction and exponent, and "&H"/"&O" prefixes for hexadecimal and octal.
 // Reading stops at the first character that does not fit; no number at all reads as 0.

@@ -1,5 +1,7 @@
 #include "files/word_list.h"
 
+#include <stdexcept>
+
 #include "files/field_reader.h"
 #include "files/file_stem.h"
 #include "files/paths.h"
@@ -15,15 +17,21 @@ bool isAllLetters(std::string_view text) {
     return true;
 }
 
-SkipReason skipReason(std::string_view field) {
+SkipReason skipReason(std::string_view field, bool accented) {
     if (!field.empty() && field.front() == '*') return SkipReason::Comment;
     if (field.size() < 3) return SkipReason::TooShort;
     if (field.size() > 11) return SkipReason::TooLong;
-    if (!isAllLetters(field)) return SkipReason::NotLetters;
+    if (!accented) return isAllLetters(field) ? SkipReason::None : SkipReason::NotLetters;
+    for (char c : field) {
+        if (!isAllLetters(std::string_view(&c, 1)) && !isAccentedLetter(c))
+            return SkipReason::NotAccentedLetters;
+    }
     return SkipReason::None;
 }
 
-bool isListWord(std::string_view field) { return skipReason(field) == SkipReason::None; }
+bool isListWord(std::string_view field, bool accented) {
+    return skipReason(field, accented) == SkipReason::None;
+}
 
 std::string_view skipReasonText(SkipReason reason) {
     switch (reason) {
@@ -37,6 +45,8 @@ std::string_view skipReasonText(SkipReason reason) {
             return "starts with \"*\" (a comment)";
         case SkipReason::NotLetters:
             return "not only the letters A to Z";
+        case SkipReason::NotAccentedLetters:
+            return "not only the letters A to Z and the accented letters";
     }
     return {};
 }
@@ -48,7 +58,8 @@ WordList parseWordList(std::string_view bytes) {
     while (auto field = fields.next()) {
         const std::string text = toUpperAscii(trimSpaces(*field));
         if (!markerSeen) {
-            if (text != "*WORDLIST*") {
+            list.accented = text == kAccentedListMarker;
+            if (text != kWordListMarker && !list.accented) {
                 list.outcome = WordListOutcome::NotAList;
                 return list;
             }
@@ -57,7 +68,7 @@ WordList parseWordList(std::string_view bytes) {
         }
         if (text == "*END*") break;
         const std::string word(trimSpaces(*field));
-        if (!isListWord(word)) {
+        if (!isListWord(word, list.accented)) {
             if (!word.empty()) list.skipped.push_back(word);
             continue;
         }
@@ -80,6 +91,24 @@ WordList loadWordList(std::string_view path) {
     const auto bytes = readWholeFile(path);
     if (!bytes) return WordList{};
     return parseWordList(*bytes);
+}
+
+std::string formatWordList(const std::vector<std::string>& words) {
+    bool accented = false;
+    for (const auto& word : words) accented = accented || hasAccentedLetter(word);
+    std::string file(accented ? kAccentedListMarker : kWordListMarker);
+    file += kNewLine;
+    for (const auto& word : words) {
+        if (!isListWord(word, accented)) {
+            throw std::invalid_argument("\"" + word + "\" cannot be a list word: " +
+                                        std::string(skipReasonText(skipReason(word, accented))));
+        }
+        file += word;
+        file += kNewLine;
+    }
+    file += "*END*";
+    file += kNewLine;
+    return file;
 }
 
 std::string wordListMessage(WordListOutcome outcome, std::string_view path) {
@@ -109,7 +138,7 @@ std::string wordListBaseName(std::string_view path) {
 }
 
 std::string wordSoundPath(std::string_view word, int16_t voiceA) {
-    return "WAVS\\WDS\\" + fileStem(word, voiceA) + ".WAV";
+    return "WAVS\\WDS\\" + wordSoundStem(word, voiceA) + ".WAV";
 }
 
 }  // namespace kz

@@ -50,7 +50,7 @@ void WordActivity::wrongAnswer() {
 
 std::optional<char> WordActivity::answerKey(int code) {
     if (!m_questionOpen || !typed()) return std::nullopt;
-    return filterAnswerKey(code);
+    return filterAnswerKey(code, m_accentedList);
 }
 
 void WordActivity::answerTextChanged(std::string_view text) {

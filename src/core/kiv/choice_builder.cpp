@@ -27,10 +27,10 @@ int drawPosition(Random& random, size_t count) {
 // word. Counting stops at `enough`, so a long list of different words is not sorted whole.
 size_t distinctOthers(std::string_view word, const std::vector<std::string>& words, size_t enough) {
     std::set<std::string> others;
-    const std::string target = toUpperAscii(word);
+    const std::string target = toUpperCp1252(word);
     for (const auto& w : words) {
         if (others.size() >= enough) break;
-        std::string upper = toUpperAscii(w);
+        std::string upper = toUpperCp1252(w);
         if (upper != target) others.insert(std::move(upper));
     }
     return others.size();
@@ -44,7 +44,7 @@ public:
         const double w = width(word);
         m_lo = 0.9 * w;
         m_hi = 1.05 * w;
-        m_taken.insert(toUpperAscii(word));
+        m_taken.insert(toUpperCp1252(word));
     }
 
     std::string next() {
@@ -73,11 +73,11 @@ private:
     }
 
     bool acceptable(int pos) const {
-        return !m_offered[pos] && !m_taken.contains(toUpperAscii(m_words[pos]));
+        return !m_offered[pos] && !m_taken.contains(toUpperCp1252(m_words[pos]));
     }
     std::string take(int pos) {
         m_offered[pos] = true;
-        m_taken.insert(toUpperAscii(m_words[pos]));
+        m_taken.insert(toUpperCp1252(m_words[pos]));
         return m_words[pos];
     }
 
@@ -114,10 +114,15 @@ Choices buildChoices(std::string_view word, const std::vector<std::string>& word
         Drawer drawer(word, words, random, width);
         for (size_t k = 0; k < wanted; ++k) result.texts.push_back(drawer.next());
     }
-    const bool capital = word >= std::string_view("A") && word <= std::string_view("ZZZ");
+    // A word from "A" to "ZZZ" in code order starts with a capital A-Y (or Z and capitals); in a
+    // list with accents, a word that starts with an accented capital (\xC9cole) does too.
+    const bool accentedCapital = !word.empty() && isAccentedLetter(word[0]) &&
+                                 toLowerCp1252(word.substr(0, 1)) != word.substr(0, 1);
+    const bool capital =
+        (word >= std::string_view("A") && word <= std::string_view("ZZZ")) || accentedCapital;
     if (capital) {
         for (size_t k = 1; k < result.texts.size(); ++k)
-            if (!result.texts[k].empty()) result.texts[k][0] = toUpperAscii(result.texts[k]).at(0);
+            if (!result.texts[k].empty()) result.texts[k][0] = toUpperCp1252(result.texts[k]).at(0);
     }
     shuffle(result.texts, random);
     result.widestTwips = width(word);

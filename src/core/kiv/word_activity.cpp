@@ -79,6 +79,7 @@ bool WordActivity::loadWordList(const std::string& path) {
         return false;
     }
     m_words = std::move(list.words);
+    m_accentedList = list.accented;
     m_recentWords = {};
     const std::string base = wordListBaseName(path);
     m_wordList = base;

@@ -142,6 +142,7 @@ private:
     KivMenus m_menus;
 
     std::vector<std::string> m_words;  // words(1) is m_words[0]
+    bool m_accentedList = false;       // the list may hold accented words: the box takes them
     std::string m_wordList;
     std::array<int, 4> m_recentWords{};
     std::string m_currentWord;

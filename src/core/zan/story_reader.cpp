@@ -296,7 +296,7 @@ void StoryReader::playClick() {
 
 // A word without a recording is silent, and reading goes on.
 void StoryReader::speakWord(const std::string& word) {
-    const std::string stem = fileStem(word, m_state.workSettings.voiceA());
+    const std::string stem = wordSoundStem(word, m_state.workSettings.voiceA());
     m_ports.wordPlayer.prepare(findDataFile(m_state, m_ports.host, wordSoundName(stem), false));
     m_ports.wordPlayer.command(SoundCommand::Play);
 }

@@ -101,14 +101,6 @@ std::optional<std::string> storedWord(std::string_view utf8, const std::string& 
                   " holds a letter that Windows-1252 text (the story file's) cannot hold.";
         return std::nullopt;
     }
-    for (unsigned char c : *word) {
-        if (c > 220) {
-            problem = where + ": the word " + inQuotes(utf8) + " holds the letter " +
-                      inQuotes(cp1252ToUtf8(std::string(1, static_cast<char>(c)))) +
-                      ", which story files cannot hold (they hold characters up to code 220).";
-            return std::nullopt;
-        }
-    }
     return word;
 }
 
