@@ -331,6 +331,63 @@ def fish(x, y, s, colour="#ff8a2a"):
                   circle(x - s * 0.2, y - s * 0.05, s * 0.045, INK)])
 
 
+def cat(x, feet, s, coat="#9e9e9e", stripes="#6d6d6d", asleep=False):
+    """A cat sitting, facing the viewer, s pixels tall; x is the middle of its body."""
+    head_r = s * 0.22
+    hx, hy = x, feet - s + head_r
+    items = [path(f"M{f(x + s * 0.2)} {f(feet - s * 0.05)} q{f(s * 0.35)} {f(-s * 0.05)} {f(s * 0.3)} {f(-s * 0.4)}",
+                  stroke=coat, sw=s * 0.07),
+             ellipse(x, feet - s * 0.28, s * 0.27, s * 0.3, coat, INK, 1.5),
+             ellipse(x - s * 0.12, feet - s * 0.03, s * 0.09, s * 0.045, coat, INK, 1.2),
+             ellipse(x + s * 0.12, feet - s * 0.03, s * 0.09, s * 0.045, coat, INK, 1.2)]
+    for dy in (0.32, 0.22):
+        items.append(path(f"M{f(x - s * 0.25)} {f(feet - s * dy)} q{f(s * 0.07)} {f(-s * 0.03)} {f(s * 0.12)} 0",
+                          stroke=stripes, sw=2))
+    for side in (-1, 1):
+        items.append(polygon([(hx + side * head_r * 0.95, hy - head_r * 0.2), (hx + side * head_r * 0.85, hy - head_r * 1.35),
+                              (hx + side * head_r * 0.2, hy - head_r * 0.85)], coat, INK, 1.5))
+    items.append(circle(hx, hy, head_r, coat, INK, 1.5))
+    for side in (-1, 1):
+        ex = hx + side * head_r * 0.4
+        if asleep:
+            items.append(path(f"M{f(ex - head_r * 0.15)} {f(hy - head_r * 0.05)} q{f(head_r * 0.15)} {f(head_r * 0.12)} "
+                              f"{f(head_r * 0.3)} 0", stroke=INK, sw=1.5))
+        else:
+            items.append(ellipse(ex, hy - head_r * 0.05, head_r * 0.12, head_r * 0.18, "#7cc242"))
+            items.append(ellipse(ex, hy - head_r * 0.05, head_r * 0.04, head_r * 0.14, INK))
+        for dy in (0.2, 0.35):
+            items.append(line(hx + side * head_r * 0.3, hy + head_r * 0.3, hx + side * head_r * 1.2, hy + head_r * dy,
+                              INK, 1))
+    items.append(polygon([(hx - head_r * 0.12, hy + head_r * 0.15), (hx + head_r * 0.12, hy + head_r * 0.15),
+                          (hx, hy + head_r * 0.3)], "#ff8fa3"))
+    items.append(path(f"M{f(hx - head_r * 0.2)} {f(hy + head_r * 0.45)} q{f(head_r * 0.1)} {f(head_r * 0.12)} {f(head_r * 0.2)} "
+                      f"{f(-head_r * 0.12)} q{f(head_r * 0.1)} {f(head_r * 0.12)} {f(head_r * 0.2)} {f(head_r * 0.12)}",
+                      stroke=INK, sw=1.2))
+    return group(items)
+
+
+def bird(x, y, s, colour="#4f8fe8", flying=False):
+    """A small bird facing left, s pixels long, sitting with its feet at y or flying around y."""
+    items = []
+    if not flying:
+        items += [line(x - s * 0.05, y - s * 0.15, x - s * 0.05, y, "#ff8a2a", 1.5),
+                  line(x + s * 0.1, y - s * 0.15, x + s * 0.1, y, "#ff8a2a", 1.5)]
+    body_y = y - (s * 0.35 if not flying else 0)
+    items += [polygon([(x + s * 0.3, body_y), (x + s * 0.55, body_y - s * 0.15), (x + s * 0.55, body_y + s * 0.1)],
+                      colour, INK, 1.2),
+              ellipse(x, body_y, s * 0.35, s * 0.22, colour, INK, 1.5),
+              circle(x - s * 0.28, body_y - s * 0.18, s * 0.16, colour, INK, 1.5),
+              polygon([(x - s * 0.42, body_y - s * 0.2), (x - s * 0.58, body_y - s * 0.14), (x - s * 0.42, body_y - s * 0.1)],
+                      "#ffb020", INK, 1),
+              circle(x - s * 0.32, body_y - s * 0.22, s * 0.035, INK)]
+    if flying:
+        items.append(path(f"M{f(x - s * 0.1)} {f(body_y - s * 0.05)} q{f(s * 0.1)} {f(-s * 0.5)} {f(s * 0.35)} {f(-s * 0.45)} "
+                          f"q{f(-s * 0.1)} {f(s * 0.25)} {f(-s * 0.1)} {f(s * 0.45)} Z", fill=colour, stroke=INK, sw=1.2))
+    else:
+        items.append(ellipse(x + s * 0.05, body_y, s * 0.18, s * 0.1, "#3a6fc0"))
+    return group(items)
+
+
 # Things ------------------------------------------------------------------------------------------
 
 def kite(cx, cy, s, colours=("#e53935", "#ffd600"), tail_to=None, string_to=None, angle=0):
@@ -432,6 +489,21 @@ def sock(x, y, s, colour="#ff7043"):
                        f"q{f(s * 0.15)} 0 {f(s * 0.15)} {f(-s * 0.15)} q0 {f(-s * 0.15)} {f(-s * 0.15)} {f(-s * 0.15)} "
                        f"l{f(-s * 0.12)} 0 l0 {f(-s * 0.6)} Z", fill=colour, stroke=INK, sw=1.5),
                   rect(x - 1, y, s * 0.32, s * 0.12, "#ffffff", 2, INK, 1)])
+
+def ladder(x, bottom, top, w, colour="#c8894a"):
+    """An upright ladder from bottom up to top, w wide, its left rail at x."""
+    items = [line(x, bottom, x, top, colour, w * 0.12), line(x + w, bottom, x + w, top, colour, w * 0.12)]
+    steps = max(2, int((bottom - top) / (w * 0.9)))
+    for i in range(1, steps + 1):
+        y = bottom - (bottom - top) * i / (steps + 1)
+        items.append(line(x, y, x + w, y, colour, w * 0.1))
+    return group(items)
+
+
+def cushion(x, floor, w, colour="#ef5350"):
+    """A round dog's cushion w wide, its middle at x, lying on the floor."""
+    return group([ellipse(x, floor - w * 0.12, w * 0.5, w * 0.14, colour, INK, 1.5),
+                  ellipse(x, floor - w * 0.16, w * 0.38, w * 0.08, "#ffcdd2")])
 
 
 def sparkles(points, r, colour="#fff3a0"):
