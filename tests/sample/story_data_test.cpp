@@ -5,8 +5,12 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
 
 #include "files/story_catalogue.h"
+#include "files/story_file.h"
 #include "files/user_settings.h"
 #include "staged_installation.h"
 
@@ -50,6 +54,29 @@ TEST(SampleStories, PagesAreShortWithTitleFirst) {
             << "the word capacity is the longest page";
     }
     EXPECT_TRUE(quoted) << "some story quotes someone, written with @ marks";
+}
+
+std::string stagedBytes(const std::string& code) {
+    std::ifstream in(stagePath("DATA\\" + code + ".DAT"), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The French, Spanish and German stories hold small accented letters, so only they are written
+// in the accented form; the English ones keep the plain form. Every file is exactly what the
+// encoder writes for the story it holds, so a story file reads and writes back byte for byte.
+TEST(SampleStories, OnlyTheAccentedStoriesUseTheAccentedFileAndAllWriteBackByteForByte) {
+    std::set<std::string> accented;
+    for (const auto& [code, story] : stagedStories()) {
+        SCOPED_TRACE(code);
+        const auto bytes = stagedBytes(code);
+        const bool plain = bytes.starts_with(std::string(kStoryHeader) + "\r\n");
+        const bool accentedForm = bytes.starts_with(std::string(kAccentedStoryHeader) + "\r\n");
+        EXPECT_TRUE(plain != accentedForm) << "header: " << bytes.substr(0, 24);
+        EXPECT_EQ(accentedForm, needsAccentedStoryFile(story));
+        if (accentedForm) accented.insert(code);
+        EXPECT_TRUE(bytes == encodeStory(story)) << "the file is not what the encoder writes";
+    }
+    EXPECT_EQ(accented, (std::set<std::string>{"12BATEAU", "14COCO", "16BELLO"}));
 }
 
 TEST(SampleStories, EveryStoryAndWordListHasATitle) {
