@@ -368,7 +368,7 @@ class WordList:
 
 
 class ZanSessionTest(Sessions):
-    STORY, PAGES, OTHER = "10MUD", 6, "19MOON"
+    STORY, PAGES, OTHER = "10MUD", 6, "12BATEAU"
 
     def margin_spot(self, frame, top, height):
         """The middle of a button's place in the reader's margin, given by its top and height
