@@ -18,9 +18,9 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(__file__))
 import sessions_e2e  # noqa: E402
-from desktop import dark, heard  # noqa: E402
+from desktop import dark, decoded, heard, normalised  # noqa: E402
 from language_e2e import DESKTOP_LANGUAGE, LANGUAGES  # noqa: E402
-from sessions_e2e import Activity, KivSessions, WordList, kiv_options  # noqa: E402
+from sessions_e2e import KivSessions, WordList, activity, kiv_options  # noqa: E402
 
 WORD_LIST, STORY = "65MOTS", "12BATEAU"
 # The keys of a French keyboard for the letters that are not plain: é, è, à, ù and ç are keys of
@@ -68,11 +68,20 @@ class LanguageWordsTest(KivSessions):
             fields = [field.strip() for line in f for field in line.split(",")]
         return [w for w in fields[1:] if w and w.upper() != "*END*"]
 
+    def now(self):
+        """Where the sound output ends, in whole stereo frames."""
+        return len(self.audio.data()) // 8 * 8
+
+    def said(self, since, sounds):
+        """The word whose recording the output holds whole after since, or None."""
+        output = normalised(self.audio.data()[since:])
+        return next((word for word, path in sounds.items() if decoded(path) in output), None)
+
     def press(self, letter):
         self.desktop.key(*keys_of(letter))
 
     def box_reads(self, colour):
-        return self.wait_screen(lambda s: Activity(s).typed() == colour, 10,
+        return self.wait_screen(lambda s: (a := activity(s)) and a.typed() == colour, 10,
                                 what=f"the answer box {colour}")
 
     def answer(self, word, wrong_accent):
@@ -81,12 +90,13 @@ class LanguageWordsTest(KivSessions):
         at = next((i for i, c in enumerate(word) if i and c in PLAIN), None) if wrong_accent else None
         for i, letter in enumerate(word):
             if i == at:
-                taken = len(self.audio.data())
+                taken = self.now()
                 self.desktop.key(PLAIN[letter])
                 # The red lasts 0.6 s, less than a busy machine may take to grab the screen: its
                 # picture is kept when caught; the click, which lasts in the output, must come.
                 red = self.desktop.wait_for(
-                    lambda: (s := self.desktop.grab()) and Activity(s).typed() == "red" and s, 1.5)
+                    lambda: (s := self.desktop.grab()) and (a := activity(s)) and a.typed() == "red"
+                    and s, 1.5)
                 if red:
                     self.keep(red, "wrong-accent")
                 click = os.path.join(self.folder, "WAVS", "CLICK.WAV")
@@ -111,23 +121,22 @@ class LanguageWordsTest(KivSessions):
         since = 0
         for _ in range(40):
             asked = self.wait_until(
-                lambda: next((w for w, path in sounds.items()
-                              if heard(self.audio.data()[since:], path)), None) or
-                Activity(self.desktop.grab()).next_shown() and "next",
+                lambda: self.said(since, sounds) or
+                (a := activity(self.desktop.grab())) and a.next_shown() and "next",
                 "a word spoken or the set complete", 20)
             if asked == "next":
                 self.next_set(frame)
                 continue
             self.question(lambda a: a.typed() is None)
-            start = len(self.audio.data())
+            start = self.now()
             accented = any(c in PLAIN for c in asked)
             if self.answer(asked, wrong_accent=accented and not typed_by["corrected"]):
                 typed_by["corrected"] = True
             # Judged right: the word is said once more and stays in the box in black.
-            self.wait_until(lambda: heard(self.audio.data()[start:], sounds[asked]),
+            self.wait_until(lambda: self.said(start, {asked: sounds[asked]}),
                             f"{asked} said again as right")
             self.box_reads("black")
-            since = len(self.audio.data())
+            since = self.now()
             typed_by["own key"] |= any(len(keys_of(c)) == 1 and c in PLAIN for c in asked)
             typed_by["dead key"] |= any(len(keys_of(c)) == 2 for c in asked)
             if all(typed_by.values()):
@@ -161,10 +170,10 @@ class LanguageWordsTest(KivSessions):
             before = self.desktop.grab()
             lines = WordList(before).lines()
             box = WordList(before).box
-            taken = len(self.audio.data())
+            taken = self.now()
             self.desktop.click((box[0] + box[2]) // 2, (lines[0][0] + lines[0][1]) // 2)
-            self.wait_until(lambda: heard(self.audio.data()[taken:], self.recording(word)),
-                            f"{word} said")
+            sound = {word: self.recording(word)}
+            self.wait_until(lambda: self.said(taken, sound), f"{word} said")
             after = self.wait_screen(
                 lambda s: self.page_text(frame, s) > self.page_text(frame, before) and s,
                 what=f"{word} added to the page text")
