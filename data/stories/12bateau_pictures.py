@@ -6,7 +6,7 @@ from scene_parts import box_boat, cloud, motion_lines, person, sand, sea, shell,
 LEA = dict(skin="tan", hair="#3b2314", style="pony", top="#ffca28", dress=True, shoes="#e53935")
 PAPA = dict(skin="tan", hair="#3b2314", style="short", top="#26a69a", legs="#1565c0")
 MAMAN = dict(skin="tan", hair="#6d3b1a", style="long", top="#ab47bc", legs="#37474f")
-BOAT = "#e53935"  # red and blue: the boat of the text
+BOAT = "#e53935"  # red, with its white sail: the boat of the text
 
 
 def beach(w, h, sea_top, sand_top, wind=False):
