@@ -12,6 +12,7 @@
 #include "files/paths.h"
 #include "help_window.h"
 #include "progress_page.h"
+#include "session/class_language.h"
 #include "stories_page.h"
 #include "word_lists_page.h"
 
@@ -29,15 +30,18 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     auto* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
-    // The desk's help document lies beside the program, as the other programs' do.
+    // The desk's help document lies beside the program, as the other programs' do, in the
+    // language of the class it works on (as its windows are).
     auto* help = menuBar()->addMenu(tr("&Help"));
     auto* contents = help->addAction(tr("&Contents"), this, [this] {
         auto* window = findChild<ui::HelpWindow*>();
         if (!window) {
             const std::string folder =
                 fromSystemPath(QCoreApplication::applicationDirPath().toStdString());
-            window = new ui::HelpWindow(tr("Teacher's Desk Help"),
-                                        ui::helpDocumentPath(folder, "desk-help.html"), this);
+            window = new ui::HelpWindow(
+                tr("Teacher's Desk Help"),
+                ui::helpDocumentPath(folder, "desk-help.html", chosenLanguage(m_class.appDir())),
+                this);
         }
         window->showContents();
     });
