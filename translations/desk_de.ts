@@ -613,11 +613,11 @@ Welche möchten Sie behalten?</translation>
     <name>kz::desk::ProgressPage</name>
     <message>
         <source>Save as &amp;HTML...</source>
-        <translation>Als &amp;HTML speichern...</translation>
+        <translation>Als HT&amp;ML speichern...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
-        <translation>&amp;Drucken...</translation>
+        <translation>D&amp;rucken...</translation>
     </message>
     <message>
         <source>Save as CS&amp;V...</source>
@@ -665,7 +665,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>Each wee&amp;k:</source>
-        <translation>Jede &amp;Woche:</translation>
+        <translation>Jede Wo&amp;che:</translation>
     </message>
     <message>
         <source>Child</source>
@@ -862,7 +862,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>Stories in the &amp;data directory, as Zan&apos;s book list shows them:</source>
-        <translation>Geschichten im &amp;Datenordner, wie Zans Bücherliste sie zeigt:</translation>
+        <translation>Geschichten im Datenordner, wie &amp;Zans Bücherliste sie zeigt:</translation>
     </message>
     <message>
         <source>Stories</source>
@@ -934,7 +934,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>&amp;Replace the story that has this number</source>
-        <translation>Die Geschichte mit dieser Nummer &amp;ersetzen</translation>
+        <translation>Die Geschichte mit dieser Nummer er&amp;setzen</translation>
     </message>
     <message>
         <source>&amp;Make and show it</source>
@@ -958,7 +958,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>D&amp;iscard it</source>
-        <translation>Ver&amp;werfen</translation>
+        <translation>Ve&amp;rwerfen</translation>
     </message>
     <message>
         <source>The class now uses another data directory: make the story again to keep it there. Nothing was written.</source>
@@ -1036,7 +1036,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>Make with &amp;espeak-ng</source>
-        <translation>Mit &amp;espeak-ng machen</translation>
+        <translation>Mit es&amp;peak-ng machen</translation>
     </message>
     <message>
         <source>&amp;Record</source>
@@ -1044,7 +1044,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>&amp;Hear</source>
-        <translation>An&amp;hören</translation>
+        <translation>Anhö&amp;ren</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
@@ -1096,7 +1096,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>W&amp;ords (one a line):</source>
-        <translation>Wö&amp;rter (eins pro Zeile):</translation>
+        <translation>Wörter (eins pro &amp;Zeile):</translation>
     </message>
     <message>
         <source>Recordings</source>
@@ -1104,7 +1104,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>Recor&amp;dings of the words:</source>
-        <translation>Aufnahmen &amp;der Wörter:</translation>
+        <translation>A&amp;ufnahmen der Wörter:</translation>
     </message>
     <message>
         <source>Recordings of the words</source>

@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation>&amp;Añadir...</translation>
+        <translation>Aña&amp;dir...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
@@ -697,7 +697,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>&amp;Never read:</source>
-        <translation>&amp;Nunca leyeron:</translation>
+        <translation>Nunca l&amp;eyeron:</translation>
     </message>
     <message>
         <source>The log could not be read just now; it is read again in a moment. Shown: the log as read at %1. (%2)</source>
@@ -862,7 +862,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>Stories in the &amp;data directory, as Zan&apos;s book list shows them:</source>
-        <translation>Cuentos de la carpeta de &amp;datos, como los muestra la lista de libros de Zan:</translation>
+        <translation>Cuentos de la carpeta de datos, como los muestra la lista de libros de &amp;Zan:</translation>
     </message>
     <message>
         <source>Stories</source>
@@ -910,7 +910,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>Stor&amp;y code:</source>
-        <translation>Código del c&amp;uento:</translation>
+        <translation>Có&amp;digo del cuento:</translation>
     </message>
     <message>
         <source>Voice of the recordings</source>
@@ -930,11 +930,11 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>Sp&amp;eed:</source>
-        <translation>Velo&amp;cidad:</translation>
+        <translation>Vel&amp;ocidad:</translation>
     </message>
     <message>
         <source>&amp;Replace the story that has this number</source>
-        <translation>Reem&amp;plazar el cuento que tiene este número</translation>
+        <translation>Ree&amp;mplazar el cuento que tiene este número</translation>
     </message>
     <message>
         <source>&amp;Make and show it</source>
@@ -946,7 +946,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>Previous p&amp;age</source>
-        <translation>Página &amp;anterior</translation>
+        <translation>Página anter&amp;ior</translation>
     </message>
     <message>
         <source>&amp;Next page</source>
@@ -1028,7 +1028,7 @@ En la carpeta de la clase: %2
     <name>kz::desk::WordListsPage</name>
     <message>
         <source>&amp;New list</source>
-        <translation>&amp;Nueva lista</translation>
+        <translation>Nueva l&amp;ista</translation>
     </message>
     <message>
         <source>S&amp;ave list</source>
@@ -1048,7 +1048,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation>&amp;Conservar</translation>
+        <translation>C&amp;onservar</translation>
     </message>
     <message>
         <source>Recording &quot;%1&quot;: %2 s. Press Stop recording when the word is said.</source>
@@ -1056,7 +1056,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation>&amp;Listas</translation>
+        <translation>Li&amp;stas</translation>
     </message>
     <message>
         <source>Word lists</source>
@@ -1104,7 +1104,7 @@ En la carpeta de la clase: %2
     </message>
     <message>
         <source>Recor&amp;dings of the words:</source>
-        <translation>Gr&amp;abaciones de las palabras:</translation>
+        <translation>Grabaciones &amp;de las palabras:</translation>
     </message>
     <message>
         <source>Recordings of the words</source>
@@ -1272,7 +1272,7 @@ Replace it with the words shown here?</source>
     </message>
     <message>
         <source>Stop &amp;recording</source>
-        <translation>&amp;Parar la grabación</translation>
+        <translation>Parar la gra&amp;bación</translation>
     </message>
     <message>
         <source>Stop recording</source>

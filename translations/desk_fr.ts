@@ -251,7 +251,7 @@
     </message>
     <message>
         <source>&amp;Add...</source>
-        <translation>&amp;Ajouter...</translation>
+        <translation>A&amp;jouter...</translation>
     </message>
     <message>
         <source>&amp;Rename...</source>
@@ -613,7 +613,7 @@ Lequel gardez-vous ?</translation>
     <name>kz::desk::ProgressPage</name>
     <message>
         <source>Save as &amp;HTML...</source>
-        <translation>Enregistrer en &amp;HTML...</translation>
+        <translation>Enregistrer en HT&amp;ML...</translation>
     </message>
     <message>
         <source>P&amp;rint...</source>
@@ -661,7 +661,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>T&amp;o:</source>
-        <translation>&amp;Au :</translation>
+        <translation>A&amp;u :</translation>
     </message>
     <message>
         <source>Each wee&amp;k:</source>
@@ -862,7 +862,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>Stories in the &amp;data directory, as Zan&apos;s book list shows them:</source>
-        <translation>Histoires du &amp;dossier des données, comme la liste des livres de Zan les montre :</translation>
+        <translation>Histoires du dossier des do&amp;nnées, comme la liste des livres de Zan les montre :</translation>
     </message>
     <message>
         <source>Stories</source>
@@ -890,7 +890,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>Ch&amp;oose...</source>
-        <translation>C&amp;hoisir...</translation>
+        <translation>Ch&amp;oisir...</translation>
     </message>
     <message>
         <source>Choose the folder</source>
@@ -910,7 +910,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>Stor&amp;y code:</source>
-        <translation>&amp;Code de l&apos;histoire :</translation>
+        <translation>Co&amp;de de l&apos;histoire :</translation>
     </message>
     <message>
         <source>Voice of the recordings</source>
@@ -934,11 +934,11 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>&amp;Replace the story that has this number</source>
-        <translation>&amp;Remplacer l&apos;histoire qui porte ce numéro</translation>
+        <translation>Re&amp;mplacer l&apos;histoire qui porte ce numéro</translation>
     </message>
     <message>
         <source>&amp;Make and show it</source>
-        <translation>Cré&amp;er et afficher</translation>
+        <translation>&amp;Créer et afficher</translation>
     </message>
     <message>
         <source>The story before it is kept</source>
@@ -946,19 +946,19 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>Previous p&amp;age</source>
-        <translation>Page &amp;précédente</translation>
+        <translation>Pa&amp;ge précédente</translation>
     </message>
     <message>
         <source>&amp;Next page</source>
-        <translation>Page suiva&amp;nte</translation>
+        <translation>Page s&amp;uivante</translation>
     </message>
     <message>
         <source>&amp;Keep the story</source>
-        <translation>&amp;Garder l&apos;histoire</translation>
+        <translation>Garder l&apos;h&amp;istoire</translation>
     </message>
     <message>
         <source>D&amp;iscard it</source>
-        <translation>&amp;Abandonner</translation>
+        <translation>A&amp;bandonner</translation>
     </message>
     <message>
         <source>The class now uses another data directory: make the story again to keep it there. Nothing was written.</source>
@@ -1036,7 +1036,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>Make with &amp;espeak-ng</source>
-        <translation>Créer avec &amp;espeak-ng</translation>
+        <translation>Créer avec espea&amp;k-ng</translation>
     </message>
     <message>
         <source>&amp;Record</source>
@@ -1048,7 +1048,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>&amp;Keep</source>
-        <translation>&amp;Garder</translation>
+        <translation>Gar&amp;der</translation>
     </message>
     <message>
         <source>Recording &quot;%1&quot;: %2 s. Press Stop recording when the word is said.</source>
@@ -1056,7 +1056,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>&amp;Lists</source>
-        <translation>&amp;Listes</translation>
+        <translation>L&amp;istes</translation>
     </message>
     <message>
         <source>Word lists</source>
@@ -1088,7 +1088,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>T&amp;itle:</source>
-        <translation>T&amp;itre :</translation>
+        <translation>&amp;Titre :</translation>
     </message>
     <message>
         <source>File:</source>
@@ -1104,7 +1104,7 @@ Lequel gardez-vous ?</translation>
     </message>
     <message>
         <source>Recor&amp;dings of the words:</source>
-        <translation>Enregistremen&amp;ts des mots :</translation>
+        <translation>Enre&amp;gistrements des mots :</translation>
     </message>
     <message>
         <source>Recordings of the words</source>
@@ -1272,7 +1272,7 @@ La remplacer par les mots affichés ici ?</translation>
     </message>
     <message>
         <source>Stop &amp;recording</source>
-        <translation>Arrêter l&apos;en&amp;registrement</translation>
+        <translation>Arrêter l&apos;enregistre&amp;ment</translation>
     </message>
     <message>
         <source>Stop recording</source>

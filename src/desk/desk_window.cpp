@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 
 #include "children_page.h"
@@ -47,11 +48,21 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     });
     contents->setShortcut(QKeySequence::HelpContents);
 
-    m_pages->addTab(new ChildrenPage(m_class, m_pages), tr("&Children"));
-    m_pages->addTab(new ClassSettingsPage(m_class, m_pages), tr("Class &settings"));
-    m_pages->addTab(new ProgressPage(m_class, m_pages), tr("&Progress"));
-    m_pages->addTab(new WordListsPage(m_class, m_pages), tr("&Word lists"));
-    m_pages->addTab(new StoriesPage(m_class, m_pages), tr("S&tories"));
+    // Each page scrolls on its own: on a small screen (640x480), or in a language with long
+    // words, a page keeps the room its controls need and the teacher scrolls to the rest,
+    // instead of the window growing past the edge of the screen.
+    const auto addPage = [this](QWidget* page, const QString& title) {
+        auto* scroll = new QScrollArea(m_pages);
+        scroll->setWidget(page);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        m_pages->addTab(scroll, title);
+    };
+    addPage(new ChildrenPage(m_class), tr("&Children"));
+    addPage(new ClassSettingsPage(m_class), tr("Class &settings"));
+    addPage(new ProgressPage(m_class), tr("&Progress"));
+    addPage(new WordListsPage(m_class), tr("&Word lists"));
+    addPage(new StoriesPage(m_class), tr("S&tories"));
     // Its usual size, or on a small screen what leaves room for the window's frame and title.
     QSize size(900, 640);
     if (const QScreen* shownOn = screen())
