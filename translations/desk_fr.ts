@@ -354,7 +354,7 @@
     </message>
     <message>
         <source>&amp;Log each session: who read, when, for how long</source>
-        <translation>&amp;Noter chaque séance au journal : qui a lu, quand, combien de temps</translation>
+        <translation>&amp;Noter chaque séance : qui a lu, quand, combien de temps</translation>
     </message>
     <message>
         <source>Log each session</source>
