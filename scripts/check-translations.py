@@ -20,7 +20,7 @@ import tempfile
 import xml.etree.ElementTree as ET
 
 LANGUAGES = ["fr", "es", "de"]
-NAMES = ["kzui", "kiv", "zan"]
+NAMES = ["kzui", "kiv", "zan", "desk"]
 MARKER = re.compile(r"%[1-9]")
 
 
@@ -57,14 +57,17 @@ def problems_in(path):
             found.append(f"{where}: no translation")
             continue
         kind = translation.get("type")
-        text = full_text(translation)
         if kind in ("unfinished", "vanished", "obsolete"):
             found.append(f"{where}: {kind}")
-        elif not text.strip():
-            found.append(f"{where}: empty translation")
-        elif markers(text) != markers(source):
-            found.append(f"{where}: markers {sorted(markers(text).elements())} "
-                         f"differ from the English {sorted(markers(source).elements())}")
+            continue
+        # A text with a count (%n) has one form per plural of the language; each must be done.
+        forms = translation.findall("numerusform") or [translation]
+        for text in map(full_text, forms):
+            if not text.strip():
+                found.append(f"{where}: empty translation")
+            elif markers(text) != markers(source):
+                found.append(f"{where}: markers {sorted(markers(text).elements())} "
+                             f"differ from the English {sorted(markers(source).elements())}")
     return found
 
 

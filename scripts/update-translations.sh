@@ -12,10 +12,13 @@ languages=(fr es de)
 
 # One translation file per name and language: the name, then the source folders it covers.
 # The shared windows and the core's sentences (kz::translate) go into kzui, loaded by every program.
+# The desk's file also holds the sentences of wqadmin's engine (src/tools) that the desk shows;
+# wqadmin itself loads no translation, so its terminal keeps the English.
 catalogues=(
   "kzui src/ui src/core"
   "kiv src/kiv"
   "zan src/zan"
+  "desk src/desk src/tools"
 )
 
 cd "$here"

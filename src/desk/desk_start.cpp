@@ -3,10 +3,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
@@ -20,6 +22,8 @@
 #include "files/global_settings.h"
 #include "files/paths.h"
 #include "files/user_list.h"
+#include "session/class_language.h"
+#include "translations.h"
 
 namespace kz::desk {
 
@@ -83,6 +87,26 @@ QString makeClass(const QString& folder, const QString& installedPrograms) {
         return QString::fromStdString(failed.what());
     }
     return {};
+}
+
+QString useClassLanguage(const QString& folder, const QString& translationsFolder) {
+    const std::string language =
+        folder.isEmpty()
+            ? desktopLanguage()
+            : chosenLanguage(fromSystemPath(QDir(folder).absolutePath().toStdString()));
+    const QString inForce = ui::installTranslations(
+        QString::fromStdString(language),
+        translationsFolder.isEmpty() ? QCoreApplication::applicationDirPath() : translationsFolder,
+        QStringLiteral("desk"));
+    // Days and months in the same language as the words: in English the desktop's own English
+    // ways (else the C locale's English names, as the desk has always written them), in the
+    // other languages the language's own.
+    const QLocale system = QLocale::system();
+    if (inForce != QLatin1String("en"))
+        QLocale::setDefault(QLocale(inForce));
+    else
+        QLocale::setDefault(system.language() == QLocale::English ? system : QLocale::c());
+    return inForce;
 }
 
 QString lastClassFolder() { return deskSettings().value("classFolder").toString(); }

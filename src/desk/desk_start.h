@@ -16,6 +16,13 @@ QString classFolderProblem(const QString& folder);
 // from the desk's own installation folder). Empty when made, else the message.
 QString makeClass(const QString& folder, const QString& installedPrograms = {});
 
+// Puts the desk's windows into the language of the class in folder (system path): its
+// LANGUAGE.TXT, else the desktop's (LANGUAGE, LANG ...), which also holds while no folder is
+// known (empty). The compiled translations (desk_xx.qm, kzui_xx.qm) come from
+// translationsFolder, by default the desk's own installation folder. Called before the windows
+// it is for are made; returns the language in force ("en" when its files are missing).
+QString useClassLanguage(const QString& folder, const QString& translationsFolder = {});
+
 // The class folder opened last and the desk window's size, kept in the teacher's own settings.
 QString lastClassFolder();
 void rememberClassFolder(const QString& folder);

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QMenuBar>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabWidget>
 
 #include "children_page.h"
@@ -12,6 +13,7 @@
 #include "files/paths.h"
 #include "help_window.h"
 #include "progress_page.h"
+#include "session/class_language.h"
 #include "stories_page.h"
 #include "word_lists_page.h"
 
@@ -29,25 +31,38 @@ DeskWindow::DeskWindow(DeskClass& deskClass, QWidget* parent)
     auto* quit = file->addAction(tr("&Quit"), this, &QWidget::close);
     quit->setShortcut(QKeySequence::Quit);
 
-    // The desk's help document lies beside the program, as the other programs' do.
+    // The desk's help document lies beside the program, as the other programs' do, in the
+    // language of the class it works on (as its windows are).
     auto* help = menuBar()->addMenu(tr("&Help"));
     auto* contents = help->addAction(tr("&Contents"), this, [this] {
         auto* window = findChild<ui::HelpWindow*>();
         if (!window) {
             const std::string folder =
                 fromSystemPath(QCoreApplication::applicationDirPath().toStdString());
-            window = new ui::HelpWindow(tr("Teacher's Desk Help"),
-                                        ui::helpDocumentPath(folder, "desk-help.html"), this);
+            window = new ui::HelpWindow(
+                tr("Teacher's Desk Help"),
+                ui::helpDocumentPath(folder, "desk-help.html", chosenLanguage(m_class.appDir())),
+                this);
         }
         window->showContents();
     });
     contents->setShortcut(QKeySequence::HelpContents);
 
-    m_pages->addTab(new ChildrenPage(m_class, m_pages), tr("&Children"));
-    m_pages->addTab(new ClassSettingsPage(m_class, m_pages), tr("Class &settings"));
-    m_pages->addTab(new ProgressPage(m_class, m_pages), tr("&Progress"));
-    m_pages->addTab(new WordListsPage(m_class, m_pages), tr("&Word lists"));
-    m_pages->addTab(new StoriesPage(m_class, m_pages), tr("S&tories"));
+    // Each page scrolls on its own: on a small screen (640x480), or in a language with long
+    // words, a page keeps the room its controls need and the teacher scrolls to the rest,
+    // instead of the window growing past the edge of the screen.
+    const auto addPage = [this](QWidget* page, const QString& title) {
+        auto* scroll = new QScrollArea(m_pages);
+        scroll->setWidget(page);
+        scroll->setWidgetResizable(true);
+        scroll->setFrameShape(QFrame::NoFrame);
+        m_pages->addTab(scroll, title);
+    };
+    addPage(new ChildrenPage(m_class), tr("&Children"));
+    addPage(new ClassSettingsPage(m_class), tr("Class &settings"));
+    addPage(new ProgressPage(m_class), tr("&Progress"));
+    addPage(new WordListsPage(m_class), tr("&Word lists"));
+    addPage(new StoriesPage(m_class), tr("S&tories"));
     // Its usual size, or on a small screen what leaves room for the window's frame and title.
     QSize size(900, 640);
     if (const QScreen* shownOn = screen())

@@ -1,5 +1,7 @@
 // The teacher's desk: desk DIR opens the class folder DIR; without one, the folder opened last,
-// or a first window that chooses or makes one.
+// or a first window that chooses or makes one. The windows speak the class's language (its
+// LANGUAGE.TXT, else the desktop's); the first window, shown before a class is known, the
+// desktop's.
 #include <QApplication>
 #include <QMessageBox>
 
@@ -17,6 +19,7 @@ QString folderToOpen(const QStringList& args) {
     if (args.size() >= 2) return args.at(1);
     const QString last = kz::desk::lastClassFolder();
     if (!last.isEmpty() && kz::desk::classFolderProblem(last).isEmpty()) return last;
+    kz::desk::useClassLanguage({});
     kz::desk::StartWindow start;
     return start.exec() == QDialog::Accepted ? start.chosenFolder() : QString();
 }
@@ -29,6 +32,9 @@ int main(int argc, char** argv) {
     const QStringList args = QApplication::arguments();
     const QString folder = folderToOpen(args);
     if (folder.isEmpty()) return 0;
+    // Before the desk's window is made: the class chosen in the first window may have a
+    // language of its own.
+    kz::desk::useClassLanguage(folder);
     if (const QString problem = kz::desk::classFolderProblem(folder); !problem.isEmpty()) {
         QMessageBox::warning(nullptr, QObject::tr("Teacher's Desk"), problem);
         return 1;

@@ -1,5 +1,6 @@
 #include "progress_chart.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <algorithm>
 
@@ -81,7 +82,9 @@ QString ProgressChart::description() const {
                              (sessions == 1 ? tr("1 session") : tr("%1 sessions").arg(sessions)) +
                              ", " + (minutes == 1 ? tr("1 minute") : tr("%1 minutes").arg(minutes));
             }
-            weeks << tr("week of %1: %2").arg(m_weeks[i].toString("d MMMM yyyy"), parts.join("; "));
+            //: A week's Monday (a QDate format).
+            const QString monday = QLocale().toString(m_weeks[i], tr("d MMMM yyyy"));
+            weeks << tr("week of %1: %2").arg(monday, parts.join("; "));
         }
         lines << row.name + ": " + (weeks.isEmpty() ? tr("no session") : weeks.join(". ")) + ".";
     }
@@ -128,8 +131,9 @@ void ProgressChart::paintOn(QPainter& painter) const {
     const int axisTop = kLegendHeight;
     for (size_t i = 0; i < m_weeks.size(); ++i) {
         const QRect cell(kNameWidth + int(i) * kWeekWidth, axisTop, kWeekWidth, kAxisHeight);
-        painter.drawText(cell, Qt::AlignHCenter | Qt::AlignTop,
-                         m_weeks[i].toString("d") + "\n" + m_weeks[i].toString("MMM"));
+        painter.drawText(
+            cell, Qt::AlignHCenter | Qt::AlignTop,
+            QLocale().toString(m_weeks[i], "d") + "\n" + QLocale().toString(m_weeks[i], "MMM"));
     }
     const int chartWidth = int(m_weeks.size()) * kWeekWidth;
     for (size_t r = 0; r < m_rows.size(); ++r) {

@@ -9,6 +9,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPrintDialog>
@@ -44,7 +45,8 @@ admin::DayRange dayRange(QDate from, QDate to) {
 QString startText(const std::string& iso) {
     const QDateTime at = QDateTime::fromString(QString::fromStdString(iso), "yyyy-MM-ddTHH:mm");
     if (!at.isValid()) return QObject::tr("date not readable");
-    return at.toString("ddd d MMM yyyy, h:mm ap");
+    //: A session's start as the teacher reads it (a QDateTime format).
+    return QLocale().toString(at, QObject::tr("ddd d MMM yyyy, h:mm ap"));
 }
 
 QTableWidgetItem* cell(const QString& text, bool number) {
@@ -72,7 +74,8 @@ ProgressPage::ProgressPage(DeskClass& deskClass, QWidget* parent)
     setObjectName("ProgressPage");
     for (QDateEdit* edit : {m_from, m_to}) {
         edit->setCalendarPopup(true);
-        edit->setDisplayFormat("d MMM yyyy");
+        //: The days of the date boxes (a QDate format).
+        edit->setDisplayFormat(tr("d MMM yyyy"));
     }
     m_from->setAccessibleName(tr("First day"));
     m_to->setAccessibleName(tr("Last day"));
@@ -177,7 +180,8 @@ void ProgressPage::reload() {
     QString failure;
     try {
         m_input = std::make_unique<admin::ReportInput>(admin::readReportInput(m_class.appDir()));
-        m_readTime = QTime::currentTime().toString("h:mm:ss ap");
+        //: The time the log was read (a QTime format).
+        m_readTime = QLocale().toString(QTime::currentTime(), tr("h:mm:ss ap"));
         m_retry->stop();
     } catch (const std::exception& e) {
         // A program writing the log (or a file half-copied) reads as damaged for a moment: show
@@ -231,10 +235,23 @@ void ProgressPage::refresh() {
     if (reading.neverRead.empty()) m_never->addItem(tr("(everyone on the list read)"));
 
     const size_t children = reading.children.size();
-    QString text =
-        (children == 1 ? tr("1 child read") : tr("%1 children read").arg(children)) + " " +
-        (sessions == 1 ? tr("in 1 session") : tr("in %1 sessions").arg(sessions)) + " " +
-        tr("from %1 to %2.").arg(from.toString("d MMMM yyyy"), to.toString("d MMMM yyyy"));
+    //: A day as the summary names it (a QDate format; the day's language gives the month).
+    const QString dayFormat = tr("d MMMM yyyy");
+    const QString first = QLocale().toString(from, dayFormat);
+    const QString last = QLocale().toString(to, dayFormat);
+    // One whole sentence for each count of one or more, so that each language orders its words.
+    QString text;
+    if (children == 1 && sessions == 1)
+        text = tr("1 child read in 1 session from %1 to %2.").arg(first, last);
+    else if (children == 1)
+        text = tr("1 child read in %1 sessions from %2 to %3.").arg(sessions).arg(first, last);
+    else if (sessions == 1)
+        text = tr("%1 children read in 1 session from %2 to %3.").arg(children).arg(first, last);
+    else
+        text = tr("%1 children read in %2 sessions from %3 to %4.")
+                   .arg(children)
+                   .arg(sessions)
+                   .arg(first, last);
     const uint64_t teacher = reading.teacher[0].sessions + reading.teacher[1].sessions;
     if (teacher > 0) {
         text += " " + tr("Signed in as Teacher (not counted): %1 sessions.").arg(teacher);

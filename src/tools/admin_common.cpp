@@ -11,6 +11,7 @@
 #include "files/cp1252.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/tracking_log.h"
 
 namespace kz::admin {
@@ -97,6 +98,15 @@ std::string terminalText(std::string_view fileText) {
     return escapedControls(cp1252ToUtf8(fileText));
 }
 
+std::string sentence(std::string_view translated, std::initializer_list<std::string_view> args) {
+    return fillIn(forTerminal(translated), args);
+}
+
+void failCouldNotWrite(std::string_view path) {
+    throw CommandFailed(
+        sentence(translate("kz::admin::Files", "Could not write %1."), {terminalPath(path)}));
+}
+
 void failWith(const FatalError& error) {
     throw CommandFailed(forTerminal(fatalMessage(error, {}).text));
 }
@@ -115,8 +125,10 @@ std::string readLogText(const std::string& dir) {
     if (!bytes || bytes->empty()) failWith({"file", logPath(dir)});
     const auto text = decodeLogText(*bytes);
     if (!text) {
-        throw CommandFailed(terminalPath(logPath(dir)) +
-                            " is damaged: its length prefix says more than it holds.");
+        throw CommandFailed(sentence(translate("kz::admin::Log",
+                                               "%1 is damaged: its length prefix says more "
+                                               "than it holds."),
+                                     {terminalPath(logPath(dir))}));
     }
     return *text;
 }
@@ -124,16 +136,19 @@ std::string readLogText(const std::string& dir) {
 Installation openInstallation(const std::string& dir) {
     const auto global = loadGlobalSettings(dir);
     if (!global) {
-        throw CommandFailed(terminalPath(dir) +
-                            " is not an installation: it holds no global settings file "
-                            "GLOBSET.WQ (wqadmin init makes one).");
+        throw CommandFailed(sentence(translate("kz::admin::Class",
+                                               "%1 is not an installation: it holds no global "
+                                               "settings file GLOBSET.WQ (wqadmin init makes "
+                                               "one)."),
+                                     {terminalPath(dir)}));
     }
     Installation inst{dir, global.value().dataDir()};
     if (inst.dataDir.empty()) inst.dataDir = dir;
     std::error_code ec;
     if (!std::filesystem::is_directory(resolvePath(inst.dataDir), ec)) {
-        throw CommandFailed("The data directory " + terminalPath(inst.dataDir) + " that " +
-                            terminalPath(globalSettingsPath(dir)) + " names does not exist.");
+        throw CommandFailed(sentence(
+            translate("kz::admin::Class", "The data directory %1 that %2 names does not exist."),
+            {terminalPath(inst.dataDir), terminalPath(globalSettingsPath(dir))}));
     }
     return inst;
 }

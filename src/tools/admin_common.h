@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <string_view>
@@ -21,6 +22,9 @@ int32_t parseInt32(std::string_view text, std::string_view key);
 std::map<std::string, std::string> parseAssignments(const std::vector<std::string>& args,
                                                     const std::vector<std::string>& allowed);
 
+// Fails saying that the file (a path the core holds) could not be written.
+[[noreturn]] void failCouldNotWrite(std::string_view path);
+
 // Fails with the text of the fatal error (CR LF shown as newlines).
 [[noreturn]] void failWith(const FatalError& error);
 
@@ -29,6 +33,14 @@ std::string forTerminal(std::string_view fileText);
 
 // One field of a file (a name, a word) for the terminal: UTF-8, control characters escaped.
 std::string terminalText(std::string_view fileText);
+
+// A sentence of the engine as its reader meets it: UTF-8, its %1 ... %9 filled in with the
+// arguments (UTF-8: names, terminalPath, terminalText). The sentence is written where it is used
+// as translate("kz::admin::Context", "English with %1") (files/shown_text.h), so that lupdate
+// collects it into the desk's translations: the desk, which installs them, shows the sentence in
+// the class's language; wqadmin installs none and prints the English byte for byte.
+std::string sentence(std::string_view translated,
+                     std::initializer_list<std::string_view> args = {});
 
 // A path typed on the command line (UTF-8) as the core holds paths: Windows-1252 where it can be
 // (fromSystemPath in files/paths.h). Options naming files transform their values with it. A

@@ -6,6 +6,7 @@
 #include "command_failed.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/tracking_log.h"
 #include "files/user_list.h"
 #include "files/user_settings.h"
@@ -42,7 +43,9 @@ void refuseExisting(const std::vector<std::filesystem::path>& paths) {
         std::error_code ec;
         if (std::filesystem::symlink_status(p, ec).type() !=
             std::filesystem::file_type::not_found) {
-            throw CommandFailed(p.native() + " exists already; nothing was written.");
+            throw CommandFailed(
+                sentence(translate("kz::admin::Class", "%1 exists already; nothing was written."),
+                         {p.native()}));
         }
     }
 }
@@ -101,7 +104,7 @@ ClassInitOutcome initClass(const ClassInitOptions& o) {
     std::filesystem::create_directories(resolvePath(o.dir), ec);
     for (const auto& f : files) {
         if (!writeFileAtomically(joinPath(o.dir, f.name), f.bytes)) {
-            throw CommandFailed("Could not write " + terminalPath(joinPath(o.dir, f.name)) + ".");
+            failCouldNotWrite(joinPath(o.dir, f.name));
         }
     }
     ClassInitOutcome outcome;

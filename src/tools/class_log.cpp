@@ -7,6 +7,7 @@
 #include "command_failed.h"
 #include "console_text.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/user_list.h"
 
 namespace kz::admin {
@@ -20,9 +21,11 @@ void checkInstallation(const std::string& dir) {
     for (const char* name : {"GLOBSET.WQ", "USERS.WQ", "LOG.WQ"}) {
         if (fileLength(joinPath(dir, name))) return;
     }
-    throw CommandFailed(terminalPath(dir) +
-                        " is not an installation of Kiv and Zan: it holds no GLOBSET.WQ, "
-                        "USERS.WQ or LOG.WQ (wqadmin init makes them).");
+    throw CommandFailed(sentence(translate("kz::admin::Class",
+                                           "%1 is not an installation of Kiv and Zan: it holds "
+                                           "no GLOBSET.WQ, USERS.WQ or LOG.WQ (wqadmin init makes "
+                                           "them)."),
+                                 {terminalPath(dir)}));
 }
 
 // The installation folder's own name, as the page's heading.

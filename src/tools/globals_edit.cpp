@@ -8,6 +8,7 @@
 #include "files/file_update.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/user_list.h"
 #include "files/user_settings.h"
 #include "session/password.h"
@@ -25,8 +26,9 @@ const std::vector<std::string> kKeys = {"password", "userMode",          "logSes
 // would lock the teacher out of the settings.
 std::string checkedPassword(const std::string& text) {
     if (!typablePassword(text)) {
-        throw CommandFailed(
-            "A password is 0 to 8 letters (A-Z) or digits: the password box accepts nothing else.");
+        throw CommandFailed(sentence(translate("kz::admin::Globals",
+                                               "A password is 0 to 8 letters (A-Z) or digits: the "
+                                               "password box accepts nothing else.")));
     }
     return text;
 }
@@ -58,29 +60,34 @@ int setWithOwnSettings(const std::string& dir, const std::map<std::string, std::
             ran = true;
             const auto users = parseUserList(bytes);
             if (bytes.empty() || !users) {
-                failed = CommandFailed(terminalPath(userListPath(dir)) +
-                                       " is damaged; the sign-in mode was not changed.");
+                failed = CommandFailed(
+                    sentence(translate("kz::admin::Globals",
+                                       "%1 is damaged; the sign-in mode was not changed."),
+                             {terminalPath(userListPath(dir))}));
                 return std::nullopt;
             }
             const auto shared = loadUserSettings(dir, "TEACHER.WQ");
             if (!shared || fileLength(joinPath(dir, "TEACHER.WQ")).value_or(0) == 0) {
-                failed = CommandFailed(
-                    "Each child's own settings start as a copy of TEACHER.WQ, and " +
-                    terminalPath(joinPath(dir, "TEACHER.WQ")) +
-                    " is missing, empty or unreadable; the sign-in mode was not changed. "
-                    "Save the settings for everyone in Kiv or Zan, or copy TEACHER.WQ "
-                    "from another class, and try again.");
+                failed = CommandFailed(sentence(
+                    translate("kz::admin::Globals",
+                              "Each child's own settings start as a copy of TEACHER.WQ, and %1 "
+                              "is missing, empty or unreadable; the sign-in mode was not "
+                              "changed. Save the settings for everyone in Kiv or Zan, or copy "
+                              "TEACHER.WQ from another class, and try again."),
+                    {terminalPath(joinPath(dir, "TEACHER.WQ"))}));
                 return std::nullopt;
             }
             for (size_t i = 1; i < users->size(); ++i) {
                 const std::string own = ownSettingsFile((*users)[i], 0);
                 if (fileLength(joinPath(dir, own)).value_or(0) > 0) continue;
                 if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
-                    failed = CommandFailed(
-                        "Could not write " + terminalPath(joinPath(dir, own)) + " for \"" +
-                        cp1252ToUtf8((*users)[i]) + "\" (" + std::to_string(made) +
-                        " other files made); the sign-in mode was not changed, so that "
-                        "no child meets a missing settings file.");
+                    failed = CommandFailed(sentence(
+                        translate("kz::admin::Globals",
+                                  "Could not write %1 for \"%2\" (%3 other files made); the "
+                                  "sign-in mode was not changed, so that no child meets a "
+                                  "missing settings file."),
+                        {terminalPath(joinPath(dir, own)), cp1252ToUtf8((*users)[i]),
+                         std::to_string(made)}));
                     return std::nullopt;
                 }
                 ++made;
@@ -92,12 +99,13 @@ int setWithOwnSettings(const std::string& dir, const std::map<std::string, std::
         });
     if (failed) throw *failed;
     if (!ran) {
-        throw CommandFailed("Could not open " + terminalPath(userListPath(dir)) +
-                            " for writing, which keeps names from being added meanwhile; the "
-                            "sign-in mode was not changed.");
+        throw CommandFailed(sentence(translate("kz::admin::Globals",
+                                               "Could not open %1 for writing, which keeps names "
+                                               "from being added meanwhile; the sign-in mode was "
+                                               "not changed."),
+                                     {terminalPath(userListPath(dir))}));
     }
-    if (!saved)
-        throw CommandFailed("Could not write " + terminalPath(globalSettingsPath(dir)) + ".");
+    if (!saved) failCouldNotWrite(globalSettingsPath(dir));
     return made;
 }
 
@@ -118,7 +126,7 @@ GlobalsChange setGlobalSettings(const std::string& dir,
     }
     // Only the named fields: a program that saves meanwhile keeps its own, and so do we.
     if (!updateGlobalSettings(dir, [&](GlobalSettings& s) { applyChanges(s, values); })) {
-        throw CommandFailed("Could not write " + terminalPath(globalSettingsPath(dir)) + ".");
+        failCouldNotWrite(globalSettingsPath(dir));
     }
     return {};
 }

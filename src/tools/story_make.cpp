@@ -8,6 +8,7 @@
 #include "files/cp1252.h"
 #include "files/file_update.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/story_catalogue.h"
 #include "files/story_file.h"
 #include "files/story_rows.h"
@@ -54,13 +55,14 @@ public:
         std::error_code ec;
         fs::create_directories(path, ec);
         if (ec)
-            throw Failed{"Cannot make the folder " + terminalPath(folder) + ": " + ec.message()};
+            throw Failed{sentence(translate("kz::admin::Story", "Cannot make the folder %1: %2"),
+                                  {terminalPath(folder), ec.message()})};
         for (auto& c : created) m_folders.push_back(c);
     }
 
     void write(const std::string& path, const std::string& bytes) {
         m_files.push_back({path, readWholeFile(path)});
-        if (!writeFileAtomically(path, bytes)) throw Failed{"Cannot write " + terminalPath(path)};
+        if (!writeFileAtomically(path, bytes)) failCannotWrite(path);
         m_written.push_back(terminalPath(path));
     }
 
@@ -68,7 +70,8 @@ public:
         m_files.push_back({path, readWholeFile(path)});
         std::error_code ec;
         if (!fs::remove(resolvePath(path), ec) || ec)
-            throw Failed{"Cannot remove " + terminalPath(path)};
+            throw Failed{
+                sentence(translate("kz::admin::Story", "Cannot remove %1"), {terminalPath(path)})};
     }
 
     // Replaces (or, with nullopt, removes) the row of key in the row file at path.
@@ -83,7 +86,7 @@ public:
             return changed ? std::optional<std::string>(std::move(next)) : std::nullopt;
         });
         if (!changed) return;
-        if (!ok) throw Failed{"Cannot write " + terminalPath(path)};
+        if (!ok) failCannotWrite(path);
         m_rows.push_back({path, key, old});
         m_written.push_back(terminalPath(path));
     }
@@ -91,6 +94,11 @@ public:
     const std::vector<std::string>& written() const { return m_written; }
 
 private:
+    [[noreturn]] static void failCannotWrite(const std::string& path) {
+        throw Failed{
+            sentence(translate("kz::admin::Story", "Cannot write %1"), {terminalPath(path)})};
+    }
+
     static std::optional<std::string> findRow(std::string_view text, const std::string& key) {
         while (!text.empty()) {
             const size_t end = text.find('\n');
@@ -155,32 +163,73 @@ std::vector<std::string> storiesNumbered(const std::string& dataDir, const std::
     return same;
 }
 
-// The picture file a page names, inside the source folder.
+// The picture file a page names, inside the source folder. The title page and the other pages
+// each have their own whole sentences.
 std::string picturePath(const std::string& sourceDir, const SourcePage& page, size_t index) {
-    const std::string where =
-        (index == 0 ? std::string("The title page") : "Page " + std::to_string(index + 1)) +
-        " (story.txt line " + std::to_string(page.pictureLine) + ")";
+    const std::string pageNumber = std::to_string(index + 1);
+    const std::string line = std::to_string(page.pictureLine);
     const auto name = utf8ToCp1252(page.picture);
     if (!name || !staysInside(*name) || name->find_first_of("/\\") != std::string::npos) {
-        throw Failed{where + " names the picture " + inQuotes(page.picture) +
-                     ", which is not a file name of the story's folder."};
+        if (index == 0) {
+            throw Failed{sentence(translate("kz::admin::Story",
+                                            "The title page (story.txt line %1) names the picture "
+                                            "\"%2\", which is not a file name of the story's "
+                                            "folder."),
+                                  {line, page.picture})};
+        }
+        throw Failed{sentence(translate("kz::admin::Story",
+                                        "Page %1 (story.txt line %2) names the picture \"%3\", "
+                                        "which is not a file name of the story's folder."),
+                              {pageNumber, line, page.picture})};
     }
     const std::string path = joinPath(sourceDir, *name);
     if (!fileLength(path)) {
-        throw Failed{where + " names the picture " + inQuotes(page.picture) + ", which " +
-                     terminalPath(sourceDir) + " does not hold."};
+        if (index == 0) {
+            throw Failed{sentence(translate("kz::admin::Story",
+                                            "The title page (story.txt line %1) names the picture "
+                                            "\"%2\", which %3 does not hold."),
+                                  {line, page.picture, terminalPath(sourceDir)})};
+        }
+        throw Failed{sentence(translate("kz::admin::Story",
+                                        "Page %1 (story.txt line %2) names the picture \"%3\", "
+                                        "which %4 does not hold."),
+                              {pageNumber, line, page.picture, terminalPath(sourceDir)})};
     }
     return path;
 }
 
-std::string spoken(const std::string& text, const SpeechVoice& voice, const std::string& what) {
+// What is spoken, for the messages: a page (its number) or a word (as the story shows it).
+struct Spoken {
+    int page = 0;  // 0 for a word
+    std::string word;
+};
+
+std::string spoken(const std::string& text, const SpeechVoice& voice, const Spoken& what) {
     const auto wave = speak(text, voice);
+    const std::string page = std::to_string(what.page);
     if (!wave) {
-        throw Failed{"espeak-ng could not say " + what + " with the voice " + inQuotes(voice.name) +
-                     "; nothing was written."};
+        throw Failed{what.page != 0
+                         ? sentence(translate("kz::admin::Story",
+                                              "espeak-ng could not say page %1 with the voice "
+                                              "\"%2\"; nothing was written."),
+                                    {page, voice.name})
+                         : sentence(translate("kz::admin::Story",
+                                              "espeak-ng could not say the word \"%1\" with the "
+                                              "voice \"%2\"; nothing was written."),
+                                    {what.word, voice.name})};
     }
     const auto trimmed = trimSilence(*wave);
-    if (!trimmed) throw Failed{"espeak-ng did not write a 16-bit mono wave file for " + what + "."};
+    if (!trimmed) {
+        throw Failed{what.page != 0
+                         ? sentence(translate("kz::admin::Story",
+                                              "espeak-ng did not write a 16-bit mono wave file "
+                                              "for page %1."),
+                                    {page})
+                         : sentence(translate("kz::admin::Story",
+                                              "espeak-ng did not write a 16-bit mono wave file "
+                                              "for the word \"%1\"."),
+                                    {what.word})};
+    }
     return *trimmed;
 }
 
@@ -194,9 +243,11 @@ void refuseTakenNumber(const std::vector<std::string>& sameNumber, const StoryMa
         names += (names.empty() ? "" : ", ") + cp1252ToUtf8(name) +
                  (title.empty() ? "" : " (" + inQuotes(cp1252ToUtf8(title)) + ")");
     }
-    throw Failed{"The number " + code.substr(0, 2) + " is taken by " + names +
-                 " in the DATA folder: choose another number, or " + r.howToReplace +
-                 " to replace that story."};
+    // howToReplace is the caller's own words ("give --force", the desk's box to tick).
+    throw Failed{sentence(translate("kz::admin::Story",
+                                    "The number %1 is taken by %2 in the DATA folder: choose "
+                                    "another number, or %3 to replace that story."),
+                          {code.substr(0, 2), names, r.howToReplace})};
 }
 
 PreparedStory prepare(const StoryMakeRequest& r) {
@@ -209,9 +260,11 @@ PreparedStory prepare(const StoryMakeRequest& r) {
     const std::string storyText = joinPath(r.sourceDir, "story.txt");
     const auto text = readWholeFile(storyText, 1024 * 1024);
     if (!text) {
-        throw Failed{terminalPath(r.sourceDir) +
-                     " holds no story.txt (or it cannot be read): its first line is the title, "
-                     "then, after a blank line, each page's [picture] and text."};
+        throw Failed{sentence(translate("kz::admin::Story",
+                                        "%1 holds no story.txt (or it cannot be read): its first "
+                                        "line is the title, then, after a blank line, each page's "
+                                        "[picture] and text."),
+                              {terminalPath(r.sourceDir)})};
     }
     const StorySourceResult parsed = parseStorySource(*text, code);
     if (!parsed.source) throw Failed{parsed.problem};
@@ -231,8 +284,10 @@ PreparedStory prepare(const StoryMakeRequest& r) {
         }
         const std::string path = picturePath(r.sourceDir, page, p);
         if (!pics.add(resolvePath(path))) {
-            throw Failed{"The picture " + terminalPath(path) +
-                         " cannot be decoded: it must be a PNG, JPEG or BMP picture."};
+            throw Failed{sentence(translate("kz::admin::Story",
+                                            "The picture %1 cannot be decoded: it must be a PNG, "
+                                            "JPEG or BMP picture."),
+                                  {terminalPath(path)})};
         }
         pictureOf[p] = static_cast<size_t>(std::count_if(pictureOf.begin(), pictureOf.end(),
                                                          [](size_t i) { return i != SIZE_MAX; }));
@@ -241,7 +296,8 @@ PreparedStory prepare(const StoryMakeRequest& r) {
     }
     const LaidOutStory laid = layOutStory(source, sizes);
     if (auto problem = storyProblem(laid.story))
-        throw Failed{"The story cannot be stored: " + *problem};
+        throw Failed{
+            sentence(translate("kz::admin::Story", "The story cannot be stored: %1"), {*problem})};
     std::vector<pictures::Size> targets;
     for (size_t p = 0; p < source.pages.size(); ++p) {
         if (pictureOf[p] != SIZE_MAX)
@@ -249,14 +305,18 @@ PreparedStory prepare(const StoryMakeRequest& r) {
     }
     const auto converted = pics.convert(targets);
     for (const auto& bitmap : converted.bitmaps)
-        if (bitmap.empty()) throw Failed{"A picture could not be converted to a bitmap."};
+        if (bitmap.empty()) {
+            throw Failed{sentence(
+                translate("kz::admin::Story", "A picture could not be converted to a bitmap."))};
+        }
 
     // The recordings, spoken before anything is written.
     if (!speechProgramInstalled()) {
-        throw Failed{
-            "espeak-ng is not installed, so the story's recordings cannot be made. Install "
-            "the Debian package espeak-ng (sudo apt install espeak-ng) and run the "
-            "command again."};
+        throw Failed{sentence(translate("kz::admin::Story",
+                                        "espeak-ng is not installed, so the story's recordings "
+                                        "cannot be made. Install the Debian package espeak-ng "
+                                        "(sudo apt install espeak-ng) and run the command "
+                                        "again."))};
     }
     prepared.bitmaps.resize(source.pages.size());
     for (size_t p = 0; p < source.pages.size(); ++p) {
@@ -269,7 +329,7 @@ PreparedStory prepare(const StoryMakeRequest& r) {
     for (size_t p = 0; p < laid.pageSpeech.size(); ++p) {
         prepared.files.push_back(
             {pageRecordingName(code, static_cast<int>(p + 1)),
-             spoken(laid.pageSpeech[p], r.voice, "page " + std::to_string(p + 1))});
+             spoken(laid.pageSpeech[p], r.voice, {static_cast<int>(p + 1), {}})});
     }
     std::vector<std::string> stemsDone;
     for (const auto& word : clickedWords(source)) {
@@ -289,8 +349,7 @@ PreparedStory prepare(const StoryMakeRequest& r) {
                 prepared.kept.push_back(terminalPath(fileLength(inApp) ? inApp : inData));
                 continue;
             }
-            prepared.files.push_back(
-                {name, spoken(say, r.voice, "the word " + inQuotes(said)), true});
+            prepared.files.push_back({name, spoken(say, r.voice, {0, said}), true});
         }
     }
     prepared.story = laid.story;

@@ -16,6 +16,7 @@
 #include "files/file_update.h"
 #include "files/global_settings.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 #include "files/tracking_log.h"
 #include "files/user_list.h"
@@ -24,6 +25,11 @@
 
 namespace kz::admin {
 namespace {
+
+[[noreturn]] void failAlreadyListed(const std::string& utf8Name) {
+    throw CommandFailed(
+        sentence(translate("kz::admin::Users", "\"%1\" is already in the list."), {utf8Name}));
+}
 
 bool isControl(unsigned char c) {
     return c < 32 || c == 127 || c == 0x81 || c == 0x8D || c == 0x8F || c == 0x90 || c == 0x9D;
@@ -74,26 +80,41 @@ std::string plainLetters(const std::string& letter) {
 // and the plain one to type instead.
 void checkStorable(const std::string& utf8) {
     if (utf8ToCp1252(utf8)) return;
-    std::string suggestion;
-    std::string message;
+    std::string suggestion, letter, plainLetter;
     for (const auto& c : characters(utf8)) {
         if (utf8ToCp1252(c)) {
             suggestion += c;
             continue;
         }
         const std::string plain = plainLetters(c);
-        if (message.empty()) {
-            message = "\"" + utf8 + "\" holds \"" + c +
-                      "\", a letter the names file cannot store (it keeps the letters of "
-                      "Western European languages only)";
-            if (!plain.empty()) message += "; type \"" + plain + "\" instead";
+        if (letter.empty()) {
+            letter = c;
+            plainLetter = plain;
         }
         suggestion += plain.empty() ? "?" : plain;
     }
-    if (suggestion.find('?') == std::string::npos) {
-        message += ", for instance: wqadmin users DIR add \"" + suggestion + "\"";
+    // One whole sentence for each case, so that a translation never glues parts together.
+    if (plainLetter.empty()) {
+        throw CommandFailed(sentence(translate("kz::admin::Users",
+                                               "\"%1\" holds \"%2\", a letter the names file "
+                                               "cannot store (it keeps the letters of Western "
+                                               "European languages only)."),
+                                     {utf8, letter}));
     }
-    throw CommandFailed(message + ".");
+    if (suggestion.find('?') != std::string::npos) {
+        throw CommandFailed(sentence(translate("kz::admin::Users",
+                                               "\"%1\" holds \"%2\", a letter the names file "
+                                               "cannot store (it keeps the letters of Western "
+                                               "European languages only); type \"%3\" "
+                                               "instead."),
+                                     {utf8, letter, plainLetter}));
+    }
+    throw CommandFailed(sentence(translate("kz::admin::Users",
+                                           "\"%1\" holds \"%2\", a letter the names file cannot "
+                                           "store (it keeps the letters of Western European "
+                                           "languages only); type \"%3\" instead, for instance: "
+                                           "wqadmin users DIR add \"%4\"."),
+                                 {utf8, letter, plainLetter, suggestion}));
 }
 
 }  // namespace
@@ -102,11 +123,16 @@ std::string checkedUserName(const std::string& utf8) {
     checkStorable(utf8);
     const std::string name = toFileText(utf8, "The name");
     if (std::any_of(name.begin(), name.end(), [](char c) { return isControl(c); })) {
-        throw CommandFailed("The name holds control characters.");
+        throw CommandFailed(
+            sentence(translate("kz::admin::Users", "The name holds control characters.")));
     }
-    if (trimSpaces(name).empty()) throw CommandFailed("The name is empty.");
+    if (trimSpaces(name).empty()) {
+        throw CommandFailed(sentence(translate("kz::admin::Users", "The name is empty.")));
+    }
     if (trimSpaces(name).size() > kUserRecordSize) {
-        throw CommandFailed("A name holds at most 16 characters.");
+        throw CommandFailed(
+            sentence(translate("kz::admin::Users", "A name holds at most %1 characters."),
+                     {std::to_string(kUserRecordSize)}));
     }
     return std::string(trimSpaces(name));
 }
@@ -132,9 +158,10 @@ std::vector<std::string> loadNamesToChange(const std::string& dir) {
     if (!users) failWith(users.error());
     const std::string& count = users.value().front();
     if (!plainCount(count)) {
-        throw CommandFailed(terminalPath(userListPath(dir)) +
-                            " does not start with the number of names (it reads \"" +
-                            terminalText(count) + "\"); it was left alone.");
+        throw CommandFailed(sentence(translate("kz::admin::Users",
+                                               "%1 does not start with the number of names (it "
+                                               "reads \"%2\"); it was left alone."),
+                                     {terminalPath(userListPath(dir)), terminalText(count)}));
     }
     return {users.value().begin() + 1, users.value().end()};
 }
@@ -155,7 +182,7 @@ void changeNames(const std::string& dir,
                        change(names);
                        return encodeUserList(names);
                    });
-    if (!saved) throw CommandFailed("Could not write " + terminalPath(userListPath(dir)) + ".");
+    if (!saved) failCouldNotWrite(userListPath(dir));
 }
 
 // In individual-settings mode a child without a settings file cannot sign in: give the new
@@ -167,7 +194,7 @@ bool giveOwnSettings(const std::string& dir, const std::string& name, UsersChang
     auto shared = loadUserSettings(dir, "TEACHER.WQ");
     if (!shared) failWith(shared.error());
     if (!saveUserSettings(dir, own, shared.value(), SettingsFields::WholeRecord)) {
-        throw CommandFailed("Could not write " + terminalPath(joinPath(dir, own)) + ".");
+        failCouldNotWrite(joinPath(dir, own));
     }
     change.madeFiles.push_back(own);
     return true;
@@ -190,8 +217,10 @@ void noteSharedStems(const std::vector<std::string>& names, const std::string& n
 }
 
 [[noreturn]] void failListFull() {
-    throw CommandFailed("The list already holds " + std::to_string(kMaxUserNames) +
-                        " names, as many as its count can say.");
+    throw CommandFailed(sentence(translate("kz::admin::Users",
+                                           "The list already holds %1 names, as many as its "
+                                           "count can say."),
+                                 {std::to_string(kMaxUserNames)}));
 }
 
 std::string givenName(const std::string& utf8Name) {
@@ -201,7 +230,10 @@ std::string givenName(const std::string& utf8Name) {
 std::vector<std::string>::iterator listed(std::vector<std::string>& names, const std::string& name,
                                           const std::string& utf8Name) {
     const auto it = std::find(names.begin(), names.end(), name);
-    if (it == names.end()) throw CommandFailed("\"" + utf8Name + "\" is not in the list.");
+    if (it == names.end()) {
+        throw CommandFailed(
+            sentence(translate("kz::admin::Users", "\"%1\" is not in the list."), {utf8Name}));
+    }
     return it;
 }
 
@@ -225,23 +257,27 @@ void refuseTakenFile(const std::string& dir, const std::vector<std::string>& nam
     if (newFile == oldFile || fileLength(joinPath(dir, newFile)).value_or(0) == 0) return;
     for (const auto& other : names) {
         if (other != oldName && ownSettingsFile(other, 0) == newFile) {
-            throw CommandFailed("\"" + utf8New + "\" would take the settings file " +
-                                terminalText(newFile) + " of \"" + terminalText(other) + "\"; \"" +
-                                utf8Old + "\" was not renamed.");
+            throw CommandFailed(
+                sentence(translate("kz::admin::Users",
+                                   "\"%1\" would take the settings file %2 of "
+                                   "\"%3\"; \"%4\" was not renamed."),
+                         {utf8New, terminalText(newFile), terminalText(other), utf8Old}));
         }
     }
-    throw CommandFailed("The settings file " + terminalText(newFile) + " that \"" + utf8New +
-                        "\" would use exists already (another child's settings, kept when "
-                        "they left the list); \"" +
-                        utf8Old + "\" was not renamed. Rename or remove that file first.");
+    throw CommandFailed(sentence(translate("kz::admin::Users",
+                                           "The settings file %1 that \"%2\" would use exists "
+                                           "already (another child's settings, kept when they "
+                                           "left the list); \"%3\" was not renamed. Rename or "
+                                           "remove that file first."),
+                                 {terminalText(newFile), utf8New, utf8Old}));
 }
 
 }  // namespace
 
 std::string sharedFileWarning(const std::string& utf8Name, const std::string& otherName,
                               const std::string& file) {
-    return "\"" + utf8Name + "\" and \"" + terminalText(otherName) + "\" share the settings file " +
-           terminalText(file) + ".";
+    return sentence(translate("kz::admin::Users", "\"%1\" and \"%2\" share the settings file %3."),
+                    {utf8Name, terminalText(otherName), terminalText(file)});
 }
 
 // The settings file comes before the name: a name in the list without its file would be a child
@@ -254,7 +290,7 @@ UsersChange addUser(const std::string& dir, const std::string& utf8Name) {
     const bool individual = individualSettings(dir);
     const bool isListed = std::find(names.begin(), names.end(), name) != names.end();
     if (isListed && !(individual && giveOwnSettings(dir, name, change))) {
-        throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
+        failAlreadyListed(utf8Name);
     }
     if (isListed) return change;
     if (names.size() >= kMaxUserNames) failListFull();  // said before any file is made
@@ -263,7 +299,7 @@ UsersChange addUser(const std::string& dir, const std::string& utf8Name) {
     }
     changeNames(dir, [&](std::vector<std::string>& current) {
         if (std::find(current.begin(), current.end(), name) != current.end()) {
-            throw CommandFailed("\"" + utf8Name + "\" is already in the list.");
+            failAlreadyListed(utf8Name);
         }
         if (current.size() >= kMaxUserNames) failListFull();
         noteSharedStems(current, name, change);
@@ -286,8 +322,9 @@ void moveUser(const std::string& dir, const std::string& utf8Name, int position)
     changeNames(dir, [&](std::vector<std::string>& names) {
         const auto it = listed(names, name, utf8Name);
         if (position < 1 || static_cast<size_t>(position) > names.size()) {
-            throw CommandFailed("A position in this list is 1 to " + std::to_string(names.size()) +
-                                ".");
+            throw CommandFailed(
+                sentence(translate("kz::admin::Users", "A position in this list is 1 to %1."),
+                         {std::to_string(names.size())}));
         }
         names.erase(it);
         names.insert(names.begin() + (position - 1), name);
@@ -300,9 +337,10 @@ UsersChange renameUser(const std::string& dir, const std::string& utf8Old,
     const std::string oldName = givenName(utf8Old);
     const std::string newName = checkedUserName(utf8New);
     if (oldName == kTeacherName || newName == kTeacherName) {
-        throw CommandFailed(
-            "\"Teacher\" is the name that opens the settings with the password; "
-            "no child can be renamed to it or from it.");
+        throw CommandFailed(sentence(translate("kz::admin::Users",
+                                               "\"Teacher\" is the name that opens the settings "
+                                               "with the password; no child can be renamed to it "
+                                               "or from it.")));
     }
     const auto names = loadNamesToChange(dir);
     const bool individual = individualSettings(dir);
@@ -312,7 +350,7 @@ UsersChange renameUser(const std::string& dir, const std::string& utf8Old,
     changeNames(dir, [&](std::vector<std::string>& current) {
         const auto it = listed(current, oldName, utf8Old);
         if (std::find(current.begin(), current.end(), newName) != current.end()) {
-            throw CommandFailed("\"" + utf8New + "\" is already in the list.");
+            failAlreadyListed(utf8New);
         }
         refuseTakenFile(dir, current, oldName, newName, utf8Old, utf8New);
         change = UsersChange{};
@@ -324,8 +362,10 @@ UsersChange renameUser(const std::string& dir, const std::string& utf8Old,
         const bool hasFile = oldBytes && !oldBytes->empty();
         if (newFile != oldFile && hasFile) {
             if (!writeFileAtomically(joinPath(dir, newFile), *oldBytes)) {
-                throw CommandFailed("Could not write " + terminalPath(joinPath(dir, newFile)) +
-                                    "; \"" + utf8Old + "\" was not renamed.");
+                throw CommandFailed(sentence(translate("kz::admin::Users",
+                                                       "Could not write %1; \"%2\" was not "
+                                                       "renamed."),
+                                             {terminalPath(joinPath(dir, newFile)), utf8Old}));
             }
             move = !fileUsedByOthers(current, oldName);
         } else if (!hasFile && individual) {
@@ -335,10 +375,11 @@ UsersChange renameUser(const std::string& dir, const std::string& utf8Old,
     });
     change.movedSettings = move;
     if (!renameInLog(dir, oldName, newName)) {
-        throw CommandFailed("\"" + utf8Old + "\" is \"" + utf8New +
-                            "\" now, but the log could not be changed: its earlier sessions "
-                            "still show under the old name in " +
-                            terminalPath(logPath(dir)) + ".");
+        throw CommandFailed(sentence(translate("kz::admin::Users",
+                                               "\"%1\" is \"%2\" now, but the log could not be "
+                                               "changed: its earlier sessions still show under "
+                                               "the old name in %3."),
+                                     {utf8Old, utf8New, terminalPath(logPath(dir))}));
     }
     if (move) std::filesystem::remove(resolvePath(joinPath(dir, oldFile)));
     return change;

@@ -92,11 +92,16 @@ std::string folderOf(const std::string& path) {
 }  // namespace
 
 std::string helpDocumentPath(std::string_view appDir, std::string_view document) {
-    const std::string language = chosenLanguage(appDir);
+    return helpDocumentPath(appDir, document, chosenLanguage(appDir));
+}
+
+std::string helpDocumentPath(std::string_view appDir, std::string_view document,
+                             std::string_view language) {
     const size_t dot = document.rfind('.');
     if (language != "en" && dot != std::string_view::npos) {
         std::string translated(document.substr(0, dot));
-        translated += '.' + language;
+        translated += '.';
+        translated += language;
         translated += document.substr(dot);
         std::string path = joinPath(appDir, translated);
         if (fileLength(path).value_or(0) > 0) return path;

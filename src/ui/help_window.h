@@ -25,6 +25,10 @@ struct HelpSection {
 // case) and not empty, else the English "kiv-help.html". Kiv, Zan and the desk each open theirs
 // through it. Paths as the formats write them.
 std::string helpDocumentPath(std::string_view appDir, std::string_view document);
+// The same for a language named directly ("fr"): the desk's, which follows the class folder it
+// works on rather than the folder it is installed in.
+std::string helpDocumentPath(std::string_view appDir, std::string_view document,
+                             std::string_view language);
 
 // The sections of a help document (HTML), in document order.
 std::vector<HelpSection> helpSections(const QString& html);

@@ -1,7 +1,8 @@
-"""Kiv and Zan in the class's language, in real windows under Xvfb: the desktop's LANG chooses
-it, and a class's LANGUAGE.TXT chooses over LANG. Each session signs in, opens a menu by its
-translated keys, meets the settings' password box and the message of a wrong password, opens the
-settings and ends by the translated File menu; the titles the windows carry show the language.
+"""Kiv, Zan and the teacher's desk in the class's language, in real windows under Xvfb: the
+desktop's LANG chooses it, and a class's LANGUAGE.TXT chooses over LANG. Each session signs in,
+opens a menu by its translated keys, meets the settings' password box and the message of a wrong
+password, opens the settings and ends by the translated File menu; the titles the windows carry
+show the language. The desk is driven by its translated tab and button keys.
 
 One class per language (LANGUAGES below): add a language's words there, and a session to
 LanguageSessions to check something more in every language.
@@ -19,13 +20,16 @@ from sessions_e2e import KivSessions, password_box  # noqa: E402
 LANGUAGES = {
     "fr": dict(lang="fr_FR.UTF-8", words="Mots", phrases="Phrases", password="Mot de passe",
                settings="Réglages", file_menu="alt+f", exit_item="q", settings_menu="alt+e",
-               alter_item="m"),
+               alter_item="m", desk="Bureau de l'enseignant", settings_tab="alt+r",
+               choose_data="alt+o", data_dialog="Le dossier des données"),
     "es": dict(lang="es_ES.UTF-8", words="Palabras", phrases="Frases", password="Contraseña",
                settings="Ajustes", file_menu="alt+a", exit_item="s", settings_menu="alt+u",
-               alter_item="c"),
+               alter_item="c", desk="Mesa del maestro", settings_tab="alt+j",
+               choose_data="alt+e", data_dialog="La carpeta de datos"),
     "de": dict(lang="de_DE.UTF-8", words="Wörter", phrases="Sätze", password="Passwort",
                settings="Einstellungen", file_menu="alt+d", exit_item="b", settings_menu="alt+e",
-               alter_item="n"),
+               alter_item="n", desk="Lehrerpult", settings_tab="alt+e", choose_data="alt+l",
+               data_dialog="Der Datenordner"),
 }
 DESKTOP_LANGUAGE = ("LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG")
 
@@ -118,6 +122,27 @@ class LanguageSessions(KivSessions):
         self.shot("page")
         self.exit_by_file_menu(frame, w)
         self.assert_logged("Ben", "Phrases")
+
+    def test_the_desk_speaks_the_language_in_its_title_tabs_and_menus(self):
+        w = self.words
+        # The desk's own settings (last folder, window size) stay in the scratch folder.
+        self.program_env = dict(self.program_env,
+                                XDG_CONFIG_HOME=os.path.join(self.scratch, "config"))
+        self.start("desk", self.folder)
+        desk = self.wait_until(
+            lambda: [win for win, *_ in self.program_windows()
+                     if self.title(win).startswith(w["desk"] + " - ")], "the desk's window",
+            30)[0]
+        self.shot("desk")
+        # The Class settings tab and its Choose button by their translated keys: the folder
+        # dialog carries its translated title.
+        self.desktop.key(w["settings_tab"], window=desk)
+        self.desktop.key(w["choose_data"], window=desk)
+        dialog = self.wait_titled(w["data_dialog"])
+        self.shot("desk-data-folder")
+        self.desktop.key("Escape", window=dialog)
+        self.wait_until(lambda: not self.titled(w["data_dialog"]), "the folder dialog to close")
+        self.exit_by_file_menu(desk, w)
 
     def test_the_class_language_file_chooses_over_the_desktop(self):
         other = next(code for code in LANGUAGES if code != self.language)

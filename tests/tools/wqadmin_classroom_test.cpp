@@ -28,9 +28,10 @@ struct Installed {
                        "#!/bin/sh\nprintf '%s' \"$0\" > " + test::shellQuote(started) + "\n");
             fs::permissions(dir / program, fs::perms::owner_all, fs::perm_options::add);
         }
-        for (const char* file : {"kiv-help.html", "zan-help.html", "kiv-help.fr.html",
-                                 "desk-help.de.html", "help-pictures/frog.png", "kiv_fr.qm",
-                                 "kzui_fr.qm", "icons/kiv.svg", "icons/zan.svg", "GLOBSET.WQ"}) {
+        for (const char* file :
+             {"kiv-help.html", "zan-help.html", "kiv-help.fr.html", "desk-help.de.html",
+              "help-pictures/frog.png", "kiv_fr.qm", "kzui_fr.qm", "desk_de.qm", "icons/kiv.svg",
+              "icons/zan.svg", "GLOBSET.WQ"}) {
             root.write(std::string("opt kz/") + file, "installed");
         }
         if (sampleData) root.write("opt kz/DATA/25SAMPLE.DAT", "story");
@@ -55,8 +56,9 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
 
     // The help in every language and the compiled translations too: the programs look for them
     // beside themselves.
-    for (const char* name : {"kiv", "zan", "kiv-help.html", "zan-help.html", "kiv-help.fr.html",
-                             "desk-help.de.html", "help-pictures", "kiv_fr.qm", "kzui_fr.qm"}) {
+    for (const char* name :
+         {"kiv", "zan", "kiv-help.html", "zan-help.html", "kiv-help.fr.html", "desk-help.de.html",
+          "help-pictures", "kiv_fr.qm", "kzui_fr.qm", "desk_de.qm"}) {
         ASSERT_TRUE(fs::is_symlink(room / name)) << name;
         EXPECT_EQ(fs::read_symlink(room / name), installed.dir / name) << name;
     }

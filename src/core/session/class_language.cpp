@@ -38,6 +38,10 @@ std::optional<std::string> classLanguage(std::string_view appDir) {
 
 std::string chosenLanguage(std::string_view appDir) {
     if (auto own = classLanguage(appDir)) return *own;
+    return desktopLanguage();
+}
+
+std::string desktopLanguage() {
     for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG"}) {
         const char* value = std::getenv(name);
         if (value == nullptr || *value == '\0') continue;

@@ -20,6 +20,12 @@ std::string classLanguagePath(std::string_view appDir);
 // holds then.
 std::optional<std::string> classLanguage(std::string_view appDir);
 
+// The desktop's language: the first of LANGUAGE (a colon-separated list), LC_ALL, LC_MESSAGES,
+// LANG that is set and not empty, cut at "_", "." or "@" and lower-cased ("fr_FR.UTF-8" gives
+// "fr"); "en" when none is set or it is "C" or "POSIX". For a program that has no class folder
+// yet (the desk before the teacher chose one).
+std::string desktopLanguage();
+
 // The code a language setting names: the class's own, else the first of the desktop's
 // LANGUAGE (a colon-separated list), LC_ALL, LC_MESSAGES, LANG that is set and not empty, cut at
 // "_", "." or "@" and lower-cased ("fr_FR.UTF-8" gives "fr"); "en" when none is set or it is

@@ -1,0 +1,206 @@
+// The desk in the class's language: the class's LANGUAGE.TXT, else the desktop's, chosen before
+// the window is made; the tabs, a page's buttons and the engine's refusals all in that language,
+// and English exactly as before when none is chosen.
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QtTest>
+#include <fstream>
+
+#include "desk_class.h"
+#include "desk_start.h"
+#include "desk_test_support.h"
+#include "desk_window.h"
+#include "files/paths.h"
+#include "help_window.h"
+#include "translations.h"
+
+using namespace kz::test;
+
+namespace {
+
+// The desktop's language as LANG alone says it.
+void setDesktopLanguage(const char* lang) {
+    for (const char* name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES"}) qunsetenv(name);
+    qputenv("LANG", lang);
+}
+
+void writeClassLanguage(const std::string& dir, const std::string& code) {
+    std::ofstream(std::filesystem::path(dir) / "LANGUAGE.TXT", std::ios::binary) << code << "\r\n";
+}
+
+QStringList tabTexts(const QTabWidget& tabs) {
+    QStringList out;
+    for (int i = 0; i < tabs.count(); ++i) out << tabs.tabText(i);
+    return out;
+}
+
+QStringList menuTitles(const QMainWindow& window) {
+    QStringList out;
+    for (auto* action : window.menuBar()->actions()) out << action->text();
+    return out;
+}
+
+QPushButton* button(QWidget& page, const QString& accessibleName) {
+    for (auto* b : page.findChildren<QPushButton*>()) {
+        if (b->accessibleName() == accessibleName) return b;
+    }
+    return nullptr;
+}
+
+// What the desk looks like in one language: the window's title, its tabs and menus, the Children
+// page's Add button, the refusal of a name that is too long, and the first section of its help.
+struct Seen {
+    QString title;
+    QStringList tabs, menus;
+    QString addButton, refusal, helpSection;
+};
+
+struct LanguageCase {
+    const char* name;
+    const char* classLanguage;  // LANGUAGE.TXT, or none
+    const char* lang;           // LANG
+    const char* inForce;
+    Seen seen;
+};
+
+const LanguageCase kCases[] = {
+    {"LANG alone: English",
+     nullptr,
+     "C",
+     "en",
+     {"Teacher's Desk",
+      {"&Children", "Class &settings", "&Progress", "&Word lists", "S&tories"},
+      {"&File", "&Help"},
+      "&Add...",
+      "A name holds at most 16 characters.",
+      "Opening a class folder"}},
+    {"LANG alone: French",
+     nullptr,
+     "fr_FR.UTF-8",
+     "fr",
+     {"Bureau de l'enseignant",
+      {"&Enfants", "&Réglages de la classe", "&Progrès", "&Listes de mots", "&Histoires"},
+      {"&Fichier", "&Aide"},
+      "A&jouter...",
+      "Un nom compte au plus 16 caractères.",
+      "Ouvrir le dossier d'une classe"}},
+    {"the class's German over LANG's French",
+     "de",
+     "fr_FR.UTF-8",
+     "de",
+     {"Lehrerpult",
+      {"&Kinder", "Klassen&einstellungen", "&Fortschritt", "&Wortlisten", "&Geschichten"},
+      {"&Datei", "&Hilfe"},
+      "Hin&zufügen...",
+      "Ein Name hat höchstens 16 Zeichen.",
+      "Einen Klassenordner öffnen"}},
+    {"the class's Spanish",
+     "es",
+     "C",
+     "es",
+     {"Mesa del maestro",
+      {"&Niños", "A&justes de la clase", "&Progreso", "&Listas de palabras", "&Cuentos"},
+      {"&Archivo", "Ay&uda"},
+      "Aña&dir...",
+      "Un nombre tiene como máximo 16 caracteres.",
+      "Abrir la carpeta de una clase"}},
+    {"a class language without files: English, not half translated",
+     "it",
+     "fr_FR.UTF-8",
+     "en",
+     {"Teacher's Desk",
+      {"&Children", "Class &settings", "&Progress", "&Word lists", "S&tories"},
+      {"&File", "&Help"},
+      "&Add...",
+      "A name holds at most 16 characters.",
+      "Opening a class folder"}},
+};
+
+}  // namespace
+
+class DeskLanguageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
+    void cleanup() { kz::ui::removeTranslations(); }
+
+    void windowAndEngineInTheClassLanguage() {
+        for (const auto& c : kCases) {
+            TempDir tmp;
+            const std::string dir = newClass(tmp, "class");
+            if (c.classLanguage) writeClassLanguage(dir, c.classLanguage);
+            setDesktopLanguage(c.lang);
+            QCOMPARE(kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR),
+                     QString(c.inForce));
+
+            kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+            kz::desk::DeskWindow window(deskClass);
+            window.show();
+            QVERIFY2(window.windowTitle().startsWith(c.seen.title + " - "), c.name);
+            QCOMPARE(tabTexts(*window.pages()), c.seen.tabs);
+            QCOMPARE(menuTitles(window), c.seen.menus);
+
+            QWidget* children = window.pages()->widget(0);
+            QPushButton* add = nullptr;
+            for (auto* b : children->findChildren<QPushButton*>()) {
+                if (b->text() == c.seen.addButton) add = b;
+            }
+            QVERIFY2(add != nullptr, c.name);
+            QString refusal;
+            answerInput("ABCDEFGHIJKLMNOPQ");
+            answerMessage(&refusal);
+            add->click();
+            QCOMPARE(refusal, c.seen.refusal);
+            // The refused name left the list as it was.
+            QCOMPARE(wq({"users", dir, "list"}).out, std::string("Teacher\n"));
+
+            // Help > Contents: the help documents lie beside this test as beside the desk.
+            window.menuBar()->actions().at(1)->menu()->actions().at(0)->trigger();
+            auto* help = window.findChild<kz::ui::HelpWindow*>();
+            QVERIFY2(help != nullptr, c.name);
+            QCOMPARE(help->contentsEntries().value(0), c.seen.helpSection);
+            kz::ui::removeTranslations();
+        }
+    }
+
+    // Before a class is known the first window follows the desktop alone; the class the teacher
+    // then opens brings its own language for the desk's window.
+    void firstWindowInTheDesktopsLanguageThenTheClasss() {
+        TempDir tmp;
+        const std::string dir = newClass(tmp, "class");
+        writeClassLanguage(dir, "de");
+        setDesktopLanguage("es_ES.UTF-8");
+        QCOMPARE(kz::desk::useClassLanguage({}, KZ_QM_DIR), QString("es"));
+        {
+            kz::desk::StartWindow start;
+            QCOMPARE(start.windowTitle(), QString("Mesa del maestro"));
+            QVERIFY(button(start, "Abrir la carpeta de una clase") != nullptr);
+        }
+        QCOMPARE(kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR), QString("de"));
+        kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+        kz::desk::DeskWindow window(deskClass);
+        QCOMPARE(window.pages()->tabText(0), QString("&Kinder"));
+    }
+
+    // A folder that is no class is refused in the teacher's language, with the path as typed.
+    void refusalOfAFolderInTheLanguage() {
+        TempDir tmp;
+        const QString folder = QString::fromStdString((tmp / "empty").string());
+        QDir().mkpath(folder);
+        setDesktopLanguage("de_DE.UTF-8");
+        kz::desk::useClassLanguage(folder, KZ_QM_DIR);
+        QCOMPARE(kz::desk::classFolderProblem(folder),
+                 folder +
+                     " ist kein Klassenordner: Er enthält keine allgemeine "
+                     "Einstellungsdatei GLOBSET.WQ (wqadmin init legt eine an).");
+        kz::ui::removeTranslations();
+        QCOMPARE(kz::desk::classFolderProblem(folder),
+                 folder +
+                     " is not an installation: it holds no global settings file "
+                     "GLOBSET.WQ (wqadmin init makes one).");
+    }
+};
+
+QTEST_MAIN(DeskLanguageTest)
+#include "desk_language_test.moc"
