@@ -1215,10 +1215,6 @@ Mit den hier gezeigten Wörtern ersetzen?</translation>
         <translation>Das Wort „%1“ beginnt mit „*“, das einen Kommentar kennzeichnet, deshalb würde die Übung es auslassen.</translation>
     </message>
     <message>
-        <source>The word &quot;%1&quot; holds something other than the letters A to Z, so the activity would leave it out.</source>
-        <translation>Das Wort „%1“ enthält etwas anderes als die Buchstaben A bis Z, deshalb würde die Übung es auslassen.</translation>
-    </message>
-    <message>
         <source>The word &quot;%1&quot; is in the list twice.</source>
         <translation>Das Wort „%1“ steht zweimal in der Liste.</translation>
     </message>
@@ -1301,6 +1297,10 @@ Mit den hier gezeigten Wörtern ersetzen?</translation>
     <message>
         <source>The recording of &quot;%1&quot; is kept.</source>
         <translation>Die Aufnahme von „%1“ ist behalten.</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; holds something other than the letters A to Z and the accented letters of French, Spanish and German, so the activity would leave it out.</source>
+        <translation>Das Wort „%1“ enthält etwas anderes als die Buchstaben A bis Z und die Buchstaben mit Akzent oder Umlaut des Französischen, Spanischen und Deutschen, deshalb würde die Übung es auslassen.</translation>
     </message>
 </context>
 </TS>

@@ -1215,10 +1215,6 @@ Replace it with the words shown here?</source>
         <translation>La palabra «%1» empieza por «*», que marca un comentario, así que la actividad la dejaría fuera.</translation>
     </message>
     <message>
-        <source>The word &quot;%1&quot; holds something other than the letters A to Z, so the activity would leave it out.</source>
-        <translation>La palabra «%1» lleva algo distinto de las letras de la A a la Z, así que la actividad la dejaría fuera.</translation>
-    </message>
-    <message>
         <source>The word &quot;%1&quot; is in the list twice.</source>
         <translation>La palabra «%1» está dos veces en la lista.</translation>
     </message>
@@ -1301,6 +1297,10 @@ Replace it with the words shown here?</source>
     <message>
         <source>The recording of &quot;%1&quot; is kept.</source>
         <translation>La grabación de «%1» se ha conservado.</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; holds something other than the letters A to Z and the accented letters of French, Spanish and German, so the activity would leave it out.</source>
+        <translation>La palabra «%1» contiene algo que no son las letras de la A a la Z ni las letras con tilde o diéresis del francés, el español y el alemán, así que la actividad la dejaría fuera.</translation>
     </message>
 </context>
 </TS>

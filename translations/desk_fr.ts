@@ -1215,10 +1215,6 @@ La remplacer par les mots affichés ici ?</translation>
         <translation>Le mot « %1 » commence par « * », qui marque un commentaire : l&apos;activité le laisserait de côté.</translation>
     </message>
     <message>
-        <source>The word &quot;%1&quot; holds something other than the letters A to Z, so the activity would leave it out.</source>
-        <translation>Le mot « %1 » contient autre chose que les lettres A à Z : l&apos;activité le laisserait de côté.</translation>
-    </message>
-    <message>
         <source>The word &quot;%1&quot; is in the list twice.</source>
         <translation>Le mot « %1 » figure deux fois dans la liste.</translation>
     </message>
@@ -1301,6 +1297,10 @@ La remplacer par les mots affichés ici ?</translation>
     <message>
         <source>The recording of &quot;%1&quot; is kept.</source>
         <translation>L&apos;enregistrement de « %1 » est gardé.</translation>
+    </message>
+    <message>
+        <source>The word &quot;%1&quot; holds something other than the letters A to Z and the accented letters of French, Spanish and German, so the activity would leave it out.</source>
+        <translation>Le mot « %1 » contient autre chose que les lettres A à Z et les lettres accentuées du français, de l&apos;espagnol et de l&apos;allemand : l&apos;activité le laisserait de côté.</translation>
     </message>
 </context>
 </TS>
