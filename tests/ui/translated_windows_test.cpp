@@ -42,7 +42,7 @@ private slots:
                             << "&Reintentar";
         QTest::newRow("de") << "de"
                             << "Diese Datei wurde nicht gefunden:\n"
-                            << "&Nochmal versuchen";
+                            << "&Erneut versuchen";
     }
     void theRecoveryDialogSaysWhereTheFileIsInTheLanguage() {
         QFETCH(QString, language);
