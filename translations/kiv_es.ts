@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Siguiente</translation>
+        <translation>&amp;Seguir</translation>
     </message>
 </context>
 <context>

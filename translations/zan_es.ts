@@ -144,7 +144,7 @@ Aquí elige el cuento que se abre al empezar, si el niño puede abrir otros cuen
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Siguiente</translation>
+        <translation>&amp;Seguir</translation>
     </message>
     <message>
         <source>&amp;Start</source>

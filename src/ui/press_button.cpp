@@ -2,6 +2,9 @@
 
 #include <QKeyEvent>
 #include <QPainter>
+#include <QRegularExpression>
+#include <QStyleOptionToolButton>
+#include <QStylePainter>
 #include <algorithm>
 
 namespace kz::ui {
@@ -18,8 +21,14 @@ void PressButton::keyPressEvent(QKeyEvent* event) {
     QToolButton::keyPressEvent(event);
 }
 
-void PressButton::paintEvent(QPaintEvent* event) {
-    QToolButton::paintEvent(event);
+void PressButton::paintEvent(QPaintEvent*) {
+    QStylePainter stylePainter(this);
+    QStyleOptionToolButton option;
+    initStyleOption(&option);
+    option.font = captionFont();
+    option.fontMetrics = QFontMetrics(option.font);
+    stylePainter.drawComplexControl(QStyle::CC_ToolButton, option);
+    stylePainter.end();
     if (!hasFocus()) return;
     // Black and white dashes, so the mark shows on the grey face and on any picture.
     QPainter painter(this);
@@ -29,6 +38,22 @@ void PressButton::paintEvent(QPaintEvent* event) {
     painter.drawRect(mark);
     painter.setPen(QPen(Qt::black, pen, Qt::DashLine));
     painter.drawRect(mark);
+}
+
+QFont PressButton::captionFont() const {
+    // A caption wider than the button (a longer word in another language) is drawn a little
+    // smaller, down to three fifths of its size, rather than cut to "S...t".
+    QFont fitted = font();
+    const qreal size = fitted.pointSizeF();
+    if (text().isEmpty() || toolButtonStyle() == Qt::ToolButtonIconOnly || size <= 0) return fitted;
+    QString caption = text();
+    caption.remove(QRegularExpression("&(?!&)"));
+    const int room = width() - 6;
+    for (qreal s = size; s >= size * 0.6; s -= size / 20) {
+        fitted.setPointSizeF(s);
+        if (QFontMetrics(fitted).horizontalAdvance(caption) <= room) break;
+    }
+    return fitted;
 }
 
 }  // namespace kz::ui

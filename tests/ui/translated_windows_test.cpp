@@ -7,6 +7,7 @@
 #include "display_check_dialog.h"
 #include "files/shown_text.h"
 #include "files/word_list.h"
+#include "press_button.h"
 #include "qt_ports.h"
 #include "qt_text.h"
 #include "recovery_dialog.h"
@@ -110,6 +111,26 @@ private slots:
         // A program whose own file is missing is not half translated either.
         QCOMPARE(installTranslations("fr", KZ_QM_DIR, "nosuchprogram"), QString("en"));
         QCOMPARE(translate("kz::Password", "Wrong password"), std::string("Wrong password"));
+    }
+
+    // The activity's and the reader's big buttons are 705 twips wide, 47 pixels on a 640 by 480
+    // screen: "Écouter" or "Seguir" at the English caption's size would be cut to "É...r".
+    void aButtonCaptionTooWideIsDrawnSmallerNotCut() {
+        const struct {
+            const char* caption;
+            bool smaller;
+        } cases[] = {{"&See", false}, {"&Next", false}, {"É&couter", true}, {"&Seguir", true}};
+        for (const auto& c : cases) {
+            PressButton b;
+            b.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+            b.setFont(QFont("Arial", 12));
+            b.setText(QString::fromUtf8(c.caption));
+            b.resize(47, 110);
+            const QFont font = b.captionFont();
+            const QString shown = QString::fromUtf8(c.caption).remove('&');
+            QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= b.width() - 6, c.caption);
+            QCOMPARE(font.pointSizeF() < 12, c.smaller);
+        }
     }
 
     void qtsOwnButtonsFollowTheLanguage() {
