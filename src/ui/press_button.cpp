@@ -42,15 +42,20 @@ void PressButton::paintEvent(QPaintEvent*) {
 
 QFont PressButton::captionFont() const {
     // A caption wider than the button (a longer word in another language) is drawn a little
-    // smaller, down to three fifths of its size, rather than cut to "S...t".
+    // smaller, down to three fifths of its size, rather than cut to "S...t". The windows size
+    // their fonts in pixels; a font given in points shrinks the same way.
     QFont fitted = font();
-    const qreal size = fitted.pointSizeF();
-    if (text().isEmpty() || toolButtonStyle() == Qt::ToolButtonIconOnly || size <= 0) return fitted;
+    if (text().isEmpty() || toolButtonStyle() == Qt::ToolButtonIconOnly) return fitted;
     QString caption = text();
     caption.remove(QRegularExpression("&(?!&)"));
     const int room = width() - 6;
-    for (qreal s = size; s >= size * 0.6; s -= size / 20) {
-        fitted.setPointSizeF(s);
+    const bool pixels = fitted.pixelSize() > 0;
+    const qreal size = pixels ? fitted.pixelSize() : fitted.pointSizeF();
+    for (qreal s = size; s >= size * 0.6; s -= pixels ? 1.0 : size / 20) {
+        if (pixels)
+            fitted.setPixelSize(static_cast<int>(s));
+        else
+            fitted.setPointSizeF(s);
         if (QFontMetrics(fitted).horizontalAdvance(caption) <= room) break;
     }
     return fitted;

@@ -120,16 +120,20 @@ private slots:
             const char* caption;
             bool smaller;
         } cases[] = {{"&See", false}, {"&Next", false}, {"É&couter", true}, {"&Seguir", true}};
-        for (const auto& c : cases) {
-            PressButton b;
-            b.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-            b.setFont(QFont("Arial", 12));
-            b.setText(QString::fromUtf8(c.caption));
-            b.resize(47, 110);
-            const QFont font = b.captionFont();
-            const QString shown = QString::fromUtf8(c.caption).remove('&');
-            QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= b.width() - 6, c.caption);
-            QCOMPARE(font.pointSizeF() < 12, c.smaller);
+        QFont inPixels("Arial");  // as the windows size their fonts
+        inPixels.setPixelSize(16);
+        for (const QFont& given : {QFont("Arial", 12), inPixels}) {
+            for (const auto& c : cases) {
+                PressButton b;
+                b.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+                b.setFont(given);
+                b.setText(QString::fromUtf8(c.caption));
+                b.resize(47, 110);
+                const QFont font = b.captionFont();
+                const QString shown = QString::fromUtf8(c.caption).remove('&');
+                QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= b.width() - 6, c.caption);
+                QCOMPARE(QFontInfo(font).pixelSize() < QFontInfo(given).pixelSize(), c.smaller);
+            }
         }
     }
 
