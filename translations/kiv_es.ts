@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Wordlist</source>
-        <translation>Lista de palabras</translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Allow loading other wordlists</source>

@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Wordlist</source>
-        <translation>Liste de mots</translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Allow loading other wordlists</source>

@@ -3,8 +3,6 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
-#include <QStyleOptionToolButton>
-#include <QStylePainter>
 #include <algorithm>
 
 namespace kz::ui {
@@ -21,14 +19,22 @@ void PressButton::keyPressEvent(QKeyEvent* event) {
     QToolButton::keyPressEvent(event);
 }
 
-void PressButton::paintEvent(QPaintEvent*) {
-    QStylePainter stylePainter(this);
-    QStyleOptionToolButton option;
-    initStyleOption(&option);
-    option.font = captionFont();
-    option.fontMetrics = QFontMetrics(option.font);
-    stylePainter.drawComplexControl(QStyle::CC_ToolButton, option);
-    stylePainter.end();
+void PressButton::changeEvent(QEvent* event) {
+    // The font the window gives is the one a caption that fits is drawn in.
+    if (event->type() == QEvent::FontChange && !m_fitting) m_givenFont = font();
+    QToolButton::changeEvent(event);
+}
+
+void PressButton::paintEvent(QPaintEvent* event) {
+    // The caption's font is the widget's own, as the style sheet draws with that: set here, once
+    // the caption, the font the window gave and the size are all known.
+    const QFont fitted = captionFont();
+    if (fitted != font()) {
+        m_fitting = true;
+        setFont(fitted);
+        m_fitting = false;
+    }
+    QToolButton::paintEvent(event);
     if (!hasFocus()) return;
     // Black and white dashes, so the mark shows on the grey face and on any picture.
     QPainter painter(this);
@@ -44,7 +50,7 @@ QFont PressButton::captionFont() const {
     // A caption wider than the button (a longer word in another language) is drawn a little
     // smaller, down to three fifths of its size, rather than cut to "S...t". The windows size
     // their fonts in pixels; a font given in points shrinks the same way.
-    QFont fitted = font();
+    QFont fitted = m_givenFont.value_or(font());
     if (text().isEmpty() || toolButtonStyle() == Qt::ToolButtonIconOnly) return fitted;
     QString caption = text();
     caption.remove(QRegularExpression("&(?!&)"));

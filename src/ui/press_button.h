@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QToolButton>
+#include <optional>
 
 namespace kz::ui {
 
@@ -18,7 +19,12 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    std::optional<QFont> m_givenFont;
+    bool m_fitting = false;
 };
 
 }  // namespace kz::ui
