@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>Allow loading other wordlists</source>
-        <translation>Andere Wortlisten erlauben</translation>
+        <translation>Andere Wortlisten laden erlauben</translation>
     </message>
     <message>
         <source>Allow question/answer changes</source>
-        <translation>Fragen/Antworten änderbar</translation>
+        <translation>Fragen und Antworten ändern erlauben</translation>
     </message>
     <message>
         <source>Questions per set</source>

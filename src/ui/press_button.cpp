@@ -54,7 +54,7 @@ QFont PressButton::captionFont() const {
     if (text().isEmpty() || toolButtonStyle() == Qt::ToolButtonIconOnly) return fitted;
     QString caption = text();
     caption.remove(QRegularExpression("&(?!&)"));
-    const int room = width() - 6;
+    const int room = width() - 10;  // the face's frame and padding
     const bool pixels = fitted.pixelSize() > 0;
     const qreal size = pixels ? fitted.pixelSize() : fitted.pointSizeF();
     for (qreal s = size; s >= size * 0.6; s -= pixels ? 1.0 : size / 20) {

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "session/startup.h"
 #include "twips.h"
@@ -41,10 +42,14 @@ void StartupWindow::layOut() {
     m_purpose->setFont(fontAt("Arial", 12 * d.f, false, this));
     placeInTwips(m_version, 360, 3690, 4455, 255, d.fx, d.fy);
     m_version->setFont(fontAt("Arial", 8.25 * d.f, false, this));
-    // OK keeps its shape: its size follows the smaller factor, its place each axis.
-    m_ok->setGeometry(twipsToPixels(4200 * d.fx, this), twipsToPixels(690 * d.fy, this),
-                      twipsToPixels(735 * d.f, this), twipsToPixels(495 * d.f, this));
+    // OK keeps its shape: its size follows the smaller factor, its place each axis. A longer
+    // word for OK ("Aceptar") widens it to the left, its right edge staying under the title's.
     m_ok->setFont(fontAt("Arial", 12 * d.f, false, this));
+    const int right = twipsToPixels(4200 * d.fx, this) + twipsToPixels(735 * d.f, this);
+    const int width = std::max(twipsToPixels(735 * d.f, this),
+                               m_ok->fontMetrics().horizontalAdvance(m_ok->text()) + 16);
+    m_ok->setGeometry(right - width, twipsToPixels(690 * d.fy, this), width,
+                      twipsToPixels(495 * d.f, this));
 }
 
 void StartupWindow::keyPressEvent(QKeyEvent* event) {

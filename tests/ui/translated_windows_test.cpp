@@ -14,6 +14,7 @@
 #include "session/app_state.h"
 #include "session/display_check.h"
 #include "session/fatal_error.h"
+#include "startup_window.h"
 #include "translations.h"
 #include "ui_host.h"
 
@@ -131,9 +132,22 @@ private slots:
                 b.resize(47, 110);
                 const QFont font = b.captionFont();
                 const QString shown = QString::fromUtf8(c.caption).remove('&');
-                QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= b.width() - 6, c.caption);
+                QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= b.width() - 10, c.caption);
                 QCOMPARE(QFontInfo(font).pixelSize() < QFontInfo(given).pixelSize(), c.smaller);
             }
+        }
+    }
+
+    // The About box's OK is small; Spanish says "Aceptar", which was cut to "Acepta".
+    void theAboutBoxsOkShowsItsWholeWord() {
+        for (const char* language : {"en", "fr", "es", "de"}) {
+            installTranslations(language, KZ_QM_DIR, "zan");
+            StartupWindow about(StartupWindow::Role::About);
+            const auto* ok = about.findChild<QPushButton*>();
+            QVERIFY(ok);
+            QVERIFY2(ok->fontMetrics().horizontalAdvance(ok->text()) + 8 <= ok->width(),
+                     qPrintable(ok->text()));
+            QVERIFY2(about.rect().contains(ok->geometry()), language);
         }
     }
 
