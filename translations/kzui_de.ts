@@ -595,5 +595,9 @@ heißt du?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Version 3.10 December 2010</source>
+        <translation>Version 3.10 Dezember 2010</translation>
+    </message>
 </context>
 </TS>

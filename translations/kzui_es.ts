@@ -595,5 +595,9 @@ te llamas?</translation>
         <source>OK</source>
         <translation>Aceptar</translation>
     </message>
+    <message>
+        <source>Version 3.10 December 2010</source>
+        <translation>Versión 3.10 diciembre de 2010</translation>
+    </message>
 </context>
 </TS>

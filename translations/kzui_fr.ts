@@ -595,5 +595,9 @@ t&apos;appelles-tu ?</translation>
         <source>OK</source>
         <translation>OK</translation>
     </message>
+    <message>
+        <source>Version 3.10 December 2010</source>
+        <translation>Version 3.10 décembre 2010</translation>
+    </message>
 </context>
 </TS>

@@ -11,13 +11,23 @@
 
 namespace kz::ui {
 
+namespace {
+
+// The version line names its month: written out here so that lupdate collects it, and kept the
+// same as the core's.
+constexpr char kShownVersion[] =
+    QT_TRANSLATE_NOOP("kz::ui::StartupWindow", "Version 3.10 December 2010");
+static_assert(std::string_view(kShownVersion) == kVersion);
+
+}  // namespace
+
 StartupWindow::StartupWindow(Role role, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_role(role),
       m_title(new QLabel(QString::fromLatin1(kProductTitle.data(), kProductTitle.size()), this)),
       m_programs(new QLabel(tr("Kiv: words   \u2022   Zan: stories"), this)),
       m_purpose(new QLabel(tr("Reading activities for young children"), this)),
-      m_version(new QLabel(QString::fromLatin1(kVersion.data(), kVersion.size()), this)),
+      m_version(new QLabel(tr(kShownVersion), this)),
       m_ok(new QPushButton(tr("OK"), this)) {
     setObjectName("frmSplash");
     setWindowTitle(QString());
