@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Show for...</source>
-        <translation>Zeigen für...</translation>
+        <translation>Anzeigen für...</translation>
     </message>
     <message>
         <source>&amp;Answers</source>
@@ -89,15 +89,15 @@
     </message>
     <message>
         <source>&amp;2 answers</source>
-        <translation>&amp;2 Antworten</translation>
+        <translation>&amp;2 zur Auswahl</translation>
     </message>
     <message>
         <source>&amp;3 choices</source>
-        <translation>&amp;3 zur Wahl</translation>
+        <translation>&amp;3 zur Auswahl</translation>
     </message>
     <message>
         <source>&amp;4 choices</source>
-        <translation>&amp;4 zur Wahl</translation>
+        <translation>&amp;4 zur Auswahl</translation>
     </message>
     <message>
         <source>&amp;Type the answer</source>
@@ -144,15 +144,15 @@
     </message>
     <message>
         <source>Choice of two</source>
-        <translation>Zwei zur Wahl</translation>
+        <translation>Zwei zur Auswahl</translation>
     </message>
     <message>
         <source>Choice of three</source>
-        <translation>Drei zur Wahl</translation>
+        <translation>Drei zur Auswahl</translation>
     </message>
     <message>
         <source>Choice of four</source>
-        <translation>Vier zur Wahl</translation>
+        <translation>Vier zur Auswahl</translation>
     </message>
     <message>
         <source>Type the answer</source>
@@ -168,11 +168,11 @@
     </message>
     <message>
         <source>Allow loading other wordlists</source>
-        <translation>Andere Wortlisten erlauben</translation>
+        <translation>Andere Wortlisten laden erlauben</translation>
     </message>
     <message>
         <source>Allow question/answer changes</source>
-        <translation>Fragen/Antworten änderbar</translation>
+        <translation>Fragen und Antworten ändern erlauben</translation>
     </message>
     <message>
         <source>Questions per set</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Show for how long?</source>
-        <translation>Wie lange zeigen?</translation>
+        <translation>Wie lange anzeigen?</translation>
     </message>
     <message>
         <source>OK</source>

@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>&amp;2 answers</source>
-        <translation>&amp;2 respuestas</translation>
+        <translation>&amp;2 opciones</translation>
     </message>
     <message>
         <source>&amp;3 choices</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Siguiente</translation>
+        <translation>&amp;Seguir</translation>
     </message>
 </context>
 <context>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Wordlist</source>
-        <translation>Lista de palabras</translation>
+        <translation>Lista</translation>
     </message>
     <message>
         <source>Allow loading other wordlists</source>
@@ -180,7 +180,7 @@
     </message>
     <message>
         <source>Show for how long?</source>
-        <translation>¿Cuánto tiempo mostrar?</translation>
+        <translation>¿Cuánto tiempo se muestra?</translation>
     </message>
     <message>
         <source>OK</source>

@@ -45,7 +45,7 @@
     </message>
     <message>
         <source>&amp;Search for Help on...</source>
-        <translation>&amp;Rechercher dans l'aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>&amp;About WQ Story Books...</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>&amp;2 answers</source>
-        <translation>&amp;2 réponses</translation>
+        <translation>&amp;2 choix</translation>
     </message>
     <message>
         <source>&amp;3 choices</source>
@@ -164,11 +164,11 @@
     </message>
     <message>
         <source>Wordlist</source>
-        <translation>Liste de mots</translation>
+        <translation>Liste</translation>
     </message>
     <message>
         <source>Allow loading other wordlists</source>
-        <translation>Permettre d'ouvrir d'autres listes</translation>
+        <translation>Permettre d&apos;ouvrir d&apos;autres listes</translation>
     </message>
     <message>
         <source>Allow question/answer changes</source>
@@ -228,7 +228,7 @@
     </message>
     <message>
         <source>&amp;Search for Help on...</source>
-        <translation>&amp;Rechercher dans l'aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>&amp;About WQ Story Books...</source>

@@ -16,7 +16,7 @@ Sie können fortfahren, aber Farbbilder sehen dann schlecht aus, und auf manchen
 Möchten Sie fortfahren?</translation>
     </message>
     <message>
-        <source>This software needs the "Arial" font, normally supplied with Windows.  This font cannot be found.  Please install it.
+        <source>This software needs the &quot;Arial&quot; font, normally supplied with Windows.  This font cannot be found.  Please install it.
 
 Without it, the software will try to use an alternative font, but the results are not guaranteed.
 
@@ -128,6 +128,13 @@ Fehlerart: %1
     </message>
 </context>
 <context>
+    <name>kz::KivSettings</name>
+    <message>
+        <source>1 (no frogs)</source>
+        <translation>1 (ohne Frosch)</translation>
+    </message>
+</context>
+<context>
     <name>kz::Password</name>
     <message>
         <source>Wrong password</source>
@@ -147,16 +154,16 @@ Fehlerart: %1
     <message>
         <source>WQ %1 CD not found!
 
-If you are running from CD, please insert the WQ %1 CD now, then click on 'Try again'.
+If you are running from CD, please insert the WQ %1 CD now, then click on &apos;Try again&apos;.
 
-If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+If you have only recently inserted the CD, please wait a while before clicking on &apos;Try again&apos;, because your computer may take some time to recognise the new CD.
 
-If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on &apos;Details&apos;.</source>
         <translation>CD WQ %1 nicht gefunden!
 
-Wenn Sie von CD arbeiten, legen Sie jetzt die CD WQ %1 ein und klicken Sie auf „Nochmal versuchen“.
+Wenn Sie von CD arbeiten, legen Sie jetzt die CD WQ %1 ein und klicken Sie auf „Erneut versuchen“.
 
-Wenn Sie die CD gerade erst eingelegt haben, warten Sie kurz, bevor Sie auf „Nochmal versuchen“ klicken: Der Rechner braucht manchmal etwas Zeit, um eine neue CD zu erkennen.
+Wenn Sie die CD gerade erst eingelegt haben, warten Sie kurz, bevor Sie auf „Erneut versuchen“ klicken: Der Rechner braucht manchmal etwas Zeit, um eine neue CD zu erkennen.
 
 Wenn die CD WQ %1 sicher im Laufwerk liegt (im selben Laufwerk wie bei der Installation) oder Sie nicht von CD arbeiten, klicken Sie auf „Details“.</translation>
     </message>
@@ -169,7 +176,7 @@ The file was found at the new data directory which you gave, namely
 
 Do you want to save this change, and use this new directory PERMANENTLY as the data directory?
 
-(If you answer "No", the change will apply for this session only.)</source>
+(If you answer &quot;No&quot;, the change will apply for this session only.)</source>
         <translation>GEFUNDEN!
 
 Die Datei liegt im neuen Datenordner, den Sie angegeben haben:
@@ -185,12 +192,12 @@ Möchten Sie diese Änderung speichern und diesen Ordner DAUERHAFT als Datenordn
 
 If you are using a CD version, ensure that the correct CD is in the drive.
 
-Correct the problem and click on "Try again", or click on "Details..." for a full explanation.</source>
+Correct the problem and click on &quot;Try again&quot;, or click on &quot;Details...&quot; for a full explanation.</source>
         <translation>Benötigte Datendateien wurden nicht gefunden.
 
 Wenn Sie eine CD-Version verwenden, prüfen Sie, ob die richtige CD im Laufwerk liegt.
 
-Beheben Sie das Problem und klicken Sie auf „Nochmal versuchen“, oder klicken Sie auf „Details...“ für eine ausführliche Erklärung.</translation>
+Beheben Sie das Problem und klicken Sie auf „Erneut versuchen“, oder klicken Sie auf „Details...“ für eine ausführliche Erklärung.</translation>
     </message>
     <message>
         <source>Various data files are missing.
@@ -198,7 +205,7 @@ Beheben Sie das Problem und klicken Sie auf „Nochmal versuchen“, oder klicke
 The expected location is
 %1
 
-One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
+One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on &quot;Try again&quot;.  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
 
 If this does not help, re-install the software.</source>
         <translation>Mehrere Datendateien fehlen.
@@ -206,7 +213,7 @@ If this does not help, re-install the software.</source>
 Erwartet werden sie in
 %1
 
-Vielleicht haben sich die Laufwerksbuchstaben von Netz- oder CD-Laufwerken geändert.  Sie können unten einen neuen Ort eingeben und auf „Nochmal versuchen“ klicken.  Geben Sie bei einer CD den Ordner an, in dem sie eingebunden ist, etwa /media/cdrom
+Vielleicht haben sich die Laufwerksbuchstaben von Netz- oder CD-Laufwerken geändert.  Sie können unten einen neuen Ort eingeben und auf „Erneut versuchen“ klicken.  Geben Sie bei einer CD den Ordner an, in dem sie eingebunden ist, etwa /media/cdrom
 
 Hilft das nicht, installieren Sie die Software neu.</translation>
     </message>
@@ -220,7 +227,7 @@ or the installation directory
 %3
 (These may be the same.)
 
-To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
+To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on &quot;Try again&quot;.  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
         <translation>Diese Datei wurde nicht gefunden:
 %1
 
@@ -230,21 +237,21 @@ oder im Installationsordner
 %3
 (Beide können derselbe sein.)
 
-Um einen anderen Ort zu versuchen (etwa wenn sich Laufwerksbuchstaben von Netz- oder CD-Laufwerken geändert haben), geben Sie ihn unten ein und klicken Sie auf „Nochmal versuchen“.  Geben Sie bei einer CD den Ordner an, in dem sie eingebunden ist, etwa /media/cdrom</translation>
+Um einen anderen Ort zu versuchen (etwa wenn sich Laufwerksbuchstaben von Netz- oder CD-Laufwerken geändert haben), geben Sie ihn unten ein und klicken Sie auf „Erneut versuchen“.  Geben Sie bei einer CD den Ordner an, in dem sie eingebunden ist, etwa /media/cdrom</translation>
     </message>
     <message>
         <source>No books could be found!
 
-If you are running from CD, please insert a WQ CD now, then click on 'Try again'.
+If you are running from CD, please insert a WQ CD now, then click on &apos;Try again&apos;.
 
-If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+If you have only recently inserted the CD, please wait a while before clicking on &apos;Try again&apos;, because your computer may take some time to recognise the new CD.
 
-If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on &apos;Details&apos;.</source>
         <translation>Es wurden keine Bücher gefunden!
 
-Wenn Sie von CD arbeiten, legen Sie jetzt eine WQ-CD ein und klicken Sie auf „Nochmal versuchen“.
+Wenn Sie von CD arbeiten, legen Sie jetzt eine WQ-CD ein und klicken Sie auf „Erneut versuchen“.
 
-Wenn Sie die CD gerade erst eingelegt haben, warten Sie kurz, bevor Sie auf „Nochmal versuchen“ klicken: Der Rechner braucht manchmal etwas Zeit, um eine neue CD zu erkennen.
+Wenn Sie die CD gerade erst eingelegt haben, warten Sie kurz, bevor Sie auf „Erneut versuchen“ klicken: Der Rechner braucht manchmal etwas Zeit, um eine neue CD zu erkennen.
 
 Wenn sicher eine WQ-CD im Laufwerk liegt (im selben Laufwerk wie bei der Installation) oder Sie nicht von CD arbeiten, klicken Sie auf „Details“.</translation>
     </message>
@@ -282,7 +289,7 @@ Ihre Änderungen gelten nur für diese Sitzung.</translation>
     </message>
     <message>
         <source>Save as settings for...</source>
-        <translation>Speichern als Einstellungen für...</translation>
+        <translation>Als Einstellungen speichern für...</translation>
     </message>
     <message>
         <source>Changes not saved</source>
@@ -328,8 +335,8 @@ Mit „Speichern unter“ erhält %1 diese Einstellungen.</translation>
 <context>
     <name>kz::Startup</name>
     <message>
-        <source>Can't write to log</source>
-        <translation>Protokoll nicht schreibbar</translation>
+        <source>Can&apos;t write to log</source>
+        <translation>Protokoll kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>It was not possible to update the tracking log file with details of this session.
@@ -351,6 +358,18 @@ Möchten Sie es nochmal versuchen?</translation>
 Pictures by %2</source>
         <translation>Geschichte %1
 Bilder von %2</translation>
+    </message>
+    <message>
+        <source>Books %1 to %2</source>
+        <translation>Bücher %1 bis %2</translation>
+    </message>
+    <message>
+        <source>retold by %1</source>
+        <translation>nacherzählt von %1</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>von %1</translation>
     </message>
 </context>
 <context>
@@ -526,7 +545,7 @@ enthält nicht genug Wörter.</translation>
     <name>kz::ui::RecoveryDialog</name>
     <message>
         <source>&amp;Try again</source>
-        <translation>&amp;Nochmal versuchen</translation>
+        <translation>&amp;Erneut versuchen</translation>
     </message>
     <message>
         <source>&amp;Details...</source>
@@ -575,6 +594,10 @@ heißt du?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version 3.10 December 2010</source>
+        <translation>Version 3.10 Dezember 2010</translation>
     </message>
 </context>
 </TS>

@@ -16,7 +16,7 @@ Puede continuar, pero las imágenes en color se verán mal y en algunos equipos 
 ¿Desea continuar?</translation>
     </message>
     <message>
-        <source>This software needs the "Arial" font, normally supplied with Windows.  This font cannot be found.  Please install it.
+        <source>This software needs the &quot;Arial&quot; font, normally supplied with Windows.  This font cannot be found.  Please install it.
 
 Without it, the software will try to use an alternative font, but the results are not guaranteed.
 
@@ -128,6 +128,13 @@ Tipo de error: %1
     </message>
 </context>
 <context>
+    <name>kz::KivSettings</name>
+    <message>
+        <source>1 (no frogs)</source>
+        <translation>1 (sin ranas)</translation>
+    </message>
+</context>
+<context>
     <name>kz::Password</name>
     <message>
         <source>Wrong password</source>
@@ -147,11 +154,11 @@ Tipo de error: %1
     <message>
         <source>WQ %1 CD not found!
 
-If you are running from CD, please insert the WQ %1 CD now, then click on 'Try again'.
+If you are running from CD, please insert the WQ %1 CD now, then click on &apos;Try again&apos;.
 
-If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+If you have only recently inserted the CD, please wait a while before clicking on &apos;Try again&apos;, because your computer may take some time to recognise the new CD.
 
-If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on &apos;Details&apos;.</source>
         <translation>¡No se encuentra el CD WQ %1!
 
 Si usa el CD, inserte ahora el CD WQ %1 y haga clic en «Reintentar».
@@ -169,8 +176,8 @@ The file was found at the new data directory which you gave, namely
 
 Do you want to save this change, and use this new directory PERMANENTLY as the data directory?
 
-(If you answer "No", the change will apply for this session only.)</source>
-        <translation>¡CONSEGUIDO!
+(If you answer &quot;No&quot;, the change will apply for this session only.)</source>
+        <translation>¡ENCONTRADO!
 
 El archivo se ha encontrado en la nueva carpeta de datos indicada:
 
@@ -185,7 +192,7 @@ El archivo se ha encontrado en la nueva carpeta de datos indicada:
 
 If you are using a CD version, ensure that the correct CD is in the drive.
 
-Correct the problem and click on "Try again", or click on "Details..." for a full explanation.</source>
+Correct the problem and click on &quot;Try again&quot;, or click on &quot;Details...&quot; for a full explanation.</source>
         <translation>No se encuentran archivos de datos que el programa necesita.
 
 Si usa una versión en CD, compruebe que el CD correcto está en la unidad.
@@ -198,7 +205,7 @@ Corrija el problema y haga clic en «Reintentar», o haga clic en «Detalles...�
 The expected location is
 %1
 
-One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
+One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on &quot;Try again&quot;.  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
 
 If this does not help, re-install the software.</source>
         <translation>Faltan varios archivos de datos.
@@ -220,7 +227,7 @@ or the installation directory
 %3
 (These may be the same.)
 
-To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
+To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on &quot;Try again&quot;.  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
         <translation>El archivo que no se encuentra es
 %1
 
@@ -235,11 +242,11 @@ Para probar otra ubicación (por ejemplo, si han cambiado las letras de las unid
     <message>
         <source>No books could be found!
 
-If you are running from CD, please insert a WQ CD now, then click on 'Try again'.
+If you are running from CD, please insert a WQ CD now, then click on &apos;Try again&apos;.
 
-If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+If you have only recently inserted the CD, please wait a while before clicking on &apos;Try again&apos;, because your computer may take some time to recognise the new CD.
 
-If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on &apos;Details&apos;.</source>
         <translation>¡No se ha encontrado ningún libro!
 
 Si usa un CD, inserte ahora un CD WQ y haga clic en «Reintentar».
@@ -328,7 +335,7 @@ Use «Guardar como» para dar estos ajustes a %1.</translation>
 <context>
     <name>kz::Startup</name>
     <message>
-        <source>Can't write to log</source>
+        <source>Can&apos;t write to log</source>
         <translation>No se puede escribir el registro</translation>
     </message>
     <message>
@@ -351,6 +358,18 @@ Do you want to try again?</source>
 Pictures by %2</source>
         <translation>Cuento %1
 Dibujos de %2</translation>
+    </message>
+    <message>
+        <source>Books %1 to %2</source>
+        <translation>Libros %1 a %2</translation>
+    </message>
+    <message>
+        <source>retold by %1</source>
+        <translation>contado por %1</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>de %1</translation>
     </message>
 </context>
 <context>
@@ -575,6 +594,10 @@ te llamas?</translation>
     <message>
         <source>OK</source>
         <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Version 3.10 December 2010</source>
+        <translation>Versión 3.10 diciembre de 2010</translation>
     </message>
 </context>
 </TS>

@@ -9,21 +9,21 @@
 You may proceed, but any colour pictures will be of poor quality, and on some systems the software may run very slowly.
 
 Do you want to proceed?</source>
-        <translation>Le logiciel WQ contient des illustrations en couleurs prévues pour un écran d'au moins 256 couleurs.  Votre écran n'en affiche actuellement que %1.
+        <translation>Le logiciel WQ contient des illustrations en couleurs prévues pour un écran d&apos;au moins 256 couleurs.  Votre écran n&apos;en affiche actuellement que %1.
 
-Vous pouvez continuer, mais les images en couleurs seront de mauvaise qualité et, sur certains ordinateurs, le logiciel risque d'être très lent.
+Vous pouvez continuer, mais les images en couleurs seront de mauvaise qualité et, sur certains ordinateurs, le logiciel risque d&apos;être très lent.
 
 Voulez-vous continuer ?</translation>
     </message>
     <message>
-        <source>This software needs the "Arial" font, normally supplied with Windows.  This font cannot be found.  Please install it.
+        <source>This software needs the &quot;Arial&quot; font, normally supplied with Windows.  This font cannot be found.  Please install it.
 
 Without it, the software will try to use an alternative font, but the results are not guaranteed.
 
 Do you wish to proceed?</source>
-        <translation>Ce logiciel a besoin de la police « Arial ».  Elle est introuvable.  Veuillez l'installer.
+        <translation>Ce logiciel a besoin de la police « Arial ».  Elle est introuvable.  Veuillez l&apos;installer.
 
-Sans elle, le logiciel utilisera une autre police, mais l'affichage n'est pas garanti.
+Sans elle, le logiciel utilisera une autre police, mais l&apos;affichage n&apos;est pas garanti.
 
 Voulez-vous continuer ?</translation>
     </message>
@@ -106,11 +106,11 @@ Please ensure that the directory
 contains a data file for one of the red or yellow level stories as its first entry.  A likely file would be 25SAMPLE.DAT
 
 This software will now quit.</source>
-        <translation>Erreur grave.  Impossible d'ouvrir une histoire.
+        <translation>Erreur grave.  Impossible d&apos;ouvrir une histoire.
 
 Vérifiez que le dossier
 %1/DATA
-contient en premier le fichier de données d'une histoire du niveau rouge ou jaune, par exemple 25SAMPLE.DAT
+contient en premier le fichier de données d&apos;une histoire du niveau rouge ou jaune, par exemple 25SAMPLE.DAT
 
 Le logiciel va maintenant se fermer.</translation>
     </message>
@@ -122,9 +122,16 @@ Error type: %1
 %2</source>
         <translation>Erreur grave.
 
-Type d'erreur : %1
+Type d&apos;erreur : %1
 
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>kz::KivSettings</name>
+    <message>
+        <source>1 (no frogs)</source>
+        <translation>1 (sans grenouille)</translation>
     </message>
 </context>
 <context>
@@ -142,23 +149,23 @@ Type d'erreur : %1
     <name>kz::Recovery</name>
     <message>
         <source>This folder name has letters that cannot be stored in the settings file. Please use a folder whose name has only Western European letters.</source>
-        <translation>Le nom de ce dossier contient des lettres que le fichier de réglages ne peut pas enregistrer. Choisissez un dossier dont le nom n'a que des lettres d'Europe de l'Ouest.</translation>
+        <translation>Le nom de ce dossier contient des lettres que le fichier de réglages ne peut pas enregistrer. Choisissez un dossier dont le nom n&apos;a que des lettres d&apos;Europe de l&apos;Ouest.</translation>
     </message>
     <message>
         <source>WQ %1 CD not found!
 
-If you are running from CD, please insert the WQ %1 CD now, then click on 'Try again'.
+If you are running from CD, please insert the WQ %1 CD now, then click on &apos;Try again&apos;.
 
-If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+If you have only recently inserted the CD, please wait a while before clicking on &apos;Try again&apos;, because your computer may take some time to recognise the new CD.
 
-If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
+If you are sure the WQ %1 CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on &apos;Details&apos;.</source>
         <translation>CD WQ %1 introuvable !
 
 Si vous utilisez le CD, insérez maintenant le CD WQ %1, puis cliquez sur « Réessayer ».
 
-Si vous venez d'insérer le CD, patientez un peu avant de cliquer sur « Réessayer » : l'ordinateur peut mettre un moment à reconnaître le nouveau CD.
+Si vous venez d&apos;insérer le CD, patientez un peu avant de cliquer sur « Réessayer » : l&apos;ordinateur peut mettre un moment à reconnaître le nouveau CD.
 
-Si vous êtes sûr que le CD WQ %1 est dans le lecteur (celui qui a servi à l'installation), ou si vous n'utilisez pas de CD, cliquez sur « Détails ».</translation>
+Si vous êtes sûr que le CD WQ %1 est dans le lecteur (celui qui a servi à l&apos;installation), ou si vous n&apos;utilisez pas de CD, cliquez sur « Détails ».</translation>
     </message>
     <message>
         <source>SUCCESS!
@@ -169,7 +176,7 @@ The file was found at the new data directory which you gave, namely
 
 Do you want to save this change, and use this new directory PERMANENTLY as the data directory?
 
-(If you answer "No", the change will apply for this session only.)</source>
+(If you answer &quot;No&quot;, the change will apply for this session only.)</source>
         <translation>RÉUSSI !
 
 Le fichier a été trouvé dans le nouveau dossier de données indiqué :
@@ -185,7 +192,7 @@ Voulez-vous enregistrer ce changement et garder ce dossier DÉFINITIVEMENT comme
 
 If you are using a CD version, ensure that the correct CD is in the drive.
 
-Correct the problem and click on "Try again", or click on "Details..." for a full explanation.</source>
+Correct the problem and click on &quot;Try again&quot;, or click on &quot;Details...&quot; for a full explanation.</source>
         <translation>Des fichiers de données nécessaires sont introuvables.
 
 Si vous utilisez une version sur CD, vérifiez que le bon CD est dans le lecteur.
@@ -198,7 +205,7 @@ Corrigez le problème et cliquez sur « Réessayer », ou cliquez sur « Détail
 The expected location is
 %1
 
-One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
+One possibility is that network or CD drive letters have changed.  You can type a new location in the box below then click on &quot;Try again&quot;.  If you are using a CD, type the folder where it is mounted, for example /media/cdrom
 
 If this does not help, re-install the software.</source>
         <translation>Plusieurs fichiers de données manquent.
@@ -220,13 +227,13 @@ or the installation directory
 %3
 (These may be the same.)
 
-To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on "Try again".  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
+To try another location (for example if network or CD drive letters have been altered), type it in the box below then click on &quot;Try again&quot;.  If you are using a CD, type the folder where it is mounted, for example /media/cdrom</source>
         <translation>Le fichier introuvable est
 %1
 
 Il devrait se trouver dans le dossier de données
 %2
-ou dans le dossier d'installation
+ou dans le dossier d&apos;installation
 %3
 (Ce peut être le même.)
 
@@ -235,18 +242,18 @@ Pour essayer un autre emplacement (par exemple si les lettres des lecteurs rése
     <message>
         <source>No books could be found!
 
-If you are running from CD, please insert a WQ CD now, then click on 'Try again'.
+If you are running from CD, please insert a WQ CD now, then click on &apos;Try again&apos;.
 
-If you have only recently inserted the CD, please wait a while before clicking on 'Try again', because your computer may take some time to recognise the new CD.
+If you have only recently inserted the CD, please wait a while before clicking on &apos;Try again&apos;, because your computer may take some time to recognise the new CD.
 
-If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on 'Details'.</source>
-        <translation>Aucun livre n'a été trouvé !
+If you are sure a WQ CD is in the drive (you must use the CD drive from which you installed it), or if you are not running from CD, please click on &apos;Details&apos;.</source>
+        <translation>Aucun livre n&apos;a été trouvé !
 
 Si vous utilisez un CD, insérez maintenant un CD WQ, puis cliquez sur « Réessayer ».
 
-Si vous venez d'insérer le CD, patientez un peu avant de cliquer sur « Réessayer » : l'ordinateur peut mettre un moment à reconnaître le nouveau CD.
+Si vous venez d&apos;insérer le CD, patientez un peu avant de cliquer sur « Réessayer » : l&apos;ordinateur peut mettre un moment à reconnaître le nouveau CD.
 
-Si vous êtes sûr qu'un CD WQ est dans le lecteur (celui qui a servi à l'installation), ou si vous n'utilisez pas de CD, cliquez sur « Détails ».</translation>
+Si vous êtes sûr qu&apos;un CD WQ est dans le lecteur (celui qui a servi à l&apos;installation), ou si vous n&apos;utilisez pas de CD, cliquez sur « Détails ».</translation>
     </message>
 </context>
 <context>
@@ -255,14 +262,14 @@ Si vous êtes sûr qu'un CD WQ est dans le lecteur (celui qui a servi à l'insta
         <source>It was not possible to save the settings/password.
 
 Any changes you have made will apply for this session only.</source>
-        <translation>Impossible d'enregistrer les réglages ou le mot de passe.
+        <translation>Impossible d&apos;enregistrer les réglages ou le mot de passe.
 
 Vos modifications ne vaudront que pour cette séance.</translation>
     </message>
     <message>
         <source>It was not possible to save the settings file
 %1</source>
-        <translation>Impossible d'enregistrer le fichier de réglages
+        <translation>Impossible d&apos;enregistrer le fichier de réglages
 %1</translation>
     </message>
 </context>
@@ -298,13 +305,13 @@ Vos modifications ne vaudront que pour cette séance.</translation>
 Are you sure want to open other settings, without saving these first?</source>
         <translation>Ces réglages ont été modifiés mais pas enregistrés.
 
-Voulez-vous vraiment ouvrir d'autres réglages sans enregistrer ceux-ci ?</translation>
+Voulez-vous vraiment ouvrir d&apos;autres réglages sans enregistrer ceux-ci ?</translation>
     </message>
     <message>
         <source>%1 has no settings file yet.
 
 Use Save As to give %1 these settings.</source>
-        <translation>%1 n'a pas encore de fichier de réglages.
+        <translation>%1 n&apos;a pas encore de fichier de réglages.
 
 Utilisez « Enregistrer sous » pour donner ces réglages à %1.</translation>
     </message>
@@ -328,7 +335,7 @@ Utilisez « Enregistrer sous » pour donner ces réglages à %1.</translation>
 <context>
     <name>kz::Startup</name>
     <message>
-        <source>Can't write to log</source>
+        <source>Can&apos;t write to log</source>
         <translation>Écriture du journal impossible</translation>
     </message>
     <message>
@@ -352,6 +359,18 @@ Pictures by %2</source>
         <translation>Histoire %1
 Images de %2</translation>
     </message>
+    <message>
+        <source>Books %1 to %2</source>
+        <translation>Livres %1 à %2</translation>
+    </message>
+    <message>
+        <source>retold by %1</source>
+        <translation>racontée par %1</translation>
+    </message>
+    <message>
+        <source>by %1</source>
+        <translation>de %1</translation>
+    </message>
 </context>
 <context>
     <name>kz::TrackingLog</name>
@@ -365,7 +384,7 @@ Images de %2</translation>
 The tracking log file is nearly full.
 
 Please delete some of it.</source>
-        <translation>Message pour l'enseignant.
+        <translation>Message pour l&apos;enseignant.
 
 Le journal de suivi est presque plein.
 
@@ -378,7 +397,7 @@ Veuillez en supprimer une partie.</translation>
         <source>Unable to load the file
 
 %1</source>
-        <translation>Impossible d'ouvrir le fichier
+        <translation>Impossible d&apos;ouvrir le fichier
 
 %1</translation>
     </message>
@@ -392,7 +411,7 @@ is not a suitable wordlist file.</source>
 
 %1
 
-n'est pas une liste de mots valable.</translation>
+n&apos;est pas une liste de mots valable.</translation>
     </message>
     <message>
         <source>The file
@@ -461,7 +480,7 @@ ne contient pas assez de mots.</translation>
     </message>
     <message>
         <source>&lt;p&gt;The help document %1 could not be read.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;Le document d'aide %1 n'a pas pu être lu.&lt;/p&gt;</translation>
+        <translation>&lt;p&gt;Le document d&apos;aide %1 n&apos;a pas pu être lu.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
@@ -492,7 +511,7 @@ ne contient pas assez de mots.</translation>
     </message>
     <message>
         <source>&amp;Search for help on...</source>
-        <translation>&amp;Rechercher dans l'aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>&amp;About WQ Story Books...</source>
@@ -511,7 +530,7 @@ ne contient pas assez de mots.</translation>
     </message>
     <message>
         <source>       This is for teacher use only.       Please type the password, then hit ENTER or click on the green tick.  Use the cross to cancel.  Read the manual if you have forgotten the password!</source>
-        <translation>       Réservé à l'enseignant.       Tapez le mot de passe, puis appuyez sur ENTRÉE ou cliquez sur la coche verte.  La croix annule.  Consultez le manuel si vous avez oublié le mot de passe !</translation>
+        <translation>       Réservé à l&apos;enseignant.       Tapez le mot de passe, puis appuyez sur ENTRÉE ou cliquez sur la coche verte.  La croix annule.  Consultez le manuel si vous avez oublié le mot de passe !</translation>
     </message>
     <message>
         <source>OK</source>
@@ -559,7 +578,7 @@ ne contient pas assez de mots.</translation>
         <source>What
 is your name?</source>
         <translation>Comment
-t'appelles-tu ?</translation>
+t&apos;appelles-tu ?</translation>
     </message>
 </context>
 <context>
@@ -575,6 +594,10 @@ t'appelles-tu ?</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+    <message>
+        <source>Version 3.10 December 2010</source>
+        <translation>Version 3.10 décembre 2010</translation>
     </message>
 </context>
 </TS>

@@ -77,11 +77,11 @@
     </message>
     <message>
         <source>User can click to hear whole page</source>
-        <translation>Klick lässt die ganze Seite vorlesen</translation>
+        <translation>Kind kann die ganze Seite anhören</translation>
     </message>
     <message>
         <source>Whole page spoken at start</source>
-        <translation>Ganze Seite zu Beginn vorlesen</translation>
+        <translation>Ganze Seite beim Öffnen vorlesen</translation>
     </message>
     <message>
         <source>The story reader can be used with the red level (books 1 to 16) and the yellow level (books 17 to 32).

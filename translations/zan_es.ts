@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>User can click to hear whole page</source>
-        <translation>Un clic lee toda la página</translation>
+        <translation>El niño puede oír toda la página</translation>
     </message>
     <message>
         <source>Whole page spoken at start</source>
@@ -144,11 +144,11 @@ Aquí elige el cuento que se abre al empezar, si el niño puede abrir otros cuen
     </message>
     <message>
         <source>&amp;Next</source>
-        <translation>&amp;Siguiente</translation>
+        <translation>&amp;Seguir</translation>
     </message>
     <message>
         <source>&amp;Start</source>
-        <translation>&amp;Empezar</translation>
+        <translation>&amp;Inicio</translation>
     </message>
 </context>
 </TS>

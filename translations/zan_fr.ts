@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>&amp;Search for Help on...</source>
-        <translation>&amp;Rechercher dans l'aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>&amp;About WQ Story Books...</source>
@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>User can load other stories</source>
-        <translation>L'enfant peut ouvrir d'autres histoires</translation>
+        <translation>L&apos;enfant peut ouvrir d&apos;autres histoires</translation>
     </message>
     <message>
         <source>Correctly selected words are spoken</source>
@@ -77,7 +77,7 @@
     </message>
     <message>
         <source>User can click to hear whole page</source>
-        <translation>Un clic fait lire toute la page</translation>
+        <translation>L&apos;enfant peut écouter toute la page</translation>
     </message>
     <message>
         <source>Whole page spoken at start</source>
@@ -87,9 +87,9 @@
         <source>The story reader can be used with the red level (books 1 to 16) and the yellow level (books 17 to 32).
 
 Here you choose the story loaded when the software starts, whether the user can load other stories, and which of the optional sounds and clues are on.</source>
-        <translation>Le lecteur d'histoires sert au niveau rouge (livres 1 à 16) et au niveau jaune (livres 17 à 32).
+        <translation>Le lecteur d&apos;histoires sert au niveau rouge (livres 1 à 16) et au niveau jaune (livres 17 à 32).
 
-Choisissez ici l'histoire ouverte au démarrage, si l'enfant peut ouvrir d'autres histoires, et quels sons et indices sont activés.</translation>
+Choisissez ici l&apos;histoire ouverte au démarrage, si l&apos;enfant peut ouvrir d&apos;autres histoires, et quels sons et indices sont activés.</translation>
     </message>
 </context>
 <context>
@@ -124,7 +124,7 @@ Choisissez ici l'histoire ouverte au démarrage, si l'enfant peut ouvrir d'autre
     </message>
     <message>
         <source>&amp;Search for Help on...</source>
-        <translation>&amp;Rechercher dans l'aide...</translation>
+        <translation>&amp;Rechercher dans l&apos;aide...</translation>
     </message>
     <message>
         <source>&amp;About WQ Story Books...</source>

@@ -83,7 +83,7 @@ void SettingsWindow::buildControls() {
     m_perSet = group("fraPerSet", tr("Questions per set"), 4800, 2250, 4500, 950);
     m_combofrog = new QComboBox(m_perSet);
     m_combofrog->setObjectName("combofrog");
-    for (const auto& e : frogEntries()) m_combofrog->addItem(QString::fromStdString(e));
+    for (const auto& e : frogEntries()) m_combofrog->addItem(ui::fromFileText(e));
     connect(m_combofrog, &QComboBox::currentIndexChanged, this, &SettingsWindow::controlChanged);
     m_design.push_back({m_combofrog, 250, 380, 2400, 480, 11});
 

@@ -36,7 +36,9 @@ std::optional<ListProblem> checkTitle(std::string_view title) {
 }  // namespace
 
 bool hasRangeTitle(std::string_view name) {
-    return storyTitle(name, Program::Kiv).title.rfind("Books ", 0) == 0 && isStoryCodeShape(name);
+    // By the name's shape, not its title, which is in the windows' language where the desk
+    // shows it.
+    return isBookRangeName(name) && isStoryCodeShape(name);
 }
 
 std::optional<ListProblem> checkWordList(std::string_view name, std::string_view title,

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "fatal.h"
@@ -22,6 +23,31 @@
 #include "window_style.h"
 
 namespace kz::ui {
+
+namespace {
+
+// Makes the label's font smaller, down to half its size, until its text fits: every word within
+// its width and the wrapped lines within its height. The settings' name lists ask a longer
+// question than "What is your name?", and some languages use longer words.
+void fitWrappedText(QLabel* label) {
+    QFont font = label->font();
+    const int given = font.pixelSize();
+    if (given <= 0) return;
+    const QStringList words = label->text().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+    for (int size = given; size >= given / 2 && size > 0; --size) {
+        font.setPixelSize(size);
+        const QFontMetrics metrics(font);
+        const bool wordsFit = std::all_of(words.begin(), words.end(), [&](const QString& w) {
+            return metrics.horizontalAdvance(w) <= label->width();
+        });
+        const QRect lines = metrics.boundingRect(QRect(0, 0, label->width(), 1 << 20),
+                                                 Qt::TextWordWrap, label->text());
+        if (wordsFit && lines.height() <= label->height()) break;
+    }
+    label->setFont(font);
+}
+
+}  // namespace
 
 SignInDialog::SignInDialog(QWidget* parent, const AppState& state, HostPorts& host, NameList list)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
@@ -49,6 +75,7 @@ SignInDialog::SignInDialog(QWidget* parent, const AppState& state, HostPorts& ho
     m_request->setFont(fontAt("Arial", 18 * d.f, false, this));
     m_request->setWordWrap(true);
     m_request->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fitWrappedText(m_request);
     m_names->setFont(fontAt("Arial", 18 * d.f, false, this));
     m_exitHint->setFont(fontAt("MS Sans Serif", 8.25 * d.f, false, this));
     setButtonPicture(m_ok, ":/art/tick.svg");

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <algorithm>
 
 #include "session/startup.h"
 #include "twips.h"
@@ -10,13 +11,23 @@
 
 namespace kz::ui {
 
+namespace {
+
+// The version line names its month: written out here so that lupdate collects it, and kept the
+// same as the core's.
+constexpr char kShownVersion[] =
+    QT_TRANSLATE_NOOP("kz::ui::StartupWindow", "Version 3.10 December 2010");
+static_assert(std::string_view(kShownVersion) == kVersion);
+
+}  // namespace
+
 StartupWindow::StartupWindow(Role role, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint),
       m_role(role),
       m_title(new QLabel(QString::fromLatin1(kProductTitle.data(), kProductTitle.size()), this)),
       m_programs(new QLabel(tr("Kiv: words   \u2022   Zan: stories"), this)),
       m_purpose(new QLabel(tr("Reading activities for young children"), this)),
-      m_version(new QLabel(QString::fromLatin1(kVersion.data(), kVersion.size()), this)),
+      m_version(new QLabel(tr(kShownVersion), this)),
       m_ok(new QPushButton(tr("OK"), this)) {
     setObjectName("frmSplash");
     setWindowTitle(QString());
@@ -41,10 +52,14 @@ void StartupWindow::layOut() {
     m_purpose->setFont(fontAt("Arial", 12 * d.f, false, this));
     placeInTwips(m_version, 360, 3690, 4455, 255, d.fx, d.fy);
     m_version->setFont(fontAt("Arial", 8.25 * d.f, false, this));
-    // OK keeps its shape: its size follows the smaller factor, its place each axis.
-    m_ok->setGeometry(twipsToPixels(4200 * d.fx, this), twipsToPixels(690 * d.fy, this),
-                      twipsToPixels(735 * d.f, this), twipsToPixels(495 * d.f, this));
+    // OK keeps its shape: its size follows the smaller factor, its place each axis. A longer
+    // word for OK ("Aceptar") widens it to the left, its right edge staying under the title's.
     m_ok->setFont(fontAt("Arial", 12 * d.f, false, this));
+    const int right = twipsToPixels(4200 * d.fx, this) + twipsToPixels(735 * d.f, this);
+    const int width = std::max(twipsToPixels(735 * d.f, this),
+                               m_ok->fontMetrics().horizontalAdvance(m_ok->text()) + 16);
+    m_ok->setGeometry(right - width, twipsToPixels(690 * d.fy, this), width,
+                      twipsToPixels(495 * d.f, this));
 }
 
 void StartupWindow::keyPressEvent(QKeyEvent* event) {

@@ -1,6 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <map>
+#include <string>
+
+#include "files/shown_text.h"
 #include "files/story_catalogue.h"
+#include "kiv/kiv_settings_form.h"
+#include "zan/story_names.h"
 
 namespace kz {
 namespace {
@@ -39,6 +45,42 @@ TEST(StoryTitle, RangesDifferBetweenThePrograms) {
     const auto unknown = storyTitle("99none", Program::Zan);
     EXPECT_EQ(unknown.credit, "by Ruth Penrose");
     EXPECT_EQ(unknown.illustrator, "");
+}
+
+// The names the programs make up for lists, frogs and credits are shown in the windows' language;
+// a credit a teacher wrote some other way stays as written, and a list is still known as a book
+// range by its name whatever its title says.
+TEST(StoryTitle, MadeUpNamesFollowTheWindowsLanguage) {
+    const std::map<std::string, std::string> french = {
+        {"Books %1 to %2", "Livres %1 \xE0 %2"},  // Windows-1252, as the windows give it
+        {"1 (no frogs)", "1 (sans grenouille)"},
+        {"by %1", "de %1"},
+        {"retold by %1", "racont\351e par %1"},
+        {"Story %1\nPictures by %2", "Histoire %1\nImages de %2"}};
+    setTextTranslator([&](const char*, const char* english) {
+        const auto found = french.find(english);
+        return found == french.end() ? std::string() : found->second;
+    });
+    EXPECT_EQ(storyTitle("0009TO24.TXT", Program::Kiv).title, "Livres 9 \xE0 24");
+    EXPECT_TRUE(isBookRangeName("0009TO24"));
+    EXPECT_FALSE(isBookRangeName("0109TO24"));
+    EXPECT_EQ(frogEntries().front(), " 1 (sans grenouille)");
+    EXPECT_EQ(frogEntries().back(), " 10");
+    const struct {
+        StoryInfo info;
+        const char* credits;
+    } cases[] = {
+        {storyTitle("25sample", Program::Zan), "Histoire de Ruth Penrose\r\nImages de Jo Marsh"},
+        {storyTitle("07hen", Program::Zan),
+         "Histoire racont\351e par Ruth Penrose\r\nImages de Jo Marsh and Ben Ashdown"},
+        {{"40 Le chat", "de Mme Roy", "Lou"}, "Histoire de Mme Roy\r\nImages de Lou"},
+        {{"41 Bye", "bye bye", "Lou"}, "Histoire bye bye\r\nImages de Lou"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(creditsText(c.info), c.credits) << c.info.title;
+    setTextTranslator({});
+    EXPECT_EQ(storyTitle("0009TO24", Program::Kiv).title, "Books 9 to 24");
+    EXPECT_EQ(creditsText(storyTitle("07hen", Program::Zan)),
+              "Story retold by Ruth Penrose\r\nPictures by Jo Marsh and Ben Ashdown");
 }
 
 // Books 01 to 64, then 65 to 70: the titles of the French, Spanish and German sample word lists.

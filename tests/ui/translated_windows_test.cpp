@@ -7,12 +7,14 @@
 #include "display_check_dialog.h"
 #include "files/shown_text.h"
 #include "files/word_list.h"
+#include "press_button.h"
 #include "qt_ports.h"
 #include "qt_text.h"
 #include "recovery_dialog.h"
 #include "session/app_state.h"
 #include "session/display_check.h"
 #include "session/fatal_error.h"
+#include "startup_window.h"
 #include "translations.h"
 #include "ui_host.h"
 
@@ -42,7 +44,7 @@ private slots:
                             << "&Reintentar";
         QTest::newRow("de") << "de"
                             << "Diese Datei wurde nicht gefunden:\n"
-                            << "&Nochmal versuchen";
+                            << "&Erneut versuchen";
     }
     void theRecoveryDialogSaysWhereTheFileIsInTheLanguage() {
         QFETCH(QString, language);
@@ -110,6 +112,54 @@ private slots:
         // A program whose own file is missing is not half translated either.
         QCOMPARE(installTranslations("fr", KZ_QM_DIR, "nosuchprogram"), QString("en"));
         QCOMPARE(translate("kz::Password", "Wrong password"), std::string("Wrong password"));
+    }
+
+    // The activity's and the reader's big buttons are 705 twips wide, 47 pixels on a 640 by 480
+    // screen: "Écouter" or "Seguir" at the English caption's size would be cut to "É...r".
+    void aButtonCaptionTooWideIsDrawnSmallerNotCut() {
+        const struct {
+            const char* caption;
+            bool smaller;
+        } cases[] = {{"&See", false}, {"&Next", false}, {"É&couter", true}, {"&Seguir", true}};
+        QFont inPixels("Arial");  // as the windows size their fonts
+        inPixels.setPixelSize(16);
+        for (const QFont& given : {QFont("Arial", 12), inPixels}) {
+            for (const auto& c : cases) {
+                PressButton b;
+                b.setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+                b.setFont(given);
+                b.setText(QString::fromUtf8(c.caption));
+                b.resize(47, 110);
+                const QFont font = b.captionFont();
+                const QString shown = QString::fromUtf8(c.caption).remove('&');
+                QVERIFY2(QFontMetrics(font).horizontalAdvance(shown) <= b.width() - 10, c.caption);
+                QCOMPARE(QFontInfo(font).pixelSize() < QFontInfo(given).pixelSize(), c.smaller);
+            }
+        }
+    }
+
+    // The About box's OK is small; Spanish says "Aceptar", which was cut to "Acepta". Its
+    // version line names a month, which was left in English.
+    void theAboutBoxIsInTheLanguageWithItsWholeOk() {
+        const struct {
+            const char* language;
+            const char* version;
+        } cases[] = {{"en", "Version 3.10 December 2010"},
+                     {"fr", "Version 3.10 d\u00e9cembre 2010"},
+                     {"es", "Versi\u00f3n 3.10 diciembre de 2010"},
+                     {"de", "Version 3.10 Dezember 2010"}};
+        for (const auto& c : cases) {
+            installTranslations(c.language, KZ_QM_DIR, "zan");
+            StartupWindow about(StartupWindow::Role::About);
+            const auto* ok = about.findChild<QPushButton*>();
+            QVERIFY(ok);
+            QVERIFY2(ok->fontMetrics().horizontalAdvance(ok->text()) + 8 <= ok->width(),
+                     qPrintable(ok->text()));
+            QVERIFY2(about.rect().contains(ok->geometry()), c.language);
+            QStringList shown;
+            for (const auto* label : about.findChildren<QLabel*>()) shown << label->text();
+            QVERIFY2(shown.contains(QString::fromUtf8(c.version)), qPrintable(shown.join('|')));
+        }
     }
 
     void qtsOwnButtonsFollowTheLanguage() {

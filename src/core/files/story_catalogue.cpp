@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz::embedded {
@@ -30,18 +31,23 @@ const std::vector<Row>& rangeRows() {
     return rows;
 }
 
-// "Books 9 to 24" for a word list named 0009TO24; nullopt for any other name.
+}  // namespace
+
+bool isBookRangeName(std::string_view fileName) {
+    return fileName.size() >= 6 && fileName.substr(0, 2) == "00" &&
+           toUpperAscii(fileName.substr(4, 2)) == "TO";
+}
+
+// "Books 9 to 24" for a word list named 0009TO24, in the windows' language; nullopt for any other
+// name.
 std::optional<std::string> bookRangeTitle(std::string_view fileName) {
-    if (fileName.size() < 6 || fileName.substr(0, 2) != "00") return std::nullopt;
-    if (toUpperAscii(fileName.substr(4, 2)) != "TO") return std::nullopt;
+    if (!isBookRangeName(fileName)) return std::nullopt;
     auto number = [&](size_t at) {
         return std::to_string(
             static_cast<long>(leadingNumber(fileName.substr(std::min(at, fileName.size()), 2))));
     };
-    return "Books " + number(2) + " to " + number(6);
+    return fillIn(translate("kz::StoryNames", "Books %1 to %2"), {number(2), number(6)});
 }
-
-}  // namespace
 
 std::vector<std::string> storyCatalogueKeys() {
     std::vector<std::string> keys;

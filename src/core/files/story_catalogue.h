@@ -30,6 +30,10 @@ inline constexpr std::string_view kDefaultCredit = "by Ruth Penrose";
 StoryInfo storyTitle(std::string_view fileName, Program program,
                      const std::vector<CatalogueRow>& dataRows = {});
 
+// Whether the name is that of a book range (0009TO24): the word activity titles such a list
+// "Books 9 to 24", in the windows' language when a translator is installed.
+bool isBookRangeName(std::string_view fileName);
+
 // The story codes of the catalogue, lower-case, in table order.
 std::vector<std::string> storyCatalogueKeys();
 

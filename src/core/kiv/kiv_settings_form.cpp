@@ -1,6 +1,7 @@
 #include "kiv/kiv_settings_form.h"
 
 #include "files/paths.h"
+#include "files/shown_text.h"
 #include "files/story_catalogue.h"
 #include "files/text.h"
 #include "files/user_settings.h"
@@ -11,7 +12,7 @@
 namespace kz {
 
 std::vector<std::string> frogEntries() {
-    std::vector<std::string> entries = {" 1 (no frogs)"};
+    std::vector<std::string> entries = {" " + translate("kz::KivSettings", "1 (no frogs)")};
     for (int n = 2; n <= 10; ++n) entries.push_back(" " + std::to_string(n));
     return entries;
 }

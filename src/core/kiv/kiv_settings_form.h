@@ -30,7 +30,8 @@ struct KivSettingsControls {
     bool operator==(const KivSettingsControls&) const = default;
 };
 
-// The entries of the questions-per-set box: " 1 (no frogs)", " 2" ... " 10".
+// The entries of the questions-per-set box: " 1 (no frogs)", " 2" ... " 10", in the windows'
+// language (Windows-1252).
 std::vector<std::string> frogEntries();
 
 // FillControls: the settings' kivOptions (read with the activity's fallbacks) and the word lists

@@ -1,5 +1,7 @@
 #include "zan/story_names.h"
 
+#include <optional>
+
 #include "files/shown_text.h"
 #include "files/text.h"
 
@@ -66,6 +68,24 @@ std::optional<std::string> fallbackStoryCode(
     return std::nullopt;
 }
 
+namespace {
+
+// The catalogue's credits ("by Ruth Penrose", "retold by Ruth Penrose") in the windows' language;
+// a credit written some other way, such as a teacher's own in the class's language, as written.
+std::string creditInLanguage(const std::string& credit) {
+    const auto after = [&](std::string_view english) {
+        return credit.rfind(english, 0) == 0 ? std::optional(credit.substr(english.size()))
+                                             : std::nullopt;
+    };
+    // The sentences written out, so that lupdate collects them.
+    if (auto name = after("retold by "))
+        return fillIn(translate("kz::StoryNames", "retold by %1"), {*name});
+    if (auto name = after("by ")) return fillIn(translate("kz::StoryNames", "by %1"), {*name});
+    return credit;
+}
+
+}  // namespace
+
 std::string creditsText(const StoryInfo& info) {
     if (info.credit.empty()) {
         return info.illustrator.empty()
@@ -73,7 +93,7 @@ std::string creditsText(const StoryInfo& info) {
                    : fillIn(translate("kz::StoryNames", "Pictures by %1"), {info.illustrator});
     }
     return fillIn(translate("kz::StoryNames", "Story %1\nPictures by %2"),
-                  {info.credit, info.illustrator});
+                  {creditInLanguage(info.credit), info.illustrator});
 }
 
 }  // namespace kz
