@@ -55,6 +55,9 @@ ChildrenPage::ChildrenPage(DeskClass& deskClass, QWidget* parent)
     m_list->setRootIsDecorated(false);
     m_list->setAccessibleName(tr("Children"));
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    // The other columns as wide as their heading or their widest entry, in every language.
+    m_list->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_problem->setWordWrap(true);
     m_problem->hide();
 
