@@ -47,6 +47,10 @@ std::optional<ListProblem> checkWordList(std::string_view name, std::string_view
     if (!hasRangeTitle(name)) {
         if (auto problem = checkTitle(title)) return problem;
     }
+    return checkListWords(words);
+}
+
+std::optional<ListProblem> checkListWords(const std::vector<std::string>& words) {
     std::set<std::string> seen;
     for (const auto& word : words) {
         const auto stored = utf8ToCp1252(word);

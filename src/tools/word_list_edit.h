@@ -42,6 +42,10 @@ bool hasRangeTitle(std::string_view name);
 std::optional<ListProblem> checkWordList(std::string_view name, std::string_view title,
                                          const std::vector<std::string>& words);
 
+// The first problem of the words alone (UTF-8), whatever the list is named: the check above
+// without the name and the title.
+std::optional<ListProblem> checkListWords(const std::vector<std::string>& words);
+
 // The bytes of a list file holding these words (Windows-1252, checked by checkWordList), as the
 // activity's loader reads it: the marker ("*WORDLIST ACCENTS*" only when a word has an accented
 // letter), one word a line, "*END*", each line ending in CR LF.

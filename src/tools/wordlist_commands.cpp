@@ -37,27 +37,14 @@ void addWordlistSaveCommand(CLI::App& app) {
     });
 }
 
-}  // namespace
-
-namespace {
-
+// Writes the list file holding the words given (UTF-8), checked as wordlist-save checks them.
 void writeList(const std::string& file, const std::vector<std::string>& given) {
+    if (const auto problem = checkListWords(given))
+        throw CommandFailed(listProblemText(*problem) + " Nothing was written.");
     std::vector<std::string> words;
-    for (const auto& word : given) {
-        const auto bytes = utf8ToCp1252(word);
-        if (!bytes)
-            throw CommandFailed("\"" + word + "\" holds a letter Windows-1252 cannot store.");
-        words.push_back(*bytes);
-    }
-    if (words.size() < kMinListWords)
-        throw CommandFailed("A list needs at least 4 words; nothing was written.");
-    std::string bytes;
-    try {
-        bytes = formatWordList(words);
-    } catch (const std::invalid_argument& e) {
-        throw CommandFailed(forTerminal(e.what()) + "; nothing was written.");
-    }
-    if (!writeFileAtomically(file, bytes)) throw CommandFailed("Cannot write " + shownPath(file));
+    for (const auto& word : given) words.push_back(*utf8ToCp1252(word));
+    if (!writeFileAtomically(file, wordListText(words)))
+        throw CommandFailed("Cannot write " + shownPath(file));
 }
 
 }  // namespace

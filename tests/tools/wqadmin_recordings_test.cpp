@@ -230,8 +230,9 @@ TEST_F(WqadminRecordings, WordlistWritesTheMarkerTheWordsNeed) {
     EXPECT_EQ(read("data/WORDLIST/ETE.TXT"),
               "*WORDLIST ACCENTS*\r\n\xE9t\xE9\r\nchat\r\nlit\r\ns\x9Cur\r\n*END*\r\n");
     const std::string bad = (m_root / "data" / "WORDLIST" / "BAD.TXT").string();
-    for (const std::vector<std::string>& words :
-         {std::vector<std::string>{"cat", "dog", "pig"}, {"cat", "dog", "pig", "don't"}}) {
+    for (const std::vector<std::string>& words : {std::vector<std::string>{"cat", "dog", "pig"},
+                                                  {"cat", "dog", "pig", "don't"},
+                                                  {"cat", "dog", "pig", "Cat"}}) {
         std::vector<std::string> args = {"wordlist", bad, "--write"};
         args.insert(args.end(), words.begin(), words.end());
         EXPECT_EQ(test::runWqadmin(args).status, 1);
