@@ -21,18 +21,26 @@ void PressButton::keyPressEvent(QKeyEvent* event) {
 
 void PressButton::changeEvent(QEvent* event) {
     // The font the window gives is the one a caption that fits is drawn in.
-    if (event->type() == QEvent::FontChange && !m_fitting) m_givenFont = font();
+    if (event->type() == QEvent::FontChange && !m_fitting) {
+        m_givenFont = font();
+        m_fittedWidth = -1;  // fitted again from the new font
+    }
     QToolButton::changeEvent(event);
 }
 
 void PressButton::paintEvent(QPaintEvent* event) {
     // The caption's font is the widget's own, as the style sheet draws with that: set here, once
-    // the caption, the font the window gave and the size are all known.
-    const QFont fitted = captionFont();
-    if (fitted != font()) {
-        m_fitting = true;
-        setFont(fitted);
-        m_fitting = false;
+    // the caption, the font the window gave and the size are all known. Measured again only when
+    // one of them changed, not at every paint.
+    if (text() != m_fittedText || width() != m_fittedWidth) {
+        m_fittedText = text();
+        m_fittedWidth = width();
+        const QFont fitted = captionFont();
+        if (fitted != font()) {
+            m_fitting = true;
+            setFont(fitted);
+            m_fitting = false;
+        }
     }
     QToolButton::paintEvent(event);
     if (!hasFocus()) return;
@@ -53,7 +61,8 @@ QFont PressButton::captionFont() const {
     QFont fitted = m_givenFont.value_or(font());
     if (text().isEmpty() || toolButtonStyle() == Qt::ToolButtonIconOnly) return fitted;
     QString caption = text();
-    caption.remove(QRegularExpression("&(?!&)"));
+    static const QRegularExpression mnemonic("&(?!&)");
+    caption.remove(mnemonic);
     const int room = width() - 10;  // the face's frame and padding
     const bool pixels = fitted.pixelSize() > 0;
     const qreal size = pixels ? fitted.pixelSize() : fitted.pointSizeF();

@@ -25,6 +25,9 @@ protected:
 private:
     std::optional<QFont> m_givenFont;
     bool m_fitting = false;
+    // The caption and width the font was last fitted to.
+    QString m_fittedText;
+    int m_fittedWidth = -1;
 };
 
 }  // namespace kz::ui

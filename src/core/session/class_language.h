@@ -26,10 +26,8 @@ std::optional<std::string> classLanguage(std::string_view appDir);
 // yet (the desk before the teacher chose one).
 std::string desktopLanguage();
 
-// The code a language setting names: the class's own, else the first of the desktop's
-// LANGUAGE (a colon-separated list), LC_ALL, LC_MESSAGES, LANG that is set and not empty, cut at
-// "_", "." or "@" and lower-cased ("fr_FR.UTF-8" gives "fr"); "en" when none is set or it is
-// "C" or "POSIX".
+// The language the programs speak: the class's own (classLanguage), else the desktop's
+// (desktopLanguage).
 std::string chosenLanguage(std::string_view appDir);
 
 // Writes the class's language file ("fr" CR LF) atomically; an empty code removes the file, so
