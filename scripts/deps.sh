@@ -11,7 +11,7 @@ packages=(
   libsndfile1-dev libsdl2-dev
   libcli11-dev nlohmann-json3-dev
   fonts-liberation2 espeak-ng sox python3
-  xvfb xdotool openbox xauth x11-utils x11-xkb-utils imagemagick python3-xlib
+  xvfb xdotool openbox xauth x11-utils x11-xkb-utils x11-xserver-utils imagemagick python3-xlib
   dpkg-dev appstream desktop-file-utils libglib2.0-bin groff-base man-db
 )
 

@@ -170,9 +170,29 @@ class Desktop:
         subprocess.run(cmd + list(keys), env=self.env, check=True)
 
     def type(self, text, window=None):
+        self.give_keys(text)
         if window:
             self.activate(window)
         subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env, check=True)
+
+    def give_keys(self, text):
+        """Gives each character of text that the keyboard lacks a key of its own, kept until the
+        display ends. Left to itself, xdotool lends a spare key to such a character just for the
+        key press and takes it back at once; a program that asks the server for the keymap after
+        that (as Qt does when told of the change) reads the key press as nothing."""
+        missing = {c for c in text if not (c.isascii() and c.isprintable())}
+        if not missing:
+            return
+        keymap = subprocess.run(["xmodmap", "-pke"], env=self.env, capture_output=True,
+                                text=True, check=True).stdout.splitlines()
+        free = [line.split()[1] for line in keymap if line.split()[2:] == ["="]]
+        for c in sorted(missing):
+            sym = f"U{ord(c):04X}"
+            if any(sym in line.split() for line in keymap):
+                continue
+            subprocess.run(["xmodmap", "-e", f"keycode {free.pop()} = {sym} {sym}"],
+                           env=self.env, check=True)
+            keymap.append(f"keycode = {sym}")
 
     def screenshot(self, path):
         subprocess.run(["import", "-window", "root", path], env=self.env, check=True)
