@@ -371,6 +371,14 @@ Bilder von %2</translation>
         <source>by %1</source>
         <translation>von %1</translation>
     </message>
+    <message>
+        <source>All books 1 to %1</source>
+        <translation>Alle Bücher von 1 bis %1</translation>
+    </message>
+    <message>
+        <source>Up to book %1</source>
+        <translation>Bis Buch %1</translation>
+    </message>
 </context>
 <context>
     <name>kz::TrackingLog</name>

@@ -371,6 +371,14 @@ Dibujos de %2</translation>
         <source>by %1</source>
         <translation>de %1</translation>
     </message>
+    <message>
+        <source>All books 1 to %1</source>
+        <translation>Todos los libros del 1 al %1</translation>
+    </message>
+    <message>
+        <source>Up to book %1</source>
+        <translation>Hasta el libro %1</translation>
+    </message>
 </context>
 <context>
     <name>kz::TrackingLog</name>

@@ -371,6 +371,14 @@ Images de %2</translation>
         <source>by %1</source>
         <translation>de %1</translation>
     </message>
+    <message>
+        <source>All books 1 to %1</source>
+        <translation>Tous les livres de 1 à %1</translation>
+    </message>
+    <message>
+        <source>Up to book %1</source>
+        <translation>Jusqu&apos;au livre %1</translation>
+    </message>
 </context>
 <context>
     <name>kz::TrackingLog</name>

@@ -36,6 +36,9 @@ TEST(StoryTitle, RangesDifferBetweenThePrograms) {
         {"0109TO24", "", ""},
         {"_01_64", "", "All books 1 to 64"},
         {"_01_08.dat", "", "Up to book 8"},
+        {"_01_56", "", "Up to book 56"},
+        {"_01_09", "", ""},
+        {"_01_72", "", ""},
         {"99none", "", ""},
     };
     for (const auto& c : cases) {
@@ -53,6 +56,8 @@ TEST(StoryTitle, RangesDifferBetweenThePrograms) {
 TEST(StoryTitle, MadeUpNamesFollowTheWindowsLanguage) {
     const std::map<std::string, std::string> french = {
         {"Books %1 to %2", "Livres %1 \xE0 %2"},  // Windows-1252, as the windows give it
+        {"Up to book %1", "Jusqu'au livre %1"},
+        {"All books 1 to %1", "Tous les livres de 1 \xE0 %1"},
         {"1 (no frogs)", "1 (sans grenouille)"},
         {"by %1", "de %1"},
         {"retold by %1", "racont\351e par %1"},
@@ -62,6 +67,8 @@ TEST(StoryTitle, MadeUpNamesFollowTheWindowsLanguage) {
         return found == french.end() ? std::string() : found->second;
     });
     EXPECT_EQ(storyTitle("0009TO24.TXT", Program::Kiv).title, "Livres 9 \xE0 24");
+    EXPECT_EQ(storyTitle("_01_16", Program::Zan).title, "Jusqu'au livre 16");
+    EXPECT_EQ(storyTitle("_01_64", Program::Zan).title, "Tous les livres de 1 \xE0 64");
     EXPECT_TRUE(isBookRangeName("0009TO24"));
     EXPECT_FALSE(isBookRangeName("0109TO24"));
     EXPECT_EQ(frogEntries().front(), " 1 (sans grenouille)");

@@ -21,14 +21,18 @@ const std::vector<Row>& storyRows() {
     return rows;
 }
 
-const std::vector<Row>& rangeRows() {
-    static const std::vector<Row> rows = {
-        {"_01_08", "Up to book 8", {}, {}},  {"_01_16", "Up to book 16", {}, {}},
-        {"_01_24", "Up to book 24", {}, {}}, {"_01_32", "Up to book 32", {}, {}},
-        {"_01_40", "Up to book 40", {}, {}}, {"_01_48", "Up to book 48", {}, {}},
-        {"_01_56", "Up to book 56", {}, {}}, {"_01_64", "All books 1 to 64", {}, {}},
-    };
-    return rows;
+// "Up to book 8" for the story reader's range _01_08, ... "All books 1 to 64" for _01_64, in the
+// windows' language; nullopt for any other key.
+std::optional<std::string> storyRangeTitle(std::string_view key) {
+    constexpr int kLastBook = 64;
+    for (int last = 8; last <= kLastBook; last += 8) {
+        if (key != "_01_" + std::string(last < 10 ? "0" : "") + std::to_string(last)) continue;
+        const auto number = std::to_string(last);
+        return last == kLastBook
+                   ? fillIn(translate("kz::StoryNames", "All books 1 to %1"), {number})
+                   : fillIn(translate("kz::StoryNames", "Up to book %1"), {number});
+    }
+    return std::nullopt;
 }
 
 }  // namespace
@@ -83,7 +87,9 @@ StoryInfo storyTitle(std::string_view fileName, Program program,
         info.credit = row.credit;
         return info;
     }
-    if (!search(storyRows()) && program == Program::Zan) search(rangeRows());
+    if (!search(storyRows()) && program == Program::Zan) {
+        if (auto title = storyRangeTitle(key)) info.title = *title;
+    }
     return info;
 }
 
