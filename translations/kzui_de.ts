@@ -381,6 +381,69 @@ Bilder von %2</translation>
     </message>
 </context>
 <context>
+    <name>kz::StorySource</name>
+    <message>
+        <source>the title page</source>
+        <translation>Die Titelseite</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>Seite %1</translation>
+    </message>
+    <message>
+        <source>%1 (story.txt line %2)</source>
+        <translation>%1 (story.txt, Zeile %2)</translation>
+    </message>
+    <message>
+        <source>%1: the word %2 holds a letter that Windows-1252 text (the story file&apos;s) cannot hold.</source>
+        <translation>%1: Das Wort %2 enthält einen Buchstaben, den Windows-1252-Text (der der Geschichtendatei) nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>%1: the word %2 is too long for a line.</source>
+        <translation>%1: Das Wort %2 ist zu lang für eine Zeile.</translation>
+    </message>
+    <message>
+        <source>%1 has more words than a page can take: %2 words need %3 lines of about %4 letters, and a page shows %5. Move some of its text to a page of its own.</source>
+        <translation>%1 hat mehr Wörter, als auf eine Seite passen: %2 Wörter brauchen %3 Zeilen mit etwa %4 Buchstaben, und eine Seite zeigt %5. Verschieben Sie einen Teil des Textes auf eine eigene Seite.</translation>
+    </message>
+    <message>
+        <source>The story code %1 is not two digits followed by up to six letters or digits (such as 17WALK).</source>
+        <translation>Der Geschichtencode %1 besteht nicht aus zwei Ziffern und danach bis zu sechs Buchstaben oder Ziffern (etwa 17WALK).</translation>
+    </message>
+    <message>
+        <source>The story code %1 is numbered %2; the story reader opens only stories numbered 01 to 32.</source>
+        <translation>Der Geschichtencode %1 hat die Nummer %2; das Geschichtenprogramm öffnet nur Geschichten mit den Nummern 01 bis 32.</translation>
+    </message>
+    <message>
+        <source>story.txt is not UTF-8 text.</source>
+        <translation>story.txt ist kein UTF-8-Text.</translation>
+    </message>
+    <message>
+        <source>story.txt must begin with the story&apos;s title on its first line.</source>
+        <translation>story.txt muss in der ersten Zeile mit dem Titel der Geschichte beginnen.</translation>
+    </message>
+    <message>
+        <source>The credit %1 holds a letter Windows-1252 cannot hold.</source>
+        <translation>Die Angabe %1 enthält einen Buchstaben, den Windows-1252 nicht aufnehmen kann.</translation>
+    </message>
+    <message>
+        <source>story.txt has no pages: after the title, leave a blank line, then give each page as a line [picture.png] followed by its text.</source>
+        <translation>story.txt hat keine Seiten: Lassen Sie nach dem Titel eine Zeile frei und schreiben Sie dann jede Seite als Zeile [bild.png], gefolgt von ihrem Text.</translation>
+    </message>
+    <message>
+        <source>%1 does not begin with its picture, written as [picture.png].</source>
+        <translation>%1 beginnt nicht mit ihrem Bild, geschrieben als [bild.png].</translation>
+    </message>
+    <message>
+        <source>%1 has a picture but no text.</source>
+        <translation>%1 hat ein Bild, aber keinen Text.</translation>
+    </message>
+    <message>
+        <source>story.txt has %1 pages; a story has at most 99 (its recordings are numbered 01 to 99).</source>
+        <translation>story.txt hat %1 Seiten; eine Geschichte hat höchstens 99 (ihre Aufnahmen sind von 01 bis 99 nummeriert).</translation>
+    </message>
+</context>
+<context>
     <name>kz::TrackingLog</name>
     <message>
         <source>Log too long</source>

@@ -381,6 +381,69 @@ Dibujos de %2</translation>
     </message>
 </context>
 <context>
+    <name>kz::StorySource</name>
+    <message>
+        <source>the title page</source>
+        <translation>La portada</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>La página %1</translation>
+    </message>
+    <message>
+        <source>%1 (story.txt line %2)</source>
+        <translation>%1 (línea %2 de story.txt)</translation>
+    </message>
+    <message>
+        <source>%1: the word %2 holds a letter that Windows-1252 text (the story file&apos;s) cannot hold.</source>
+        <translation>%1: la palabra %2 tiene una letra que el texto Windows-1252 (el del archivo del cuento) no puede guardar.</translation>
+    </message>
+    <message>
+        <source>%1: the word %2 is too long for a line.</source>
+        <translation>%1: la palabra %2 es demasiado larga para una línea.</translation>
+    </message>
+    <message>
+        <source>%1 has more words than a page can take: %2 words need %3 lines of about %4 letters, and a page shows %5. Move some of its text to a page of its own.</source>
+        <translation>%1 tiene más palabras de las que caben en una página: %2 palabras necesitan %3 líneas de unas %4 letras, y una página muestra %5. Pase parte de su texto a una página propia.</translation>
+    </message>
+    <message>
+        <source>The story code %1 is not two digits followed by up to six letters or digits (such as 17WALK).</source>
+        <translation>El código del cuento %1 no son dos cifras seguidas de hasta seis letras o cifras (como 17WALK).</translation>
+    </message>
+    <message>
+        <source>The story code %1 is numbered %2; the story reader opens only stories numbered 01 to 32.</source>
+        <translation>El código del cuento %1 lleva el número %2; el lector de cuentos solo abre cuentos numerados del 01 al 32.</translation>
+    </message>
+    <message>
+        <source>story.txt is not UTF-8 text.</source>
+        <translation>story.txt no es texto UTF-8.</translation>
+    </message>
+    <message>
+        <source>story.txt must begin with the story&apos;s title on its first line.</source>
+        <translation>story.txt debe empezar con el título del cuento en su primera línea.</translation>
+    </message>
+    <message>
+        <source>The credit %1 holds a letter Windows-1252 cannot hold.</source>
+        <translation>El crédito %1 tiene una letra que Windows-1252 no puede guardar.</translation>
+    </message>
+    <message>
+        <source>story.txt has no pages: after the title, leave a blank line, then give each page as a line [picture.png] followed by its text.</source>
+        <translation>story.txt no tiene páginas: después del título, deje una línea en blanco y escriba cada página como una línea [imagen.png] seguida de su texto.</translation>
+    </message>
+    <message>
+        <source>%1 does not begin with its picture, written as [picture.png].</source>
+        <translation>%1 no empieza con su imagen, escrita como [imagen.png].</translation>
+    </message>
+    <message>
+        <source>%1 has a picture but no text.</source>
+        <translation>%1 tiene una imagen pero no tiene texto.</translation>
+    </message>
+    <message>
+        <source>story.txt has %1 pages; a story has at most 99 (its recordings are numbered 01 to 99).</source>
+        <translation>story.txt tiene %1 páginas; un cuento tiene como máximo 99 (sus grabaciones van numeradas del 01 al 99).</translation>
+    </message>
+</context>
+<context>
     <name>kz::TrackingLog</name>
     <message>
         <source>Log too long</source>

@@ -381,6 +381,69 @@ Images de %2</translation>
     </message>
 </context>
 <context>
+    <name>kz::StorySource</name>
+    <message>
+        <source>the title page</source>
+        <translation>La page de titre</translation>
+    </message>
+    <message>
+        <source>page %1</source>
+        <translation>La page %1</translation>
+    </message>
+    <message>
+        <source>%1 (story.txt line %2)</source>
+        <translation>%1 (ligne %2 de story.txt)</translation>
+    </message>
+    <message>
+        <source>%1: the word %2 holds a letter that Windows-1252 text (the story file&apos;s) cannot hold.</source>
+        <translation>%1 : le mot %2 contient une lettre que le texte Windows-1252 (celui du fichier de l&apos;histoire) ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>%1: the word %2 is too long for a line.</source>
+        <translation>%1 : le mot %2 est trop long pour une ligne.</translation>
+    </message>
+    <message>
+        <source>%1 has more words than a page can take: %2 words need %3 lines of about %4 letters, and a page shows %5. Move some of its text to a page of its own.</source>
+        <translation>%1 a plus de mots qu&apos;une page ne peut en contenir : %2 mots demandent %3 lignes d&apos;environ %4 lettres, et une page en affiche %5. Mettez une partie de son texte sur une page à part.</translation>
+    </message>
+    <message>
+        <source>The story code %1 is not two digits followed by up to six letters or digits (such as 17WALK).</source>
+        <translation>Le code d&apos;histoire %1 n&apos;est pas formé de deux chiffres suivis d&apos;au plus six lettres ou chiffres (comme 17WALK).</translation>
+    </message>
+    <message>
+        <source>The story code %1 is numbered %2; the story reader opens only stories numbered 01 to 32.</source>
+        <translation>Le code d&apos;histoire %1 porte le numéro %2 ; le lecteur d&apos;histoires n&apos;ouvre que les histoires numérotées de 01 à 32.</translation>
+    </message>
+    <message>
+        <source>story.txt is not UTF-8 text.</source>
+        <translation>story.txt n&apos;est pas un texte UTF-8.</translation>
+    </message>
+    <message>
+        <source>story.txt must begin with the story&apos;s title on its first line.</source>
+        <translation>story.txt doit commencer par le titre de l&apos;histoire sur sa première ligne.</translation>
+    </message>
+    <message>
+        <source>The credit %1 holds a letter Windows-1252 cannot hold.</source>
+        <translation>La mention %1 contient une lettre que Windows-1252 ne peut pas contenir.</translation>
+    </message>
+    <message>
+        <source>story.txt has no pages: after the title, leave a blank line, then give each page as a line [picture.png] followed by its text.</source>
+        <translation>story.txt n&apos;a pas de pages : après le titre, laissez une ligne vide, puis écrivez chaque page sous la forme d&apos;une ligne [image.png] suivie de son texte.</translation>
+    </message>
+    <message>
+        <source>%1 does not begin with its picture, written as [picture.png].</source>
+        <translation>%1 ne commence pas par son image, écrite sous la forme [image.png].</translation>
+    </message>
+    <message>
+        <source>%1 has a picture but no text.</source>
+        <translation>%1 a une image mais pas de texte.</translation>
+    </message>
+    <message>
+        <source>story.txt has %1 pages; a story has at most 99 (its recordings are numbered 01 to 99).</source>
+        <translation>story.txt a %1 pages ; une histoire en a au plus 99 (ses enregistrements sont numérotés de 01 à 99).</translation>
+    </message>
+</context>
+<context>
     <name>kz::TrackingLog</name>
     <message>
         <source>Log too long</source>

@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
+#include "files/shown_text.h"
 #include "files/story_file.h"
 #include "zan/phrase_engine.h"
 
@@ -166,6 +169,41 @@ TEST(StorySource, RefusesWhatTheReaderCouldNotShow) {
         EXPECT_TRUE(storyCodeProblem(code).has_value()) << code;
     for (const char* code : {"01A", "17WALK", "32END", "2412345"})
         EXPECT_FALSE(storyCodeProblem(code).has_value()) << code;
+}
+
+// The desk shows these refusals in the class's language: the translated sentence (Windows-1252,
+// as translations come) and the teacher's quoted word (UTF-8) meet in one UTF-8 message.
+TEST(StorySource, RefusalsFollowTheWindowsLanguage) {
+    const std::map<std::string, std::string> french = {
+        {"page %1", "la page %1"},
+        {"%1 (story.txt line %2)", "%1 (ligne %2 de story.txt)"},
+        {"%1 has a picture but no text.", "%1 a une image mais pas de texte."},
+        {"%1: the word %2 holds a letter that Windows-1252 text (the story file's) cannot hold.",
+         "%1 : le mot %2 a une lettre que le fichier de l'histoire ne peut pas \xE9"
+         "crire."}};
+    setTextTranslator([&](const char*, const char* english) {
+        const auto found = french.find(english);
+        return found == french.end() ? std::string() : found->second;
+    });
+    const struct {
+        const char* text;
+        const char* problem;
+    } cases[] = {
+        {"Titre\n\n[p.png]", "la page 2 (ligne 3 de story.txt) a une image mais pas de texte."},
+        {"Titre\n\n[p.png]\n\xC5\x81\xC3\xB3"
+         "d\xC5\xBA",
+         "la page 2 (ligne 4 de story.txt) : le mot \"\xC5\x81\xC3\xB3"
+         "d\xC5\xBA\" a une lettre "
+         "que le fichier de l'histoire ne peut pas \xC3\xA9"
+         "crire."},
+        {"Titre\nby me", "story.txt has no pages"},  // no translation: the English
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(parseStorySource(c.text, "17WALK").problem.find(c.problem), std::string::npos)
+            << parseStorySource(c.text, "17WALK").problem;
+    setTextTranslator({});
+    EXPECT_NE(parseStorySource("T\n\n[p.png]", "17WALK").problem.find("page 2 (story.txt line 3)"),
+              std::string::npos);
 }
 
 // The small accented letters (Windows-1252 221-255) are taken, in the title and the text: the

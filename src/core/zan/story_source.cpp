@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "files/cp1252.h"
+#include "files/shown_text.h"
 #include "files/text.h"
 
 namespace kz {
@@ -92,13 +93,33 @@ std::string markQuotes(std::string_view utf8) {
 
 std::string inQuotes(std::string_view utf8) { return "\"" + std::string(utf8) + "\""; }
 
+// A sentence in the windows' language, filled in: UTF-8, as the quoted words of story.txt are.
+// wqadmin installs no translator, so its terminal shows the English.
+std::string sentence(const std::string& translated, std::initializer_list<std::string_view> args) {
+    return fillIn(cp1252ToUtf8(translated), args);
+}
+
+std::string pageName(size_t index) {
+    return index == 0
+               ? sentence(translate("kz::StorySource", "the title page"), {})
+               : sentence(translate("kz::StorySource", "page %1"), {std::to_string(index + 1)});
+}
+
+// Where in story.txt a page's line is: "page 2 (story.txt line 7)".
+std::string placeOf(size_t index, int lineNumber) {
+    return sentence(translate("kz::StorySource", "%1 (story.txt line %2)"),
+                    {pageName(index), std::to_string(lineNumber)});
+}
+
 // A word as the story file holds it, or why it cannot be held.
 std::optional<std::string> storedWord(std::string_view utf8, const std::string& where,
                                       std::string& problem) {
     const auto word = utf8ToCp1252(utf8);
     if (!word) {
-        problem = where + ": the word " + inQuotes(utf8) +
-                  " holds a letter that Windows-1252 text (the story file's) cannot hold.";
+        problem = sentence(translate("kz::StorySource",
+                                     "%1: the word %2 holds a letter that Windows-1252 text (the "
+                                     "story file's) cannot hold."),
+                           {where, inQuotes(utf8)});
         return std::nullopt;
     }
     return word;
@@ -117,17 +138,12 @@ std::vector<std::string> wrapWords(const std::vector<std::string>& words) {
     return lines;
 }
 
-std::string pageName(size_t index) {
-    return index == 0 ? "the title page" : "page " + std::to_string(index + 1);
-}
-
 // Reads one page's text lines (story.txt lines after its picture) into page.
 bool readPageText(const std::vector<Line>& lines, size_t index, SourcePage& page,
                   std::string& problem) {
     std::vector<std::vector<std::string>> textLines;  // words of each line as written
     for (const Line& line : lines) {
-        const std::string where =
-            pageName(index) + " (story.txt line " + std::to_string(line.number) + ")";
+        const std::string where = placeOf(index, line.number);
         std::vector<std::string> lineWords;
         for (const auto& token : splitWords(markQuotes(line.text))) {
             if (token == "/") {
@@ -138,7 +154,9 @@ bool readPageText(const std::vector<Line>& lines, size_t index, SourcePage& page
             const auto word = storedWord(token, where, problem);
             if (!word) return false;
             if (word->size() > kLineLetters) {
-                problem = where + ": the word " + inQuotes(token) + " is too long for a line.";
+                problem = sentence(
+                    translate("kz::StorySource", "%1: the word %2 is too long for a line."),
+                    {where, inQuotes(token)});
                 return false;
             }
             page.words.push_back(*word);
@@ -151,11 +169,13 @@ bool readPageText(const std::vector<Line>& lines, size_t index, SourcePage& page
                           page.phraseEnds.end());
     const int most = index == 0 ? kMaxTitleLines : kMaxPageLines;
     if (static_cast<int>(page.lines.size()) > most) {
-        problem = pageName(index) +
-                  " has more words than a page can take: " + std::to_string(page.words.size()) +
-                  " words need " + std::to_string(page.lines.size()) + " lines of about " +
-                  std::to_string(kLineLetters) + " letters, and a page shows " +
-                  std::to_string(most) + ". Move some of its text to a page of its own.";
+        problem = sentence(
+            translate("kz::StorySource",
+                      "%1 has more words than a page can take: %2 words need %3 "
+                      "lines of about %4 letters, and a page shows %5. Move some "
+                      "of its text to a page of its own."),
+            {pageName(index), std::to_string(page.words.size()), std::to_string(page.lines.size()),
+             std::to_string(kLineLetters), std::to_string(most)});
         return false;
     }
     return true;
@@ -207,14 +227,17 @@ std::string speechOf(const SourcePage& page) {
 
 std::optional<std::string> storyCodeProblem(std::string_view code) {
     if (!isStoryCodeShape(code)) {
-        return "The story code " + inQuotes(code) +
-               " is not two digits followed by up to six letters or digits (such as 17WALK).";
+        return sentence(translate("kz::StorySource",
+                                  "The story code %1 is not two digits followed by up to six "
+                                  "letters or digits (such as 17WALK)."),
+                        {inQuotes(code)});
     }
     const int number = std::stoi(std::string(code.substr(0, 2)));
     if (number < 1 || number > 32) {
-        return "The story code " + inQuotes(code) + " is numbered " +
-               std::string(code.substr(0, 2)) +
-               "; the story reader opens only stories numbered 01 to 32.";
+        return sentence(translate("kz::StorySource",
+                                  "The story code %1 is numbered %2; the story reader opens only "
+                                  "stories numbered 01 to 32."),
+                        {inQuotes(code), code.substr(0, 2)});
     }
     return std::nullopt;
 }
@@ -224,7 +247,7 @@ StorySourceResult parseStorySource(std::string_view text, std::string_view code)
     std::string& problem = result.problem;
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     if (!utf8ToCp1252(text) && !isUtf8BeyondCp1252(text)) {
-        problem = "story.txt is not UTF-8 text.";
+        problem = sentence(translate("kz::StorySource", "story.txt is not UTF-8 text."), {});
         return result;
     }
     // Blocks of lines separated by blank lines.
@@ -239,7 +262,10 @@ StorySourceResult parseStorySource(std::string_view text, std::string_view code)
     if (blocks.back().empty()) blocks.pop_back();
     if (blocks.empty() || splitLines(text).empty() ||
         trimBlanks(splitLines(text)[0].text).empty()) {
-        problem = "story.txt must begin with the story's title on its first line.";
+        problem = sentence(translate("kz::StorySource",
+                                     "story.txt must begin with the story's title on its first "
+                                     "line."),
+                           {});
         return result;
     }
     StorySource source;
@@ -259,7 +285,9 @@ StorySourceResult parseStorySource(std::string_view text, std::string_view code)
         }
         const auto stored = utf8ToCp1252(line);
         if (!stored) {
-            problem = "The credit " + inQuotes(line) + " holds a letter Windows-1252 cannot hold.";
+            problem = sentence(translate("kz::StorySource",
+                                         "The credit %1 holds a letter Windows-1252 cannot hold."),
+                               {inQuotes(line)});
             return result;
         }
         if (startsWithNoCase(*stored, "pictures by ")) {
@@ -276,9 +304,11 @@ StorySourceResult parseStorySource(std::string_view text, std::string_view code)
     source.pages.push_back(std::move(title));
 
     if (blocks.size() < 2) {
-        problem =
-            "story.txt has no pages: after the title, leave a blank line, then give each "
-            "page as a line [picture.png] followed by its text.";
+        problem = sentence(translate("kz::StorySource",
+                                     "story.txt has no pages: after the title, leave a blank "
+                                     "line, then give each page as a line [picture.png] followed "
+                                     "by its text."),
+                           {});
         return result;
     }
     for (size_t b = 1; b < blocks.size(); ++b) {
@@ -287,23 +317,27 @@ StorySourceResult parseStorySource(std::string_view text, std::string_view code)
         SourcePage page;
         const auto picture = pictureName(block[0].text);
         if (!picture || picture->empty()) {
-            problem = pageName(index) + " (story.txt line " + std::to_string(block[0].number) +
-                      ") does not begin with its picture, written as [picture.png].";
+            problem = sentence(translate("kz::StorySource",
+                                         "%1 does not begin with its picture, written as "
+                                         "[picture.png]."),
+                               {placeOf(index, block[0].number)});
             return result;
         }
         page.picture = *picture;
         page.pictureLine = block[0].number;
         if (!readPageText({block.begin() + 1, block.end()}, index, page, problem)) return result;
         if (page.words.empty()) {
-            problem = pageName(index) + " (story.txt line " + std::to_string(block[0].number) +
-                      ") has a picture but no text.";
+            problem = sentence(translate("kz::StorySource", "%1 has a picture but no text."),
+                               {placeOf(index, block[0].number)});
             return result;
         }
         source.pages.push_back(std::move(page));
     }
     if (source.pages.size() > 99) {
-        problem = "story.txt has " + std::to_string(source.pages.size()) +
-                  " pages; a story has at most 99 (its recordings are numbered 01 to 99).";
+        problem = sentence(translate("kz::StorySource",
+                                     "story.txt has %1 pages; a story has at most 99 (its "
+                                     "recordings are numbered 01 to 99)."),
+                           {std::to_string(source.pages.size())});
         return result;
     }
     result.source = std::move(source);
