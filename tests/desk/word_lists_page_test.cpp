@@ -125,8 +125,8 @@ std::string microphoneInput(int lead, int tone, int tail) {
 
 // The seconds recorded so far, as the status line counts them while recording.
 double recordedSeconds(Desk& desk) {
-    const auto m = QRegularExpression("([0-9.]+) s\\.")
-                       .match(child<QLabel>(desk.page, "status")->text());
+    const auto m =
+        QRegularExpression("([0-9.]+) s\\.").match(child<QLabel>(desk.page, "status")->text());
     return m.hasMatch() ? m.captured(1).toDouble() : 0.0;
 }
 
