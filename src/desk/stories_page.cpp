@@ -20,6 +20,7 @@
 #include "files/paths.h"
 #include "files/story_catalogue.h"
 #include "files/text.h"
+#include "narrow_layouts.h"
 #include "pointer.h"
 #include "qt_text.h"
 #include "session/chooser.h"
@@ -76,19 +77,28 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     m_list->setAccessibleName(tr("Stories"));
     m_list->setHeaderLabels({tr("Title"), tr("Level"), tr("File")});
     m_list->setRootIsDecorated(false);
+    // The title and the level share the width, wrapped over more lines when it is short (a
+    // small screen, a language with long words); the file name keeps its own width.
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
+    m_list->setWordWrap(true);
     // Room for a few stories above the page being looked at.
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 7);
     listLabel->setBuddy(m_list);
     layout->addWidget(listLabel);
     layout->addWidget(m_list, 1);
 
-    auto* row = new QHBoxLayout;
-    layout->addLayout(row, 1);
+    // Making a story and looking at it side by side on a wide screen, one above the other on a
+    // small one.
+    auto* row = new SideBySide(this);
+    layout->addWidget(row, 1);
 
     auto* makeBox = new QGroupBox(tr("Make a story from a folder"));
     auto* form = new QFormLayout(makeBox);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_folder = new QLineEdit;
     m_folder->setObjectName("folder");
     m_folder->setAccessibleName(tr("Folder with story.txt and the pictures"));
@@ -210,8 +220,6 @@ void StoriesPage::reload() {
         item->setText(2, ui::fromFileText(name));
         if (item->text(2) == current) m_list->setCurrentItem(item);
     }
-    m_list->resizeColumnToContents(1);
-    m_list->resizeColumnToContents(2);
 }
 
 void StoriesPage::chooseFolder() {
