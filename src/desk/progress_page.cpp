@@ -111,6 +111,7 @@ ProgressPage::ProgressPage(DeskClass& deskClass, QWidget* parent)
     top->addWidget(m_csv);
 
     auto* scroll = new QScrollArea(this);
+    m_chartArea = scroll;
     scroll->setWidget(m_chart);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -247,6 +248,10 @@ void ProgressPage::refresh() {
     const auto within = admin::sessionsWithin(m_input->sessions, dayRange(from, to));
     const admin::ClassReading reading = admin::classReading(within, m_input->listedUsers);
     m_chart->setReading(reading.children, from, to);
+    // No taller than the chart: the room left goes to the totals below (a few rows of a class
+    // at 640x480).
+    m_chartArea->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartArea->frameWidth() +
+                                  m_chartArea->horizontalScrollBar()->sizeHint().height());
 
     m_totals->setRowCount(int(reading.children.size()));
     uint64_t sessions = 0;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -161,7 +162,8 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     actions->addWidget(m_keep);
     actions->addWidget(m_discard);
     previewLayout->addLayout(actions);
-    row->addWidget(previewBox, 1);
+    // Beside the form while the page keeps its smallest readable size there.
+    row->addWidget(previewBox, 1, [previewBox] { return previewBox->minimumSizeHint().width(); });
 
     m_status = new QLabel;
     m_status->setObjectName("status");
@@ -274,6 +276,13 @@ void StoriesPage::makePreview() {
         tr("Look through the pages, then keep the story or discard it. Nothing is "
            "written until it is kept."));
     m_preview->setFocus();
+    // Stacked below the form on a small screen, the page is scrolled to.
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(up)) {
+            area->ensureWidgetVisible(m_preview, 0, 0);
+            break;
+        }
+    }
 }
 
 void StoriesPage::keep() {

@@ -200,6 +200,12 @@ private slots:
         auto* scroll = qobject_cast<QScrollArea*>(window.pages()->currentWidget());
         QVERIFY(scroll != nullptr);
         QWidget* content = scroll->widget();
+        // With an entry of each list chosen, as the teacher works: the chosen word list shows
+        // its file's long path.
+        for (auto* view : content->findChildren<QAbstractItemView*>()) {
+            if (view->model()->rowCount() > 0 && !view->currentIndex().isValid())
+                view->setCurrentIndex(view->model()->index(0, 0));
+        }
         // The page laid out at the window's width: its layout has run and the scroll area has
         // taken its size.
         QTRY_VERIFY(content->isVisible() && content->width() >= scroll->viewport()->width() &&
