@@ -81,6 +81,9 @@ ClassSettingsPage::ClassSettingsPage(DeskClass& deskClass, QWidget* parent)
     m_status->setWordWrap(true);
 
     auto* form = new QFormLayout;
+    // A field too wide beside its label (a long choice, a long language) goes below it.
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     auto* passwordLabel = new QLabel(tr("Teacher's passwo&rd:"), this);
     passwordLabel->setBuddy(m_password);
     form->addRow(passwordLabel, m_password);

@@ -3,7 +3,6 @@
 #include <QDateEdit>
 #include <QDateTime>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QImage>
@@ -16,6 +15,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStandardPaths>
 #include <QTableWidget>
 #include <QTextDocument>
@@ -28,6 +28,7 @@
 #include "class_log.h"
 #include "desk_class.h"
 #include "files/paths.h"
+#include "narrow_layouts.h"
 #include "progress_chart.h"
 #include "qt_text.h"
 
@@ -88,22 +89,29 @@ ProgressPage::ProgressPage(DeskClass& deskClass, QWidget* parent)
     m_status->setFocusPolicy(Qt::StrongFocus);
     m_totals->setAccessibleName(tr("Sessions and minutes of each child"));
     m_never->setAccessibleName(tr("Children who never read in these days"));
+    // As wide as its longest name: the totals beside it take the rest.
+    m_never->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
 
     auto* fromLabel = new QLabel(tr("Fro&m:"), this);
     fromLabel->setBuddy(m_from);
     auto* toLabel = new QLabel(tr("T&o:"), this);
     toLabel->setBuddy(m_to);
-    auto* top = new QHBoxLayout;
-    top->addWidget(fromLabel);
-    top->addWidget(m_from);
-    top->addWidget(toLabel);
-    top->addWidget(m_to);
-    top->addStretch(1);
+    // The days, then the buttons, in one row while the width holds them, else in more.
+    auto* days = new QWidget(this);
+    auto* daysRow = new QHBoxLayout(days);
+    daysRow->setContentsMargins(0, 0, 0, 0);
+    daysRow->addWidget(fromLabel);
+    daysRow->addWidget(m_from);
+    daysRow->addWidget(toLabel);
+    daysRow->addWidget(m_to);
+    auto* top = new FlowLayout;
+    top->addWidget(days);
     top->addWidget(m_html);
     top->addWidget(m_print);
     top->addWidget(m_csv);
 
     auto* scroll = new QScrollArea(this);
+    m_chartArea = scroll;
     scroll->setWidget(m_chart);
     scroll->setWidgetResizable(true);
     scroll->setFocusPolicy(Qt::NoFocus);
@@ -116,27 +124,52 @@ ProgressPage::ProgressPage(DeskClass& deskClass, QWidget* parent)
     m_totals->verticalHeader()->hide();
     m_totals->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_totals->setSelectionBehavior(QAbstractItemView::SelectRows);
+    // The figures' columns as wide as their headings; the last session shares out the rest of
+    // the width, its text wrapped over more lines when a narrow screen leaves it too little.
     m_totals->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_totals->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_totals->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_totals->setWordWrap(true);
     m_totals->setTabKeyNavigation(false);
     auto* totalsLabel = new QLabel(tr("Tota&ls:"), this);
     totalsLabel->setBuddy(m_totals);
     auto* neverLabel = new QLabel(tr("&Never read:"), this);
     neverLabel->setBuddy(m_never);
 
-    auto* lower = new QGridLayout;
-    lower->addWidget(totalsLabel, 0, 0);
-    lower->addWidget(neverLabel, 0, 1);
-    lower->addWidget(m_totals, 1, 0);
-    lower->addWidget(m_never, 1, 1);
-    lower->setColumnStretch(0, 3);
-    lower->setColumnStretch(1, 1);
+    // The totals and the children who never read side by side when the totals' columns leave
+    // room, else the list below the table.
+    const auto column = [this](QLabel* label, QWidget* field) {
+        auto* box = new QWidget(this);
+        auto* rows = new QVBoxLayout(box);
+        rows->setContentsMargins(0, 0, 0, 0);
+        rows->addWidget(label);
+        rows->addWidget(field, 1);
+        return box;
+    };
+    auto* lower = new SideBySide(this);
+    lower->addWidget(column(totalsLabel, m_totals), 1, [this] {
+        // Every column on one line, with the table's frame and its scroll bar.
+        int width = 2 * m_totals->frameWidth() + m_totals->verticalScrollBar()->sizeHint().width();
+        for (int c = 0; c < m_totals->columnCount(); ++c) {
+            width += std::max(m_totals->horizontalHeader()->sectionSizeHint(c),
+                              static_cast<QAbstractItemView*>(m_totals)->sizeHintForColumn(c));
+        }
+        return width;
+    });
+    lower->addWidget(column(neverLabel, m_never), 0, [this, neverLabel] {
+        // The longest name (or the heading), with the list's frame and its scroll bar.
+        const int names = static_cast<QAbstractItemView*>(m_never)->sizeHintForColumn(0) +
+                          2 * m_never->frameWidth() +
+                          m_never->verticalScrollBar()->sizeHint().width();
+        return std::max(neverLabel->sizeHint().width(), names);
+    });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(m_status);
     layout->addWidget(chartLabel);
     layout->addWidget(scroll, 3);
-    layout->addLayout(lower, 2);
+    layout->addWidget(lower, 2);
 
     setTabOrder(m_from, m_to);
     setTabOrder(m_to, m_html);
@@ -215,6 +248,10 @@ void ProgressPage::refresh() {
     const auto within = admin::sessionsWithin(m_input->sessions, dayRange(from, to));
     const admin::ClassReading reading = admin::classReading(within, m_input->listedUsers);
     m_chart->setReading(reading.children, from, to);
+    // No taller than the chart: the room left goes to the totals below (a few rows of a class
+    // at 640x480).
+    m_chartArea->setMaximumHeight(m_chart->sizeHint().height() + 2 * m_chartArea->frameWidth() +
+                                  m_chartArea->horizontalScrollBar()->sizeHint().height());
 
     m_totals->setRowCount(int(reading.children.size()));
     uint64_t sessions = 0;

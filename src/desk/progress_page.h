@@ -9,6 +9,7 @@ class QLabel;
 class QListWidget;
 class QPrinter;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 class QTimer;
 
@@ -71,6 +72,7 @@ private:
     QPushButton* m_csv;
     QLabel* m_status;
     ProgressChart* m_chart;
+    QScrollArea* m_chartArea = nullptr;
     QTableWidget* m_totals;
     QListWidget* m_never;
     QTimer* m_retry;

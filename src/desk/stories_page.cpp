@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -20,6 +21,7 @@
 #include "files/paths.h"
 #include "files/story_catalogue.h"
 #include "files/text.h"
+#include "narrow_layouts.h"
 #include "pointer.h"
 #include "qt_text.h"
 #include "session/chooser.h"
@@ -76,19 +78,28 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     m_list->setAccessibleName(tr("Stories"));
     m_list->setHeaderLabels({tr("Title"), tr("Level"), tr("File")});
     m_list->setRootIsDecorated(false);
+    // The title and the level share the width, wrapped over more lines when it is short (a
+    // small screen, a language with long words); the file name keeps its own width.
     m_list->header()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
+    m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
+    m_list->setWordWrap(true);
     // Room for a few stories above the page being looked at.
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 7);
     listLabel->setBuddy(m_list);
     layout->addWidget(listLabel);
     layout->addWidget(m_list, 1);
 
-    auto* row = new QHBoxLayout;
-    layout->addLayout(row, 1);
+    // Making a story and looking at it side by side on a wide screen, one above the other on a
+    // small one.
+    auto* row = new SideBySide(this);
+    layout->addWidget(row, 1);
 
     auto* makeBox = new QGroupBox(tr("Make a story from a folder"));
     auto* form = new QFormLayout(makeBox);
+    form->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_folder = new QLineEdit;
     m_folder->setObjectName("folder");
     m_folder->setAccessibleName(tr("Folder with story.txt and the pictures"));
@@ -151,7 +162,8 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     actions->addWidget(m_keep);
     actions->addWidget(m_discard);
     previewLayout->addLayout(actions);
-    row->addWidget(previewBox, 1);
+    // Beside the form while the page keeps its smallest readable size there.
+    row->addWidget(previewBox, 1, [previewBox] { return previewBox->minimumSizeHint().width(); });
 
     m_status = new QLabel;
     m_status->setObjectName("status");
@@ -210,8 +222,6 @@ void StoriesPage::reload() {
         item->setText(2, ui::fromFileText(name));
         if (item->text(2) == current) m_list->setCurrentItem(item);
     }
-    m_list->resizeColumnToContents(1);
-    m_list->resizeColumnToContents(2);
 }
 
 void StoriesPage::chooseFolder() {
@@ -266,6 +276,13 @@ void StoriesPage::makePreview() {
         tr("Look through the pages, then keep the story or discard it. Nothing is "
            "written until it is kept."));
     m_preview->setFocus();
+    // Stacked below the form on a small screen, the page is scrolled to.
+    for (QWidget* up = parentWidget(); up; up = up->parentWidget()) {
+        if (auto* area = qobject_cast<QScrollArea*>(up)) {
+            area->ensureWidgetVisible(m_preview, 0, 0);
+            break;
+        }
+    }
 }
 
 void StoriesPage::keep() {

@@ -27,6 +27,7 @@
 #include "files/text.h"
 #include "files/wave_trim.h"
 #include "files/word_list.h"
+#include "narrow_layouts.h"
 #include "qt_text.h"
 #include "session/chooser.h"
 #include "word_list_edit.h"
@@ -102,13 +103,18 @@ void WordListsPage::buildLayout() {
     m_lists->setAccessibleName(tr("Word lists"));
     m_new->setObjectName("new");
     m_new->setAccessibleName(tr("New list"));
-    auto* left = new QVBoxLayout;
+    auto* listsColumn = new QWidget(this);
+    auto* left = new QVBoxLayout(listsColumn);
+    left->setContentsMargins(0, 0, 0, 0);
     left->addWidget(listsLabel);
     left->addWidget(m_lists, 1);
     left->addWidget(m_new);
 
     auto* editor = new QGroupBox(tr("The list"), this);
     auto* form = new QFormLayout;
+    // Labels above their fields: the words box keeps the group's whole width, in any language.
+    form->setRowWrapPolicy(QFormLayout::WrapAllRows);
+    form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     m_title->setObjectName("title");
     m_title->setAccessibleName(tr("Title"));
     m_title->setMaxLength(int(admin::kMaxListTitle) + 20);  // longer text gets the message
@@ -118,8 +124,9 @@ void WordListsPage::buildLayout() {
     m_save->setObjectName("save");
     m_save->setAccessibleName(tr("Save list"));
     m_fileLabel->setAccessibleName(tr("File"));
-    // A long class path must not widen the page past a small screen.
-    m_fileLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // A long class path must not widen the page past a small screen: it wraps after a folder.
+    m_fileLabel->setWordWrap(true);
+    m_fileLabel->setTextFormat(Qt::PlainText);
     form->addRow(tr("T&itle:"), m_title);
     form->addRow(tr("File:"), m_fileLabel);
     form->addRow(tr("W&ords (one a line):"), m_words);
@@ -147,6 +154,9 @@ void WordListsPage::buildLayout() {
     auto* speedLabel = new QLabel(tr("Speed (words a &minute):"), this);
     speedLabel->setBuddy(m_speed);
     auto* voiceRows = new QFormLayout;
+    // A long label goes above its field rather than pushing the field out of the group.
+    voiceRows->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    voiceRows->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     voiceRows->addRow(voiceLabel, m_voice);
     voiceRows->addRow(speedLabel, m_speed);
     m_speak->setObjectName("speak");
@@ -172,13 +182,17 @@ void WordListsPage::buildLayout() {
     soundsBox->addWidget(m_status);
     sounds->setLayout(soundsBox);
 
-    auto* right = new QHBoxLayout;
-    right->addWidget(editor, 1);
-    right->addWidget(sounds, 1);
-    auto* all = new QHBoxLayout(this);
+    // The lists, the list and its recordings side by side on a wide screen; on a narrow one the
+    // recordings go below the other two, and on a narrower one everything stacks.
     m_lists->setMinimumWidth(m_lists->fontMetrics().horizontalAdvance("30 Sandcastles"));
-    all->addLayout(left, 2);
-    all->addLayout(right, 5);
+    auto* listAndWords = new SideBySide(this);
+    listAndWords->addWidget(listsColumn, 4);
+    listAndWords->addWidget(editor, 5);
+    auto* all = new SideBySide(this);
+    all->addWidget(listAndWords, 9);
+    all->addWidget(sounds, 5);
+    auto* page = new QVBoxLayout(this);
+    page->addWidget(all);
     setTabOrder(m_lists, m_new);
     setTabOrder(m_new, m_title);
     setTabOrder(m_title, m_words);
@@ -224,14 +238,22 @@ void WordListsPage::showList(int row) {
         ui::fromFileText(storyTitle(m_name, Program::Kiv, readCatalogueFile(inst.dataDir)).title));
     m_title->setReadOnly(ranged);
     m_title->setToolTip(ranged ? tr("A list named by a book range is titled by it.") : QString());
-    m_fileLabel->setText(ui::fromFileText(shownPath(admin::wordListPath(inst, m_name))));
-    m_fileLabel->setToolTip(m_fileLabel->text());
+    showFile(ui::fromFileText(shownPath(admin::wordListPath(inst, m_name))));
     QStringList lines;
     for (const auto& w : m_savedWords) lines << fromUtf8(w);
     m_words->setPlainText(lines.join('\n'));
     if (list.outcome != WordListOutcome::Loaded && list.outcome != WordListOutcome::TooFewWords)
         m_status->setText(
             tr("The activity cannot load this list as it is; saving it rewrites it."));
+}
+
+void WordListsPage::showFile(const QString& path) {
+    // A line may break after each folder of the path (a zero-width space, not shown).
+    QString breakable = path;
+    breakable.replace('/', QStringLiteral("/\u200B")).replace('\\', QStringLiteral("\\\u200B"));
+    m_fileLabel->setText(breakable);
+    m_fileLabel->setAccessibleDescription(path);
+    m_fileLabel->setToolTip(path);
 }
 
 void WordListsPage::newList() {
@@ -248,8 +270,7 @@ void WordListsPage::newList() {
     }
     m_title->clear();
     m_title->setReadOnly(false);
-    m_fileLabel->setText(
-        ui::fromFileText(shownPath(admin::wordListPath(installation(m_class), m_name))));
+    showFile(ui::fromFileText(shownPath(admin::wordListPath(installation(m_class), m_name))));
     m_words->clear();
     m_title->setFocus();
     m_status->setText(tr("A new list: give it a title and at least four words, then save it."));

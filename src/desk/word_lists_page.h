@@ -55,6 +55,7 @@ private:
     void buildLayout();
     void showList(int row);
     void newList();
+    void showFile(const QString& path);
     void saveList();
     void showWords();
     std::vector<std::string> typedWords() const;
