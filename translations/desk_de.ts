@@ -673,7 +673,7 @@ Welche möchten Sie behalten?</translation>
     </message>
     <message>
         <source>Last session</source>
-        <translation>Letzte Sitzung</translation>
+        <translation>Zuletzt</translation>
     </message>
     <message>
         <source>Kiv sessions</source>

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 #include <set>
@@ -64,6 +65,22 @@ QString codeFor(const QString& folder, const std::vector<std::string>& storyFile
 
 QString shown(const std::string& utf8Message) { return QString::fromStdString(utf8Message); }
 
+// A tree asks its delegate for a row's height without saying how wide the column is, so wrapped
+// text is measured on one line; this delegate measures each cell at its column's width.
+class ColumnWrapDelegate : public QStyledItemDelegate {
+public:
+    explicit ColumnWrapDelegate(QTreeView* view) : QStyledItemDelegate(view), m_view(view) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyleOptionViewItem atWidth = option;
+        atWidth.rect = QRect(0, 0, m_view->header()->sectionSize(index.column()), 1);
+        return QStyledItemDelegate::sizeHint(atWidth, index);
+    }
+
+private:
+    QTreeView* m_view;
+};
+
 }  // namespace
 
 StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
@@ -85,6 +102,11 @@ StoriesPage::StoriesPage(DeskClass& deskClass, QWidget* parent)
     m_list->header()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
     m_list->setWordWrap(true);
+    m_list->setItemDelegate(new ColumnWrapDelegate(m_list));
+    // The rows are measured again at each new column width, or a wrapped cell would keep the
+    // height it had when its column was wider and be cut.
+    connect(m_list->header(), &QHeaderView::sectionResized, m_list,
+            [this] { m_list->doItemsLayout(); });
     // Room for a few stories above the page being looked at.
     m_list->setMinimumHeight(m_list->fontMetrics().height() * 7);
     listLabel->setBuddy(m_list);

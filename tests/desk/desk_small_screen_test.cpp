@@ -110,6 +110,20 @@ QStringList cutOrOutside(QWidget* page, const QWidget* viewport) {
         const auto* scroll = qobject_cast<const QAbstractScrollArea*>(w);
         if (scroll && scroll->horizontalScrollBar()->isVisible())
             out << name(w) + " scrolls sideways";
+        // A view's heading and cells, measured before the rule below skips what a view holds
+        // (the header is the view's own child).
+        if (auto* header = qobject_cast<QHeaderView*>(w);
+            header && header->orientation() == Qt::Horizontal) {
+            auto* view = qobject_cast<QAbstractItemView*>(header->parentWidget());
+            for (int c = 0; c < header->count(); ++c) {
+                if (header->isSectionHidden(c)) continue;
+                const QString heading = header->model()->headerData(c, Qt::Horizontal).toString();
+                if (header->sectionSize(c) < header->sectionSizeHint(c))
+                    out << QString("%1 heading %2 cut").arg(name(w), heading);
+                if (view) out << cutCells(view, c, heading);
+            }
+            continue;
+        }
         // A widget inside another scrolled area (a list's rows, a chart) is measured by it.
         bool nested = false;
         for (QWidget* p = w->parentWidget(); p && p != page; p = p->parentWidget())
@@ -140,16 +154,6 @@ QStringList cutOrOutside(QWidget* page, const QWidget* viewport) {
         } else if (auto* spin = qobject_cast<QAbstractSpinBox*>(w);
                    spin && spin->width() < spin->sizeHint().width()) {
             out << name(w) + " cut: " + spin->text();
-        } else if (auto* header = qobject_cast<QHeaderView*>(w);
-                   header && header->orientation() == Qt::Horizontal) {
-            auto* view = qobject_cast<QAbstractItemView*>(header->parentWidget());
-            for (int c = 0; c < header->count(); ++c) {
-                if (header->isSectionHidden(c)) continue;
-                const QString heading = header->model()->headerData(c, Qt::Horizontal).toString();
-                if (header->sectionSize(c) < header->sectionSizeHint(c))
-                    out << QString("%1 heading %2 cut").arg(name(w), heading);
-                if (view) out << cutCells(view, c, heading);
-            }
         }
     }
     return out;
