@@ -274,6 +274,18 @@ private slots:
         }
     }
 
+    // A class folder named with accented letters is named with them in the window's title, as
+    // the teacher's file manager shows it.
+    void anAccentedClassFolderIsNamedAsTyped() {
+        TempDir tmp;
+        const std::string dir = newClass(tmp, "Élèves de Mme Noël");
+        setDesktopLanguage("C");
+        kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR);
+        kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+        kz::desk::DeskWindow window(deskClass);
+        QCOMPARE(window.windowTitle(), "Teacher's Desk - " + QString::fromStdString(dir));
+    }
+
     // A folder that is no class is refused in the teacher's language, with the path as typed.
     void refusalOfAFolderInTheLanguage() {
         TempDir tmp;
