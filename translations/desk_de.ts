@@ -47,12 +47,72 @@
         <source>%1 is not an installation of Kiv and Zan: it holds no GLOBSET.WQ, USERS.WQ or LOG.WQ (wqadmin init makes them).</source>
         <translation>%1 ist kein Klassenordner von Kiv und Zan: Er enthält weder GLOBSET.WQ noch USERS.WQ noch LOG.WQ (wqadmin init legt sie an).</translation>
     </message>
+    <message>
+        <source>The data directory holds characters that a Windows-1252 file cannot store.</source>
+        <translation>Der Pfad des Datenordners enthält Zeichen, die eine Windows-1252-Datei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>The data directory holds at most %1 characters.</source>
+        <translation>Der Pfad des Datenordners hat höchstens %1 Zeichen.</translation>
+    </message>
+    <message>
+        <source>A desktop entry cannot start a program in %1: its name is not UTF-8 text, or holds a control character or %.</source>
+        <translation>Eine Desktop-Verknüpfung kann kein Programm in %1 starten: Sein Name ist kein UTF-8-Text oder enthält ein Steuerzeichen oder das Zeichen %.</translation>
+    </message>
+    <message>
+        <source>%1 holds no program %2: give the folder of the installed programs with --from.</source>
+        <translation>%1 enthält kein Programm %2: Geben Sie mit --from den Ordner der installierten Programme an.</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1: %2.</source>
+        <translation>Der Ordner %1 konnte nicht angelegt werden: %2.</translation>
+    </message>
+    <message>
+        <source>Could not make the link %1: %2.</source>
+        <translation>Der Verweis %1 konnte nicht angelegt werden: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kz::admin::Files</name>
     <message>
         <source>Could not write %1.</source>
         <translation>%1 konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Keine Berechtigung</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Vorgang nicht erlaubt</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Das Dateisystem ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Kein Platz mehr auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Speicherkontingent überschritten</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Dateiname zu lang</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Kein Ordner</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Die Datei gibt es schon</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Diese Datei oder diesen Ordner gibt es nicht</translation>
     </message>
 </context>
 <context>
@@ -76,6 +136,14 @@
     <message>
         <source>Could not open %1 for writing, which keeps names from being added meanwhile; the sign-in mode was not changed.</source>
         <translation>%1 konnte nicht zum Schreiben geöffnet werden, was verhindert, dass inzwischen Namen hinzukommen; die Anmeldeart wurde nicht geändert.</translation>
+    </message>
+    <message>
+        <source>dataDir holds characters that a Windows-1252 file cannot store.</source>
+        <translation>Der Pfad des Datenordners enthält Zeichen, die eine Windows-1252-Datei nicht speichern kann.</translation>
+    </message>
+    <message>
+        <source>dataDir holds at most %1 characters.</source>
+        <translation>Der Pfad des Datenordners hat höchstens %1 Zeichen.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +293,10 @@
     <message>
         <source>&quot;%1&quot; is &quot;%2&quot; now, but the log could not be changed: its earlier sessions still show under the old name in %3.</source>
         <translation>„%1“ heißt jetzt „%2“, aber das Protokoll konnte nicht geändert werden: Die früheren Sitzungen stehen in %3 noch unter dem alten Namen.</translation>
+    </message>
+    <message>
+        <source>The name holds characters that a Windows-1252 file cannot store.</source>
+        <translation>Der Name enthält Zeichen, die eine Windows-1252-Datei nicht speichern kann.</translation>
     </message>
 </context>
 <context>

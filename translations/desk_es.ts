@@ -47,12 +47,72 @@
         <source>%1 is not an installation of Kiv and Zan: it holds no GLOBSET.WQ, USERS.WQ or LOG.WQ (wqadmin init makes them).</source>
         <translation>%1 no es una carpeta de clase de Kiv y Zan: no tiene GLOBSET.WQ, USERS.WQ ni LOG.WQ (wqadmin init los crea).</translation>
     </message>
+    <message>
+        <source>The data directory holds characters that a Windows-1252 file cannot store.</source>
+        <translation>La ruta de la carpeta de datos lleva caracteres que un archivo Windows-1252 no puede guardar.</translation>
+    </message>
+    <message>
+        <source>The data directory holds at most %1 characters.</source>
+        <translation>La ruta de la carpeta de datos tiene como máximo %1 caracteres.</translation>
+    </message>
+    <message>
+        <source>A desktop entry cannot start a program in %1: its name is not UTF-8 text, or holds a control character or %.</source>
+        <translation>Un acceso directo del escritorio no puede abrir un programa en %1: su nombre no es texto UTF-8, o bien lleva un carácter de control o el signo %.</translation>
+    </message>
+    <message>
+        <source>%1 holds no program %2: give the folder of the installed programs with --from.</source>
+        <translation>%1 no contiene el programa %2: indique con --from la carpeta de los programas instalados.</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1: %2.</source>
+        <translation>No se ha podido crear la carpeta %1: %2.</translation>
+    </message>
+    <message>
+        <source>Could not make the link %1: %2.</source>
+        <translation>No se ha podido crear el enlace %1: %2.</translation>
+    </message>
 </context>
 <context>
     <name>kz::admin::Files</name>
     <message>
         <source>Could not write %1.</source>
         <translation>No se ha podido escribir %1.</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permiso denegado</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Operación no permitida</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Sistema de archivos de solo lectura</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>No queda espacio en el disco</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Cuota de disco superada</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nombre de archivo demasiado largo</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>No es una carpeta</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>El archivo ya existe</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>No existe ese archivo o carpeta</translation>
     </message>
 </context>
 <context>
@@ -76,6 +136,14 @@
     <message>
         <source>Could not open %1 for writing, which keeps names from being added meanwhile; the sign-in mode was not changed.</source>
         <translation>No se ha podido abrir %1 para escribir, lo que impide que se añadan nombres mientras tanto; el modo de entrada no se ha cambiado.</translation>
+    </message>
+    <message>
+        <source>dataDir holds characters that a Windows-1252 file cannot store.</source>
+        <translation>La ruta de la carpeta de datos lleva caracteres que un archivo Windows-1252 no puede guardar.</translation>
+    </message>
+    <message>
+        <source>dataDir holds at most %1 characters.</source>
+        <translation>La ruta de la carpeta de datos tiene como máximo %1 caracteres.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +293,10 @@
     <message>
         <source>&quot;%1&quot; is &quot;%2&quot; now, but the log could not be changed: its earlier sessions still show under the old name in %3.</source>
         <translation>«%1» ahora es «%2», pero no se ha podido cambiar el registro: sus sesiones anteriores siguen apareciendo con el nombre antiguo en %3.</translation>
+    </message>
+    <message>
+        <source>The name holds characters that a Windows-1252 file cannot store.</source>
+        <translation>El nombre lleva caracteres que un archivo Windows-1252 no puede guardar.</translation>
     </message>
 </context>
 <context>

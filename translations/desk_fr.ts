@@ -47,12 +47,72 @@
         <source>%1 is not an installation of Kiv and Zan: it holds no GLOBSET.WQ, USERS.WQ or LOG.WQ (wqadmin init makes them).</source>
         <translation>%1 n&apos;est pas un dossier de classe de Kiv et Zan : il ne contient ni GLOBSET.WQ, ni USERS.WQ, ni LOG.WQ (wqadmin init les crée).</translation>
     </message>
+    <message>
+        <source>The data directory holds characters that a Windows-1252 file cannot store.</source>
+        <translation>Le chemin du dossier des données contient des caractères qu&apos;un fichier Windows-1252 ne peut pas garder.</translation>
+    </message>
+    <message>
+        <source>The data directory holds at most %1 characters.</source>
+        <translation>Le chemin du dossier des données compte au plus %1 caractères.</translation>
+    </message>
+    <message>
+        <source>A desktop entry cannot start a program in %1: its name is not UTF-8 text, or holds a control character or %.</source>
+        <translation>Un raccourci du bureau ne peut pas lancer un programme dans %1 : son nom n&apos;est pas du texte UTF-8, ou bien il contient un caractère de contrôle ou le signe %.</translation>
+    </message>
+    <message>
+        <source>%1 holds no program %2: give the folder of the installed programs with --from.</source>
+        <translation>%1 ne contient pas le programme %2 : indiquez avec --from le dossier des programmes installés.</translation>
+    </message>
+    <message>
+        <source>Could not make the folder %1: %2.</source>
+        <translation>Impossible de créer le dossier %1 : %2.</translation>
+    </message>
+    <message>
+        <source>Could not make the link %1: %2.</source>
+        <translation>Impossible de créer le lien %1 : %2.</translation>
+    </message>
 </context>
 <context>
     <name>kz::admin::Files</name>
     <message>
         <source>Could not write %1.</source>
         <translation>Impossible d&apos;écrire %1.</translation>
+    </message>
+    <message>
+        <source>Permission denied</source>
+        <translation>Permission refusée</translation>
+    </message>
+    <message>
+        <source>Operation not permitted</source>
+        <translation>Opération non permise</translation>
+    </message>
+    <message>
+        <source>Read-only file system</source>
+        <translation>Système de fichiers en lecture seule</translation>
+    </message>
+    <message>
+        <source>No space left on device</source>
+        <translation>Plus de place sur le disque</translation>
+    </message>
+    <message>
+        <source>Disk quota exceeded</source>
+        <translation>Quota de disque dépassé</translation>
+    </message>
+    <message>
+        <source>File name too long</source>
+        <translation>Nom de fichier trop long</translation>
+    </message>
+    <message>
+        <source>Not a directory</source>
+        <translation>Ce n&apos;est pas un dossier</translation>
+    </message>
+    <message>
+        <source>File exists</source>
+        <translation>Le fichier existe déjà</translation>
+    </message>
+    <message>
+        <source>No such file or directory</source>
+        <translation>Ce fichier ou ce dossier n&apos;existe pas</translation>
     </message>
 </context>
 <context>
@@ -76,6 +136,14 @@
     <message>
         <source>Could not open %1 for writing, which keeps names from being added meanwhile; the sign-in mode was not changed.</source>
         <translation>Impossible d&apos;ouvrir %1 en écriture, ce qui empêche d&apos;ajouter des noms entre-temps ; le mode de connexion n&apos;a pas été changé.</translation>
+    </message>
+    <message>
+        <source>dataDir holds characters that a Windows-1252 file cannot store.</source>
+        <translation>Le chemin du dossier des données contient des caractères qu&apos;un fichier Windows-1252 ne peut pas garder.</translation>
+    </message>
+    <message>
+        <source>dataDir holds at most %1 characters.</source>
+        <translation>Le chemin du dossier des données compte au plus %1 caractères.</translation>
     </message>
 </context>
 <context>
@@ -225,6 +293,10 @@
     <message>
         <source>&quot;%1&quot; is &quot;%2&quot; now, but the log could not be changed: its earlier sessions still show under the old name in %3.</source>
         <translation>« %1 » s&apos;appelle maintenant « %2 », mais le journal n&apos;a pas pu être modifié : ses anciennes séances apparaissent encore sous l&apos;ancien nom dans %3.</translation>
+    </message>
+    <message>
+        <source>The name holds characters that a Windows-1252 file cannot store.</source>
+        <translation>Le nom contient des caractères qu&apos;un fichier Windows-1252 ne peut pas garder.</translation>
     </message>
 </context>
 <context>

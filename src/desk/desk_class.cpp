@@ -6,7 +6,6 @@
 
 #include "admin_common.h"
 #include "files/paths.h"
-#include "qt_text.h"
 
 namespace kz::desk {
 
@@ -42,7 +41,10 @@ DeskClass::DeskClass(const std::string& dir, QObject* parent)
 
 DeskClass::~DeskClass() = default;
 
-QString DeskClass::shownFolder() const { return ui::fromFileText(admin::terminalPath(m_appDir)); }
+// terminalPath gives the folder as UTF-8 already, letters outside Windows-1252 included.
+QString DeskClass::shownFolder() const {
+    return QString::fromStdString(admin::terminalPath(m_appDir));
+}
 
 void DeskClass::reopen() {
     const auto inst = admin::openInstallation(m_appDir);

@@ -1,5 +1,6 @@
 #include "admin_common.h"
 
+#include <cerrno>
 #include <charconv>
 #include <ctime>
 #include <filesystem>
@@ -16,12 +17,9 @@
 
 namespace kz::admin {
 
-std::string toFileText(std::string_view utf8, std::string_view what) {
+std::string toFileText(std::string_view utf8, std::string_view refusal) {
     auto bytes = utf8ToCp1252(utf8);
-    if (!bytes) {
-        throw CommandFailed(std::string(what) +
-                            " holds characters that a Windows-1252 file cannot store.");
-    }
+    if (!bytes) throw CommandFailed(std::string(refusal));
     return *bytes;
 }
 
@@ -111,13 +109,49 @@ void failWith(const FatalError& error) {
     throw CommandFailed(forTerminal(fatalMessage(error, {}).text));
 }
 
-std::string fieldText(std::string_view utf8, size_t width, std::string_view key) {
-    std::string bytes = toFileText(utf8, key);
-    if (bytes.size() > width) {
-        throw CommandFailed(std::string(key) + " holds at most " + std::to_string(width) +
-                            " characters.");
-    }
+std::string fieldText(std::string_view utf8, size_t width, std::string_view notStorable,
+                      std::string_view tooLong) {
+    std::string bytes = toFileText(utf8, notStorable);
+    if (bytes.size() > width) throw CommandFailed(fillIn(tooLong, {std::to_string(width)}));
     return bytes;
+}
+
+std::string systemReason(const std::error_code& ec) {
+    if (ec.category() != std::system_category() && ec.category() != std::generic_category()) {
+        return ec.message();
+    }
+    // Each English text is the system's own for its reason: a reason without a translation in
+    // the class's language (and every reason in English) keeps the system's text.
+    const auto shown = [&ec](const char* english, const std::string& translated) {
+        return translated == english ? ec.message() : sentence(translated);
+    };
+    switch (ec.value()) {
+        case EACCES:
+            return shown("Permission denied", translate("kz::admin::Files", "Permission denied"));
+        case EPERM:
+            return shown("Operation not permitted",
+                         translate("kz::admin::Files", "Operation not permitted"));
+        case EROFS:
+            return shown("Read-only file system",
+                         translate("kz::admin::Files", "Read-only file system"));
+        case ENOSPC:
+            return shown("No space left on device",
+                         translate("kz::admin::Files", "No space left on device"));
+        case EDQUOT:
+            return shown("Disk quota exceeded",
+                         translate("kz::admin::Files", "Disk quota exceeded"));
+        case ENAMETOOLONG:
+            return shown("File name too long", translate("kz::admin::Files", "File name too long"));
+        case ENOTDIR:
+            return shown("Not a directory", translate("kz::admin::Files", "Not a directory"));
+        case EEXIST:
+            return shown("File exists", translate("kz::admin::Files", "File exists"));
+        case ENOENT:
+            return shown("No such file or directory",
+                         translate("kz::admin::Files", "No such file or directory"));
+        default:
+            return ec.message();
+    }
 }
 
 std::string readLogText(const std::string& dir) {

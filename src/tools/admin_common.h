@@ -5,14 +5,17 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <system_error>
 #include <vector>
 
 #include "session/fatal_error.h"
 
 namespace kz::admin {
 
-// The Windows-1252 form of a UTF-8 argument; fails naming what was given.
-std::string toFileText(std::string_view utf8, std::string_view what);
+// The Windows-1252 form of a UTF-8 value; fails with `refusal`, the whole sentence saying which
+// value holds a character the file cannot store (a sentence(translate(...)) where the desk can
+// meet it).
+std::string toFileText(std::string_view utf8, std::string_view refusal);
 
 // Whole numbers in the range of the field; fails naming the key.
 int16_t parseInt16(std::string_view text, std::string_view key);
@@ -65,8 +68,15 @@ struct Installation {
 // message when dir holds no GLOBSET.WQ or the data directory does not exist.
 Installation openInstallation(const std::string& dir);
 
-// A field value checked to fit its width in the file; fails naming the key.
-std::string fieldText(std::string_view utf8, size_t width, std::string_view key);
+// A field value checked to be storable and to fit its width in the file; fails with the whole
+// sentence of the fault: `notStorable`, or `tooLong` with the width as its %1.
+std::string fieldText(std::string_view utf8, size_t width, std::string_view notStorable,
+                      std::string_view tooLong);
+
+// Why the system refused a file or folder, for a message: the common reasons in the class's
+// language where the desk has them translated, else the system's own text (wqadmin, which
+// installs no translator, prints the system's text as before).
+std::string systemReason(const std::error_code& ec);
 
 // Today's date as the log and the report write it: the day, the month's name and the year.
 struct Today {

@@ -82,7 +82,12 @@ ClassInitOutcome initClass(const ClassInitOptions& o) {
     Classroom classroom;
     std::vector<fs::path> made;
     const fs::path folder = fs::absolute(resolvePath(o.dir)).lexically_normal();
-    std::string dataDir = fieldText(o.dataDir, GlobalSettings::kDataDirWidth, "The data directory");
+    std::string dataDir = fieldText(
+        o.dataDir, GlobalSettings::kDataDirWidth,
+        sentence(translate("kz::admin::Class",
+                           "The data directory holds characters that a Windows-1252 file cannot "
+                           "store.")),
+        sentence(translate("kz::admin::Class", "The data directory holds at most %1 characters.")));
     if (o.programs) {
         const fs::path installed =
             o.from.empty() ? wqadminFolder() : fs::absolute(resolvePath(o.from)).lexically_normal();

@@ -4,8 +4,10 @@
 #include <array>
 #include <cctype>
 
+#include "admin_common.h"
 #include "command_failed.h"
 #include "files/paths.h"
+#include "files/shown_text.h"
 
 namespace kz::admin {
 namespace fs = std::filesystem;
@@ -50,8 +52,11 @@ void checkNameable(const fs::path& path) {
         return static_cast<unsigned char>(c) < 0x20 || c == 0x7F || c == '%';
     });
     if (control || !validUtf8(text)) {
-        throw CommandFailed("A desktop entry cannot start a program in " + text +
-                            ": its name is not UTF-8 text, or holds a control character or %.");
+        throw CommandFailed(sentence(translate("kz::admin::Class",
+                                               "A desktop entry cannot start a program in %1: its "
+                                               "name is not UTF-8 text, or holds a control "
+                                               "character or %."),
+                                     {text}));
     }
 }
 
@@ -159,8 +164,10 @@ Classroom planClassroom(const fs::path& installed, const fs::path& classroom) {
     for (const auto& program : kPrograms) {
         std::error_code ec;
         if (!fs::is_regular_file(installed / program.name, ec)) {
-            throw CommandFailed(installed.native() + " holds no program " + program.name +
-                                ": give the folder of the installed programs with --from.");
+            throw CommandFailed(sentence(translate("kz::admin::Class",
+                                                   "%1 holds no program %2: give the folder of "
+                                                   "the installed programs with --from."),
+                                         {installed.native(), program.name}));
         }
         plan.links.push_back({classroom / program.name, installed / program.name});
         const fs::path icon = installed / "icons" / (std::string(program.name) + ".svg");
@@ -187,8 +194,9 @@ ClassroomChanges makeClassroom(const Classroom& classroom) {
         std::error_code ec;
         fs::create_directory(folder, ec);
         if (ec) {
-            throw CommandFailed("Could not make the folder " + folder.native() + ": " +
-                                ec.message() + ".");
+            throw CommandFailed(
+                sentence(translate("kz::admin::Class", "Could not make the folder %1: %2."),
+                         {folder.native(), systemReason(ec)}));
         }
         ++made.folders;
     }
@@ -197,8 +205,9 @@ ClassroomChanges makeClassroom(const Classroom& classroom) {
         std::error_code ec;
         fs::create_symlink(l.target, l.link, ec);
         if (ec) {
-            throw CommandFailed("Could not make the link " + l.link.native() + ": " + ec.message() +
-                                ".");
+            throw CommandFailed(
+                sentence(translate("kz::admin::Class", "Could not make the link %1: %2."),
+                         {l.link.native(), systemReason(ec)}));
         }
         ++made.links;
     }
@@ -206,7 +215,8 @@ ClassroomChanges makeClassroom(const Classroom& classroom) {
         if (!canMake(f.path)) continue;
         std::error_code ec;
         if (!writeFileAtomically(fromSystemPath(f.path.native()), f.bytes)) {
-            throw CommandFailed("Could not write " + f.path.native() + ".");
+            throw CommandFailed(
+                sentence(translate("kz::admin::Files", "Could not write %1."), {f.path.native()}));
         }
         const auto mode = fs::status(f.path, ec).permissions();
         // Executable for whoever may read it: desktops start only such launchers.

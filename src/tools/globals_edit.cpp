@@ -42,7 +42,14 @@ void applyChanges(GlobalSettings& g, const std::map<std::string, std::string>& v
         if (key == "logSessions") g.setLogSessions(parseInt16(value, key));
         if (key == "omitColourWarning") g.setOmitColourWarning(parseInt16(value, key));
         if (key == "omitFontWarning") g.setOmitFontWarning(parseInt16(value, key));
-        if (key == "dataDir") g.setDataDir(fieldText(value, GlobalSettings::kDataDirWidth, key));
+        if (key == "dataDir") {
+            g.setDataDir(fieldText(
+                value, GlobalSettings::kDataDirWidth,
+                sentence(translate("kz::admin::Globals",
+                                   "dataDir holds characters that a Windows-1252 file cannot "
+                                   "store.")),
+                sentence(translate("kz::admin::Globals", "dataDir holds at most %1 characters."))));
+        }
     }
 }
 

@@ -22,7 +22,7 @@ std::string noteText(const std::string& utf8) {
         if (utf8[i] == '\r' && i + 1 < utf8.size() && utf8[i + 1] == '\n') continue;
         text += utf8[i] == '\n' ? std::string(kNewLine) : std::string(1, utf8[i]);
     }
-    text = toFileText(text, "The text");
+    text = toFileText(text, "The text holds characters that a Windows-1252 file cannot store.");
     if (text.find("Log") != std::string::npos || text.find("===") != std::string::npos) {
         throw CommandFailed(
             "The text may not hold \"Log\" or \"===\": they would end the user's section early.");
@@ -39,7 +39,8 @@ std::string todaysNotePrefix() {
 }
 
 void addNote(const std::string& dir, const std::string& user, const std::string& utf8Text) {
-    const std::string name = toFileText(user, "The user name");
+    const std::string name =
+        toFileText(user, "The user name holds characters that a Windows-1252 file cannot store.");
     const std::string text = todaysNotePrefix() + std::string(kNewLine) + noteText(utf8Text);
     readLogText(dir);  // a clear message for a missing, empty or damaged log
     const AppendOutcome outcome = appendToLog(dir, text, name);

@@ -30,16 +30,23 @@ nlohmann::ordered_json toJson(const UserSettings& s) {
             {"zanStory", cp1252ToUtf8(s.zanStory())}};
 }
 
+// A text field of a settings file; only wqadmin changes these, so its sentences stay English.
+std::string settingsText(const std::string& value, size_t width, const std::string& key) {
+    return fieldText(value, width, key + " holds characters that a Windows-1252 file cannot store.",
+                     key + " holds at most %1 characters.");
+}
+
 void applyChanges(UserSettings& s, const std::map<std::string, std::string>& values) {
     for (const auto& [key, value] : values) {
-        if (key == "storyFont") s.setStoryFont(fieldText(value, UserSettings::kFontWidth, key));
+        if (key == "storyFont") s.setStoryFont(settingsText(value, UserSettings::kFontWidth, key));
         if (key == "storyBold") s.setStoryBold(parseInt16(value, key));
         if (key == "storyItalic") s.setStoryItalic(parseInt16(value, key));
         if (key == "voiceA") s.setVoiceA(parseInt16(value, key));
         if (key == "kivOptions") s.setKivOptions(parseInt32(value, key));
-        if (key == "kivWordlist") s.setKivWordlist(fieldText(value, UserSettings::kNameWidth, key));
+        if (key == "kivWordlist")
+            s.setKivWordlist(settingsText(value, UserSettings::kNameWidth, key));
         if (key == "zanOptions") s.setZanOptions(parseInt32(value, key));
-        if (key == "zanStory") s.setZanStory(fieldText(value, UserSettings::kNameWidth, key));
+        if (key == "zanStory") s.setZanStory(settingsText(value, UserSettings::kNameWidth, key));
     }
 }
 

@@ -33,7 +33,8 @@ void addStemCommands(CLI::App& app) {
     auto plain = std::make_shared<std::string>();
     scramble->add_option("TEXT", *plain, "The plain password (at most 8 characters)")->required();
     scramble->callback([plain] {
-        const std::string bytes = toFileText(*plain, "The text");
+        const std::string bytes =
+            toFileText(*plain, "The text holds characters that a Windows-1252 file cannot store.");
         if (bytes.size() > 8) throw CommandFailed("The text holds at most 8 characters.");
         static const char* kHex = "0123456789ABCDEF";
         for (unsigned char c : scrambleText(bytes)) std::cout << kHex[c >> 4] << kHex[c & 15];

@@ -56,7 +56,7 @@ public:
         fs::create_directories(path, ec);
         if (ec)
             throw Failed{sentence(translate("kz::admin::Story", "Cannot make the folder %1: %2"),
-                                  {terminalPath(folder), ec.message()})};
+                                  {terminalPath(folder), systemReason(ec)})};
         for (auto& c : created) m_folders.push_back(c);
     }
 

@@ -26,6 +26,11 @@
 namespace kz::admin {
 namespace {
 
+std::string notStorableName() {
+    return sentence(translate("kz::admin::Users",
+                              "The name holds characters that a Windows-1252 file cannot store."));
+}
+
 [[noreturn]] void failAlreadyListed(const std::string& utf8Name) {
     throw CommandFailed(
         sentence(translate("kz::admin::Users", "\"%1\" is already in the list."), {utf8Name}));
@@ -121,7 +126,7 @@ void checkStorable(const std::string& utf8) {
 
 std::string checkedUserName(const std::string& utf8) {
     checkStorable(utf8);
-    const std::string name = toFileText(utf8, "The name");
+    const std::string name = toFileText(utf8, notStorableName());
     if (std::any_of(name.begin(), name.end(), [](char c) { return isControl(c); })) {
         throw CommandFailed(
             sentence(translate("kz::admin::Users", "The name holds control characters.")));
@@ -224,7 +229,7 @@ void noteSharedStems(const std::vector<std::string>& names, const std::string& n
 }
 
 std::string givenName(const std::string& utf8Name) {
-    return std::string(trimSpaces(toFileText(utf8Name, "The name")));
+    return std::string(trimSpaces(toFileText(utf8Name, notStorableName())));
 }
 
 std::vector<std::string>::iterator listed(std::vector<std::string>& names, const std::string& name,

@@ -1,12 +1,16 @@
 // The desk in the class's language: the class's LANGUAGE.TXT, else the desktop's, chosen before
 // the window is made; the tabs, a page's buttons and the engine's refusals all in that language,
 // and English exactly as before when none is chosen.
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QtTest>
 #include <fstream>
 
+#include "class_settings_page.h"
 #include "desk_class.h"
 #include "desk_start.h"
 #include "desk_test_support.h"
@@ -117,6 +121,72 @@ const LanguageCase kCases[] = {
       "Opening a class folder"}},
 };
 
+// The message box the desk shows when the teacher saves a data folder on the Class settings page.
+QString savedDataFolderRefusal(const std::string& dir, const QString& folder) {
+    QDir().mkpath(folder);
+    kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+    kz::desk::ClassSettingsPage page(deskClass);
+    qobject_cast<QLineEdit*>(page.field("dataDir"))->setText(folder);
+    QString seen;
+    answerMessage(&seen);
+    if (page.save()) return "(saved)";
+    return seen;
+}
+
+// The message box the first window shows when the teacher makes a class in `folder`, chosen
+// through the real folder dialog.
+QString madeClassRefusal(const QString& folder) {
+    QDir().mkpath(folder);
+    kz::desk::StartWindow start;
+    start.setInstalledPrograms(KZ_STAGE_DIR);
+    whenModalIs<QFileDialog>([folder](QFileDialog* d) {
+        d->setDirectory(folder);
+        static_cast<QDialog*>(d)->accept();
+    });
+    QString seen = "(no message)";
+    whenModalIs<QMessageBox>([&seen, &start](QMessageBox* box) {
+        seen = box->text();
+        box->accept();
+        QTimer::singleShot(0, &start, &QDialog::reject);
+    });
+    QPushButton* make =
+        button(start, QCoreApplication::translate("kz::desk::StartWindow", "Make a new class"));
+    if (!make) return "(no Make button)";
+    QTimer::singleShot(0, make, &QPushButton::click);
+    start.exec();
+    return seen;
+}
+
+// A refusal of the engine provoked through a real window of the desk; %1 in the texts is the
+// folder the teacher chose.
+struct RefusalCase {
+    const char* name;
+    const char* folderName;  // made in the test's folder
+    QString (*provoke)(const std::string& classDir, const QString& folder);
+    const char* english;
+    const char* french;
+};
+
+const RefusalCase kRefusals[] = {
+    {"a data folder longer than the settings file keeps",
+     "long/"
+     "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa/"
+     "bbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbbb/"
+     "cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc",
+     savedDataFolderRefusal, "dataDir holds at most 255 characters.",
+     "Le chemin du dossier des données compte au plus 255 caractères."},
+    {"a data folder whose name the settings file cannot store", "Łódź", savedDataFolderRefusal,
+     "dataDir holds characters that a Windows-1252 file cannot store.",
+     "Le chemin du dossier des données contient des caractères qu'un fichier Windows-1252 ne peut "
+     "pas garder."},
+    {"a new class in a folder no desktop entry can start a program in", "50% off",
+     [](const std::string&, const QString& folder) { return madeClassRefusal(folder); },
+     "A desktop entry cannot start a program in %1: its name is not UTF-8 text, or holds a "
+     "control character or %.",
+     "Un raccourci du bureau ne peut pas lancer un programme dans %1 : son nom n'est pas du texte "
+     "UTF-8, ou bien il contient un caractère de contrôle ou le signe %."},
+};
+
 }  // namespace
 
 class DeskLanguageTest : public QObject {
@@ -181,6 +251,39 @@ private slots:
         kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
         kz::desk::DeskWindow window(deskClass);
         QCOMPARE(window.pages()->tabText(0), QString("&Kinder"));
+    }
+
+    // The engine's refusals the pages show, each provoked through a real window of a French class:
+    // whole French sentences with the folder named, and the same action in English the English.
+    void engineRefusalsInTheClassLanguage() {
+        for (const char* language : {"fr", "en"}) {
+            for (const auto& c : kRefusals) {
+                TempDir tmp;
+                const std::string dir = newClass(tmp, "class");
+                writeClassLanguage(dir, language);
+                setDesktopLanguage("C");
+                kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR);
+                const QString folder =
+                    QString::fromStdString(tmp.str()) + "/" + QString::fromUtf8(c.folderName);
+                const QString shown = c.provoke(dir, folder);
+                const QString expected =
+                    QString::fromUtf8(language == std::string("fr") ? c.french : c.english);
+                QCOMPARE(shown, expected.contains("%1") ? expected.arg(folder) : expected);
+                kz::ui::removeTranslations();
+            }
+        }
+    }
+
+    // A class folder named with accented letters is named with them in the window's title, as
+    // the teacher's file manager shows it.
+    void anAccentedClassFolderIsNamedAsTyped() {
+        TempDir tmp;
+        const std::string dir = newClass(tmp, "Élèves de Mme Noël");
+        setDesktopLanguage("C");
+        kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR);
+        kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+        kz::desk::DeskWindow window(deskClass);
+        QCOMPARE(window.windowTitle(), "Teacher's Desk - " + QString::fromStdString(dir));
     }
 
     // A folder that is no class is refused in the teacher's language, with the path as typed.

@@ -74,6 +74,22 @@ const std::vector<Refusal> kRefusals = {
      {},
      {"init", "c"},
      "wqadmin: c/GLOBSET.WQ exists already; nothing was written.\n"},
+    {"a data folder longer than the field",
+     {},
+     {"globals", "c", "set", "dataDir=/" + std::string(255, 'd')},
+     "wqadmin: dataDir holds at most 255 characters.\n"},
+    {"a data folder the file cannot store",
+     {},
+     {"globals", "c", "set", "dataDir=/Łódź"},
+     "wqadmin: dataDir holds characters that a Windows-1252 file cannot store.\n"},
+    {"a new class's data folder longer than the field",
+     {},
+     {"init", "d", "--data", "/" + std::string(255, 'd')},
+     "wqadmin: The data directory holds at most 255 characters.\n"},
+    {"a font the settings file cannot store",
+     {},
+     {"settings", "c/TEACHER.WQ", "set", "storyFont=☃"},
+     "wqadmin: storyFont holds characters that a Windows-1252 file cannot store.\n"},
     {"names sharing a settings file (a warning, the name is added)",
      {{"users", "c", "add", "Sam"}},
      {"users", "c", "add", "Sam!"},
@@ -109,6 +125,15 @@ TEST_F(WqadminMessages, RefusalsStayEnglishUnderAnotherLanguage) {
         const auto run = test::runWqadmin(r.command);
         EXPECT_EQ(run.err, r.said) << r.what;
     }
+}
+
+// A class folder no desktop entry can start a program in is named whole, with the reason.
+TEST_F(WqadminMessages, AFolderNoLauncherCanNameIsRefusedInEnglish) {
+    const auto run = test::runWqadmin({"init", "50% off", "--programs"});
+    EXPECT_EQ(run.err, "wqadmin: A desktop entry cannot start a program in " +
+                           (std::filesystem::current_path() / "50% off").string() +
+                           ": its name is not UTF-8 text, or holds a control character or %.\n");
+    EXPECT_FALSE(std::filesystem::exists("50% off/GLOBSET.WQ"));
 }
 
 // A list whose first record is not a count is left alone, and said so.
