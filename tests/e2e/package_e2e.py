@@ -146,6 +146,15 @@ class PackageTest(unittest.TestCase):
         for name in ("kiv", "zan", "kiv-help.html", "zan-help.html"):
             self.assertEqual(os.readlink(os.path.join(self.room, name)),
                              os.path.join(INSTALLED, name))
+        # Every help document in every language finds each of its pictures through the class.
+        documents = [name for name in os.listdir(self.room)
+                     if re.fullmatch(r"\w+-help(\.\w+)?\.html", name)]
+        self.assertEqual(len(documents), 12, documents)
+        for document in documents:
+            html = read(os.path.join(self.room, document)).decode()
+            for picture in re.findall(r'<img\b[^>]*\bsrc="([^"]+)"', html):
+                self.assertTrue(os.path.isfile(os.path.join(self.room, picture)),
+                                f"{document}: {picture}")
         self.assertIn(f'"dataDir": "{self.room}"', admin("globals", self.room))
         self.assertEqual(os.readlink(os.path.join(self.room, "WORDLIST", "0001TO24.TXT")),
                          os.path.join(INSTALLED, "WORDLIST", "0001TO24.TXT"))

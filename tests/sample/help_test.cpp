@@ -1,11 +1,12 @@
 // The staged installation's help: each program's document in English and in every language the
 // programs speak, beside the programs and as written in help/, and every picture a document names
-// in the staged help-pictures folder.
+// in the staged help-pictures folder, every language's pictures as help/ holds them.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 
 #include "staged_installation.h"
@@ -37,6 +38,22 @@ TEST(SampleHelp, EveryProgramsHelpInEveryLanguageSitsBesideThePrograms) {
             }
         }
     }
+}
+
+// The pictures of every language (NAME.png, NAME.fr.png ...) reach the stage as help/ has them,
+// so a class folder or a package made from it shows each document with its own pictures.
+TEST(SampleHelp, EveryHelpPictureOfEveryLanguageIsStagedAsWritten) {
+    const std::filesystem::path staged = std::filesystem::path(stageDir()) / "help-pictures";
+    const std::filesystem::path source = std::filesystem::path(KZ_HELP_DIR) / "help-pictures";
+    std::set<std::string> languages;
+    for (const auto& entry : std::filesystem::directory_iterator(source)) {
+        const std::string name = entry.path().filename().string();
+        ASSERT_TRUE(std::filesystem::is_regular_file(staged / name)) << name << " not staged";
+        EXPECT_TRUE(bytesOf(staged / name) == bytesOf(entry.path())) << name << " differs";
+        const auto stem = entry.path().stem();
+        languages.insert(stem.has_extension() ? stem.extension().string() : "");
+    }
+    EXPECT_EQ(languages, (std::set<std::string>{"", ".fr", ".es", ".de"}));
 }
 
 }  // namespace

@@ -30,8 +30,8 @@ struct Installed {
         }
         for (const char* file :
              {"kiv-help.html", "zan-help.html", "kiv-help.fr.html", "desk-help.de.html",
-              "help-pictures/frog.png", "kiv_fr.qm", "kzui_fr.qm", "desk_de.qm", "icons/kiv.svg",
-              "icons/zan.svg", "GLOBSET.WQ"}) {
+              "help-pictures/frog.png", "help-pictures/frog.fr.png", "kiv_fr.qm", "kzui_fr.qm",
+              "desk_de.qm", "icons/kiv.svg", "icons/zan.svg", "GLOBSET.WQ"}) {
             root.write(std::string("opt kz/") + file, "installed");
         }
         if (sampleData) root.write("opt kz/DATA/25SAMPLE.DAT", "story");
@@ -61,6 +61,10 @@ TEST(WqadminClassroom, LinksTheInstalledProgramsAndHelpAndKeepsItsOwnSettings) {
           "help-pictures", "kiv_fr.qm", "kzui_fr.qm", "desk_de.qm"}) {
         ASSERT_TRUE(fs::is_symlink(room / name)) << name;
         EXPECT_EQ(fs::read_symlink(room / name), installed.dir / name) << name;
+    }
+    // Each document's pictures, in its own language too, are found through the class folder.
+    for (const char* picture : {"help-pictures/frog.png", "help-pictures/frog.fr.png"}) {
+        EXPECT_TRUE(fs::is_regular_file(room / picture)) << picture;
     }
     // The installed settings and icons stay where they are; the data folders are the class's.
     EXPECT_FALSE(fs::exists(room / "icons"));

@@ -1,6 +1,7 @@
 // Draws every shared dialog on the current screen and saves each as a PNG, for looking at the
 // windows at several screen sizes: dialog_gallery OUTPUT_FOLDER SUFFIX DATA_FOLDER
-// [LANGUAGE QM_FOLDER] (the windows in that language, from the compiled translations there).
+// [LANGUAGE QM_FOLDER [STORY]] (the windows in that language, from the compiled translations
+// there; the story chooser on STORY, else on the sample's 25SAMPLE).
 // Each dialog has the parent it has in the programs (the main window, not shown yet while it
 // loads; the sign-in under the password box), since what a parent wears can reach its dialogs.
 #include <QApplication>
@@ -119,8 +120,10 @@ int main(int argc, char** argv) {
     DisplayCheckDialog colour(&frame, state, host, DisplayWarning::Colour, 4);
     save(colour, out, "display-check", suffix);
 
+    // The story chosen in the list: the sample's, or the one named after the translations.
+    const std::string chosen = args.size() >= 7 ? args[6].toStdString() : "25SAMPLE";
     ChooserDialog chooser(&frame, listChoices({"RESTRICT01:32", state.dataDir + "\\DATA", "*.DAT",
-                                               "25SAMPLE", Program::Zan, ""}));
+                                               chosen, Program::Zan, ""}));
     save(chooser, out, "chooser", suffix);
     return 0;
 }
