@@ -9,21 +9,135 @@
 #include <set>
 #include <tuple>
 
+#include "admin_common.h"
 #include "class_log.h"
 #include "files/cp1252.h"
+#include "files/shown_text.h"
 
 namespace kz::admin {
 namespace {
 
 namespace chr = std::chrono;
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<const char*, 7> kDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr int kPrograms = 2;  // 0: Words (Kiv), 1: Phrases (Zan)
-constexpr std::array<const char*, kPrograms> kActivities = {"Words", "Phrases"};
 constexpr std::array<const char*, kPrograms> kColours = {"#3f9b2f", "#2f6db5"};
+
+// Every text of the page goes through the class's language (kz::translate: the desk installs the
+// translations, wqadmin none, so that its page stays English byte for byte), whole sentences with
+// their %1 ... filled in. The texts are our own, written without characters HTML gives a meaning.
+std::string said(const std::string& translated, std::initializer_list<std::string_view> args = {}) {
+    return sentence(translated, args);
+}
+
+// The translation port has no plural forms. A count is therefore written as a whole phrase, one
+// for a count of 1 and one for any other ("1 session", "%1 sessions"), and sentences take the
+// phrase as an argument. The nouns counted this way (sessions, minutes, weeks) keep one form
+// wherever the sentences put them in the languages the desk is translated into; the children,
+// whose number the verb agrees with, have a sentence of their own for one child.
+// None has a phrase of its own too: French counts it in the singular, Spanish and German in the
+// plural.
+std::string sessionsText(uint64_t n) {
+    if (n == 0) return said(translate("kz::admin::Report", "0 sessions"));
+    return n == 1 ? said(translate("kz::admin::Report", "1 session"))
+                  : said(translate("kz::admin::Report", "%1 sessions"), {std::to_string(n)});
+}
+
+std::string minutesText(uint64_t n) {
+    if (n == 0) return said(translate("kz::admin::Report", "0 minutes"));
+    return n == 1 ? said(translate("kz::admin::Report", "1 minute"))
+                  : said(translate("kz::admin::Report", "%1 minutes"), {std::to_string(n)});
+}
+
+std::string weeksText(uint64_t n) {
+    return n == 1 ? said(translate("kz::admin::Report", "1 week"))
+                  : said(translate("kz::admin::Report", "%1 weeks"), {std::to_string(n)});
+}
+
+// The activity of a program, as the children know it.
+std::string activityName(int program) {
+    return program == 0 ? said(translate("kz::admin::Report", "Words"))
+                        : said(translate("kz::admin::Report", "Phrases"));
+}
+
+std::string monthName(unsigned month) {
+    switch (month) {
+        case 1:
+            return said(translate("kz::admin::Report", "January"));
+        case 2:
+            return said(translate("kz::admin::Report", "February"));
+        case 3:
+            return said(translate("kz::admin::Report", "March"));
+        case 4:
+            return said(translate("kz::admin::Report", "April"));
+        case 5:
+            return said(translate("kz::admin::Report", "May"));
+        case 6:
+            return said(translate("kz::admin::Report", "June"));
+        case 7:
+            return said(translate("kz::admin::Report", "July"));
+        case 8:
+            return said(translate("kz::admin::Report", "August"));
+        case 9:
+            return said(translate("kz::admin::Report", "September"));
+        case 10:
+            return said(translate("kz::admin::Report", "October"));
+        case 11:
+            return said(translate("kz::admin::Report", "November"));
+        default:
+            return said(translate("kz::admin::Report", "December"));
+    }
+}
+
+// A month's short name, as the last session's day and the charts' weeks show it ("11 Mar"); a
+// context of its own, since the short and the long name of May are the same English word.
+std::string shortMonthName(unsigned month) {
+    switch (month) {
+        case 1:
+            return said(translate("kz::admin::ReportShort", "Jan"));
+        case 2:
+            return said(translate("kz::admin::ReportShort", "Feb"));
+        case 3:
+            return said(translate("kz::admin::ReportShort", "Mar"));
+        case 4:
+            return said(translate("kz::admin::ReportShort", "Apr"));
+        case 5:
+            return said(translate("kz::admin::ReportShort", "May"));
+        case 6:
+            return said(translate("kz::admin::ReportShort", "Jun"));
+        case 7:
+            return said(translate("kz::admin::ReportShort", "Jul"));
+        case 8:
+            return said(translate("kz::admin::ReportShort", "Aug"));
+        case 9:
+            return said(translate("kz::admin::ReportShort", "Sep"));
+        case 10:
+            return said(translate("kz::admin::ReportShort", "Oct"));
+        case 11:
+            return said(translate("kz::admin::ReportShort", "Nov"));
+        default:
+            return said(translate("kz::admin::ReportShort", "Dec"));
+    }
+}
+
+// A weekday's short name, as the last session's day shows it ("Wed 11 Mar 2026").
+std::string shortDayName(chr::weekday day) {
+    switch (day.c_encoding()) {
+        case 0:
+            return said(translate("kz::admin::ReportShort", "Sun"));
+        case 1:
+            return said(translate("kz::admin::ReportShort", "Mon"));
+        case 2:
+            return said(translate("kz::admin::ReportShort", "Tue"));
+        case 3:
+            return said(translate("kz::admin::ReportShort", "Wed"));
+        case 4:
+            return said(translate("kz::admin::ReportShort", "Thu"));
+        case 5:
+            return said(translate("kz::admin::ReportShort", "Fri"));
+        default:
+            return said(translate("kz::admin::ReportShort", "Sat"));
+    }
+}
 
 // Text for HTML: &, <, >, " and ' escaped; control characters, which no name should hold,
 // shown as the replacement character.
@@ -89,21 +203,34 @@ std::optional<Moment> momentOf(std::string_view iso) {
 
 chr::sys_days mondayOf(chr::sys_days day) { return day - (chr::weekday(day) - chr::Monday); }
 
+std::string dayText(int year, unsigned month, unsigned day, bool shortMonth) {
+    const std::string d = std::to_string(day), y = std::to_string(year);
+    //: A day: %1 its number, %2 the month's name, %3 the year ("2 March 2026").
+    if (!shortMonth)
+        return said(translate("kz::admin::Report", "%1 %2 %3"), {d, monthName(month), y});
+    //: A day with the month's short name: %1 its number, %2 the month, %3 the year ("11 Mar 2026").
+    return said(translate("kz::admin::ReportShort", "%1 %2 %3"), {d, shortMonthName(month), y});
+}
+
 std::string dateText(chr::sys_days day, bool shortMonth) {
     const chr::year_month_day d(day);
-    std::string month = kMonthNames[unsigned(d.month()) - 1];
-    if (shortMonth) month = month.substr(0, 3);
-    return std::to_string(unsigned(d.day())) + " " + month + " " + std::to_string(int(d.year()));
+    return dayText(int(d.year()), unsigned(d.month()), unsigned(d.day()), shortMonth);
 }
+
+std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 std::string timeText(const Moment& m) {
-    const int hour12 = m.hour % 12 == 0 ? 12 : m.hour % 12;
-    const std::string minute = (m.minute < 10 ? "0" : "") + std::to_string(m.minute);
-    return std::to_string(hour12) + ":" + minute + (m.hour < 12 ? " am" : " pm");
-}
-
-std::string plural(uint64_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
+    //: How the language writes the time of day: "12-hour clock" (2:15 pm, with the two texts
+    //: below) or "24-hour clock" (14:15).
+    if (translate("kz::admin::Report", "12-hour clock") == "24-hour clock") {
+        return twoDigits(m.hour) + ":" + twoDigits(m.minute);
+    }
+    const std::string hour12 = std::to_string(m.hour % 12 == 0 ? 12 : m.hour % 12);
+    //: A time before noon on the 12-hour clock: %1 the hour, %2 the minutes.
+    if (m.hour < 12)
+        return said(translate("kz::admin::Report", "%1:%2 am"), {hour12, twoDigits(m.minute)});
+    //: A time from noon on the 12-hour clock: %1 the hour, %2 the minutes.
+    return said(translate("kz::admin::Report", "%1:%2 pm"), {hour12, twoDigits(m.minute)});
 }
 
 struct Tally {
@@ -170,14 +297,15 @@ std::string svgOpen(int width, int height, const std::string& label) {
 
 // The week labels above the charts: day and month of each week's Monday.
 std::string weekAxis(const std::vector<chr::sys_days>& weeks) {
-    std::string svg = svgOpen(int(weeks.size()) * kWeekWidth, 24, "Weeks, by their Monday");
+    std::string svg = svgOpen(int(weeks.size()) * kWeekWidth, 24,
+                              said(translate("kz::admin::Report", "Weeks, by their Monday")));
     for (size_t i = 0; i < weeks.size(); ++i) {
         const chr::year_month_day d(weeks[i]);
         const int x = int(i) * kWeekWidth + kWeekWidth / 2;
         svg += "<text x=\"" + std::to_string(x) + "\" y=\"10\" text-anchor=\"middle\">" +
                std::to_string(unsigned(d.day())) + "</text><text x=\"" + std::to_string(x) +
-               "\" y=\"21\" text-anchor=\"middle\">" +
-               std::string(kMonthNames[unsigned(d.month()) - 1]).substr(0, 3) + "</text>";
+               "\" y=\"21\" text-anchor=\"middle\">" + shortMonthName(unsigned(d.month())) +
+               "</text>";
     }
     return svg + "</svg>";
 }
@@ -187,7 +315,9 @@ std::string weekAxis(const std::vector<chr::sys_days>& weeks) {
 std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
                       uint64_t mostMinutes) {
     const int width = int(weeks.size()) * kWeekWidth;
-    std::string svg = svgOpen(width, kChartHeight, "Minutes and sessions each week");
+    std::string svg =
+        svgOpen(width, kChartHeight,
+                said(translate("kz::admin::Report", "Minutes and sessions each week")));
     svg += "<line x1=\"0\" y1=\"" + std::to_string(kChartHeight - 1) + "\" x2=\"" +
            std::to_string(width) + "\" y2=\"" + std::to_string(kChartHeight - 1) +
            "\" stroke=\"#999\" stroke-width=\"1\"/>";
@@ -201,12 +331,15 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
                 std::max<int>(2, int(double(t.minutes) / double(mostMinutes) * kBarArea + 0.5));
             const int x = int(i) * kWeekWidth + 2 + p * (kBarWidth + 1);
             const int y = kChartHeight - 1 - height;
-            svg += "<g><title>Week of " + dateText(weeks[i], false) + ", " + kActivities[p] + ": " +
-                   plural(t.sessions, "session", "sessions") + ", " +
-                   plural(t.minutes, "minute", "minutes") + "</title><rect x=\"" +
-                   std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
-                   std::to_string(kBarWidth) + "\" height=\"" + std::to_string(height) +
-                   "\" fill=\"" + kColours[p] + "\"/><text x=\"" +
+            //: A bar's title: %1 the week's Monday, %2 the activity, %3 the sessions, %4 the
+            //: minutes ("Week of 2 March 2026, Words: 2 sessions, 17 minutes").
+            svg += "<g><title>" +
+                   said(translate("kz::admin::Report", "Week of %1, %2: %3, %4"),
+                        {dateText(weeks[i], false), activityName(p), sessionsText(t.sessions),
+                         minutesText(t.minutes)}) +
+                   "</title><rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                   "\" width=\"" + std::to_string(kBarWidth) + "\" height=\"" +
+                   std::to_string(height) + "\" fill=\"" + kColours[p] + "\"/><text x=\"" +
                    std::to_string(x + kBarWidth / 2) + "\" y=\"" + std::to_string(y - 2) +
                    "\" text-anchor=\"middle\">" + std::to_string(t.sessions) + "</text></g>";
         }
@@ -216,19 +349,25 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
 
 std::string tallyCell(const Tally& t) {
     if (t.sessions == 0) return "<td class=\"num none\">&ndash;</td>";
-    return "<td class=\"num\">" + plural(t.sessions, "session", "sessions") + "<br>" +
-           std::to_string(t.minutes) + " min</td>";
+    return "<td class=\"num\">" + sessionsText(t.sessions) + "<br>" +
+           said(translate("kz::admin::Report", "%1 min"), {std::to_string(t.minutes)}) + "</td>";
 }
 
 std::string lastCell(const Child& c) {
     const int p = programIndex(*c.last);
-    std::string when = "date not readable";
+    std::string when = said(translate("kz::admin::Report", "date not readable"));
     if (c.lastAt) {
-        when = std::string(kDayNames[chr::weekday(c.lastAt->day).c_encoding()]) + " " +
-               dateText(c.lastAt->day, true) + ", " + timeText(*c.lastAt);
+        //: The last session: %1 the weekday's short name, %2 the day, %3 the time
+        //: ("Wed 11 Mar 2026, 2:15 pm").
+        when = said(translate("kz::admin::Report", "%1 %2, %3"),
+                    {shortDayName(chr::weekday(c.lastAt->day)), dateText(c.lastAt->day, true),
+                     timeText(*c.lastAt)});
     }
-    return "<td>" + when + "<br><span class=\"what\">" + kActivities[p] + ", " +
-           std::to_string(minutesOf(c.last->minutes)) + " min</span></td>";
+    //: The last session's activity (%1) and minutes (%2).
+    return "<td>" + when + "<br><span class=\"what\">" +
+           said(translate("kz::admin::Report", "%1, %2 min"),
+                {activityName(p), std::to_string(minutesOf(c.last->minutes))}) +
+           "</span></td>";
 }
 
 const char* const kStyle = R"css(
@@ -350,14 +489,16 @@ std::string tableHtml(const std::vector<Child>& children, const std::vector<Logg
     std::string html = "<p>";
     for (int p = 0; p < kPrograms; ++p) {
         html += std::string("<span class=\"key\" style=\"background:") + kColours[p] +
-                "\"></span>" + kActivities[p] + (p == 0 ? " (Kiv)" : " (Zan)");
+                "\"></span>" + activityName(p) + (p == 0 ? " (Kiv)" : " (Zan)");
     }
-    html +=
-        ". A bar's height is the minutes read that week; the figure above it, the "
-        "sessions.</p>\n"
-        "<table>\n<thead><tr><th>Child</th><th>Last session</th><th>Words</th>"
-        "<th>Phrases</th><th class=\"chart\">" +
-        weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
+    html += ". " +
+            said(translate("kz::admin::Report",
+                           "A bar's height is the minutes read that week; the figure above it, "
+                           "the sessions.")) +
+            "</p>\n<table>\n<thead><tr><th>" + said(translate("kz::admin::Report", "Child")) +
+            "</th><th>" + said(translate("kz::admin::Report", "Last session")) + "</th><th>" +
+            activityName(0) + "</th><th>" + activityName(1) + "</th><th class=\"chart\">" +
+            weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
     for (const Child* c : order) {
         html += "<tr><td class=\"name\">" + nameHtml(c->name) + "</td>" + lastCell(*c) +
                 tallyCell(c->total[0]) + tallyCell(c->total[1]) + "<td class=\"chart\">" +
@@ -368,6 +509,10 @@ std::string tableHtml(const std::vector<Child>& children, const std::vector<Logg
 
 }  // namespace
 
+std::string reportDayText(int year, unsigned month, unsigned day) {
+    return dayText(year, month, day, false);
+}
+
 std::string logReportHtml(const ReportInput& input) {
     std::vector<LoggedSession> childSessions, teacherSessions;
     for (const auto& s : input.sessions) {
@@ -377,24 +522,38 @@ std::string logReportHtml(const ReportInput& input) {
     const std::vector<std::string> never = neverRead(input.listedUsers, children);
     const std::vector<chr::sys_days> weeks = chartedWeeks(children);
 
-    const std::string title = "Reading report: " + escaped(input.className);
-    std::string html =
-        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<title>" +
-        title + "</title>\n<style>" + kStyle + printZoom(children.size(), never.size()) +
-        "</style>\n</head>\n<body>\n";
-    html += "<h1>" + title + "</h1>\n<p class=\"sub\">From the tracking log, made on " +
-            escaped(input.madeOn) + ".";
+    const std::string title =
+        said(translate("kz::admin::Report", "Reading report: %1"), {escaped(input.className)});
+    std::string html = "<!DOCTYPE html>\n<html lang=\"" + escaped(input.language) +
+                       "\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<title>" +
+                       title + "</title>\n<style>" + kStyle +
+                       printZoom(children.size(), never.size()) + "</style>\n</head>\n<body>\n";
+    html += "<h1>" + title + "</h1>\n<p class=\"sub\">" +
+            said(translate("kz::admin::Report", "From the tracking log, made on %1."),
+                 {escaped(input.madeOn)});
     if (!weeks.empty()) {
-        html += " " + plural(children.size(), "child", "children") + " read in " +
-                plural(childSessions.size(), "session", "sessions") + "; the charts show " +
-                plural(weeks.size(), "week", "weeks") + " from " + dateText(weeks.front(), false) +
-                ".";
+        const std::string sessions = sessionsText(childSessions.size());
+        const std::string charted = weeksText(weeks.size());
+        const std::string from = dateText(weeks.front(), false);
+        //: %1 the sessions ("6 sessions"), %2 the weeks charted ("2 weeks"), %3 the first
+        //: week's Monday.
+        html += " " + (children.size() == 1
+                           ? said(translate("kz::admin::Report",
+                                            "1 child read in %1; the charts show %2 from %3."),
+                                  {sessions, charted, from})
+                           //: %1 the children's number, %2 the sessions ("6 sessions"), %3 the
+                           //: weeks charted ("2 weeks"), %4 the first week's Monday.
+                           : said(translate("kz::admin::Report",
+                                            "%1 children read in %2; the charts show %3 from %4."),
+                                  {std::to_string(children.size()), sessions, charted, from}));
     }
     html += "</p>\n";
-    html += children.empty() ? "<p>The log holds no sessions yet.</p>\n"
-                             : tableHtml(children, input.notes);
+    html += children.empty()
+                ? "<p>" + said(translate("kz::admin::Report", "The log holds no sessions yet.")) +
+                      "</p>\n"
+                : tableHtml(children, input.notes);
     // Notes on a name without a child's session (the Teacher, a child who has not read yet).
     std::set<std::string> inTable;
     for (const auto& c : children) inTable.insert(c.name);
@@ -405,20 +564,33 @@ std::string logReportHtml(const ReportInput& input) {
                   (n.date.empty() ? std::string() : nameHtml(n.date) + ": ") + noteHtml(n.text) +
                   "</li>";
     }
-    if (!others.empty()) html += "<h2>Other notes</h2>\n<ul class=\"notes\">" + others + "</ul>\n";
+    if (!others.empty()) {
+        html += "<h2>" + said(translate("kz::admin::Report", "Other notes")) +
+                "</h2>\n<ul class=\"notes\">" + others + "</ul>\n";
+    }
     if (!teacherSessions.empty()) {
         const Child teacher = tallied(teacherSessions).front();
-        html += "<p class=\"teacher\">Signed in as Teacher (not counted above): " +
-                plural(teacher.total[0].sessions, "session", "sessions") + " of Words, " +
-                plural(teacher.total[1].sessions, "session", "sessions") + " of Phrases, " +
-                plural(teacher.total[0].minutes + teacher.total[1].minutes, "minute", "minutes") +
-                ".</p>\n";
+        //: "Teacher" is the teacher's name on the sign-in list; %1 the sessions of Words
+        //: ("2 sessions"), %2 those of Phrases, %3 the minutes of both ("7 minutes").
+        html +=
+            "<p class=\"teacher\">" +
+            said(translate("kz::admin::Report",
+                           "Signed in as Teacher (not counted above): %1 of Words, %2 of "
+                           "Phrases, %3."),
+                 {sessionsText(teacher.total[0].sessions), sessionsText(teacher.total[1].sessions),
+                  minutesText(teacher.total[0].minutes + teacher.total[1].minutes)}) +
+            "</p>\n";
     }
 
-    html += "<div class=\"nevers\">\n<h2>On the user list, never read (" +
-            std::to_string(never.size()) + ")</h2>\n";
+    //: A heading; %1 the number of names under it.
+    html += "<div class=\"nevers\">\n<h2>" +
+            said(translate("kz::admin::Report", "On the user list, never read (%1)"),
+                 {std::to_string(never.size())}) +
+            "</h2>\n";
     if (never.empty()) {
-        html += "<p>Everyone on the user list has read.</p>\n";
+        html += "<p>" +
+                said(translate("kz::admin::Report", "Everyone on the user list has read.")) +
+                "</p>\n";
     } else {
         html += "<ul class=\"never\">";
         for (const auto& name : never) html += "<li>" + nameHtml(name) + "</li>";
