@@ -266,6 +266,15 @@ const ReportCase kReports[] = {
       "2 Kinder haben in 3 Sitzungen gelesen; die Diagramme zeigen 2 Wochen ab dem 2. März 2026.",
       "<title>Woche vom 2. März 2026, Wörter: 1 Sitzung, 12 Minuten</title>",
       "<td>Mi., 11. März 2026, 14:15 Uhr<br>"}},
+    {"es",
+     QLocale::Spanish,
+     "d 'de' MMMM 'de' yyyy",
+     "Según el registro de sesiones, hecho el %1.",
+     {"<html lang=\"es\">",
+      "2 niños leyeron en 3 sesiones; los gráficos muestran 2 semanas desde "
+      "el 2 de marzo de 2026.",
+      "<title>Semana del 2 de marzo de 2026, Palabras: 1 sesión, 12 minutos</title>",
+      "<td>mié 11 mar 2026, 14:15<br>"}},
 };
 
 }  // namespace
