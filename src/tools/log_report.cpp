@@ -450,6 +450,31 @@ std::vector<std::string> neverRead(const std::vector<std::string>& listed,
 // The teacher's own name on the sign-in list: sessions under it are no child's reading.
 bool isTeacher(const std::string& name) { return name == "Teacher"; }
 
+// A note's day as the log writes it ("7 March 2026", in English whatever the class's language),
+// written as the page writes days; as it stands when it names no day.
+std::string noteDateHtml(const std::string& date) {
+    static constexpr std::array<std::string_view, 12> kLogMonths = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    const size_t first = date.find(' '), last = date.rfind(' ');
+    const auto digits = [](std::string_view t, size_t least, size_t most) {
+        return t.size() >= least && t.size() <= most &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string_view text(date);
+    if (first == std::string::npos || first == last || !digits(text.substr(0, first), 1, 2) ||
+        !digits(text.substr(last + 1), 4, 4)) {
+        return nameHtml(date);
+    }
+    const auto month =
+        std::find(kLogMonths.begin(), kLogMonths.end(), text.substr(first + 1, last - first - 1));
+    const chr::year_month_day day{chr::year(std::stoi(date.substr(last + 1))),
+                                  chr::month(unsigned(month - kLogMonths.begin() + 1)),
+                                  chr::day(unsigned(std::stoi(date.substr(0, first))))};
+    if (month == kLogMonths.end() || !day.ok()) return nameHtml(date);
+    return dateText(chr::sys_days(day), false);
+}
+
 // A note's lines, each escaped, joined by line breaks.
 std::string noteHtml(const std::string& cp1252) {
     std::string html;
@@ -468,8 +493,9 @@ std::string notesRow(const std::string& child, const std::vector<LoggedNote>& no
     for (const auto& n : notes) {
         if (n.user != child) continue;
         const std::string text = noteHtml(n.text);
-        items += "<li>" + (n.date.empty() ? std::string() : "<b>" + nameHtml(n.date) + ":</b> ") +
-                 text + "</li>";
+        items += "<li>" +
+                 (n.date.empty() ? std::string() : "<b>" + noteDateHtml(n.date) + ":</b> ") + text +
+                 "</li>";
     }
     if (items.empty()) return {};
     return "<tr class=\"notes\"><td></td><td colspan=\"4\"><ul>" + items + "</ul></td></tr>\n";
@@ -561,8 +587,8 @@ std::string logReportHtml(const ReportInput& input) {
     for (const auto& n : input.notes) {
         if (inTable.count(n.user)) continue;
         others += "<li>" + nameHtml(n.user) + ", " +
-                  (n.date.empty() ? std::string() : nameHtml(n.date) + ": ") + noteHtml(n.text) +
-                  "</li>";
+                  (n.date.empty() ? std::string() : noteDateHtml(n.date) + ": ") +
+                  noteHtml(n.text) + "</li>";
     }
     if (!others.empty()) {
         html += "<h2>" + said(translate("kz::admin::Report", "Other notes")) +

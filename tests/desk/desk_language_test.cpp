@@ -190,8 +190,9 @@ const RefusalCase kRefusals[] = {
      "UTF-8, ou bien il contient un caractère de contrôle ou le signe %."},
 };
 
-// A class's log over two weeks: two children in both programs, the teacher's own session, a note
-// on a name without a session, and a child on the list who never read.
+// A class's log over two weeks: two children in both programs, the teacher's own session, a dated
+// note under its child and one on a name without a session, and a child on the list who never
+// read.
 void writeReportLog(const std::string& dir) {
     const auto session = [](kz::LocalTime at, int minutes, std::string_view activity) {
         return kz::composeSessionEntry(at, 0, float(minutes * 60), activity);
@@ -201,6 +202,7 @@ void writeReportLog(const std::string& dir) {
         {"Ann", session({2026, 3, 3, 13, 30}, 20, "Phrases")},
         {"Teacher", session({2026, 3, 3, 8, 0}, 3, "Words")},
         {"Zoe", "Starts Monday.\r\n"},
+        {"Sam", "Note, 4 March 2026:\r\nReads well.\r\n"},
         {"Sam", session({2026, 3, 11, 14, 15}, 2, "Phrases")},
     };
     std::string text;
@@ -254,7 +256,8 @@ const ReportCase kReports[] = {
       "<th>Enfant</th><th>Dernière séance</th><th>Mots</th><th>Phrases</th>",
       "<title>Semaine du 2 mars 2026, Mots : 1 séance, 12 minutes</title>",
       "<td>mer. 11 mars 2026, 14:15<br><span class=\"what\">Phrases, 2 min</span></td>",
-      "text-anchor=\"middle\">mars</text>", "<h2>Autres notes</h2>",
+      "text-anchor=\"middle\">mars</text>", "<li><b>4 mars 2026:</b> Reads well.</li>",
+      "<h2>Autres notes</h2>",
       "Connecté comme Teacher (non compté ci-dessus) : 1 séance dans Mots, 0 séance dans "
       "Phrases, 3 minutes en tout.",
       "<h2>Sur la liste de connexion, n'ont jamais lu (1)</h2>"}},
