@@ -326,7 +326,7 @@
     <message>
         <source>Signed in as Teacher (not counted above): %1 of Words, %2 of Phrases, %3.</source>
         <extracomment>&quot;Teacher&quot; is the teacher&apos;s name on the sign-in list; %1 the sessions of Words (&quot;2 sessions&quot;), %2 those of Phrases, %3 the minutes of both (&quot;7 minutes&quot;).</extracomment>
-        <translation>Als Teacher angemeldet (oben nicht gezählt): %1 in Wörter, %2 in Sätze, insgesamt %3.</translation>
+        <translation>Als Teacher angemeldet (oben nicht gezählt): Wörter %1, Sätze %2, insgesamt %3.</translation>
     </message>
     <message>
         <source>On the user list, never read (%1)</source>

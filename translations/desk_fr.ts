@@ -326,7 +326,7 @@
     <message>
         <source>Signed in as Teacher (not counted above): %1 of Words, %2 of Phrases, %3.</source>
         <extracomment>&quot;Teacher&quot; is the teacher&apos;s name on the sign-in list; %1 the sessions of Words (&quot;2 sessions&quot;), %2 those of Phrases, %3 the minutes of both (&quot;7 minutes&quot;).</extracomment>
-        <translation>Connecté comme Teacher (non compté ci-dessus) : %1 dans Mots, %2 dans Phrases, %3 en tout.</translation>
+        <translation>Connecté comme Teacher (non compté ci-dessus) : Mots, %1 ; Phrases, %2 ; %3 en tout.</translation>
     </message>
     <message>
         <source>On the user list, never read (%1)</source>

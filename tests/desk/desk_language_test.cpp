@@ -258,8 +258,8 @@ const ReportCase kReports[] = {
       "<td>mer. 11 mars 2026, 14:15<br><span class=\"what\">Phrases, 2 min</span></td>",
       "text-anchor=\"middle\">mars</text>", "<li><b>4 mars 2026:</b> Reads well.</li>",
       "<h2>Autres notes</h2>",
-      "Connecté comme Teacher (non compté ci-dessus) : 1 séance dans Mots, 0 séance dans "
-      "Phrases, 3 minutes en tout.",
+      "Connecté comme Teacher (non compté ci-dessus) : Mots, 1 séance ; Phrases, 0 séance ; "
+      "3 minutes en tout.",
       "<h2>Sur la liste de connexion, n'ont jamais lu (1)</h2>"}},
     {"de",
      QLocale::German,
