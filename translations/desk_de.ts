@@ -154,6 +154,283 @@
     </message>
 </context>
 <context>
+    <name>kz::admin::Report</name>
+    <message>
+        <source>1 session</source>
+        <translation>1 Sitzung</translation>
+    </message>
+    <message>
+        <source>%1 sessions</source>
+        <translation>%1 Sitzungen</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 Minuten</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 Woche</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 Wochen</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Wörter</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Sätze</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day: %1 its number, %2 the month&apos;s name, %3 the year (&quot;2 March 2026&quot;).</extracomment>
+        <translation>%1. %2 %3</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <extracomment>How the language writes the time of day: &quot;12-hour clock&quot; (2:15 pm, with the two texts below) or &quot;24-hour clock&quot; (14:15).</extracomment>
+        <translation>24-hour clock</translation>
+    </message>
+    <message>
+        <source>%1:%2 am</source>
+        <extracomment>A time before noon on the 12-hour clock: %1 the hour, %2 the minutes.</extracomment>
+        <translation>%1:%2 vormittags</translation>
+    </message>
+    <message>
+        <source>%1:%2 pm</source>
+        <extracomment>A time from noon on the 12-hour clock: %1 the hour, %2 the minutes.</extracomment>
+        <translation>%1:%2 nachmittags</translation>
+    </message>
+    <message>
+        <source>Weeks, by their Monday</source>
+        <translation>Wochen, nach ihrem Montag benannt</translation>
+    </message>
+    <message>
+        <source>Minutes and sessions each week</source>
+        <translation>Minuten und Sitzungen pro Woche</translation>
+    </message>
+    <message>
+        <source>Week of %1, %2: %3, %4</source>
+        <extracomment>A bar&apos;s title: %1 the week&apos;s Monday, %2 the activity, %3 the sessions, %4 the minutes (&quot;Week of 2 March 2026, Words: 2 sessions, 17 minutes&quot;).</extracomment>
+        <translation>Woche vom %1, %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 Min.</translation>
+    </message>
+    <message>
+        <source>date not readable</source>
+        <translation>Datum unlesbar</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>The last session: %1 the weekday&apos;s short name, %2 the day, %3 the time (&quot;Wed 11 Mar 2026, 2:15 pm&quot;).</extracomment>
+        <translation>%1, %2, %3 Uhr</translation>
+    </message>
+    <message>
+        <source>%1, %2 min</source>
+        <extracomment>The last session&apos;s activity (%1) and minutes (%2).</extracomment>
+        <translation>%1, %2 Min.</translation>
+    </message>
+    <message>
+        <source>A bar&apos;s height is the minutes read that week; the figure above it, the sessions.</source>
+        <translation>Die Höhe eines Balkens zeigt die in der Woche gelesenen Minuten, die Zahl darüber die Sitzungen.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Last session</source>
+        <translation>Letzte Sitzung</translation>
+    </message>
+    <message>
+        <source>Reading report: %1</source>
+        <translation>Lesebericht: %1</translation>
+    </message>
+    <message>
+        <source>From the tracking log, made on %1.</source>
+        <translation>Aus dem Protokoll der Sitzungen, erstellt am %1.</translation>
+    </message>
+    <message>
+        <source>1 child read in %1; the charts show %2 from %3.</source>
+        <extracomment>%1 the sessions (&quot;6 sessions&quot;), %2 the weeks charted (&quot;2 weeks&quot;), %3 the first week&apos;s Monday.</extracomment>
+        <translation>1 Kind hat in %1 gelesen; die Diagramme zeigen %2 ab dem %3.</translation>
+    </message>
+    <message>
+        <source>%1 children read in %2; the charts show %3 from %4.</source>
+        <translation>%1 Kinder haben in %2 gelesen; die Diagramme zeigen %3 ab dem %4.</translation>
+    </message>
+    <message>
+        <source>The log holds no sessions yet.</source>
+        <translation>Das Protokoll enthält noch keine Sitzung.</translation>
+    </message>
+    <message>
+        <source>Other notes</source>
+        <translation>Weitere Notizen</translation>
+    </message>
+    <message>
+        <source>Signed in as Teacher (not counted above): %1 of Words, %2 of Phrases, %3.</source>
+        <extracomment>&quot;Teacher&quot; is the teacher&apos;s name on the sign-in list; %1 the sessions of Words (&quot;2 sessions&quot;), %2 those of Phrases, %3 the minutes of both (&quot;7 minutes&quot;).</extracomment>
+        <translation>Als Teacher angemeldet (oben nicht gezählt): Wörter %1, Sätze %2, insgesamt %3.</translation>
+    </message>
+    <message>
+        <source>On the user list, never read (%1)</source>
+        <extracomment>A heading; %1 the number of names under it.</extracomment>
+        <translation>Auf der Anmeldeliste, nie gelesen (%1)</translation>
+    </message>
+    <message>
+        <source>Everyone on the user list has read.</source>
+        <translation>Alle auf der Anmeldeliste haben gelesen.</translation>
+    </message>
+    <message>
+        <source>0 sessions</source>
+        <translation>0 Sitzungen</translation>
+    </message>
+    <message>
+        <source>0 minutes</source>
+        <translation>0 Minuten</translation>
+    </message>
+</context>
+<context>
+    <name>kz::admin::ReportShort</name>
+    <message>
+        <source>Jan</source>
+        <translation>Jan.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>Feb.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>Apr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>Aug.</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>Sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>Okt.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>Nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>Dez.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>So.</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>Mo.</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>Di.</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>Mi.</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>Do.</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>Fr.</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>Sa.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with the month&apos;s short name: %1 its number, %2 the month, %3 the year (&quot;11 Mar 2026&quot;).</extracomment>
+        <translation>%1. %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>kz::admin::Story</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
@@ -877,6 +1154,11 @@ Welche möchten Sie behalten?</translation>
     <message>
         <source>%1 children read in %2 sessions from %3 to %4.</source>
         <translation>%1 Kinder haben vom %3 bis %4 in %2 Sitzungen gelesen.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of the language the saved report is written in (fr, es, de), for browsers and screen readers.</extracomment>
+        <translation>de</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,283 @@
     </message>
 </context>
 <context>
+    <name>kz::admin::Report</name>
+    <message>
+        <source>1 session</source>
+        <translation>1 sesión</translation>
+    </message>
+    <message>
+        <source>%1 sessions</source>
+        <translation>%1 sesiones</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutos</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 semana</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 semanas</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Palabras</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Frases</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>enero</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>febrero</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>marzo</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>abril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mayo</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>junio</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>julio</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>agosto</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septiembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octubre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>noviembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>diciembre</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day: %1 its number, %2 the month&apos;s name, %3 the year (&quot;2 March 2026&quot;).</extracomment>
+        <translation>%1 de %2 de %3</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <extracomment>How the language writes the time of day: &quot;12-hour clock&quot; (2:15 pm, with the two texts below) or &quot;24-hour clock&quot; (14:15).</extracomment>
+        <translation>24-hour clock</translation>
+    </message>
+    <message>
+        <source>%1:%2 am</source>
+        <extracomment>A time before noon on the 12-hour clock: %1 the hour, %2 the minutes.</extracomment>
+        <translation>%1:%2 de la mañana</translation>
+    </message>
+    <message>
+        <source>%1:%2 pm</source>
+        <extracomment>A time from noon on the 12-hour clock: %1 the hour, %2 the minutes.</extracomment>
+        <translation>%1:%2 de la tarde</translation>
+    </message>
+    <message>
+        <source>Weeks, by their Monday</source>
+        <translation>Semanas, nombradas por su lunes</translation>
+    </message>
+    <message>
+        <source>Minutes and sessions each week</source>
+        <translation>Minutos y sesiones por semana</translation>
+    </message>
+    <message>
+        <source>Week of %1, %2: %3, %4</source>
+        <extracomment>A bar&apos;s title: %1 the week&apos;s Monday, %2 the activity, %3 the sessions, %4 the minutes (&quot;Week of 2 March 2026, Words: 2 sessions, 17 minutes&quot;).</extracomment>
+        <translation>Semana del %1, %2: %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>date not readable</source>
+        <translation>fecha ilegible</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>The last session: %1 the weekday&apos;s short name, %2 the day, %3 the time (&quot;Wed 11 Mar 2026, 2:15 pm&quot;).</extracomment>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 min</source>
+        <extracomment>The last session&apos;s activity (%1) and minutes (%2).</extracomment>
+        <translation>%1, %2 min</translation>
+    </message>
+    <message>
+        <source>A bar&apos;s height is the minutes read that week; the figure above it, the sessions.</source>
+        <translation>La altura de cada barra indica los minutos leídos esa semana; la cifra de encima, las sesiones.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Last session</source>
+        <translation>Última sesión</translation>
+    </message>
+    <message>
+        <source>Reading report: %1</source>
+        <translation>Informe de lectura: %1</translation>
+    </message>
+    <message>
+        <source>From the tracking log, made on %1.</source>
+        <translation>Según el registro de sesiones, hecho el %1.</translation>
+    </message>
+    <message>
+        <source>1 child read in %1; the charts show %2 from %3.</source>
+        <extracomment>%1 the sessions (&quot;6 sessions&quot;), %2 the weeks charted (&quot;2 weeks&quot;), %3 the first week&apos;s Monday.</extracomment>
+        <translation>1 niño leyó en %1; los gráficos muestran %2 desde el %3.</translation>
+    </message>
+    <message>
+        <source>%1 children read in %2; the charts show %3 from %4.</source>
+        <translation>%1 niños leyeron en %2; los gráficos muestran %3 desde el %4.</translation>
+    </message>
+    <message>
+        <source>The log holds no sessions yet.</source>
+        <translation>El registro todavía no contiene ninguna sesión.</translation>
+    </message>
+    <message>
+        <source>Other notes</source>
+        <translation>Otras notas</translation>
+    </message>
+    <message>
+        <source>Signed in as Teacher (not counted above): %1 of Words, %2 of Phrases, %3.</source>
+        <extracomment>&quot;Teacher&quot; is the teacher&apos;s name on the sign-in list; %1 the sessions of Words (&quot;2 sessions&quot;), %2 those of Phrases, %3 the minutes of both (&quot;7 minutes&quot;).</extracomment>
+        <translation>Con el nombre Teacher (no se cuenta arriba): %1 en Palabras, %2 en Frases, %3 en total.</translation>
+    </message>
+    <message>
+        <source>On the user list, never read (%1)</source>
+        <extracomment>A heading; %1 the number of names under it.</extracomment>
+        <translation>En la lista de entrada, nunca leyeron (%1)</translation>
+    </message>
+    <message>
+        <source>Everyone on the user list has read.</source>
+        <translation>Todos los de la lista de entrada han leído.</translation>
+    </message>
+    <message>
+        <source>0 sessions</source>
+        <translation>0 sesiones</translation>
+    </message>
+    <message>
+        <source>0 minutes</source>
+        <translation>0 minutos</translation>
+    </message>
+</context>
+<context>
+    <name>kz::admin::ReportShort</name>
+    <message>
+        <source>Jan</source>
+        <translation>ene</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>feb</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>abr</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>may</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>jun</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>jul</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>ago</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>dic</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dom</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mié</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jue</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>vie</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sáb</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with the month&apos;s short name: %1 its number, %2 the month, %3 the year (&quot;11 Mar 2026&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>kz::admin::Story</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
@@ -877,6 +1154,11 @@ En la carpeta de la clase: %2
     <message>
         <source>%1 children read in %2 sessions from %3 to %4.</source>
         <translation>%1 niños leyeron en %2 sesiones del %3 al %4.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of the language the saved report is written in (fr, es, de), for browsers and screen readers.</extracomment>
+        <translation>es</translation>
     </message>
 </context>
 <context>

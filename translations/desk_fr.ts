@@ -154,6 +154,283 @@
     </message>
 </context>
 <context>
+    <name>kz::admin::Report</name>
+    <message>
+        <source>1 session</source>
+        <translation>1 séance</translation>
+    </message>
+    <message>
+        <source>%1 sessions</source>
+        <translation>%1 séances</translation>
+    </message>
+    <message>
+        <source>1 minute</source>
+        <translation>1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes</source>
+        <translation>%1 minutes</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1 semaine</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1 semaines</translation>
+    </message>
+    <message>
+        <source>Words</source>
+        <translation>Mots</translation>
+    </message>
+    <message>
+        <source>Phrases</source>
+        <translation>Phrases</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day: %1 its number, %2 the month&apos;s name, %3 the year (&quot;2 March 2026&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+    <message>
+        <source>12-hour clock</source>
+        <extracomment>How the language writes the time of day: &quot;12-hour clock&quot; (2:15 pm, with the two texts below) or &quot;24-hour clock&quot; (14:15).</extracomment>
+        <translation>24-hour clock</translation>
+    </message>
+    <message>
+        <source>%1:%2 am</source>
+        <extracomment>A time before noon on the 12-hour clock: %1 the hour, %2 the minutes.</extracomment>
+        <translation>%1:%2 du matin</translation>
+    </message>
+    <message>
+        <source>%1:%2 pm</source>
+        <extracomment>A time from noon on the 12-hour clock: %1 the hour, %2 the minutes.</extracomment>
+        <translation>%1:%2 de l&apos;après-midi</translation>
+    </message>
+    <message>
+        <source>Weeks, by their Monday</source>
+        <translation>Semaines, désignées par leur lundi</translation>
+    </message>
+    <message>
+        <source>Minutes and sessions each week</source>
+        <translation>Minutes et séances par semaine</translation>
+    </message>
+    <message>
+        <source>Week of %1, %2: %3, %4</source>
+        <extracomment>A bar&apos;s title: %1 the week&apos;s Monday, %2 the activity, %3 the sessions, %4 the minutes (&quot;Week of 2 March 2026, Words: 2 sessions, 17 minutes&quot;).</extracomment>
+        <translation>Semaine du %1, %2 : %3, %4</translation>
+    </message>
+    <message>
+        <source>%1 min</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>date not readable</source>
+        <translation>date illisible</translation>
+    </message>
+    <message>
+        <source>%1 %2, %3</source>
+        <extracomment>The last session: %1 the weekday&apos;s short name, %2 the day, %3 the time (&quot;Wed 11 Mar 2026, 2:15 pm&quot;).</extracomment>
+        <translation>%1 %2, %3</translation>
+    </message>
+    <message>
+        <source>%1, %2 min</source>
+        <extracomment>The last session&apos;s activity (%1) and minutes (%2).</extracomment>
+        <translation>%1, %2 min</translation>
+    </message>
+    <message>
+        <source>A bar&apos;s height is the minutes read that week; the figure above it, the sessions.</source>
+        <translation>La hauteur d&apos;une barre donne les minutes lues dans la semaine ; le nombre au-dessus, les séances.</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Last session</source>
+        <translation>Dernière séance</translation>
+    </message>
+    <message>
+        <source>Reading report: %1</source>
+        <translation>Bilan de lecture : %1</translation>
+    </message>
+    <message>
+        <source>From the tracking log, made on %1.</source>
+        <translation>D&apos;après le journal des séances, établi le %1.</translation>
+    </message>
+    <message>
+        <source>1 child read in %1; the charts show %2 from %3.</source>
+        <extracomment>%1 the sessions (&quot;6 sessions&quot;), %2 the weeks charted (&quot;2 weeks&quot;), %3 the first week&apos;s Monday.</extracomment>
+        <translation>1 enfant a lu en %1 ; les graphiques montrent %2 à partir du %3.</translation>
+    </message>
+    <message>
+        <source>%1 children read in %2; the charts show %3 from %4.</source>
+        <translation>%1 enfants ont lu en %2 ; les graphiques montrent %3 à partir du %4.</translation>
+    </message>
+    <message>
+        <source>The log holds no sessions yet.</source>
+        <translation>Le journal ne contient encore aucune séance.</translation>
+    </message>
+    <message>
+        <source>Other notes</source>
+        <translation>Autres notes</translation>
+    </message>
+    <message>
+        <source>Signed in as Teacher (not counted above): %1 of Words, %2 of Phrases, %3.</source>
+        <extracomment>&quot;Teacher&quot; is the teacher&apos;s name on the sign-in list; %1 the sessions of Words (&quot;2 sessions&quot;), %2 those of Phrases, %3 the minutes of both (&quot;7 minutes&quot;).</extracomment>
+        <translation>Connecté comme Teacher (non compté ci-dessus) : Mots, %1 ; Phrases, %2 ; %3 en tout.</translation>
+    </message>
+    <message>
+        <source>On the user list, never read (%1)</source>
+        <extracomment>A heading; %1 the number of names under it.</extracomment>
+        <translation>Sur la liste de connexion, n&apos;ont jamais lu (%1)</translation>
+    </message>
+    <message>
+        <source>Everyone on the user list has read.</source>
+        <translation>Tous les enfants de la liste de connexion ont lu.</translation>
+    </message>
+    <message>
+        <source>0 sessions</source>
+        <translation>0 séance</translation>
+    </message>
+    <message>
+        <source>0 minutes</source>
+        <translation>0 minute</translation>
+    </message>
+</context>
+<context>
+    <name>kz::admin::ReportShort</name>
+    <message>
+        <source>Jan</source>
+        <translation>janv.</translation>
+    </message>
+    <message>
+        <source>Feb</source>
+        <translation>févr.</translation>
+    </message>
+    <message>
+        <source>Mar</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>Apr</source>
+        <translation>avr.</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>Jun</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>Jul</source>
+        <translation>juil.</translation>
+    </message>
+    <message>
+        <source>Aug</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>Sep</source>
+        <translation>sept.</translation>
+    </message>
+    <message>
+        <source>Oct</source>
+        <translation>oct.</translation>
+    </message>
+    <message>
+        <source>Nov</source>
+        <translation>nov.</translation>
+    </message>
+    <message>
+        <source>Dec</source>
+        <translation>déc.</translation>
+    </message>
+    <message>
+        <source>Sun</source>
+        <translation>dim.</translation>
+    </message>
+    <message>
+        <source>Mon</source>
+        <translation>lun.</translation>
+    </message>
+    <message>
+        <source>Tue</source>
+        <translation>mar.</translation>
+    </message>
+    <message>
+        <source>Wed</source>
+        <translation>mer.</translation>
+    </message>
+    <message>
+        <source>Thu</source>
+        <translation>jeu.</translation>
+    </message>
+    <message>
+        <source>Fri</source>
+        <translation>ven.</translation>
+    </message>
+    <message>
+        <source>Sat</source>
+        <translation>sam.</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3</source>
+        <extracomment>A day with the month&apos;s short name: %1 its number, %2 the month, %3 the year (&quot;11 Mar 2026&quot;).</extracomment>
+        <translation>%1 %2 %3</translation>
+    </message>
+</context>
+<context>
     <name>kz::admin::Story</name>
     <message>
         <source>Cannot make the folder %1: %2</source>
@@ -877,6 +1154,11 @@ Lequel gardez-vous ?</translation>
     <message>
         <source>%1 children read in %2 sessions from %3 to %4.</source>
         <translation>%1 enfants ont lu en %2 séances du %3 au %4.</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <extracomment>The code of the language the saved report is written in (fr, es, de), for browsers and screen readers.</extracomment>
+        <translation>fr</translation>
     </message>
 </context>
 <context>

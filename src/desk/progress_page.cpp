@@ -300,7 +300,12 @@ void ProgressPage::refresh() {
 bool ProgressPage::saveHtml(const QString& path) {
     if (!m_input) return false;
     admin::ReportInput input = admin::reportWithin(*m_input, dayRange(from(), to()));
-    input.madeOn = admin::todayText();
+    const QDate today = QDate::currentDate();
+    input.madeOn =
+        admin::reportDayText(today.year(), unsigned(today.month()), unsigned(today.day()));
+    //: The code of the language the saved report is written in (fr, es, de), for browsers and
+    //: screen readers.
+    input.language = tr("en").toStdString();
     const std::string held = fromSystemPath(path.toStdString());
     if (!writeFileAtomically(held, admin::logReportHtml(input))) {
         QMessageBox::warning(this, tr("Save as HTML"), tr("Could not write %1.").arg(path));

@@ -9,21 +9,26 @@
 #include <set>
 #include <tuple>
 
+#include "admin_common.h"
 #include "class_log.h"
 #include "files/cp1252.h"
+#include "files/shown_text.h"
+#include "report_words.h"
 
 namespace kz::admin {
 namespace {
 
 namespace chr = std::chrono;
+using namespace report;
 
-constexpr std::array<const char*, 12> kMonthNames = {
-    "January", "February", "March",     "April",   "May",      "June",
-    "July",    "August",   "September", "October", "November", "December"};
-constexpr std::array<const char*, 7> kDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
 constexpr int kPrograms = 2;  // 0: Words (Kiv), 1: Phrases (Zan)
-constexpr std::array<const char*, kPrograms> kActivities = {"Words", "Phrases"};
 constexpr std::array<const char*, kPrograms> kColours = {"#3f9b2f", "#2f6db5"};
+
+// The page's texts go through the class's language (report_words.h): whole sentences with their
+// %1 ... filled in, written without characters HTML gives a meaning.
+std::string said(const std::string& translated, std::initializer_list<std::string_view> args = {}) {
+    return sentence(translated, args);
+}
 
 // Text for HTML: &, <, >, " and ' escaped; control characters, which no name should hold,
 // shown as the replacement character.
@@ -91,20 +96,10 @@ chr::sys_days mondayOf(chr::sys_days day) { return day - (chr::weekday(day) - ch
 
 std::string dateText(chr::sys_days day, bool shortMonth) {
     const chr::year_month_day d(day);
-    std::string month = kMonthNames[unsigned(d.month()) - 1];
-    if (shortMonth) month = month.substr(0, 3);
-    return std::to_string(unsigned(d.day())) + " " + month + " " + std::to_string(int(d.year()));
+    return dayText(int(d.year()), unsigned(d.month()), unsigned(d.day()), shortMonth);
 }
 
-std::string timeText(const Moment& m) {
-    const int hour12 = m.hour % 12 == 0 ? 12 : m.hour % 12;
-    const std::string minute = (m.minute < 10 ? "0" : "") + std::to_string(m.minute);
-    return std::to_string(hour12) + ":" + minute + (m.hour < 12 ? " am" : " pm");
-}
-
-std::string plural(uint64_t n, const char* one, const char* many) {
-    return std::to_string(n) + " " + (n == 1 ? one : many);
-}
+std::string timeText(const Moment& m) { return clockText(m.hour, m.minute); }
 
 struct Tally {
     uint64_t sessions = 0, minutes = 0;
@@ -170,14 +165,15 @@ std::string svgOpen(int width, int height, const std::string& label) {
 
 // The week labels above the charts: day and month of each week's Monday.
 std::string weekAxis(const std::vector<chr::sys_days>& weeks) {
-    std::string svg = svgOpen(int(weeks.size()) * kWeekWidth, 24, "Weeks, by their Monday");
+    std::string svg = svgOpen(int(weeks.size()) * kWeekWidth, 24,
+                              said(translate("kz::admin::Report", "Weeks, by their Monday")));
     for (size_t i = 0; i < weeks.size(); ++i) {
         const chr::year_month_day d(weeks[i]);
         const int x = int(i) * kWeekWidth + kWeekWidth / 2;
         svg += "<text x=\"" + std::to_string(x) + "\" y=\"10\" text-anchor=\"middle\">" +
                std::to_string(unsigned(d.day())) + "</text><text x=\"" + std::to_string(x) +
-               "\" y=\"21\" text-anchor=\"middle\">" +
-               std::string(kMonthNames[unsigned(d.month()) - 1]).substr(0, 3) + "</text>";
+               "\" y=\"21\" text-anchor=\"middle\">" + shortMonthName(unsigned(d.month())) +
+               "</text>";
     }
     return svg + "</svg>";
 }
@@ -187,7 +183,9 @@ std::string weekAxis(const std::vector<chr::sys_days>& weeks) {
 std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
                       uint64_t mostMinutes) {
     const int width = int(weeks.size()) * kWeekWidth;
-    std::string svg = svgOpen(width, kChartHeight, "Minutes and sessions each week");
+    std::string svg =
+        svgOpen(width, kChartHeight,
+                said(translate("kz::admin::Report", "Minutes and sessions each week")));
     svg += "<line x1=\"0\" y1=\"" + std::to_string(kChartHeight - 1) + "\" x2=\"" +
            std::to_string(width) + "\" y2=\"" + std::to_string(kChartHeight - 1) +
            "\" stroke=\"#999\" stroke-width=\"1\"/>";
@@ -201,12 +199,15 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
                 std::max<int>(2, int(double(t.minutes) / double(mostMinutes) * kBarArea + 0.5));
             const int x = int(i) * kWeekWidth + 2 + p * (kBarWidth + 1);
             const int y = kChartHeight - 1 - height;
-            svg += "<g><title>Week of " + dateText(weeks[i], false) + ", " + kActivities[p] + ": " +
-                   plural(t.sessions, "session", "sessions") + ", " +
-                   plural(t.minutes, "minute", "minutes") + "</title><rect x=\"" +
-                   std::to_string(x) + "\" y=\"" + std::to_string(y) + "\" width=\"" +
-                   std::to_string(kBarWidth) + "\" height=\"" + std::to_string(height) +
-                   "\" fill=\"" + kColours[p] + "\"/><text x=\"" +
+            //: A bar's title: %1 the week's Monday, %2 the activity, %3 the sessions, %4 the
+            //: minutes ("Week of 2 March 2026, Words: 2 sessions, 17 minutes").
+            svg += "<g><title>" +
+                   said(translate("kz::admin::Report", "Week of %1, %2: %3, %4"),
+                        {dateText(weeks[i], false), activityName(p), sessionsText(t.sessions),
+                         minutesText(t.minutes)}) +
+                   "</title><rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
+                   "\" width=\"" + std::to_string(kBarWidth) + "\" height=\"" +
+                   std::to_string(height) + "\" fill=\"" + kColours[p] + "\"/><text x=\"" +
                    std::to_string(x + kBarWidth / 2) + "\" y=\"" + std::to_string(y - 2) +
                    "\" text-anchor=\"middle\">" + std::to_string(t.sessions) + "</text></g>";
         }
@@ -216,19 +217,25 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
 
 std::string tallyCell(const Tally& t) {
     if (t.sessions == 0) return "<td class=\"num none\">&ndash;</td>";
-    return "<td class=\"num\">" + plural(t.sessions, "session", "sessions") + "<br>" +
-           std::to_string(t.minutes) + " min</td>";
+    return "<td class=\"num\">" + sessionsText(t.sessions) + "<br>" +
+           said(translate("kz::admin::Report", "%1 min"), {std::to_string(t.minutes)}) + "</td>";
 }
 
 std::string lastCell(const Child& c) {
     const int p = programIndex(*c.last);
-    std::string when = "date not readable";
+    std::string when = said(translate("kz::admin::Report", "date not readable"));
     if (c.lastAt) {
-        when = std::string(kDayNames[chr::weekday(c.lastAt->day).c_encoding()]) + " " +
-               dateText(c.lastAt->day, true) + ", " + timeText(*c.lastAt);
+        //: The last session: %1 the weekday's short name, %2 the day, %3 the time
+        //: ("Wed 11 Mar 2026, 2:15 pm").
+        when = said(translate("kz::admin::Report", "%1 %2, %3"),
+                    {shortDayName(chr::weekday(c.lastAt->day).c_encoding()),
+                     dateText(c.lastAt->day, true), timeText(*c.lastAt)});
     }
-    return "<td>" + when + "<br><span class=\"what\">" + kActivities[p] + ", " +
-           std::to_string(minutesOf(c.last->minutes)) + " min</span></td>";
+    //: The last session's activity (%1) and minutes (%2).
+    return "<td>" + when + "<br><span class=\"what\">" +
+           said(translate("kz::admin::Report", "%1, %2 min"),
+                {activityName(p), std::to_string(minutesOf(c.last->minutes))}) +
+           "</span></td>";
 }
 
 const char* const kStyle = R"css(
@@ -311,6 +318,31 @@ std::vector<std::string> neverRead(const std::vector<std::string>& listed,
 // The teacher's own name on the sign-in list: sessions under it are no child's reading.
 bool isTeacher(const std::string& name) { return name == "Teacher"; }
 
+// A note's day as the log writes it ("7 March 2026", in English whatever the class's language),
+// written as the page writes days; as it stands when it names no day.
+std::string noteDateHtml(const std::string& date) {
+    static constexpr std::array<std::string_view, 12> kLogMonths = {
+        "January", "February", "March",     "April",   "May",      "June",
+        "July",    "August",   "September", "October", "November", "December"};
+    const size_t first = date.find(' '), last = date.rfind(' ');
+    const auto digits = [](std::string_view t, size_t least, size_t most) {
+        return t.size() >= least && t.size() <= most &&
+               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+    };
+    const std::string_view text(date);
+    if (first == std::string::npos || first == last || !digits(text.substr(0, first), 1, 2) ||
+        !digits(text.substr(last + 1), 4, 4)) {
+        return nameHtml(date);
+    }
+    const auto month =
+        std::find(kLogMonths.begin(), kLogMonths.end(), text.substr(first + 1, last - first - 1));
+    const chr::year_month_day day{chr::year(std::stoi(date.substr(last + 1))),
+                                  chr::month(unsigned(month - kLogMonths.begin() + 1)),
+                                  chr::day(unsigned(std::stoi(date.substr(0, first))))};
+    if (month == kLogMonths.end() || !day.ok()) return nameHtml(date);
+    return dateText(chr::sys_days(day), false);
+}
+
 // A note's lines, each escaped, joined by line breaks.
 std::string noteHtml(const std::string& cp1252) {
     std::string html;
@@ -329,8 +361,9 @@ std::string notesRow(const std::string& child, const std::vector<LoggedNote>& no
     for (const auto& n : notes) {
         if (n.user != child) continue;
         const std::string text = noteHtml(n.text);
-        items += "<li>" + (n.date.empty() ? std::string() : "<b>" + nameHtml(n.date) + ":</b> ") +
-                 text + "</li>";
+        items += "<li>" +
+                 (n.date.empty() ? std::string() : "<b>" + noteDateHtml(n.date) + ":</b> ") + text +
+                 "</li>";
     }
     if (items.empty()) return {};
     return "<tr class=\"notes\"><td></td><td colspan=\"4\"><ul>" + items + "</ul></td></tr>\n";
@@ -350,14 +383,16 @@ std::string tableHtml(const std::vector<Child>& children, const std::vector<Logg
     std::string html = "<p>";
     for (int p = 0; p < kPrograms; ++p) {
         html += std::string("<span class=\"key\" style=\"background:") + kColours[p] +
-                "\"></span>" + kActivities[p] + (p == 0 ? " (Kiv)" : " (Zan)");
+                "\"></span>" + activityName(p) + (p == 0 ? " (Kiv)" : " (Zan)");
     }
-    html +=
-        ". A bar's height is the minutes read that week; the figure above it, the "
-        "sessions.</p>\n"
-        "<table>\n<thead><tr><th>Child</th><th>Last session</th><th>Words</th>"
-        "<th>Phrases</th><th class=\"chart\">" +
-        weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
+    html += ". " +
+            said(translate("kz::admin::Report",
+                           "A bar's height is the minutes read that week; the figure above it, "
+                           "the sessions.")) +
+            "</p>\n<table>\n<thead><tr><th>" + said(translate("kz::admin::Report", "Child")) +
+            "</th><th>" + said(translate("kz::admin::Report", "Last session")) + "</th><th>" +
+            activityName(0) + "</th><th>" + activityName(1) + "</th><th class=\"chart\">" +
+            weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
     for (const Child* c : order) {
         html += "<tr><td class=\"name\">" + nameHtml(c->name) + "</td>" + lastCell(*c) +
                 tallyCell(c->total[0]) + tallyCell(c->total[1]) + "<td class=\"chart\">" +
@@ -368,6 +403,10 @@ std::string tableHtml(const std::vector<Child>& children, const std::vector<Logg
 
 }  // namespace
 
+std::string reportDayText(int year, unsigned month, unsigned day) {
+    return dayText(year, month, day, false);
+}
+
 std::string logReportHtml(const ReportInput& input) {
     std::vector<LoggedSession> childSessions, teacherSessions;
     for (const auto& s : input.sessions) {
@@ -377,24 +416,38 @@ std::string logReportHtml(const ReportInput& input) {
     const std::vector<std::string> never = neverRead(input.listedUsers, children);
     const std::vector<chr::sys_days> weeks = chartedWeeks(children);
 
-    const std::string title = "Reading report: " + escaped(input.className);
-    std::string html =
-        "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
-        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
-        "<title>" +
-        title + "</title>\n<style>" + kStyle + printZoom(children.size(), never.size()) +
-        "</style>\n</head>\n<body>\n";
-    html += "<h1>" + title + "</h1>\n<p class=\"sub\">From the tracking log, made on " +
-            escaped(input.madeOn) + ".";
+    const std::string title =
+        said(translate("kz::admin::Report", "Reading report: %1"), {escaped(input.className)});
+    std::string html = "<!DOCTYPE html>\n<html lang=\"" + escaped(input.language) +
+                       "\">\n<head>\n<meta charset=\"utf-8\">\n"
+                       "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
+                       "<title>" +
+                       title + "</title>\n<style>" + kStyle +
+                       printZoom(children.size(), never.size()) + "</style>\n</head>\n<body>\n";
+    html += "<h1>" + title + "</h1>\n<p class=\"sub\">" +
+            said(translate("kz::admin::Report", "From the tracking log, made on %1."),
+                 {escaped(input.madeOn)});
     if (!weeks.empty()) {
-        html += " " + plural(children.size(), "child", "children") + " read in " +
-                plural(childSessions.size(), "session", "sessions") + "; the charts show " +
-                plural(weeks.size(), "week", "weeks") + " from " + dateText(weeks.front(), false) +
-                ".";
+        const std::string sessions = sessionsText(childSessions.size());
+        const std::string charted = weeksText(weeks.size());
+        const std::string from = dateText(weeks.front(), false);
+        //: %1 the sessions ("6 sessions"), %2 the weeks charted ("2 weeks"), %3 the first
+        //: week's Monday.
+        html += " " + (children.size() == 1
+                           ? said(translate("kz::admin::Report",
+                                            "1 child read in %1; the charts show %2 from %3."),
+                                  {sessions, charted, from})
+                           //: %1 the children's number, %2 the sessions ("6 sessions"), %3 the
+                           //: weeks charted ("2 weeks"), %4 the first week's Monday.
+                           : said(translate("kz::admin::Report",
+                                            "%1 children read in %2; the charts show %3 from %4."),
+                                  {std::to_string(children.size()), sessions, charted, from}));
     }
     html += "</p>\n";
-    html += children.empty() ? "<p>The log holds no sessions yet.</p>\n"
-                             : tableHtml(children, input.notes);
+    html += children.empty()
+                ? "<p>" + said(translate("kz::admin::Report", "The log holds no sessions yet.")) +
+                      "</p>\n"
+                : tableHtml(children, input.notes);
     // Notes on a name without a child's session (the Teacher, a child who has not read yet).
     std::set<std::string> inTable;
     for (const auto& c : children) inTable.insert(c.name);
@@ -402,23 +455,36 @@ std::string logReportHtml(const ReportInput& input) {
     for (const auto& n : input.notes) {
         if (inTable.count(n.user)) continue;
         others += "<li>" + nameHtml(n.user) + ", " +
-                  (n.date.empty() ? std::string() : nameHtml(n.date) + ": ") + noteHtml(n.text) +
-                  "</li>";
+                  (n.date.empty() ? std::string() : noteDateHtml(n.date) + ": ") +
+                  noteHtml(n.text) + "</li>";
     }
-    if (!others.empty()) html += "<h2>Other notes</h2>\n<ul class=\"notes\">" + others + "</ul>\n";
+    if (!others.empty()) {
+        html += "<h2>" + said(translate("kz::admin::Report", "Other notes")) +
+                "</h2>\n<ul class=\"notes\">" + others + "</ul>\n";
+    }
     if (!teacherSessions.empty()) {
         const Child teacher = tallied(teacherSessions).front();
-        html += "<p class=\"teacher\">Signed in as Teacher (not counted above): " +
-                plural(teacher.total[0].sessions, "session", "sessions") + " of Words, " +
-                plural(teacher.total[1].sessions, "session", "sessions") + " of Phrases, " +
-                plural(teacher.total[0].minutes + teacher.total[1].minutes, "minute", "minutes") +
-                ".</p>\n";
+        //: "Teacher" is the teacher's name on the sign-in list; %1 the sessions of Words
+        //: ("2 sessions"), %2 those of Phrases, %3 the minutes of both ("7 minutes").
+        html +=
+            "<p class=\"teacher\">" +
+            said(translate("kz::admin::Report",
+                           "Signed in as Teacher (not counted above): %1 of Words, %2 of "
+                           "Phrases, %3."),
+                 {sessionsText(teacher.total[0].sessions), sessionsText(teacher.total[1].sessions),
+                  minutesText(teacher.total[0].minutes + teacher.total[1].minutes)}) +
+            "</p>\n";
     }
 
-    html += "<div class=\"nevers\">\n<h2>On the user list, never read (" +
-            std::to_string(never.size()) + ")</h2>\n";
+    //: A heading; %1 the number of names under it.
+    html += "<div class=\"nevers\">\n<h2>" +
+            said(translate("kz::admin::Report", "On the user list, never read (%1)"),
+                 {std::to_string(never.size())}) +
+            "</h2>\n";
     if (never.empty()) {
-        html += "<p>Everyone on the user list has read.</p>\n";
+        html += "<p>" +
+                said(translate("kz::admin::Report", "Everyone on the user list has read.")) +
+                "</p>\n";
     } else {
         html += "<ul class=\"never\">";
         for (const auto& name : never) html += "<li>" + nameHtml(name) + "</li>";

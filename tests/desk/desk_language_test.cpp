@@ -16,7 +16,10 @@
 #include "desk_test_support.h"
 #include "desk_window.h"
 #include "files/paths.h"
+#include "files/tracking_log.h"
+#include "files/user_list.h"
 #include "help_window.h"
+#include "progress_page.h"
 #include "translations.h"
 
 using namespace kz::test;
@@ -187,6 +190,96 @@ const RefusalCase kRefusals[] = {
      "UTF-8, ou bien il contient un caractère de contrôle ou le signe %."},
 };
 
+// A class's log over two weeks: two children in both programs, the teacher's own session, a dated
+// note under its child and one on a name without a session, and a child on the list who never
+// read.
+void writeReportLog(const std::string& dir) {
+    const auto session = [](kz::LocalTime at, int minutes, std::string_view activity) {
+        return kz::composeSessionEntry(at, 0, float(minutes * 60), activity);
+    };
+    const std::pair<std::string, std::string> entries[] = {
+        {"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")},
+        {"Ann", session({2026, 3, 3, 13, 30}, 20, "Phrases")},
+        {"Teacher", session({2026, 3, 3, 8, 0}, 3, "Words")},
+        {"Zoe", "Starts Monday.\r\n"},
+        {"Sam", "Note, 4 March 2026:\r\nReads well.\r\n"},
+        {"Sam", session({2026, 3, 11, 14, 15}, 2, "Phrases")},
+    };
+    std::string text;
+    for (const auto& [user, entry] : entries) text = kz::insertLogEntry(text, entry, user);
+    std::ofstream(std::filesystem::path(dir) / "LOG.WQ", std::ios::binary)
+        << kz::encodeLogFile({}, text);
+    std::ofstream(std::filesystem::path(dir) / "USERS.WQ", std::ios::binary)
+        << kz::encodeUserList({"Teacher", "Sam", "Ann", "Lea"});
+}
+
+// Saves the Progress page's report through its button and the real file dialog.
+std::string savedReport(kz::desk::DeskWindow& window, const QString& path) {
+    auto* page = window.findChild<kz::desk::ProgressPage*>();
+    if (!page) return "(no Progress page)";
+    page->setRange({2026, 3, 1}, {2026, 3, 31});
+    QPushButton* save = button(*page, QCoreApplication::translate("kz::desk::ProgressPage",
+                                                                  "Save the report as a web page"));
+    if (!save) return "(no Save as HTML button)";
+    whenModalIs<QFileDialog>([path](QFileDialog* d) {
+        d->selectFile(path);
+        static_cast<QDialog*>(d)->accept();
+    });
+    save->click();
+    std::ifstream in(path.toStdString(), std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+// The report's own English words, none of which the translated pages may keep.
+const char* const kReportEnglish[] = {
+    "Reading report", "tracking log", "made on",  "children read", "the charts show", "Week of",
+    "session",        "Words",        "Child<",   "Last session",  "Weeks, by",       "each week",
+    "Other notes",    "Signed in",    "of Words", "user list",     "never read",      "March",
+    "Mar<",           "Wed ",         " pm<",     "lang=\"en\""};
+
+struct ReportCase {
+    const char* language;
+    QLocale::Language locale;  // the day the report was made, in this locale's month names
+    const char* dayFormat;     // and written so
+    const char* madeOn;        // the sentence around that day, %1
+    std::vector<std::string> holds;
+};
+
+const ReportCase kReports[] = {
+    {"fr",
+     QLocale::French,
+     "d MMMM yyyy",
+     "D'après le journal des séances, établi le %1.",
+     {"<html lang=\"fr\">", "<title>Bilan de lecture : class</title>",
+      " 2 enfants ont lu en 3 séances ; les graphiques montrent 2 semaines à partir du 2 mars "
+      "2026.",
+      "<th>Enfant</th><th>Dernière séance</th><th>Mots</th><th>Phrases</th>",
+      "<title>Semaine du 2 mars 2026, Mots : 1 séance, 12 minutes</title>",
+      "<td>mer. 11 mars 2026, 14:15<br><span class=\"what\">Phrases, 2 min</span></td>",
+      "text-anchor=\"middle\">mars</text>", "<li><b>4 mars 2026:</b> Reads well.</li>",
+      "<h2>Autres notes</h2>",
+      "Connecté comme Teacher (non compté ci-dessus) : Mots, 1 séance ; Phrases, 0 séance ; "
+      "3 minutes en tout.",
+      "<h2>Sur la liste de connexion, n'ont jamais lu (1)</h2>"}},
+    {"de",
+     QLocale::German,
+     "d. MMMM yyyy",
+     "Aus dem Protokoll der Sitzungen, erstellt am %1.",
+     {"<html lang=\"de\">", "<title>Lesebericht: class</title>",
+      "2 Kinder haben in 3 Sitzungen gelesen; die Diagramme zeigen 2 Wochen ab dem 2. März 2026.",
+      "<title>Woche vom 2. März 2026, Wörter: 1 Sitzung, 12 Minuten</title>",
+      "<td>Mi., 11. März 2026, 14:15 Uhr<br>"}},
+    {"es",
+     QLocale::Spanish,
+     "d 'de' MMMM 'de' yyyy",
+     "Según el registro de sesiones, hecho el %1.",
+     {"<html lang=\"es\">",
+      "2 niños leyeron en 3 sesiones; los gráficos muestran 2 semanas desde "
+      "el 2 de marzo de 2026.",
+      "<title>Semana del 2 de marzo de 2026, Palabras: 1 sesión, 12 minutos</title>",
+      "<td>mié 11 mar 2026, 14:15<br>"}},
+};
+
 }  // namespace
 
 class DeskLanguageTest : public QObject {
@@ -272,6 +365,53 @@ private slots:
                 kz::ui::removeTranslations();
             }
         }
+    }
+
+    // The reading report saved from the Progress page: in a translated class every text of the
+    // page in the class's language (the day it was made too) and the page declared in it; in
+    // English the very page wqadmin writes.
+    void savedReportInTheClassLanguage() {
+        for (const auto& c : kReports) {
+            TempDir tmp;
+            const std::string dir = newClass(tmp, "class");
+            writeReportLog(dir);
+            writeClassLanguage(dir, c.language);
+            setDesktopLanguage("C");
+            QCOMPARE(kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR),
+                     QString(c.language));
+            kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+            kz::desk::DeskWindow window(deskClass);
+            const std::string html =
+                savedReport(window, QString::fromStdString((tmp / "report.html").string()));
+            const QString today =
+                QLocale(c.locale).toString(QDate::currentDate(), QString(c.dayFormat));
+            QVERIFY2(html.find(QString::fromUtf8(c.madeOn).arg(today).toStdString()) !=
+                         std::string::npos,
+                     html.c_str());
+            for (const auto& part : c.holds) {
+                QVERIFY2(html.find(part) != std::string::npos,
+                         (c.language + (": " + part)).c_str());
+            }
+            for (const char* english : kReportEnglish) {
+                QVERIFY2(html.find(english) == std::string::npos,
+                         (c.language + std::string(": English ") + english).c_str());
+            }
+            kz::ui::removeTranslations();
+        }
+
+        TempDir tmp;
+        const std::string dir = newClass(tmp, "class");
+        writeReportLog(dir);
+        writeClassLanguage(dir, "en");
+        setDesktopLanguage("fr_FR.UTF-8");
+        QCOMPARE(kz::desk::useClassLanguage(QString::fromStdString(dir), KZ_QM_DIR), QString("en"));
+        kz::desk::DeskClass deskClass(kz::fromSystemPath(dir));
+        kz::desk::DeskWindow window(deskClass);
+        const std::string html =
+            savedReport(window, QString::fromStdString((tmp / "report.html").string()));
+        const auto written = wq({"report", dir, "--from", "2026-03-01", "--to", "2026-03-31"});
+        QCOMPARE(written.status, 0);
+        QCOMPARE(html, written.out);
     }
 
     // A class folder named with accented letters is named with them in the window's title, as

@@ -38,6 +38,72 @@ std::string rowOf(const std::string& html, const std::string& nameHtml) {
     return html.substr(at, html.find("</tr>", at) - at);
 }
 
+// The English page of reportOfEverySentence below, as wqadmin wrote it before the page's texts
+// could be translated: the English must stay exactly this.
+const char* const kEnglishPage = R"html(<!DOCTYPE html>
+<html lang="en">
+<head>
+<meta charset="utf-8">
+<meta name="viewport" content="width=device-width, initial-scale=1">
+<title>Reading report: CLASS</title>
+<style>
+body { font-family: "Liberation Sans", Arial, Helvetica, sans-serif; color: #222; margin: 24px; }
+h1 { font-size: 22px; margin: 0; }
+h2 { font-size: 16px; margin: 20px 0 6px; }
+p { margin: 4px 0; font-size: 13px; }
+.sub { color: #555; margin-bottom: 10px; }
+.notes td { font-size: 12px; color: #444; }
+.notes ul { margin: 0; padding-left: 16px; }
+.key { display: inline-block; width: 10px; height: 10px; margin: 0 3px 0 10px; }
+table { border-collapse: collapse; }
+th, td { padding: 3px 8px; border-bottom: 1px solid #ddd; text-align: left;
+         vertical-align: middle; font-size: 13px; }
+th { font-size: 12px; color: #444; border-bottom: 2px solid #888; vertical-align: bottom; }
+td.name { font-weight: bold; }
+td.num { text-align: right; white-space: nowrap; }
+td.none { color: #aaa; }
+td.chart, th.chart { padding-top: 0; padding-bottom: 0; }
+.what { color: #555; font-size: 12px; }
+svg { display: block; }
+svg text { font-size: 9px; fill: #333; }
+ul.never { list-style: none; display: flex; flex-wrap: wrap; gap: 2px 24px; max-width: 640px;
+           font-size: 13px; margin: 4px 0; padding: 0; }
+* { -webkit-print-color-adjust: exact; print-color-adjust: exact; }
+@page { size: A4; margin: 10mm; }
+@media print {
+  body { margin: 0; }
+  th, td { font-size: 10px; padding: 1px 5px; }
+  .what { font-size: 9px; }
+  p, ul.never { font-size: 10px; }
+  h2 { font-size: 12px; margin-top: 8px; }
+  tr, .nevers { break-inside: avoid; }
+}
+</style>
+</head>
+<body>
+<h1>Reading report: CLASS</h1>
+<p class="sub">From the tracking log, made on TODAY. 3 children read in 6 sessions; the charts show 2 weeks from 2 March 2026.</p>
+<p><span class="key" style="background:#3f9b2f"></span>Words (Kiv)<span class="key" style="background:#2f6db5"></span>Phrases (Zan). A bar's height is the minutes read that week; the figure above it, the sessions.</p>
+<table>
+<thead><tr><th>Child</th><th>Last session</th><th>Words</th><th>Phrases</th><th class="chart"><svg width="44" height="24" viewBox="0 0 44 24" role="img" aria-label="Weeks, by their Monday"><text x="11" y="10" text-anchor="middle">2</text><text x="11" y="21" text-anchor="middle">Mar</text><text x="33" y="10" text-anchor="middle">9</text><text x="33" y="21" text-anchor="middle">Mar</text></svg></th></tr></thead>
+<tbody>
+<tr><td class="name">Ann</td><td>Thu 12 Mar 2026, 12:40 am<br><span class="what">Words, 7 min</span></td><td class="num">2 sessions<br>9 min</td><td class="num">1 session<br>20 min</td><td class="chart"><svg width="44" height="38" viewBox="0 0 44 38" role="img" aria-label="Minutes and sessions each week"><line x1="0" y1="37" x2="44" y2="37" stroke="#999" stroke-width="1"/><g><title>Week of 2 March 2026, Phrases: 1 session, 20 minutes</title><rect x="11" y="10" width="8" height="27" fill="#2f6db5"/><text x="15" y="8" text-anchor="middle">1</text></g><g><title>Week of 9 March 2026, Words: 1 session, 7 minutes</title><rect x="24" y="28" width="8" height="9" fill="#3f9b2f"/><text x="28" y="26" text-anchor="middle">1</text></g></svg></td></tr>
+<tr><td class="name">Ben</td><td>date not readable<br><span class="what">Phrases, 4 min</span></td><td class="num none">&ndash;</td><td class="num">1 session<br>4 min</td><td class="chart"><svg width="44" height="38" viewBox="0 0 44 38" role="img" aria-label="Minutes and sessions each week"><line x1="0" y1="37" x2="44" y2="37" stroke="#999" stroke-width="1"/></svg></td></tr>
+<tr><td class="name">Sam</td><td>Wed 11 Mar 2026, 2:15 pm<br><span class="what">Phrases, 2 min</span></td><td class="num">1 session<br>12 min</td><td class="num">1 session<br>2 min</td><td class="chart"><svg width="44" height="38" viewBox="0 0 44 38" role="img" aria-label="Minutes and sessions each week"><line x1="0" y1="37" x2="44" y2="37" stroke="#999" stroke-width="1"/><g><title>Week of 2 March 2026, Words: 1 session, 12 minutes</title><rect x="2" y="21" width="8" height="16" fill="#3f9b2f"/><text x="6" y="19" text-anchor="middle">1</text></g><g><title>Week of 9 March 2026, Phrases: 1 session, 2 minutes</title><rect x="33" y="34" width="8" height="3" fill="#2f6db5"/><text x="37" y="32" text-anchor="middle">1</text></g></svg></td></tr>
+<tr class="notes"><td></td><td colspan="4"><ul><li><b>3 March 2026:</b> Reads well.</li></ul></td></tr>
+</tbody>
+</table>
+<h2>Other notes</h2>
+<ul class="notes"><li>Zoe, Starts Monday.</li></ul>
+<p class="teacher">Signed in as Teacher (not counted above): 1 session of Words, 0 sessions of Phrases, 3 minutes.</p>
+<div class="nevers">
+<h2>On the user list, never read (1)</h2>
+<ul class="never"><li>Lea</li></ul>
+</div>
+</body>
+</html>
+)html";
+
 bool holds(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
@@ -318,6 +384,39 @@ TEST(WqadminReport, CountsOnlyTheDaysAsked) {
         EXPECT_TRUE(holds(out.err, b.says)) << out.err;
         EXPECT_TRUE(out.out.empty()) << out.out;
     }
+}
+
+// The English page whole, byte for byte, over a small log that reaches every sentence it writes:
+// children in both programs over two weeks, a session with an unreadable date, the teacher's own
+// session, a note under its child and one on a name without a session, a name never read. Only
+// the day the page was made changes from run to run.
+std::string reportOfEverySentence(const test::TempDir& dir) {
+    makeInstallation(
+        dir,
+        {{"Sam", session({2026, 3, 2, 9, 5}, 12, "Words")},
+         {"Ann", session({2026, 3, 3, 13, 30}, 20, "Phrases")},
+         {"Teacher", session({2026, 3, 3, 8, 0}, 3, "Words")},
+         {"Sam", "Note, 3 March 2026:\r\nReads well.\r\n"},
+         {"Zoe", "Starts Monday.\r\n"},
+         {"Sam", session({2026, 3, 11, 14, 15}, 2, "Phrases")},
+         {"Ann", session({2026, 3, 12, 0, 40}, 7, "Words")},
+         {"Ann", "12:30 am, 31 Smarch 2026.  Session time: 2 minutes.\r\n   Words  2 mins\r\n"},
+         {"Ben", "12:30 am, 31 Smarch 2026.  Session time: 4 minutes.\r\n   Phrases  4 mins\r\n"}},
+        {"Teacher", "Sam", "Ann", "Lea"});
+    const auto r = runWqadmin({"report", dir.str()});
+    EXPECT_EQ(r.status, 0) << r.err;
+    std::string html = std::regex_replace(
+        r.out, std::regex(R"(made on \d{1,2} [A-Z][a-z]+ \d{4}\.)"), "made on TODAY.");
+    const std::string folder = dir.path().filename().string();
+    for (size_t at; (at = html.find(folder)) != std::string::npos;)
+        html.replace(at, folder.size(), "CLASS");
+    return html;
+}
+
+TEST(WqadminReport, TheEnglishPageWhole) {
+    test::TempDir dir;
+    const std::string html = reportOfEverySentence(dir);
+    EXPECT_EQ(html, kEnglishPage);
 }
 
 }  // namespace
