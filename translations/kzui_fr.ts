@@ -648,8 +648,8 @@ ne contient pas assez de mots.</translation>
     <message>
         <source>What
 is your name?</source>
-        <translation>Comment
-t&apos;appelles-tu ?</translation>
+        <translation>Quel est
+ton nom ?</translation>
     </message>
 </context>
 <context>
