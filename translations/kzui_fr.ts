@@ -649,7 +649,7 @@ ne contient pas assez de mots.</translation>
         <source>What
 is your name?</source>
         <translation>Quel est
-ton nom ?</translation>
+ton nom&#xa0;?</translation>
     </message>
 </context>
 <context>

@@ -72,7 +72,8 @@ std::string isoText(chr::sys_days day) {
            two(unsigned(d.day()));
 }
 
-// A note's day as the log gives it ("7 March 2026") written 2026-03-07; empty if unreadable.
+}  // namespace
+
 std::string noteDay(std::string_view date) {
     static constexpr const char* kMonths[] = {"January",   "February", "March",    "April",
                                               "May",       "June",     "July",     "August",
@@ -91,6 +92,8 @@ std::string noteDay(std::string_view date) {
     }
     return {};
 }
+
+namespace {
 
 bool dayWithin(std::string_view day, const DayRange& range) {
     if (range.open()) return true;

@@ -52,6 +52,9 @@ struct ClassReading {
 ClassReading classReading(const std::vector<LoggedSession>& sessions,
                           const std::vector<std::string>& listedUsers);
 
+// A note's day as the log gives it ("7 March 2026") written 2026-03-07; empty if unreadable.
+std::string noteDay(std::string_view date);
+
 // The Monday of a day's week, both written 2026-03-07; empty when day is not a real day.
 std::string mondayOfDay(std::string_view day);
 

@@ -24,12 +24,6 @@ using namespace report;
 constexpr int kPrograms = 2;  // 0: Words (Kiv), 1: Phrases (Zan)
 constexpr std::array<const char*, kPrograms> kColours = {"#3f9b2f", "#2f6db5"};
 
-// The page's texts go through the class's language (report_words.h): whole sentences with their
-// %1 ... filled in, written without characters HTML gives a meaning.
-std::string said(const std::string& translated, std::initializer_list<std::string_view> args = {}) {
-    return sentence(translated, args);
-}
-
 // Text for HTML: &, <, >, " and ' escaped; control characters, which no name should hold,
 // shown as the replacement character.
 std::string escaped(std::string_view utf8) {
@@ -166,7 +160,7 @@ std::string svgOpen(int width, int height, const std::string& label) {
 // The week labels above the charts: day and month of each week's Monday.
 std::string weekAxis(const std::vector<chr::sys_days>& weeks) {
     std::string svg = svgOpen(int(weeks.size()) * kWeekWidth, 24,
-                              said(translate("kz::admin::Report", "Weeks, by their Monday")));
+                              sentence(translate("kz::admin::Report", "Weeks, by their Monday")));
     for (size_t i = 0; i < weeks.size(); ++i) {
         const chr::year_month_day d(weeks[i]);
         const int x = int(i) * kWeekWidth + kWeekWidth / 2;
@@ -185,7 +179,7 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
     const int width = int(weeks.size()) * kWeekWidth;
     std::string svg =
         svgOpen(width, kChartHeight,
-                said(translate("kz::admin::Report", "Minutes and sessions each week")));
+                sentence(translate("kz::admin::Report", "Minutes and sessions each week")));
     svg += "<line x1=\"0\" y1=\"" + std::to_string(kChartHeight - 1) + "\" x2=\"" +
            std::to_string(width) + "\" y2=\"" + std::to_string(kChartHeight - 1) +
            "\" stroke=\"#999\" stroke-width=\"1\"/>";
@@ -202,9 +196,9 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
             //: A bar's title: %1 the week's Monday, %2 the activity, %3 the sessions, %4 the
             //: minutes ("Week of 2 March 2026, Words: 2 sessions, 17 minutes").
             svg += "<g><title>" +
-                   said(translate("kz::admin::Report", "Week of %1, %2: %3, %4"),
-                        {dateText(weeks[i], false), activityName(p), sessionsText(t.sessions),
-                         minutesText(t.minutes)}) +
+                   sentence(translate("kz::admin::Report", "Week of %1, %2: %3, %4"),
+                            {dateText(weeks[i], false), activityName(p), sessionsText(t.sessions),
+                             minutesText(t.minutes)}) +
                    "</title><rect x=\"" + std::to_string(x) + "\" y=\"" + std::to_string(y) +
                    "\" width=\"" + std::to_string(kBarWidth) + "\" height=\"" +
                    std::to_string(height) + "\" fill=\"" + kColours[p] + "\"/><text x=\"" +
@@ -218,23 +212,24 @@ std::string weekChart(const Child& c, const std::vector<chr::sys_days>& weeks,
 std::string tallyCell(const Tally& t) {
     if (t.sessions == 0) return "<td class=\"num none\">&ndash;</td>";
     return "<td class=\"num\">" + sessionsText(t.sessions) + "<br>" +
-           said(translate("kz::admin::Report", "%1 min"), {std::to_string(t.minutes)}) + "</td>";
+           sentence(translate("kz::admin::Report", "%1 min"), {std::to_string(t.minutes)}) +
+           "</td>";
 }
 
 std::string lastCell(const Child& c) {
     const int p = programIndex(*c.last);
-    std::string when = said(translate("kz::admin::Report", "date not readable"));
+    std::string when = sentence(translate("kz::admin::Report", "date not readable"));
     if (c.lastAt) {
         //: The last session: %1 the weekday's short name, %2 the day, %3 the time
         //: ("Wed 11 Mar 2026, 2:15 pm").
-        when = said(translate("kz::admin::Report", "%1 %2, %3"),
-                    {shortDayName(chr::weekday(c.lastAt->day).c_encoding()),
-                     dateText(c.lastAt->day, true), timeText(*c.lastAt)});
+        when = sentence(translate("kz::admin::Report", "%1 %2, %3"),
+                        {shortDayName(chr::weekday(c.lastAt->day).c_encoding()),
+                         dateText(c.lastAt->day, true), timeText(*c.lastAt)});
     }
     //: The last session's activity (%1) and minutes (%2).
     return "<td>" + when + "<br><span class=\"what\">" +
-           said(translate("kz::admin::Report", "%1, %2 min"),
-                {activityName(p), std::to_string(minutesOf(c.last->minutes))}) +
+           sentence(translate("kz::admin::Report", "%1, %2 min"),
+                    {activityName(p), std::to_string(minutesOf(c.last->minutes))}) +
            "</span></td>";
 }
 
@@ -321,26 +316,10 @@ bool isTeacher(const std::string& name) { return name == "Teacher"; }
 // A note's day as the log writes it ("7 March 2026", in English whatever the class's language),
 // written as the page writes days; as it stands when it names no day.
 std::string noteDateHtml(const std::string& date) {
-    static constexpr std::array<std::string_view, 12> kLogMonths = {
-        "January", "February", "March",     "April",   "May",      "June",
-        "July",    "August",   "September", "October", "November", "December"};
-    const size_t first = date.find(' '), last = date.rfind(' ');
-    const auto digits = [](std::string_view t, size_t least, size_t most) {
-        return t.size() >= least && t.size() <= most &&
-               std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
-    };
-    const std::string_view text(date);
-    if (first == std::string::npos || first == last || !digits(text.substr(0, first), 1, 2) ||
-        !digits(text.substr(last + 1), 4, 4)) {
-        return nameHtml(date);
-    }
-    const auto month =
-        std::find(kLogMonths.begin(), kLogMonths.end(), text.substr(first + 1, last - first - 1));
-    const chr::year_month_day day{chr::year(std::stoi(date.substr(last + 1))),
-                                  chr::month(unsigned(month - kLogMonths.begin() + 1)),
-                                  chr::day(unsigned(std::stoi(date.substr(0, first))))};
-    if (month == kLogMonths.end() || !day.ok()) return nameHtml(date);
-    return dateText(chr::sys_days(day), false);
+    const std::string day = noteDay(date);  // 2026-03-07
+    if (day.empty()) return nameHtml(date);
+    return dayText(std::stoi(day.substr(0, 4)), unsigned(std::stoi(day.substr(5, 2))),
+                   unsigned(std::stoi(day.substr(8, 2))), false);
 }
 
 // A note's lines, each escaped, joined by line breaks.
@@ -386,11 +365,11 @@ std::string tableHtml(const std::vector<Child>& children, const std::vector<Logg
                 "\"></span>" + activityName(p) + (p == 0 ? " (Kiv)" : " (Zan)");
     }
     html += ". " +
-            said(translate("kz::admin::Report",
-                           "A bar's height is the minutes read that week; the figure above it, "
-                           "the sessions.")) +
-            "</p>\n<table>\n<thead><tr><th>" + said(translate("kz::admin::Report", "Child")) +
-            "</th><th>" + said(translate("kz::admin::Report", "Last session")) + "</th><th>" +
+            sentence(translate("kz::admin::Report",
+                               "A bar's height is the minutes read that week; the figure above it, "
+                               "the sessions.")) +
+            "</p>\n<table>\n<thead><tr><th>" + sentence(translate("kz::admin::Report", "Child")) +
+            "</th><th>" + sentence(translate("kz::admin::Report", "Last session")) + "</th><th>" +
             activityName(0) + "</th><th>" + activityName(1) + "</th><th class=\"chart\">" +
             weekAxis(weeks) + "</th></tr></thead>\n<tbody>\n";
     for (const Child* c : order) {
@@ -417,7 +396,7 @@ std::string logReportHtml(const ReportInput& input) {
     const std::vector<chr::sys_days> weeks = chartedWeeks(children);
 
     const std::string title =
-        said(translate("kz::admin::Report", "Reading report: %1"), {escaped(input.className)});
+        sentence(translate("kz::admin::Report", "Reading report: %1"), {escaped(input.className)});
     std::string html = "<!DOCTYPE html>\n<html lang=\"" + escaped(input.language) +
                        "\">\n<head>\n<meta charset=\"utf-8\">\n"
                        "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n"
@@ -425,27 +404,29 @@ std::string logReportHtml(const ReportInput& input) {
                        title + "</title>\n<style>" + kStyle +
                        printZoom(children.size(), never.size()) + "</style>\n</head>\n<body>\n";
     html += "<h1>" + title + "</h1>\n<p class=\"sub\">" +
-            said(translate("kz::admin::Report", "From the tracking log, made on %1."),
-                 {escaped(input.madeOn)});
+            sentence(translate("kz::admin::Report", "From the tracking log, made on %1."),
+                     {escaped(input.madeOn)});
     if (!weeks.empty()) {
         const std::string sessions = sessionsText(childSessions.size());
         const std::string charted = weeksText(weeks.size());
         const std::string from = dateText(weeks.front(), false);
         //: %1 the sessions ("6 sessions"), %2 the weeks charted ("2 weeks"), %3 the first
         //: week's Monday.
-        html += " " + (children.size() == 1
-                           ? said(translate("kz::admin::Report",
+        html +=
+            " " + (children.size() == 1
+                       ? sentence(translate("kz::admin::Report",
                                             "1 child read in %1; the charts show %2 from %3."),
                                   {sessions, charted, from})
-                           //: %1 the children's number, %2 the sessions ("6 sessions"), %3 the
-                           //: weeks charted ("2 weeks"), %4 the first week's Monday.
-                           : said(translate("kz::admin::Report",
+                       //: %1 the children's number, %2 the sessions ("6 sessions"), %3 the
+                       //: weeks charted ("2 weeks"), %4 the first week's Monday.
+                       : sentence(translate("kz::admin::Report",
                                             "%1 children read in %2; the charts show %3 from %4."),
                                   {std::to_string(children.size()), sessions, charted, from}));
     }
     html += "</p>\n";
     html += children.empty()
-                ? "<p>" + said(translate("kz::admin::Report", "The log holds no sessions yet.")) +
+                ? "<p>" +
+                      sentence(translate("kz::admin::Report", "The log holds no sessions yet.")) +
                       "</p>\n"
                 : tableHtml(children, input.notes);
     // Notes on a name without a child's session (the Teacher, a child who has not read yet).
@@ -459,31 +440,31 @@ std::string logReportHtml(const ReportInput& input) {
                   noteHtml(n.text) + "</li>";
     }
     if (!others.empty()) {
-        html += "<h2>" + said(translate("kz::admin::Report", "Other notes")) +
+        html += "<h2>" + sentence(translate("kz::admin::Report", "Other notes")) +
                 "</h2>\n<ul class=\"notes\">" + others + "</ul>\n";
     }
     if (!teacherSessions.empty()) {
         const Child teacher = tallied(teacherSessions).front();
         //: "Teacher" is the teacher's name on the sign-in list; %1 the sessions of Words
         //: ("2 sessions"), %2 those of Phrases, %3 the minutes of both ("7 minutes").
-        html +=
-            "<p class=\"teacher\">" +
-            said(translate("kz::admin::Report",
-                           "Signed in as Teacher (not counted above): %1 of Words, %2 of "
-                           "Phrases, %3."),
-                 {sessionsText(teacher.total[0].sessions), sessionsText(teacher.total[1].sessions),
-                  minutesText(teacher.total[0].minutes + teacher.total[1].minutes)}) +
-            "</p>\n";
+        html += "<p class=\"teacher\">" +
+                sentence(translate("kz::admin::Report",
+                                   "Signed in as Teacher (not counted above): %1 of Words, %2 of "
+                                   "Phrases, %3."),
+                         {sessionsText(teacher.total[0].sessions),
+                          sessionsText(teacher.total[1].sessions),
+                          minutesText(teacher.total[0].minutes + teacher.total[1].minutes)}) +
+                "</p>\n";
     }
 
     //: A heading; %1 the number of names under it.
     html += "<div class=\"nevers\">\n<h2>" +
-            said(translate("kz::admin::Report", "On the user list, never read (%1)"),
-                 {std::to_string(never.size())}) +
+            sentence(translate("kz::admin::Report", "On the user list, never read (%1)"),
+                     {std::to_string(never.size())}) +
             "</h2>\n";
     if (never.empty()) {
         html += "<p>" +
-                said(translate("kz::admin::Report", "Everyone on the user list has read.")) +
+                sentence(translate("kz::admin::Report", "Everyone on the user list has read.")) +
                 "</p>\n";
     } else {
         html += "<ul class=\"never\">";

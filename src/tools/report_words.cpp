@@ -4,15 +4,6 @@
 #include "files/shown_text.h"
 
 namespace kz::admin::report {
-namespace {
-
-// A translated text as UTF-8, its %1 ... filled in.
-std::string said(const std::string& translated, std::initializer_list<std::string_view> args = {}) {
-    return sentence(translated, args);
-}
-
-}  // namespace
-
 // The translation port has no plural forms. A count is therefore written as a whole phrase, one
 // for a count of 1 and one for any other ("1 session", "%1 sessions"), and sentences take the
 // phrase as an argument. The nouns counted this way (sessions, minutes, weeks) keep one form
@@ -21,54 +12,54 @@ std::string said(const std::string& translated, std::initializer_list<std::strin
 // None has a phrase of its own too: French counts it in the singular, Spanish and German in the
 // plural.
 std::string sessionsText(uint64_t n) {
-    if (n == 0) return said(translate("kz::admin::Report", "0 sessions"));
-    return n == 1 ? said(translate("kz::admin::Report", "1 session"))
-                  : said(translate("kz::admin::Report", "%1 sessions"), {std::to_string(n)});
+    if (n == 0) return sentence(translate("kz::admin::Report", "0 sessions"));
+    return n == 1 ? sentence(translate("kz::admin::Report", "1 session"))
+                  : sentence(translate("kz::admin::Report", "%1 sessions"), {std::to_string(n)});
 }
 
 std::string minutesText(uint64_t n) {
-    if (n == 0) return said(translate("kz::admin::Report", "0 minutes"));
-    return n == 1 ? said(translate("kz::admin::Report", "1 minute"))
-                  : said(translate("kz::admin::Report", "%1 minutes"), {std::to_string(n)});
+    if (n == 0) return sentence(translate("kz::admin::Report", "0 minutes"));
+    return n == 1 ? sentence(translate("kz::admin::Report", "1 minute"))
+                  : sentence(translate("kz::admin::Report", "%1 minutes"), {std::to_string(n)});
 }
 
 std::string weeksText(uint64_t n) {
-    return n == 1 ? said(translate("kz::admin::Report", "1 week"))
-                  : said(translate("kz::admin::Report", "%1 weeks"), {std::to_string(n)});
+    return n == 1 ? sentence(translate("kz::admin::Report", "1 week"))
+                  : sentence(translate("kz::admin::Report", "%1 weeks"), {std::to_string(n)});
 }
 
 // The activity of a program, as the children know it.
 std::string activityName(int program) {
-    return program == 0 ? said(translate("kz::admin::Report", "Words"))
-                        : said(translate("kz::admin::Report", "Phrases"));
+    return program == 0 ? sentence(translate("kz::admin::Report", "Words"))
+                        : sentence(translate("kz::admin::Report", "Phrases"));
 }
 
 std::string monthName(unsigned month) {
     switch (month) {
         case 1:
-            return said(translate("kz::admin::Report", "January"));
+            return sentence(translate("kz::admin::Report", "January"));
         case 2:
-            return said(translate("kz::admin::Report", "February"));
+            return sentence(translate("kz::admin::Report", "February"));
         case 3:
-            return said(translate("kz::admin::Report", "March"));
+            return sentence(translate("kz::admin::Report", "March"));
         case 4:
-            return said(translate("kz::admin::Report", "April"));
+            return sentence(translate("kz::admin::Report", "April"));
         case 5:
-            return said(translate("kz::admin::Report", "May"));
+            return sentence(translate("kz::admin::Report", "May"));
         case 6:
-            return said(translate("kz::admin::Report", "June"));
+            return sentence(translate("kz::admin::Report", "June"));
         case 7:
-            return said(translate("kz::admin::Report", "July"));
+            return sentence(translate("kz::admin::Report", "July"));
         case 8:
-            return said(translate("kz::admin::Report", "August"));
+            return sentence(translate("kz::admin::Report", "August"));
         case 9:
-            return said(translate("kz::admin::Report", "September"));
+            return sentence(translate("kz::admin::Report", "September"));
         case 10:
-            return said(translate("kz::admin::Report", "October"));
+            return sentence(translate("kz::admin::Report", "October"));
         case 11:
-            return said(translate("kz::admin::Report", "November"));
+            return sentence(translate("kz::admin::Report", "November"));
         default:
-            return said(translate("kz::admin::Report", "December"));
+            return sentence(translate("kz::admin::Report", "December"));
     }
 }
 
@@ -77,29 +68,29 @@ std::string monthName(unsigned month) {
 std::string shortMonthName(unsigned month) {
     switch (month) {
         case 1:
-            return said(translate("kz::admin::ReportShort", "Jan"));
+            return sentence(translate("kz::admin::ReportShort", "Jan"));
         case 2:
-            return said(translate("kz::admin::ReportShort", "Feb"));
+            return sentence(translate("kz::admin::ReportShort", "Feb"));
         case 3:
-            return said(translate("kz::admin::ReportShort", "Mar"));
+            return sentence(translate("kz::admin::ReportShort", "Mar"));
         case 4:
-            return said(translate("kz::admin::ReportShort", "Apr"));
+            return sentence(translate("kz::admin::ReportShort", "Apr"));
         case 5:
-            return said(translate("kz::admin::ReportShort", "May"));
+            return sentence(translate("kz::admin::ReportShort", "May"));
         case 6:
-            return said(translate("kz::admin::ReportShort", "Jun"));
+            return sentence(translate("kz::admin::ReportShort", "Jun"));
         case 7:
-            return said(translate("kz::admin::ReportShort", "Jul"));
+            return sentence(translate("kz::admin::ReportShort", "Jul"));
         case 8:
-            return said(translate("kz::admin::ReportShort", "Aug"));
+            return sentence(translate("kz::admin::ReportShort", "Aug"));
         case 9:
-            return said(translate("kz::admin::ReportShort", "Sep"));
+            return sentence(translate("kz::admin::ReportShort", "Sep"));
         case 10:
-            return said(translate("kz::admin::ReportShort", "Oct"));
+            return sentence(translate("kz::admin::ReportShort", "Oct"));
         case 11:
-            return said(translate("kz::admin::ReportShort", "Nov"));
+            return sentence(translate("kz::admin::ReportShort", "Nov"));
         default:
-            return said(translate("kz::admin::ReportShort", "Dec"));
+            return sentence(translate("kz::admin::ReportShort", "Dec"));
     }
 }
 
@@ -107,19 +98,19 @@ std::string shortMonthName(unsigned month) {
 std::string shortDayName(unsigned weekday) {
     switch (weekday) {
         case 0:
-            return said(translate("kz::admin::ReportShort", "Sun"));
+            return sentence(translate("kz::admin::ReportShort", "Sun"));
         case 1:
-            return said(translate("kz::admin::ReportShort", "Mon"));
+            return sentence(translate("kz::admin::ReportShort", "Mon"));
         case 2:
-            return said(translate("kz::admin::ReportShort", "Tue"));
+            return sentence(translate("kz::admin::ReportShort", "Tue"));
         case 3:
-            return said(translate("kz::admin::ReportShort", "Wed"));
+            return sentence(translate("kz::admin::ReportShort", "Wed"));
         case 4:
-            return said(translate("kz::admin::ReportShort", "Thu"));
+            return sentence(translate("kz::admin::ReportShort", "Thu"));
         case 5:
-            return said(translate("kz::admin::ReportShort", "Fri"));
+            return sentence(translate("kz::admin::ReportShort", "Fri"));
         default:
-            return said(translate("kz::admin::ReportShort", "Sat"));
+            return sentence(translate("kz::admin::ReportShort", "Sat"));
     }
 }
 
@@ -127,9 +118,9 @@ std::string dayText(int year, unsigned month, unsigned day, bool shortMonth) {
     const std::string d = std::to_string(day), y = std::to_string(year);
     //: A day: %1 its number, %2 the month's name, %3 the year ("2 March 2026").
     if (!shortMonth)
-        return said(translate("kz::admin::Report", "%1 %2 %3"), {d, monthName(month), y});
+        return sentence(translate("kz::admin::Report", "%1 %2 %3"), {d, monthName(month), y});
     //: A day with the month's short name: %1 its number, %2 the month, %3 the year ("11 Mar 2026").
-    return said(translate("kz::admin::ReportShort", "%1 %2 %3"), {d, shortMonthName(month), y});
+    return sentence(translate("kz::admin::ReportShort", "%1 %2 %3"), {d, shortMonthName(month), y});
 }
 
 std::string twoDigits(int n) { return (n < 10 ? "0" : "") + std::to_string(n); }
@@ -143,9 +134,9 @@ std::string clockText(int hour, int minute) {
     const std::string hour12 = std::to_string(hour % 12 == 0 ? 12 : hour % 12);
     //: A time before noon on the 12-hour clock: %1 the hour, %2 the minutes.
     if (hour < 12)
-        return said(translate("kz::admin::Report", "%1:%2 am"), {hour12, twoDigits(minute)});
+        return sentence(translate("kz::admin::Report", "%1:%2 am"), {hour12, twoDigits(minute)});
     //: A time from noon on the 12-hour clock: %1 the hour, %2 the minutes.
-    return said(translate("kz::admin::Report", "%1:%2 pm"), {hour12, twoDigits(minute)});
+    return sentence(translate("kz::admin::Report", "%1:%2 pm"), {hour12, twoDigits(minute)});
 }
 
 }  // namespace kz::admin::report
